@@ -1,0 +1,3 @@
+#include "support/ModuleInstance.h"
+
+HINSTANCE g_hInstance = nullptr;
