@@ -1,8 +1,21 @@
 #include "sip/SipPanel.h"
 
+#include "settings/Settings.h"
+#include "sip/SipBarWindow.h"
+#include "support/DisplayMetrics.h"
+#include "support/ModuleInstance.h"
+
 HBITMAP g_hBarBitmap = nullptr;
 BOOL g_bInitializing = FALSE;
 BOOL g_bClassRegistered = FALSE;
+
+namespace
+{
+
+constexpr wchar_t kCaption[] = L"Brevanto Keyboard";
+constexpr wchar_t kUnsupportedResolution[] = L"Device resolution is not supported.";
+
+} // namespace
 
 SipPanel::SipPanel(HINSTANCE hInstance)
     : m_hInstance(nullptr), m_hwnd(nullptr), m_pBuffer(nullptr), m_pUnprocStr(nullptr),
@@ -10,7 +23,8 @@ SipPanel::SipPanel(HINSTANCE hInstance)
 {
     for (int i = 0; i < kBarButtonCount; ++i)
         m_aButtons[i].nAction = i;
-    (void)hInstance;
+    if (!LoadBarBitmaps(hInstance))
+        MessageBoxW(GetActiveWindow(), kUnsupportedResolution, kCaption, MB_ICONHAND);
 }
 
 SipPanel::~SipPanel()
@@ -29,6 +43,51 @@ SipPanel::~SipPanel()
             DeleteObject(button.hPressed);
         button.hPressed = nullptr;
     }
+}
+
+bool SipPanel::LoadBarBitmaps(HINSTANCE hInstance)
+{
+    const ResolutionClass resolution = GetResolutionClass();
+    // Unsupported screens carry on with the QVGA-class bitmaps.
+    const BarButtonLayout& layout = resolution == ResolutionClass::Vga ? GetVgaBarLayout() : GetQvgaBarLayout();
+
+    // Every user of the bar bitmap reads the global, so the previous one can go.
+    HBITMAP hBar = LoadBitmapW(hInstance, MAKEINTRESOURCEW(layout.nBarBitmapId));
+    if (g_hBarBitmap != nullptr)
+        DeleteObject(g_hBarBitmap);
+    g_hBarBitmap = hBar;
+
+    for (int i = 0; i < kBarButtonCount; ++i)
+    {
+        BarButton& button = m_aButtons[i];
+        if (button.hPressed != nullptr)
+            DeleteObject(button.hPressed);
+        button.hPressed = LoadBitmapW(hInstance, MAKEINTRESOURCEW(layout.aPressedIds[i]));
+        button.rc = layout.aRects[i];
+    }
+    return resolution != ResolutionClass::Unsupported;
+}
+
+HWND SipPanel::CreateBarWindow(LPCWSTR pszWindowName, DWORD dwStyle, const RECT& rc, HINSTANCE hInstance,
+                               HWND hwndParent)
+{
+    m_hInstance = hInstance;
+    g_hInstance = hInstance;
+    if (!g_bClassRegistered)
+    {
+        if (!RegisterSipBarClass(hInstance))
+            return nullptr;
+        g_bClassRegistered = TRUE;
+    }
+    m_hwnd = CreateWindowExW(0, kSipBarClassName, pszWindowName, dwStyle, rc.left, rc.top,
+                             rc.right - rc.left, rc.bottom - rc.top, hwndParent, nullptr, hInstance, nullptr);
+    if (m_hwnd == nullptr)
+        return nullptr;
+    SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    LoadOptions();
+    ShowWindow(m_hwnd, SW_SHOW);
+    UpdateWindow(m_hwnd);
+    return m_hwnd;
 }
 
 void SipPanel::MoveBarWindow(int x, int y, int nWidth, int nHeight)
@@ -56,4 +115,44 @@ int SipPanel::HitTest(int x, int y) const
     for (int i = 0; i < kBarButtonCount; ++i)
         aRects[i] = m_aButtons[i].rc;
     return HitTestBar(aRects, x, y);
+}
+
+void SipPanel::PressAt(int x, int y)
+{
+    const int nAction = HitTest(x, y);
+    const bool bChanged = nAction != SIP_ACTION_NONE && nAction != m_nPressed;
+    // Moving off every button forgets the press without repainting: the last
+    // pressed image stays until the release redraws the bar.
+    m_nPressed = nAction;
+    if (bChanged)
+        Redraw();
+}
+
+void SipPanel::OnButtonDown(int x, int y)
+{
+    SetCapture(m_hwnd);
+    PressAt(x, y);
+}
+
+void SipPanel::OnButtonMove(int x, int y)
+{
+    PressAt(x, y);
+}
+
+void SipPanel::Redraw()
+{
+    InvalidateRect(m_hwnd, nullptr, FALSE);
+    UpdateWindow(m_hwnd);
+}
+
+void SipPanel::BeginInitializing()
+{
+    g_bInitializing = TRUE;
+    InvalidateRect(m_hwnd, nullptr, TRUE);
+    UpdateWindow(m_hwnd);
+}
+
+void SipPanel::EndInitializing()
+{
+    g_bInitializing = FALSE;
 }

@@ -1,0 +1,186 @@
+#include "Corvell.h"
+#include "sip/TypeLibrary.h"
+#include "support/ComPointer.h"
+#include "support/ModuleInstance.h"
+
+#include <cwchar>
+
+// The registry entries that make Zarn a COM class and a SIP input method, and
+// the registration of the embedded type library.
+
+namespace
+{
+
+constexpr wchar_t kProgId[] = L"Keyboard.Zarn.1";
+constexpr wchar_t kVersionIndependentProgId[] = L"Keyboard.Zarn";
+constexpr wchar_t kClassDescription[] = L"Zarn Class";
+constexpr wchar_t kClassName[] = L"Brevanto Keyboard";
+constexpr int kGuidLength = 39;
+
+class CRegKey
+{
+public:
+    CRegKey() = default;
+    ~CRegKey()
+    {
+        if (m_hKey != nullptr)
+            RegCloseKey(m_hKey);
+    }
+    CRegKey(const CRegKey&) = delete;
+    CRegKey& operator=(const CRegKey&) = delete;
+
+    LSTATUS Create(HKEY hParent, LPCWSTR pszSubKey)
+    {
+        return RegCreateKeyExW(hParent, pszSubKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                               nullptr, &m_hKey, nullptr);
+    }
+    HKEY Get() const { return m_hKey; }
+
+private:
+    HKEY m_hKey = nullptr;
+};
+
+LSTATUS SetString(HKEY hKey, LPCWSTR pszName, LPCWSTR pszValue)
+{
+    const DWORD cb = static_cast<DWORD>((std::wcslen(pszValue) + 1) * sizeof(WCHAR));
+    return RegSetValueExW(hKey, pszName, 0, REG_SZ, reinterpret_cast<const BYTE*>(pszValue), cb);
+}
+
+// Creates hParent\pszSubKey and, when pszDefault is set, gives it that default value.
+LSTATUS WriteKey(HKEY hParent, LPCWSTR pszSubKey, LPCWSTR pszDefault)
+{
+    CRegKey key;
+    LSTATUS status = key.Create(hParent, pszSubKey);
+    if (status == ERROR_SUCCESS && pszDefault != nullptr)
+        status = SetString(key.Get(), nullptr, pszDefault);
+    return status;
+}
+
+// Deletes a key with its subkeys; a key that is already gone is no failure.
+LSTATUS DeleteTree(HKEY hParent, LPCWSTR pszSubKey)
+{
+    const LSTATUS status = RegDeleteTreeW(hParent, pszSubKey);
+    return status == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : status;
+}
+
+struct CRegistrationNames
+{
+    WCHAR szClsid[kGuidLength];
+    WCHAR szLibId[kGuidLength];
+    WCHAR szClassKey[6 + kGuidLength];  // "CLSID\{...}"
+};
+
+CRegistrationNames MakeNames()
+{
+    CRegistrationNames names = {};
+    StringFromGUID2(CLSID_Zarn, names.szClsid, kGuidLength);
+    StringFromGUID2(LIBID_CORVELLLib, names.szLibId, kGuidLength);
+    std::swprintf(names.szClassKey, sizeof(names.szClassKey) / sizeof(WCHAR), L"CLSID\\%ls",
+                  names.szClsid);
+    return names;
+}
+
+LSTATUS WriteProgIds(const CRegistrationNames& names)
+{
+    LSTATUS status = WriteKey(HKEY_CLASSES_ROOT, kProgId, kClassDescription);
+    if (status != ERROR_SUCCESS)
+        return status;
+    {
+        CRegKey key;
+        status = key.Create(HKEY_CLASSES_ROOT, kProgId);
+        if (status == ERROR_SUCCESS)
+            status = WriteKey(key.Get(), L"CLSID", names.szClsid);
+        if (status != ERROR_SUCCESS)
+            return status;
+    }
+    status = WriteKey(HKEY_CLASSES_ROOT, kVersionIndependentProgId, kClassDescription);
+    if (status != ERROR_SUCCESS)
+        return status;
+    CRegKey key;
+    status = key.Create(HKEY_CLASSES_ROOT, kVersionIndependentProgId);
+    if (status == ERROR_SUCCESS)
+        status = WriteKey(key.Get(), L"CLSID", names.szClsid);
+    if (status == ERROR_SUCCESS)
+        status = WriteKey(key.Get(), L"CurVer", kProgId);
+    return status;
+}
+
+LSTATUS WriteClassKey(const CRegistrationNames& names, LPCWSTR pszModulePath)
+{
+    // The class key is written afresh, so nothing of an older registration survives.
+    LSTATUS status = DeleteTree(HKEY_CLASSES_ROOT, names.szClassKey);
+    if (status != ERROR_SUCCESS)
+        return status;
+    CRegKey key;
+    status = key.Create(HKEY_CLASSES_ROOT, names.szClassKey);
+    if (status == ERROR_SUCCESS)
+        status = SetString(key.Get(), nullptr, kClassName);
+    if (status == ERROR_SUCCESS)
+        status = WriteKey(key.Get(), L"ProgID", kProgId);
+    if (status == ERROR_SUCCESS)
+        status = WriteKey(key.Get(), L"VersionIndependentProgID", kVersionIndependentProgId);
+    if (status == ERROR_SUCCESS)
+        status = WriteKey(key.Get(), L"IsSIPInputMethod", L"1");
+    if (status == ERROR_SUCCESS)
+        status = DeleteTree(key.Get(), L"Programmable");
+    if (status == ERROR_SUCCESS)
+        status = WriteKey(key.Get(), L"Programmable", nullptr);
+    if (status == ERROR_SUCCESS)
+    {
+        CRegKey server;
+        status = server.Create(key.Get(), L"InprocServer32");
+        if (status == ERROR_SUCCESS)
+            status = SetString(server.Get(), nullptr, pszModulePath);
+        if (status == ERROR_SUCCESS)
+            status = SetString(server.Get(), L"ThreadingModel", L"Free");
+    }
+    if (status == ERROR_SUCCESS)
+        status = WriteKey(key.Get(), L"TypeLib", names.szLibId);
+    return status;
+}
+
+HRESULT RegisterTypeLibrary()
+{
+    CComPointer<ITypeLib> pTypeLib;
+    WCHAR szLoadedFrom[MAX_PATH] = {};
+    const HRESULT hr = LoadModuleTypeLib(g_hInstance, pTypeLib.Put(), szLoadedFrom);
+    if (FAILED(hr))
+        return hr;
+    return RegisterTypeLib(pTypeLib.Get(), szLoadedFrom, nullptr);
+}
+
+void DeleteRegistration(const CRegistrationNames& names)
+{
+    DeleteTree(HKEY_CLASSES_ROOT, kProgId);
+    DeleteTree(HKEY_CLASSES_ROOT, kVersionIndependentProgId);
+    // Only the class's own key: the CLSID key itself belongs to everyone.
+    DeleteTree(HKEY_CLASSES_ROOT, names.szClassKey);
+}
+
+} // namespace
+
+STDAPI DllRegisterServer()
+{
+    WCHAR szModule[MAX_PATH] = {};
+    const DWORD cch = GetModuleFileNameW(g_hInstance, szModule, MAX_PATH);
+    if (cch == 0 || cch >= MAX_PATH)
+        return HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE);
+
+    const CRegistrationNames names = MakeNames();
+    LSTATUS status = WriteProgIds(names);
+    if (status == ERROR_SUCCESS)
+        status = WriteClassKey(names, szModule);
+    HRESULT hr = HRESULT_FROM_WIN32(status);
+    if (SUCCEEDED(hr))
+        hr = RegisterTypeLibrary();
+    // A registration that stopped half-way is taken back whole.
+    if (FAILED(hr))
+        DeleteRegistration(names);
+    return FAILED(hr) ? hr : S_OK;
+}
+
+STDAPI DllUnregisterServer()
+{
+    DeleteRegistration(MakeNames());
+    return S_OK;
+}

@@ -1,0 +1,111 @@
+#include "sip/SipBarWindow.h"
+
+#include "sip/SipPanel.h"
+#include "support/DisplayMetrics.h"
+#include "support/GdiHandles.h"
+
+namespace
+{
+
+SipPanel* PanelOf(HWND hwnd)
+{
+    return reinterpret_cast<SipPanel*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+// Where the bar bitmap's left edge sits in this window right now.
+int CurrentBarLeft(HWND hwnd)
+{
+    RECT rc = {};
+    GetClientRect(hwnd, &rc);
+    return BarLeft(rc.left, rc.right, GetBitmapWidth(g_hBarBitmap));
+}
+
+BarPoint BarPointOf(HWND hwnd, LPARAM lParam)
+{
+    return TranslateBarPoint(static_cast<std::uint32_t>(lParam), CurrentBarLeft(hwnd));
+}
+
+LRESULT OnPaint(HWND hwnd)
+{
+    CPaintDc dc(hwnd);
+    RECT rc = {};
+    GetClientRect(hwnd, &rc);
+    if (g_bInitializing)
+        PaintInitializingNotice(dc.Get(), rc);
+    else if (const SipPanel* pPanel = PanelOf(hwnd))
+        pPanel->Paint(dc.Get(), rc);
+    return 1;
+}
+
+LRESULT OnLButtonDown(HWND hwnd, WPARAM wParam, LPARAM lParam)
+{
+    if (SipPanel* pPanel = PanelOf(hwnd))
+    {
+        const BarPoint pt = BarPointOf(hwnd, lParam);
+        pPanel->OnButtonDown(pt.x, pt.y);
+    }
+    return DefWindowProcW(hwnd, WM_LBUTTONDOWN, wParam, lParam);
+}
+
+LRESULT OnMouseMove(HWND hwnd, WPARAM wParam, LPARAM lParam)
+{
+    if (SipPanel* pPanel = PanelOf(hwnd))
+    {
+        const BarPoint pt = BarPointOf(hwnd, lParam);
+        pPanel->OnButtonMove(pt.x, pt.y);
+    }
+    return DefWindowProcW(hwnd, WM_MOUSEMOVE, wParam, lParam);
+}
+
+LRESULT OnLButtonUp(HWND hwnd, WPARAM wParam, LPARAM lParam)
+{
+    // The action is the button pressed last, wherever the finger is lifted.
+    if (SipPanel* pPanel = PanelOf(hwnd))
+        pPanel->OnButtonUp();
+    return DefWindowProcW(hwnd, WM_LBUTTONUP, wParam, lParam);
+}
+
+LRESULT OnCommand(HWND hwnd, WPARAM wParam, LPARAM lParam)
+{
+    if (LOWORD(wParam) == kRepaintCommandId && lParam == kRepaintCommandParam)
+    {
+        InvalidateRect(hwnd, nullptr, TRUE);
+        UpdateWindow(hwnd);
+    }
+    return 1;
+}
+
+} // namespace
+
+bool RegisterSipBarClass(HINSTANCE hInstance)
+{
+    WNDCLASSW wc = {};
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = SipBarWindowProc;
+    wc.hInstance = hInstance;
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = kSipBarClassName;
+    if (RegisterClassW(&wc) != 0)
+        return true;
+    // Another panel of this process got there first.
+    return GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+LRESULT CALLBACK SipBarWindowProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    switch (uMsg)
+    {
+    case WM_PAINT:
+        return OnPaint(hwnd);
+    case WM_LBUTTONDOWN:
+        return OnLButtonDown(hwnd, wParam, lParam);
+    case WM_MOUSEMOVE:
+        return OnMouseMove(hwnd, wParam, lParam);
+    case WM_LBUTTONUP:
+        return OnLButtonUp(hwnd, wParam, lParam);
+    case WM_COMMAND:
+        return OnCommand(hwnd, wParam, lParam);
+    default:
+        return DefWindowProcW(hwnd, uMsg, wParam, lParam);
+    }
+}

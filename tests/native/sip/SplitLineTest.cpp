@@ -1,0 +1,93 @@
+#include "sip/SplitLine.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace
+{
+
+// Runs SplitLine over a copy of the text the way the delivery does and
+// collects every line it hands out.
+std::vector<std::wstring> SplitAll(const std::wstring& text, const wchar_t* pszSeparator)
+{
+    std::vector<wchar_t> work(text.begin(), text.end());
+    work.push_back(L'\0');
+    std::vector<std::wstring> lines;
+    wchar_t* pNext = nullptr;
+    const wchar_t* pszLine = SplitLine(work.data(), pszSeparator, &pNext);
+    lines.emplace_back(pszLine);
+    while (pNext != nullptr)
+    {
+        pszLine = SplitLine(nullptr, pszSeparator, &pNext);
+        lines.emplace_back(pszLine);
+    }
+    return lines;
+}
+
+struct SplitCase
+{
+    const char* pszWhat;
+    std::wstring text;
+    std::vector<std::wstring> lines;
+};
+
+class SplitLineCases : public testing::TestWithParam<SplitCase> {};
+
+TEST_P(SplitLineCases, HandsOutEveryLine)
+{
+    const SplitCase& c = GetParam();
+    EXPECT_EQ(c.lines, SplitAll(c.text, L"\r\n")) << c.pszWhat;
+}
+
+const SplitCase g_aSplitCases[] = {
+    {"no break", L"abc", {L"abc"}},
+    {"one break", L"a\r\nb", {L"a", L"b"}},
+    {"empty line between", L"a\r\n\r\nb", {L"a", L"", L"b"}},
+    {"only a break", L"\r\n", {L"", L""}},
+    {"empty text", L"", {L""}},
+    {"trailing break", L"ab\r\n", {L"ab", L""}},
+    {"leading break", L"\r\nab", {L"", L"ab"}},
+    {"lone CR stays in the line", L"a\rb", {L"a\rb"}},
+    {"lone LF stays in the line", L"a\nb", {L"a\nb"}},
+    {"LF CR is no break", L"a\n\rb", {L"a\n\rb"}},
+    {"CR before a break", L"a\r\r\nb", {L"a\r", L"b"}},
+    {"three lines", L"one\r\ntwo\r\nthree", {L"one", L"two", L"three"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Texts, SplitLineCases, testing::ValuesIn(g_aSplitCases));
+
+TEST(SplitLine, OverwritesTheSeparatorAndPointsPastIt)
+{
+    wchar_t szText[] = L"ab\r\ncd";
+    wchar_t* pNext = nullptr;
+    wchar_t* pszLine = SplitLine(szText, L"\r\n", &pNext);
+    EXPECT_EQ(szText, pszLine);
+    EXPECT_EQ(L'\0', szText[2]);
+    EXPECT_EQ(L'\0', szText[3]);
+    ASSERT_EQ(szText + 4, pNext);
+    pszLine = SplitLine(nullptr, L"\r\n", &pNext);
+    EXPECT_EQ(szText + 4, pszLine);
+    EXPECT_EQ(nullptr, pNext);
+    EXPECT_EQ(std::wstring(L"cd"), std::wstring(pszLine));
+}
+
+TEST(SplitLine, WorksWithOtherSeparators)
+{
+    EXPECT_EQ((std::vector<std::wstring>{L"a", L"b", L"c"}), SplitAll(L"a, b, c", L", "));
+    EXPECT_EQ((std::vector<std::wstring>{L"a", L"", L"b"}), SplitAll(L"a;;b", L";"));
+}
+
+TEST(SplitLine, NullTextAndNullNextGiveNull)
+{
+    wchar_t* pNext = nullptr;
+    EXPECT_EQ(nullptr, SplitLine(nullptr, L"\r\n", &pNext));
+}
+
+TEST(SplitLine, EmptySeparatorReturnsTheWholeTextOnce)
+{
+    EXPECT_EQ((std::vector<std::wstring>{L"abc"}), SplitAll(L"abc", L""));
+}
+
+} // namespace
