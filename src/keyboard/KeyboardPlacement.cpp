@@ -9,32 +9,31 @@ constexpr int kEditTop = 20;
 
 }  // namespace
 
-KeyboardPlacement PlaceKeyboard(int nScreen, int nScreenWidth, int nScreenHeight, int nBackgroundWidth,
-                                int nBackgroundHeight, int nEditWidth, int nEditHeight)
+KeyboardPlacement PlaceKeyboard(const PlacementInput& in)
 {
     KeyboardPlacement placement{};
-    if (nScreen == ORIENT_LANDSCAPE)
-    {
-        placement.bMove = true;
-        placement.dialog = {0, 0, nScreenWidth, nScreenHeight};
-        placement.edit = {kEditLeft, kEditTop, nEditWidth, nEditHeight};
-        placement.keyboard = {(nScreenWidth - nBackgroundWidth) / 2, 0, nBackgroundWidth, nBackgroundHeight};
-    }
-    else if (nScreen == ORIENT_PORTRAIT)
-    {
-        placement.bMove = true;
-        placement.dialog = {0, 0, nBackgroundHeight, nBackgroundWidth};
-        placement.edit = {kEditLeft, kEditTop, nEditHeight, nEditWidth};
-        placement.keyboard = {0, (nScreenHeight - nBackgroundWidth) / 2, nBackgroundHeight, nBackgroundWidth};
-    }
+    if (in.nScreen != ORIENT_LANDSCAPE && in.nScreen != ORIENT_PORTRAIT)
+        return placement;
+    placement.bMove = true;
+    placement.dialog = {0, 0, in.nScreenWidth, in.nScreenHeight};
+    // The edit view area lies turned on the screen when the text is turned;
+    // the edit control holds the text upright.
+    placement.edit = in.bTurned ? PlacedRect{kEditLeft, kEditTop, in.nEditHeight, in.nEditWidth}
+                                : PlacedRect{kEditLeft, kEditTop, in.nEditWidth, in.nEditHeight};
+    const int nWidth = in.bTurned ? in.nBackgroundHeight : in.nBackgroundWidth;
+    const int nHeight = in.bTurned ? in.nBackgroundWidth : in.nBackgroundHeight;
+    if (in.nScreen == ORIENT_LANDSCAPE)
+        placement.keyboard = {(in.nScreenWidth - nWidth) / 2, 0, nWidth, nHeight};
+    else
+        placement.keyboard = {0, (in.nScreenHeight - nHeight) / 2, nWidth, nHeight};
     return placement;
 }
 
-void DialogToKeyboardPoint(int nScreen, int nScreenWidth, int nScreenHeight, int nBackgroundWidth, int& x,
-                           int& y)
+void DialogToKeyboardPoint(const PlacementInput& input, int& x, int& y)
 {
-    if (nScreen == ORIENT_LANDSCAPE)
-        x += (nBackgroundWidth - nScreenWidth) / 2;
-    else if (nScreen == ORIENT_PORTRAIT)
-        y += (nBackgroundWidth - nScreenHeight) / 2;
+    const KeyboardPlacement placement = PlaceKeyboard(input);
+    if (!placement.bMove)
+        return;
+    x -= placement.keyboard.x;
+    y -= placement.keyboard.y;
 }

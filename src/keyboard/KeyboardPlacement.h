@@ -1,10 +1,11 @@
 #pragma once
 
-// Where the keyboard dialog and its two controls go on the screen. The
-// keyboard control is centred along the screen's long side; its background
-// width is always its extent along that side, so on a portrait screen the
-// control is BH wide and BW high. The edit control, never seen, sits at
-// (10, 20) with the edit view area's size.
+// Where the keyboard dialog and its two controls go on the screen. The dialog
+// covers the screen; the keyboard control is centred along the screen's long
+// side. A skin shown turned by 90 degrees takes its design height across and
+// its design width along the screen. The edit control, never seen, sits at
+// (10, 20) and is sized like the edit view area as the text reads in it, so
+// that its lines wrap at the length the area shows.
 
 struct PlacedRect
 {
@@ -22,12 +23,22 @@ struct KeyboardPlacement
     PlacedRect keyboard;
 };
 
-// nScreen: 1 landscape, 2 portrait, 3 square; W x H the screen; BW x BH the
-// skin's background; EW x EH the skin's edit view area.
-KeyboardPlacement PlaceKeyboard(int nScreen, int nScreenWidth, int nScreenHeight, int nBackgroundWidth,
-                                int nBackgroundHeight, int nEditWidth, int nEditHeight);
+// The screen, its size, the skin's design size, the edit view area's size as
+// it lies on the screen, and whether the skin (and its text) is shown turned.
+struct PlacementInput
+{
+    int nScreen;            // 1 landscape, 2 portrait, 3 square
+    int nScreenWidth;
+    int nScreenHeight;
+    int nBackgroundWidth;
+    int nBackgroundHeight;
+    int nEditWidth;
+    int nEditHeight;
+    bool bTurned;
+};
+
+KeyboardPlacement PlaceKeyboard(const PlacementInput& input);
 
 // Turns a point of the dialog's client area into a point of the keyboard
 // control, undoing the centring above.
-void DialogToKeyboardPoint(int nScreen, int nScreenWidth, int nScreenHeight, int nBackgroundWidth, int& x,
-                           int& y);
+void DialogToKeyboardPoint(const PlacementInput& input, int& x, int& y);

@@ -14,7 +14,7 @@ namespace {
 struct PlacementCase
 {
     const char* pszName;
-    int nScreen, w, h, bw, bh, ew, eh;
+    PlacementInput input;
     bool bMove;
     PlacedRect dialog, edit, keyboard;
 };
@@ -30,21 +30,28 @@ void ExpectPlaced(const PlacedRect& expected, const PlacedRect& got, const char*
 TEST(KeyboardPlacement, KeyboardIsCentredAlongTheLongSide)
 {
     const PlacementCase cases[] = {
-        {"320x240 with a 300x200 skin", ORIENT_LANDSCAPE, 320, 240, 300, 200, 280, 40, true,
+        {"landscape skin 300x200 upright on 320x240", {ORIENT_LANDSCAPE, 320, 240, 300, 200, 280, 40, false}, true,
          {0, 0, 320, 240}, {10, 20, 280, 40}, {10, 0, 300, 200}},
-        {"240x320 with a 300x200 skin", ORIENT_PORTRAIT, 240, 320, 300, 200, 280, 40, true,
-         {0, 0, 200, 300}, {10, 20, 40, 280}, {0, 10, 200, 300}},
-        {"odd difference truncates", ORIENT_LANDSCAPE, 321, 240, 320, 240, 300, 50, true,
+        // Turned, the edit view area lies 40 wide and 280 high on the screen.
+        {"landscape skin 300x200 turned on 240x320", {ORIENT_PORTRAIT, 240, 320, 300, 200, 40, 280, true}, true,
+         {0, 0, 240, 320}, {10, 20, 280, 40}, {0, 10, 200, 300}},
+        {"landscape skin 320x240 turned on 240x400: nothing cut off", {ORIENT_PORTRAIT, 240, 400, 320, 240, 50, 300, true},
+         true, {0, 0, 240, 400}, {10, 20, 300, 50}, {0, 40, 240, 320}},
+        {"portrait skin 240x320 upright on 240x400", {ORIENT_PORTRAIT, 240, 400, 240, 320, 220, 60, false}, true,
+         {0, 0, 240, 400}, {10, 20, 220, 60}, {0, 40, 240, 320}},
+        {"portrait skin 240x320 turned on 320x240", {ORIENT_LANDSCAPE, 320, 240, 240, 320, 60, 220, true}, true,
+         {0, 0, 320, 240}, {10, 20, 220, 60}, {0, 0, 320, 240}},
+        {"odd difference truncates", {ORIENT_LANDSCAPE, 321, 240, 320, 240, 300, 50, false}, true,
          {0, 0, 321, 240}, {10, 20, 300, 50}, {0, 0, 320, 240}},
-        {"skin wider than the screen", ORIENT_LANDSCAPE, 320, 240, 331, 240, 300, 50, true,
+        {"skin wider than the screen", {ORIENT_LANDSCAPE, 320, 240, 331, 240, 300, 50, false}, true,
          {0, 0, 320, 240}, {10, 20, 300, 50}, {-5, 0, 331, 240}},
-        {"square keeps the template", ORIENT_SQUARE, 320, 320, 320, 240, 300, 50, false,
+        {"square keeps the template", {ORIENT_SQUARE, 320, 320, 320, 240, 300, 50, true}, false,
          {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}},
     };
     for (const PlacementCase& c : cases)
     {
         SCOPED_TRACE(c.pszName);
-        const KeyboardPlacement got = PlaceKeyboard(c.nScreen, c.w, c.h, c.bw, c.bh, c.ew, c.eh);
+        const KeyboardPlacement got = PlaceKeyboard(c.input);
         EXPECT_EQ(c.bMove, got.bMove);
         if (!c.bMove)
             continue;
@@ -56,7 +63,7 @@ TEST(KeyboardPlacement, KeyboardIsCentredAlongTheLongSide)
 
 struct PointCase
 {
-    int nScreen, w, h, bw;
+    PlacementInput input;
     int x, y;
     int xExpected, yExpected;
 };
@@ -64,26 +71,20 @@ struct PointCase
 TEST(KeyboardPlacement, DialogPointsMapOntoTheKeyboardControl)
 {
     const PointCase cases[] = {
-        {ORIENT_LANDSCAPE, 320, 240, 300, 10, 50, 0, 50},
-        {ORIENT_LANDSCAPE, 320, 240, 320, 17, 9, 17, 9},
-        {ORIENT_PORTRAIT, 240, 320, 300, 10, 50, 10, 40},
-        {ORIENT_PORTRAIT, 240, 400, 320, 5, 45, 5, 5},
-        {ORIENT_SQUARE, 320, 320, 300, 33, 44, 33, 44},
-        {ORIENT_LANDSCAPE, 321, 240, 320, 1, 1, 1, 1},    // (320 - 321) / 2 truncates to 0
+        {{ORIENT_LANDSCAPE, 320, 240, 300, 200, 0, 0, false}, 10, 50, 0, 50},
+        {{ORIENT_LANDSCAPE, 320, 240, 320, 240, 0, 0, false}, 17, 9, 17, 9},
+        {{ORIENT_PORTRAIT, 240, 320, 300, 200, 0, 0, true}, 10, 50, 10, 40},
+        {{ORIENT_PORTRAIT, 240, 400, 320, 240, 0, 0, true}, 5, 45, 5, 5},
+        {{ORIENT_PORTRAIT, 240, 400, 240, 320, 0, 0, false}, 5, 45, 5, 5},
+        {{ORIENT_SQUARE, 320, 320, 300, 200, 0, 0, true}, 33, 44, 33, 44},
+        {{ORIENT_LANDSCAPE, 321, 240, 320, 240, 0, 0, false}, 1, 1, 1, 1},   // (321 - 320) / 2 truncates to 0
     };
     for (const PointCase& c : cases)
     {
         int x = c.x, y = c.y;
-        DialogToKeyboardPoint(c.nScreen, c.w, c.h, c.bw, x, y);
-        EXPECT_EQ(c.xExpected, x) << "screen " << c.w << "x" << c.h;
-        EXPECT_EQ(c.yExpected, y) << "screen " << c.w << "x" << c.h;
-        // The point maps back onto the place where the dialog put the control.
-        const KeyboardPlacement placed = PlaceKeyboard(c.nScreen, c.w, c.h, c.bw, 200, 10, 10);
-        if (placed.bMove)
-        {
-            EXPECT_EQ(c.x, x + placed.keyboard.x);
-            EXPECT_EQ(c.y, y + placed.keyboard.y);
-        }
+        DialogToKeyboardPoint(c.input, x, y);
+        EXPECT_EQ(c.xExpected, x) << "screen " << c.input.nScreenWidth << "x" << c.input.nScreenHeight;
+        EXPECT_EQ(c.yExpected, y) << "screen " << c.input.nScreenWidth << "x" << c.input.nScreenHeight;
     }
 }
 
