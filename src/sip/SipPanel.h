@@ -1,0 +1,68 @@
+#pragma once
+#include <windows.h>
+
+#include "platform/SipInterfaces.h"
+#include "sip/BarLayout.h"
+
+// One button of the SIP bar: its action, its rectangle in bar-bitmap
+// coordinates, and its pressed image (owned by the panel).
+struct BarButton
+{
+    int nAction;
+    BarRect rc;
+    HBITMAP hPressed;
+};
+
+// The bar bitmap with every button unpressed, loaded by each panel construction.
+extern HBITMAP g_hBarBitmap;
+// While set, the bar shows the initializing notice instead of its buttons.
+extern BOOL g_bInitializing;
+// The window class "IM" is registered in this process.
+extern BOOL g_bClassRegistered;
+
+// The object behind the SIP bar: its window, its buttons and the text that the
+// full-screen keyboard hands over for delivery.
+class SipPanel
+{
+public:
+    explicit SipPanel(HINSTANCE hInstance);
+    virtual ~SipPanel();
+    SipPanel(const SipPanel&) = delete;
+    SipPanel& operator=(const SipPanel&) = delete;
+
+    HWND CreateBarWindow(LPCWSTR pszWindowName, DWORD dwStyle, const RECT& rc, HINSTANCE hInstance,
+                         HWND hwndParent);
+    void MoveBarWindow(int x, int y, int nWidth, int nHeight);
+    BOOL DestroyBarWindow();
+    void SetCallback(IIMCallback* pCallback);
+
+    int HitTest(int x, int y) const;
+    void OnButtonDown(int x, int y);
+    void OnButtonMove(int x, int y);
+    void OnButtonUp();
+
+    void Redraw();
+    void BeginInitializing();
+    void EndInitializing();
+
+    // Draws the bar as it stands into a DC of the window's client size.
+    void Paint(HDC hdc, const RECT& rcClient) const;
+
+    HINSTANCE m_hInstance;
+    HWND m_hwnd;
+    // Text typed in the keyboard, to be delivered: new[]-allocated, NUL-terminated, or null.
+    WCHAR* m_pBuffer;
+    // Text kept when the keyboard was left without confirming: new[]-allocated, or null.
+    WCHAR* m_pUnprocStr;
+    // Borrowed from the SIP manager: never AddRef'd, never released.
+    IIMCallback* m_pCallback;
+    BarButton m_aButtons[kBarButtonCount];
+    int m_nPressed;
+
+private:
+    bool LoadBarBitmaps(HINSTANCE hInstance);
+    void PressAt(int x, int y);
+    void RunKeyboard();
+    void RunOptions();
+    void DeliverBuffer();
+};

@@ -1,0 +1,154 @@
+#include "sip/BarLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+namespace
+{
+
+std::uint32_t MakeLParam(int x, int y)
+{
+    return (static_cast<std::uint32_t>(y & 0xFFFF) << 16) | static_cast<std::uint32_t>(x & 0xFFFF);
+}
+
+struct HitCase
+{
+    const char* pszWhat;
+    bool bVga;
+    int x;
+    int y;
+    int nExpected;
+};
+
+class BarHitTest : public testing::TestWithParam<HitCase> {};
+
+TEST_P(BarHitTest, FindsTheButtonUnderThePoint)
+{
+    const HitCase& c = GetParam();
+    const BarButtonLayout& layout = c.bVga ? GetVgaBarLayout() : GetQvgaBarLayout();
+    EXPECT_EQ(c.nExpected, HitTestBar(layout.aRects, c.x, c.y)) << c.pszWhat;
+}
+
+const HitCase g_aHitCases[] = {
+    {"qvga Copy", false, 70, 10, SIP_ACTION_COPY},
+    {"qvga Select All", false, 70, 40, SIP_ACTION_SELECT_ALL},
+    {"qvga gap between keyboard and Copy", false, 62, 10, SIP_ACTION_NONE},
+    {"qvga gap column 61", false, 61, 10, SIP_ACTION_NONE},
+    {"qvga options", false, 230, 30, SIP_ACTION_OPTIONS},
+    {"qvga keyboard at its corner", false, 0, 1, SIP_ACTION_KEYBOARD},
+    {"qvga top line is no button", false, 10, 0, SIP_ACTION_NONE},
+    {"qvga keyboard last row", false, 60, 52, SIP_ACTION_KEYBOARD},
+    {"qvga below the buttons", false, 60, 53, SIP_ACTION_NONE},
+    {"qvga row gap 26", false, 70, 26, SIP_ACTION_NONE},
+    {"qvga row gap 27", false, 70, 27, SIP_ACTION_NONE},
+    {"qvga Cut", false, 114, 1, SIP_ACTION_CUT},
+    {"qvga Enter", false, 162, 52, SIP_ACTION_ENTER},
+    {"qvga column gap 163", false, 163, 10, SIP_ACTION_NONE},
+    {"qvga Paste", false, 165, 25, SIP_ACTION_PASTE},
+    {"qvga Backspace", false, 212, 28, SIP_ACTION_BACKSPACE},
+    {"qvga column gap 213", false, 213, 30, SIP_ACTION_NONE},
+    {"qvga column gap 214", false, 214, 30, SIP_ACTION_NONE},
+    {"qvga right of the bitmap", false, 240, 30, SIP_ACTION_NONE},
+    {"qvga left of the bitmap", false, -1, 30, SIP_ACTION_NONE},
+    {"qvga far away (unsigned wrap)", false, 65000, 30, SIP_ACTION_NONE},
+    {"vga shared row goes to the upper button", true, 150, 54, SIP_ACTION_COPY},
+    {"vga Select All", true, 150, 55, SIP_ACTION_SELECT_ALL},
+    {"vga keyboard and Copy touch", true, 121, 10, SIP_ACTION_KEYBOARD},
+    {"vga Copy begins at 122", true, 122, 10, SIP_ACTION_COPY},
+    {"vga Cut", true, 226, 1, SIP_ACTION_CUT},
+    {"vga Enter", true, 329, 107, SIP_ACTION_ENTER},
+    {"vga Paste", true, 330, 53, SIP_ACTION_PASTE},
+    {"vga Backspace", true, 431, 100, SIP_ACTION_BACKSPACE},
+    {"vga options", true, 479, 108, SIP_ACTION_OPTIONS},
+    {"vga keyboard reaches row 108", true, 0, 108, SIP_ACTION_KEYBOARD},
+    {"vga below", true, 0, 109, SIP_ACTION_NONE},
+    {"vga top line", true, 300, 0, SIP_ACTION_NONE},
+    {"vga right of the bitmap", true, 480, 50, SIP_ACTION_NONE},
+};
+
+INSTANTIATE_TEST_SUITE_P(Points, BarHitTest, testing::ValuesIn(g_aHitCases));
+
+struct RectCase
+{
+    bool bVga;
+    int nButton;
+    BarRect rc;
+    int nPressedId;
+};
+
+TEST(BarLayout, RectanglesAndPressedImagesOfEveryButton)
+{
+    const RectCase aCases[] = {
+        {false, 0, {0, 1, 61, 53}, 217},     {false, 1, {63, 1, 112, 26}, 219},
+        {false, 2, {63, 28, 112, 53}, 211},  {false, 3, {114, 1, 163, 26}, 215},
+        {false, 4, {114, 28, 163, 53}, 216}, {false, 5, {165, 1, 213, 26}, 218},
+        {false, 6, {165, 28, 213, 53}, 214}, {false, 7, {215, 1, 240, 53}, 212},
+        {true, 0, {0, 1, 122, 109}, 308},    {true, 1, {122, 1, 226, 55}, 301},
+        {true, 2, {122, 54, 226, 108}, 302}, {true, 3, {226, 1, 330, 55}, 306},
+        {true, 4, {226, 54, 330, 108}, 307}, {true, 5, {330, 1, 432, 55}, 309},
+        {true, 6, {330, 54, 432, 108}, 305}, {true, 7, {432, 1, 480, 109}, 303},
+    };
+    for (const RectCase& c : aCases)
+    {
+        const BarButtonLayout& layout = c.bVga ? GetVgaBarLayout() : GetQvgaBarLayout();
+        const BarRect& rc = layout.aRects[c.nButton];
+        SCOPED_TRACE(testing::Message() << (c.bVga ? "vga " : "qvga ") << c.nButton);
+        EXPECT_EQ(c.rc.left, rc.left);
+        EXPECT_EQ(c.rc.top, rc.top);
+        EXPECT_EQ(c.rc.right, rc.right);
+        EXPECT_EQ(c.rc.bottom, rc.bottom);
+        EXPECT_EQ(c.nPressedId, layout.aPressedIds[c.nButton]);
+    }
+    EXPECT_EQ(213, GetQvgaBarLayout().nBarBitmapId);
+    EXPECT_EQ(304, GetVgaBarLayout().nBarBitmapId);
+}
+
+struct PlacementCase
+{
+    const char* pszWhat;
+    int nClientRight;
+    int nBitmapWidth;
+    int nWindowX;
+    int nWindowY;
+    int nExpectedLeft;
+    int nExpectedX;
+    int nExpectedAction;
+};
+
+TEST(BarLayout, CentresTheBarAndTranslatesTaps)
+{
+    const PlacementCase aCases[] = {
+        {"240x320 bar 241 wide", 241, 240, 70, 10, 0, 70, SIP_ACTION_COPY},
+        {"320x240 bar 321 wide, keyboard", 321, 240, 41, 20, 40, 1, SIP_ACTION_KEYBOARD},
+        {"320x240 left margin", 321, 240, 20, 20, 40, -20, SIP_ACTION_NONE},
+        {"320x240 options at the far right", 321, 240, 279, 20, 40, 239, SIP_ACTION_OPTIONS},
+        {"320x240 right margin", 321, 240, 281, 20, 40, 241, SIP_ACTION_NONE},
+        {"narrow window clips both sides", 200, 240, 45, 10, -20, 65, SIP_ACTION_COPY},
+        {"narrow window, window x 0 is bar x 20", 200, 240, 0, 10, -20, 20, SIP_ACTION_KEYBOARD},
+        {"odd narrow width truncates toward zero", 199, 240, 0, 10, -20, 20, SIP_ACTION_KEYBOARD},
+        {"empty window", 0, 240, 0, 10, -120, 120, SIP_ACTION_CUT},
+    };
+    for (const PlacementCase& c : aCases)
+    {
+        SCOPED_TRACE(c.pszWhat);
+        const int nLeft = BarLeft(0, c.nClientRight, c.nBitmapWidth);
+        EXPECT_EQ(c.nExpectedLeft, nLeft);
+        const BarPoint pt = TranslateBarPoint(MakeLParam(c.nWindowX, c.nWindowY), nLeft);
+        EXPECT_EQ(c.nExpectedX, pt.x);
+        EXPECT_EQ(c.nWindowY, pt.y);
+        EXPECT_EQ(c.nExpectedAction, HitTestBar(GetQvgaBarLayout().aRects, pt.x, pt.y));
+    }
+}
+
+TEST(BarLayout, PointsOutsideTheWindowArriveUnsignedAndHitNothing)
+{
+    // While the mouse is captured a point at (-5, -3) arrives as 0xFFFD in each half.
+    const BarPoint pt = TranslateBarPoint(MakeLParam(-5, -3), 0);
+    EXPECT_EQ(0xFFFB, pt.x);
+    EXPECT_EQ(0xFFFD, pt.y);
+    EXPECT_EQ(SIP_ACTION_NONE, HitTestBar(GetQvgaBarLayout().aRects, pt.x, pt.y));
+    EXPECT_EQ(SIP_ACTION_NONE, HitTestBar(GetVgaBarLayout().aRects, pt.x, pt.y));
+}
+
+} // namespace
