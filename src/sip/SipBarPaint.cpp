@@ -11,6 +11,7 @@ constexpr wchar_t kInitializingNotice[] = L"Initializing, please wait...";
 constexpr COLORREF kWhite = RGB(0xFF, 0xFF, 0xFF);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr int kTextFontHeight96 = 16;
+constexpr int kTextFontSlot = 1;
 
 // Fills rc with one colour, edge included, as Rectangle draws it.
 void FillWithColour(HDC hdc, const RECT& rc, COLORREF colour)
@@ -34,8 +35,8 @@ void PaintInitializingNotice(HDC hdc, RECT rcClient)
         Polyline(hdc, aLine, 2);
     }
     rcClient.top += 2;
-    HFONT hFont = CFontHelper::Instance().GetFont(kTextFontSlot, g_szFaceName, ScaleByDpi(kTextFontHeight96),
-                                                  FW_NORMAL, 0);
+    HFONT hFont = CFontHelper::Instance().GetFont(kTextFontSlot, ScaleByDpi(kTextFontHeight96), FW_NORMAL,
+                                                  g_szFaceName);
     CSelectObject selectFont(hdc, hFont);
     DrawTextW(hdc, kInitializingNotice, -1, &rcClient, DT_CENTER | DT_SINGLELINE);
 }

@@ -64,5 +64,4 @@ private:
     void PressAt(int x, int y);
     void RunKeyboard();
     void RunOptions();
-    void DeliverBuffer();
 };

@@ -63,7 +63,7 @@ private:
     };
 
     explicit Zarn(IUnknown* pOuter);
-    ~Zarn();
+    virtual ~Zarn();
     Zarn(const Zarn&) = delete;
     Zarn& operator=(const Zarn&) = delete;
 

@@ -3,6 +3,7 @@
 #include "sip/SipPanel.h"
 #include "support/DisplayMetrics.h"
 #include "support/FontHelper.h"
+#include "support/GdiHandles.h"
 #include "support/ModuleInstance.h"
 
 #include <cstring>
@@ -16,6 +17,8 @@ namespace
 constexpr int kMenuBarHeight96 = 26;
 // Height of the normal text font at 96 DPI.
 constexpr int kTextFontHeight96 = 16;
+// The shared text font's slot in the font cache.
+constexpr int kTextFontSlot = 1;
 
 int ScreenWidth()
 {
@@ -37,8 +40,8 @@ void Zarn::CreateSharedFonts()
         if (dc)
             GetTextFaceW(dc.Get(), kFaceNameLength, g_szFaceName);
     }
-    CFontHelper::Instance().CreateFontSlot(kTextFontSlot, g_szFaceName, ScaleByDpi(kTextFontHeight96),
-                                           FW_NORMAL, 0);
+    CFontHelper::Instance().CreateFontInSlot(kTextFontSlot, ScaleByDpi(kTextFontHeight96), FW_NORMAL,
+                                             g_szFaceName, 0, 0, 0);
 }
 
 HRESULT Zarn::Select(HWND hwndSip)

@@ -1,0 +1,329 @@
+#include "settings/OptionsDlg.h"
+
+#include "platform/AygShell.h"
+#include "resources/resource.h"
+#include "settings/Settings.h"
+#include "skin/RecordList.h"
+#include "skin/SkinCatalogue.h"
+#include "support/DisplayMetrics.h"
+#include "support/FontHelper.h"
+
+#include <commctrl.h>
+
+#include <new>
+
+namespace
+{
+
+constexpr wchar_t kCaption[] = L"Brevanto Keyboard";
+constexpr wchar_t kUnsupportedResolution[] = L"Device resolution is not supported.";
+constexpr INT_PTR kResultUnsupported = IDM_OPTIONS_CANCEL;
+constexpr int kTextFontSlot = 1;
+constexpr int kTextFontHeight96 = 16;
+constexpr WPARAM kTabControlVersion = 0x020C;
+
+const int g_aOptionsTabControls[] = {IDC_OPTIONS_HABIT, IDC_OPTIONS_LEFT, IDC_OPTIONS_RIGHT,
+                                     IDC_OPTIONS_KEYBOARD, IDC_OPTIONS_SKINS, IDC_OPTIONS_BANNER};
+
+void MoveTo(HWND hwnd, const PlacedRect& rc, BOOL bRepaint)
+{
+    MoveWindow(hwnd, rc.x, rc.y, rc.nWidth, rc.nHeight, bRepaint);
+}
+
+BOOL CALLBACK SetFontOnChild(HWND hwnd, LPARAM lParam)
+{
+    SendMessageW(hwnd, WM_SETFONT, static_cast<WPARAM>(lParam), TRUE);
+    return TRUE;
+}
+
+BOOL CALLBACK ShrinkComboBox(HWND hwnd, LPARAM /*lParam*/)
+{
+    WCHAR szClass[16] = {};
+    GetClassNameW(hwnd, szClass, 16);
+    if (lstrcmpiW(szClass, L"ComboBox") == 0)
+    {
+        RECT rc = {};
+        GetWindowRect(hwnd, &rc);
+        SetWindowPos(hwnd, nullptr, 0, 0, rc.right - rc.left, 5, SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    }
+    return TRUE;
+}
+
+void InsertTab(HWND hTab, int nIndex, LPCWSTR pszText)
+{
+    TCITEMW item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<LPWSTR>(pszText);
+    SendMessageW(hTab, TCM_INSERTITEMW, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&item));
+}
+
+COptionsDlg* DialogObject(HWND hDlg)
+{
+    return reinterpret_cast<COptionsDlg*>(GetWindowLongPtrW(hDlg, GWLP_USERDATA));
+}
+
+} // namespace
+
+void ShowOptionsTab(HWND hDlg)
+{
+    for (int nId : g_aOptionsTabControls)
+        ShowWindow(GetDlgItem(hDlg, nId), SW_HIDE);
+    const LRESULT nTab = SendDlgItemMessageW(hDlg, IDC_OPTIONS_TAB, TCM_GETCURSEL, 0, 0);
+    if (nTab == 0)
+    {
+        for (int nId : g_aOptionsTabControls)
+            ShowWindow(GetDlgItem(hDlg, nId), SW_SHOW);
+    }
+    else if (nTab == 1)
+    {
+        ShowWindow(GetDlgItem(hDlg, IDC_OPTIONS_BANNER), SW_SHOW);
+    }
+}
+
+void OnOptionsActivate(HWND hDlg)
+{
+    RECT rc = {};
+    GetWindowRect(hDlg, &rc);
+    SHFullScreen(hDlg, SHFS_HIDETASKBAR | SHFS_HIDESIPBUTTON | SHFS_HIDESTARTICON);
+    // Up to the top of the screen, over the taskbar's area.
+    MoveWindow(hDlg, rc.left, 0, rc.right, rc.bottom, TRUE);
+}
+
+COptionsDlg::COptionsDlg()
+    : m_hInstance(nullptr), m_hWndParent(nullptr), m_nTabHeight(0), m_nLineHeight(0), m_nMargin(0),
+      m_hBannerWide(nullptr), m_hBannerNarrow(nullptr), m_pSkinList(new (std::nothrow) CRecordList()),
+      m_nSkinIndex(0), m_nInitialTab(0)
+{
+}
+
+COptionsDlg::~COptionsDlg()
+{
+    if (m_hBannerWide != nullptr)
+        DeleteObject(m_hBannerWide);
+    if (m_hBannerNarrow != nullptr)
+        DeleteObject(m_hBannerNarrow);
+    m_hBannerWide = nullptr;
+    m_hBannerNarrow = nullptr;
+    delete m_pSkinList;
+    m_pSkinList = nullptr;
+    m_hInstance = nullptr;
+    m_hWndParent = nullptr;
+    m_nSkinIndex = 0;
+    m_nInitialTab = 0;
+}
+
+INT_PTR COptionsDlg::DoModal(HINSTANCE hInstance, HWND hWndParent, int nInitialTab)
+{
+    m_hInstance = hInstance;
+    m_hWndParent = hWndParent;
+    m_nInitialTab = nInitialTab;
+
+    // The template's tab strip needs its window class.
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_TAB_CLASSES};
+    InitCommonControlsEx(&icc);
+
+    HRSRC hResource = FindResourceW(hInstance, MAKEINTRESOURCEW(IDD_OPTIONS), RT_DIALOG);
+    if (hResource == nullptr)
+        return -1;
+    HGLOBAL hTemplate = LoadResource(hInstance, hResource);
+    const auto* pTemplate = hTemplate != nullptr ? static_cast<const DLGTEMPLATE*>(LockResource(hTemplate)) : nullptr;
+    if (pTemplate == nullptr)
+        return -1;
+    return DialogBoxIndirectParamW(hInstance, pTemplate, hWndParent, DialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR CALLBACK COptionsDlg::DialogProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    COptionsDlg* pThis = DialogObject(hDlg);
+    switch (uMsg)
+    {
+    case WM_INITDIALOG:
+        pThis = reinterpret_cast<COptionsDlg*>(lParam);
+        if (pThis == nullptr)
+            return TRUE;
+        SetWindowLongPtrW(hDlg, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pThis));
+        return pThis->OnInitDialog(hDlg);
+    case WM_COMMAND:
+        if (pThis != nullptr)
+            pThis->OnCommand(hDlg, LOWORD(wParam));
+        else if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDM_OPTIONS_OK)
+            EndDialog(hDlg, 1);
+        else if (LOWORD(wParam) == IDM_OPTIONS_CANCEL)
+            EndDialog(hDlg, 0);
+        return TRUE;
+    case WM_NOTIFY:
+        if (pThis != nullptr)
+            pThis->OnNotify(hDlg, reinterpret_cast<const NMHDR*>(lParam));
+        return TRUE;
+    case WM_SIZE:
+        if (pThis != nullptr)
+            pThis->OnSize(hDlg);
+        return TRUE;
+    case WM_ACTIVATE:
+        OnOptionsActivate(hDlg);
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+BOOL COptionsDlg::OnInitDialog(HWND hDlg)
+{
+    switch (GetResolutionClass())
+    {
+    case ResolutionClass::Qvga:
+        m_hBannerWide = LoadBitmapW(m_hInstance, MAKEINTRESOURCEW(IDB_BANNER_QVGA_WIDE));
+        m_hBannerNarrow = LoadBitmapW(m_hInstance, MAKEINTRESOURCEW(IDB_BANNER_QVGA_NARROW));
+        break;
+    case ResolutionClass::Vga:
+        m_hBannerWide = LoadBitmapW(m_hInstance, MAKEINTRESOURCEW(IDB_BANNER_VGA_WIDE));
+        m_hBannerNarrow = LoadBitmapW(m_hInstance, MAKEINTRESOURCEW(IDB_BANNER_VGA_NARROW));
+        break;
+    case ResolutionClass::Unsupported:
+        MessageBoxW(hDlg, kUnsupportedResolution, kCaption, MB_ICONHAND);
+        EndDialog(hDlg, kResultUnsupported);
+        return TRUE;
+    }
+
+    SHINITDLGINFO shidi = {SHIDIM_FLAGS, hDlg, SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_SIPDOWN};
+    SHInitDialog(&shidi);
+    SHMENUBARINFO mbi = {};
+    mbi.cbSize = sizeof(mbi);
+    mbi.hwndParent = hDlg;
+    mbi.dwFlags = SHCMBF_HMENU;
+    mbi.nToolBarId = IDR_OPTIONS_MENU;
+    mbi.hInstRes = m_hInstance;
+    SHCreateMenuBar(&mbi);
+
+    LoadOptions();
+
+    HWND hTab = GetDlgItem(hDlg, IDC_OPTIONS_TAB);
+    SendMessageW(hTab, CCM_SETVERSION, kTabControlVersion, 0);
+    InsertTab(hTab, 0, L"Options");
+    InsertTab(hTab, 1, L"About");
+    SendMessageW(hTab, TCM_SETCURSEL, static_cast<WPARAM>(m_nInitialTab), 0);
+    ShowOptionsTab(hDlg);
+
+    LOGFONTW lf = {};
+    GetWindowDefaultFont(GetDlgItem(hDlg, IDC_OPTIONS_HABIT), &lf);
+    m_nLineHeight = OptionsLineHeight(lf.lfHeight);
+    m_nMargin = OptionsMargin(m_nLineHeight);
+
+    const bool bLeftHanded = GetHabit() != 0;
+    CheckDlgButton(hDlg, IDC_OPTIONS_LEFT, bLeftHanded ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(hDlg, IDC_OPTIONS_RIGHT, bLeftHanded ? BST_UNCHECKED : BST_CHECKED);
+
+    FillSkinList(hDlg);
+
+    HFONT hFont = CFontHelper::Instance().GetFont(kTextFontSlot, ScaleByDpi(kTextFontHeight96), FW_NORMAL,
+                                                  g_szFaceName);
+    EnumChildWindows(hDlg, SetFontOnChild, reinterpret_cast<LPARAM>(hFont));
+    return TRUE;
+}
+
+void COptionsDlg::FillSkinList(HWND hDlg)
+{
+    HWND hCombo = GetDlgItem(hDlg, IDC_OPTIONS_SKINS);
+    if (m_pSkinList != nullptr)
+    {
+        EnumerateSkins(m_pSkinList, m_hInstance);
+        WCHAR szCurrent[MAX_PATH] = {};
+        GetSkinFile(szCurrent);
+        const int nCount = m_pSkinList->Count();
+        for (int i = 0; i < nCount; ++i)
+        {
+            SkinListEntry entry = {};
+            if (!m_pSkinList->Get(i, &entry, sizeof(entry)))
+                continue;
+            if (lstrcmpW(entry.szFileName, szCurrent) == 0)
+                m_nSkinIndex = i;
+            SendMessageW(hCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.szDisplayName));
+        }
+    }
+    // With no entry matching, the index stays where it was: the first skin.
+    SendMessageW(hCombo, CB_SETCURSEL, static_cast<WPARAM>(m_nSkinIndex), 0);
+}
+
+void COptionsDlg::OnCommand(HWND hDlg, int nId)
+{
+    if (nId == IDOK || nId == IDM_OPTIONS_OK)
+        OnOk(hDlg);
+    else if (nId == IDM_OPTIONS_CANCEL)
+        EndDialog(hDlg, 0);
+}
+
+void COptionsDlg::OnOk(HWND hDlg)
+{
+    SetHabit(IsDlgButtonChecked(hDlg, IDC_OPTIONS_LEFT) == BST_CHECKED ? 1 : 0);
+    m_nSkinIndex = static_cast<int>(SendDlgItemMessageW(hDlg, IDC_OPTIONS_SKINS, CB_GETCURSEL, 0, 0));
+    SkinListEntry entry = {};
+    if (m_pSkinList != nullptr)
+        m_pSkinList->Get(m_nSkinIndex, &entry, sizeof(entry));
+    // No selection leaves the name empty, which is saved as the default skin.
+    SetSkinFile(entry.szFileName);
+    SaveOptions();
+    EndDialog(hDlg, 1);
+}
+
+void COptionsDlg::OnNotify(HWND hDlg, const NMHDR* pHeader)
+{
+    if (pHeader != nullptr && pHeader->hwndFrom == GetDlgItem(hDlg, IDC_OPTIONS_TAB))
+        ShowOptionsTab(hDlg);
+}
+
+void COptionsDlg::OnSize(HWND hDlg)
+{
+    Layout(hDlg);
+}
+
+void COptionsDlg::Layout(HWND hDlg)
+{
+    RECT rcClient = {};
+    GetClientRect(hDlg, &rcClient);
+
+    HWND hTab = GetDlgItem(hDlg, IDC_OPTIONS_TAB);
+    RECT rcItem = {};
+    SendMessageW(hTab, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&rcItem));
+    m_nTabHeight = rcItem.bottom - rcItem.top + 2;
+    MoveWindow(hTab, rcClient.left, rcClient.bottom - m_nTabHeight, rcClient.right - rcClient.left, m_nTabHeight,
+               TRUE);
+
+    OptionsLayoutInput in = {};
+    switch (GetScreenOrientation())
+    {
+    case ORIENT_LANDSCAPE:
+        in.orientation = OptionsOrientation::Landscape;
+        break;
+    case ORIENT_PORTRAIT:
+        in.orientation = OptionsOrientation::Portrait;
+        break;
+    default:
+        in.orientation = OptionsOrientation::Square;
+        break;
+    }
+    in.nClientRight = rcClient.right;
+    in.nScreenWidth = GetLastScreenWidth();
+    in.nLineHeight = m_nLineHeight;
+    in.nMargin = m_nMargin;
+    in.nWideBannerWidth = GetBitmapWidth(m_hBannerWide);
+    in.nWideBannerHeight = GetBitmapHeight(m_hBannerWide);
+    in.nNarrowBannerWidth = GetBitmapWidth(m_hBannerNarrow);
+    in.nNarrowBannerHeight = GetBitmapHeight(m_hBannerNarrow);
+    const OptionsLayoutResult out = LayOutOptions(in);
+    if (out.bPlaced)
+    {
+        HWND hBanner = GetDlgItem(hDlg, IDC_OPTIONS_BANNER);
+        MoveTo(hBanner, out.banner, TRUE);
+        SendMessageW(hBanner, STM_SETIMAGE, IMAGE_BITMAP,
+                     reinterpret_cast<LPARAM>(out.bWideBanner ? m_hBannerWide : m_hBannerNarrow));
+        // Rows repaint as they move; centred controls are repainted with the dialog.
+        MoveTo(GetDlgItem(hDlg, IDC_OPTIONS_KEYBOARD), out.keyboardLabel, TRUE);
+        MoveTo(GetDlgItem(hDlg, IDC_OPTIONS_SKINS), out.skinList, FALSE);
+        MoveTo(GetDlgItem(hDlg, IDC_OPTIONS_HABIT), out.habitLabel, TRUE);
+        MoveTo(GetDlgItem(hDlg, IDC_OPTIONS_LEFT), out.leftHanded, FALSE);
+        MoveTo(GetDlgItem(hDlg, IDC_OPTIONS_RIGHT), out.rightHanded, FALSE);
+    }
+
+    EnumChildWindows(hDlg, ShrinkComboBox, 0);
+    ShowOptionsTab(hDlg);
+}

@@ -1,0 +1,49 @@
+#pragma once
+#include <windows.h>
+
+#include "settings/OptionsLayout.h"
+
+class CRecordList;
+
+// The options dialog: skin and handedness, saved to Options.dat on OK.
+class COptionsDlg
+{
+public:
+    COptionsDlg();
+    virtual ~COptionsDlg();
+    COptionsDlg(const COptionsDlg&) = delete;
+    COptionsDlg& operator=(const COptionsDlg&) = delete;
+
+    // Runs the dialog modally; 1 after OK, 0 after Cancel, 32771 when the
+    // screen is not supported, -1 when the dialog could not be created.
+    INT_PTR DoModal(HINSTANCE hInstance, HWND hWndParent, int nInitialTab);
+
+    static INT_PTR CALLBACK DialogProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
+
+private:
+    BOOL OnInitDialog(HWND hDlg);
+    void OnCommand(HWND hDlg, int nId);
+    void OnNotify(HWND hDlg, const NMHDR* pHeader);
+    void OnSize(HWND hDlg);
+    void OnOk(HWND hDlg);
+
+    void FillSkinList(HWND hDlg);
+    void Layout(HWND hDlg);
+
+    HINSTANCE m_hInstance;
+    HWND m_hWndParent;
+    int m_nTabHeight;
+    int m_nLineHeight;
+    int m_nMargin;
+    HBITMAP m_hBannerWide;
+    HBITMAP m_hBannerNarrow;
+    CRecordList* m_pSkinList;
+    int m_nSkinIndex;
+    int m_nInitialTab;
+};
+
+// Shows the controls of the tab that the tab strip has selected.
+void ShowOptionsTab(HWND hDlg);
+
+// Full-screen placement on every activation, over the hidden taskbar.
+void OnOptionsActivate(HWND hDlg);

@@ -1,0 +1,49 @@
+#include "sip/TextDelivery.h"
+
+#include "sip/EditCommands.h"
+#include "sip/SipActions.h"
+#include "sip/SplitLine.h"
+#include "support/LogFile.h"
+
+#include <cwchar>
+#include <memory>
+#include <new>
+
+namespace
+{
+
+void SendLine(IIMCallback* pCallback, WCHAR* pszLine)
+{
+    // The pointer is into the work array, NUL-terminated; not a BSTR with a length prefix.
+    if (pCallback != nullptr)
+        pCallback->SendString(pszLine, static_cast<DWORD>(std::wcslen(pszLine)));
+}
+
+} // namespace
+
+void DeliverText(IIMCallback* pCallback, WCHAR*& pBuffer)
+{
+    if (pBuffer == nullptr)
+        return;
+    LOG_MSG(L"m_pBuffer is not NULL");
+    const size_t cchBuffer = std::wcslen(pBuffer) + 1;
+    if (cchBuffer >= 2)
+    {
+        // Split a copy: the lines are cut in place.
+        std::unique_ptr<WCHAR[]> pWork(new (std::nothrow) WCHAR[cchBuffer]);
+        if (pWork != nullptr)
+        {
+            std::wmemcpy(pWork.get(), pBuffer, cchBuffer);
+            WCHAR* pNext = nullptr;
+            SendLine(pCallback, SplitLine(pWork.get(), L"\r\n", &pNext));
+            while (pNext != nullptr)
+            {
+                SendEnter(pCallback);
+                Sleep(kLinePauseMs);
+                SendLine(pCallback, SplitLine(nullptr, L"\r\n", &pNext));
+            }
+        }
+    }
+    delete[] pBuffer;
+    pBuffer = nullptr;
+}

@@ -1,0 +1,128 @@
+#include "sip/EditCommands.h"
+#include "sip/RecordingCallback.h"
+#include "sip/TextDelivery.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace
+{
+
+constexpr DWORD kPress = 4;
+constexpr DWORD kRelease = 6;
+constexpr DWORD kCtrlDown = 0x40000080;
+constexpr DWORD kCtrlNoChar = 0x40010000;
+
+struct CommandCase
+{
+    const char* pszName;
+    void (*pfnCommand)(IIMCallback*);
+    std::vector<CallbackCall> expected;
+};
+
+class EditCommand : public testing::TestWithParam<CommandCase> {};
+
+TEST_P(EditCommand, SendsExactlyItsKeySequence)
+{
+    const CommandCase& c = GetParam();
+    CRecordingCallback callback;
+    c.pfnCommand(&callback);
+    EXPECT_EQ(c.expected, callback.Calls()) << c.pszName;
+    // Borrowed: no reference taken or dropped.
+    EXPECT_EQ(1, callback.References());
+}
+
+TEST_P(EditCommand, DoesNothingWithoutACallback)
+{
+    GetParam().pfnCommand(nullptr);
+}
+
+const CommandCase g_aCommands[] = {
+    {"Copy", SendCopy,
+     {VirtualKeyCall(0x11, kPress), CharEventsCall(0x43, kCtrlDown, 0x03), CharEventsCall(0x43, kCtrlNoChar, 0x03),
+      VirtualKeyCall(0x11, kRelease)}},
+    {"SelectAll", SendSelectAll,
+     {VirtualKeyCall(0x11, kPress), VirtualKeyCall(0x41, kPress), VirtualKeyCall(0x41, kRelease),
+      VirtualKeyCall(0x11, kRelease)}},
+    {"Cut", SendCut,
+     {VirtualKeyCall(0x11, kPress), CharEventsCall(0x58, kCtrlDown, 0x18), CharEventsCall(0x58, kCtrlNoChar, 0x18),
+      VirtualKeyCall(0x11, kRelease)}},
+    {"Enter", SendEnter, {VirtualKeyCall(0x0D, kPress)}},
+    {"Paste", SendPaste,
+     {VirtualKeyCall(0x11, kPress), CharEventsCall(0x56, kCtrlDown, 0x16), CharEventsCall(0x56, kCtrlNoChar, 0x16),
+      VirtualKeyCall(0x11, kRelease)}},
+    {"Backspace", SendBackspace, {VirtualKeyCall(0x08, kPress)}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Commands, EditCommand, testing::ValuesIn(g_aCommands),
+                         [](const testing::TestParamInfo<CommandCase>& info) { return info.param.pszName; });
+
+WCHAR* NewBuffer(const std::wstring& text)
+{
+    WCHAR* p = new WCHAR[text.size() + 1];
+    std::memcpy(p, text.c_str(), (text.size() + 1) * sizeof(WCHAR));
+    return p;
+}
+
+struct DeliveryCase
+{
+    const char* pszName;
+    std::wstring text;
+    std::vector<CallbackCall> expected;
+};
+
+class Delivery : public testing::TestWithParam<DeliveryCase> {};
+
+const CallbackCall g_enter = VirtualKeyCall(0x0D, kPress);
+
+TEST_P(Delivery, SendsLinesWithEnterAndAPauseBetween)
+{
+    const DeliveryCase& c = GetParam();
+    CRecordingCallback callback;
+    WCHAR* pBuffer = NewBuffer(c.text);
+    DeliverText(&callback, pBuffer);
+    EXPECT_EQ(nullptr, pBuffer);
+    const std::vector<CallbackCall>& calls = callback.Calls();
+    EXPECT_EQ(c.expected, calls) << c.pszName;
+    EXPECT_EQ(1, callback.References());
+    // Every line after an Enter waits about 50 ms; measured loosely.
+    for (size_t i = 1; i < calls.size(); ++i)
+    {
+        if (calls[i - 1] == g_enter)
+        {
+            EXPECT_GE(calls[i].dwTick - calls[i - 1].dwTick, 40u) << "pause after the Enter before call " << i;
+        }
+    }
+}
+
+const DeliveryCase g_aDeliveries[] = {
+    {"OneLine", L"abc", {StringCall(L"abc")}},
+    {"TwoLines", L"a\r\nb", {StringCall(L"a"), g_enter, StringCall(L"b")}},
+    {"EmptyLineBetween", L"a\r\n\r\nb", {StringCall(L"a"), g_enter, StringCall(L""), g_enter, StringCall(L"b")}},
+    {"OnlyABreak", L"\r\n", {StringCall(L""), g_enter, StringCall(L"")}},
+    {"Empty", L"", {}},
+    {"LoneCrAndLfStayInside", L"a\rb\nc", {StringCall(L"a\rb\nc")}},
+    {"TrailingBreak", L"ab\r\n", {StringCall(L"ab"), g_enter, StringCall(L"")}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Texts, Delivery, testing::ValuesIn(g_aDeliveries),
+                         [](const testing::TestParamInfo<DeliveryCase>& info) { return info.param.pszName; });
+
+TEST(DeliveryWithoutCallback, ConsumesTheBufferAndSendsNothing)
+{
+    WCHAR* pBuffer = NewBuffer(L"a\r\nb");
+    DeliverText(nullptr, pBuffer);
+    EXPECT_EQ(nullptr, pBuffer);
+}
+
+TEST(DeliveryWithoutText, LeavesANullBufferAlone)
+{
+    CRecordingCallback callback;
+    WCHAR* pBuffer = nullptr;
+    DeliverText(&callback, pBuffer);
+    EXPECT_EQ(nullptr, pBuffer);
+    EXPECT_TRUE(callback.Calls().empty());
+}
+
+} // namespace

@@ -1,0 +1,164 @@
+#include "sip/RecordingCallback.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+bool CallbackCall::operator==(const CallbackCall& other) const
+{
+    if (kind != other.kind)
+        return false;
+    switch (kind)
+    {
+    case VirtualKey:
+        return uKey == other.uKey && dwFlags == other.dwFlags;
+    case CharEvents:
+        return uKey == other.uKey && dwFlags == other.dwFlags && uChars == other.uChars &&
+               shifts == other.shifts && chars == other.chars;
+    case String:
+        return text == other.text && dwLength == other.dwLength && bTerminated == other.bTerminated;
+    }
+    return false;
+}
+
+CallbackCall VirtualKeyCall(UINT uKey, DWORD dwFlags)
+{
+    CallbackCall call = {};
+    call.kind = CallbackCall::VirtualKey;
+    call.uKey = uKey;
+    call.dwFlags = dwFlags;
+    return call;
+}
+
+CallbackCall CharEventsCall(UINT uKey, DWORD dwFlags, UINT uChar)
+{
+    CallbackCall call = {};
+    call.kind = CallbackCall::CharEvents;
+    call.uKey = uKey;
+    call.dwFlags = dwFlags;
+    call.uChars = 1;
+    call.shifts = {static_cast<UINT>(dwFlags)};
+    call.chars = {uChar};
+    return call;
+}
+
+CallbackCall StringCall(const std::wstring& text)
+{
+    CallbackCall call = {};
+    call.kind = CallbackCall::String;
+    call.text = text;
+    call.dwLength = static_cast<DWORD>(text.size());
+    call.bTerminated = true;
+    return call;
+}
+
+void PrintTo(const CallbackCall& call, std::ostream* pOut)
+{
+    std::ostream& out = *pOut;
+    out << std::hex << std::showbase;
+    switch (call.kind)
+    {
+    case CallbackCall::VirtualKey:
+        out << "SendVirtualKey(" << call.uKey << ", " << call.dwFlags << ")";
+        break;
+    case CallbackCall::CharEvents:
+        out << "SendCharEvents(" << call.uKey << ", " << call.dwFlags << ", " << call.uChars << ", {";
+        for (UINT u : call.shifts)
+            out << u << " ";
+        out << "}, {";
+        for (UINT u : call.chars)
+            out << u << " ";
+        out << "})";
+        break;
+    case CallbackCall::String:
+        out << "SendString(\"";
+        for (wchar_t ch : call.text)
+        {
+            if (ch >= 0x20 && ch < 0x7F)
+                out << static_cast<char>(ch);
+            else
+                out << "\\u" << static_cast<unsigned>(ch);
+        }
+        out << "\", " << std::dec << call.dwLength << (call.bTerminated ? "" : ", unterminated") << ")";
+        break;
+    }
+    out << std::dec << std::noshowbase;
+}
+
+HRESULT CRecordingCallback::QueryInterface(REFIID riid, void** ppv)
+{
+    if (ppv == nullptr)
+        return E_POINTER;
+    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IIMCallback))
+    {
+        *ppv = static_cast<IIMCallback*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *ppv = nullptr;
+    ADD_FAILURE() << "unexpected QueryInterface on the callback";
+    return E_NOINTERFACE;
+}
+
+ULONG CRecordingCallback::AddRef()
+{
+    return static_cast<ULONG>(InterlockedIncrement(&m_cRef));
+}
+
+ULONG CRecordingCallback::Release()
+{
+    const LONG cRef = InterlockedDecrement(&m_cRef);
+    if (cRef < 1)
+        ADD_FAILURE() << "the callback was released more often than it was referenced";
+    return static_cast<ULONG>(cRef);
+}
+
+HRESULT CRecordingCallback::SetImInfo(IMINFO* /*pimi*/)
+{
+    ADD_FAILURE() << "SetImInfo is never called by the input method";
+    return E_NOTIMPL;
+}
+
+HRESULT CRecordingCallback::SendVirtualKey(BYTE bVk, DWORD dwFlags)
+{
+    CallbackCall call = VirtualKeyCall(bVk, dwFlags);
+    call.dwTick = GetTickCount();
+    m_calls.push_back(call);
+    return S_OK;
+}
+
+HRESULT CRecordingCallback::SendCharEvents(UINT uVk, UINT uKeyFlags, UINT uChars, UINT* puShift, UINT* puChars)
+{
+    CallbackCall call = {};
+    call.kind = CallbackCall::CharEvents;
+    call.uKey = uVk;
+    call.dwFlags = uKeyFlags;
+    call.uChars = uChars;
+    if (puShift == nullptr || puChars == nullptr)
+        ADD_FAILURE() << "SendCharEvents without its arrays";
+    else
+    {
+        call.shifts.assign(puShift, puShift + uChars);
+        call.chars.assign(puChars, puChars + uChars);
+    }
+    call.dwTick = GetTickCount();
+    m_calls.push_back(call);
+    return S_OK;
+}
+
+HRESULT CRecordingCallback::SendString(BSTR ptszStr, DWORD dwChars)
+{
+    CallbackCall call = {};
+    call.kind = CallbackCall::String;
+    call.dwLength = dwChars;
+    if (ptszStr == nullptr)
+        ADD_FAILURE() << "SendString with a null string";
+    else
+    {
+        call.text.assign(ptszStr, ptszStr + dwChars);
+        call.bTerminated = ptszStr[dwChars] == L'\0';
+    }
+    call.dwTick = GetTickCount();
+    m_calls.push_back(call);
+    return S_OK;
+}
