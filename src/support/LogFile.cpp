@@ -182,11 +182,19 @@ void CLogFile::WriteLine(const char* pszMessage)
     if (!FormatLogLine(line, timeStamp, GetCurrentThreadId(), nIndent, pszMessage, g_pszLogSourceFile,
                        g_nLogSourceLine))
         return;
-    SetFilePointer(m_hFile, 0, nullptr, FILE_END);
-    DWORD cbWritten = 0;
-    WriteFile(m_hFile, line.data(), static_cast<DWORD>(line.size()), &cbWritten, nullptr);
-    if (cbWritten < line.size())
-        FlushFileBuffers(m_hFile);
+    // The seek to the end and the write go together: two threads that both
+    // sought before either wrote would write at the same place, and one line
+    // would be lost under the other.
+    EnterCriticalSection(&m_cs);
+    if (m_bOpen)
+    {
+        SetFilePointer(m_hFile, 0, nullptr, FILE_END);
+        DWORD cbWritten = 0;
+        WriteFile(m_hFile, line.data(), static_cast<DWORD>(line.size()), &cbWritten, nullptr);
+        if (cbWritten < line.size())
+            FlushFileBuffers(m_hFile);
+    }
+    LeaveCriticalSection(&m_cs);
 }
 
 void LOG_MSG(const char* pszMessage, const char* pszSourceFile, int nSourceLine)

@@ -64,7 +64,7 @@ private:
     HANDLE m_hFile = INVALID_HANDLE_VALUE;
     BOOL m_bOpen = FALSE;
     DWORD m_dwTlsIndex = TLS_OUT_OF_INDEXES;
-    CRITICAL_SECTION m_cs;
+    CRITICAL_SECTION m_cs;  // opening, closing, and each line's seek and write
     CLogCounter* m_apCounters[kMaxCounters] = {};
     int m_nCounters = 0;
 };
