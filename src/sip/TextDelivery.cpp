@@ -25,7 +25,8 @@ void DeliverText(IIMCallback* pCallback, WCHAR*& pBuffer)
 {
     if (pBuffer == nullptr)
         return;
-    LOG_MSG(L"m_pBuffer is not NULL");
+    // Traced under the name of the panel, whose keyboard action this is.
+    LOG_MSG("m_pBuffer is not NULL", "SipPanel.cpp", 364);
     const size_t cchBuffer = std::wcslen(pBuffer) + 1;
     if (cchBuffer >= 2)
     {

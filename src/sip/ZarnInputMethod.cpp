@@ -38,7 +38,7 @@ void Zarn::CreateSharedFonts()
     {
         CWindowDc dc(m_hwndSip);
         if (dc)
-            GetTextFaceW(dc.Get(), kFaceNameLength, g_szFaceName);
+            GetTextFaceW(dc.Get(), kFaceNameUnits, g_szFaceName);
     }
     CFontHelper::Instance().CreateFontInSlot(kTextFontSlot, ScaleByDpi(kTextFontHeight96), FW_NORMAL,
                                              g_szFaceName, 0, 0, 0);
