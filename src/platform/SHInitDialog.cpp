@@ -1,25 +1,23 @@
 #include "platform/AygShell.h"
+#include "platform/ShellMetrics.h"
 
-// What the device shell does for a dialog that asks for it: size it to the
-// whole screen. The Done button and the lowered input panel have no desktop
-// counterpart; a desktop dialog is closed through its own commands.
+// What the device shell does for a dialog that asks for it: a full-screen
+// dialog fills the screen between the taskbar at the top and the menu bar at
+// the bottom (a dialog that wants the taskbar's strip too takes it itself when
+// it is activated). The Done button and the lowered input panel have no
+// desktop counterpart; the dialog is closed through its own commands.
 BOOL SHInitDialog(SHINITDLGINFO* pshidi)
 {
     if (pshidi == nullptr || !IsWindow(pshidi->hDlg))
         return FALSE;
     if ((pshidi->dwMask & SHIDIM_FLAGS) == 0)
         return TRUE;
-    const DWORD dwFlags = pshidi->dwFlags;
-    if ((dwFlags & SHIDIF_SIZEDLGFULLSCREEN) != 0)
+    if ((pshidi->dwFlags & (SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_SIZEDLG)) != 0)
     {
-        MoveWindow(pshidi->hDlg, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), TRUE);
-    }
-    else if ((dwFlags & SHIDIF_SIZEDLG) != 0)
-    {
-        RECT rcWork = {};
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &rcWork, 0);
-        MoveWindow(pshidi->hDlg, rcWork.left, rcWork.top, rcWork.right - rcWork.left, rcWork.bottom - rcWork.top,
-                   TRUE);
+        const int nBar = ShellBarHeight();
+        const int nWidth = GetSystemMetrics(SM_CXSCREEN);
+        const int nHeight = GetSystemMetrics(SM_CYSCREEN);
+        MoveWindow(pshidi->hDlg, 0, nBar, nWidth, nHeight - 2 * nBar, TRUE);
     }
     return TRUE;
 }

@@ -1,5 +1,5 @@
 #include "keyboard/KeyboardDialog.h"
-#include "keyboard/KeyboardRender.h"
+#include "keyboard/KeyboardFonts.h"
 #include "keyboard/EditView.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"

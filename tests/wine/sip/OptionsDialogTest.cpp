@@ -52,6 +52,7 @@ struct UserActions
     int nSelectSkin = -1;        // -1: leave the selection
     int nClickRadio = 0;         // 0: leave the radio buttons
     WORD wCloseCommand = IDM_OPTIONS_OK;
+    bool bPressSoftKey = false;  // close through the menu bar's key instead of a command
 };
 
 struct DialogState
@@ -64,6 +65,7 @@ struct DialogState
     RECT rcBanner = {};
     bool bBannerVisible = false;
     bool bSkinsVisible = false;
+    bool bSoftKeyFound = false;
 };
 
 class OptionsDialogTest : public testing::Test
@@ -85,7 +87,6 @@ protected:
     // Runs the dialog as the bar's options button does and acts on it.
     INT_PTR Run(const UserActions& actions, DialogState& state, std::vector<SeenDialog>* pSeen = nullptr)
     {
-        std::atomic<bool> bDone{false};
         CDialogWatcher watcher([&](const SeenDialog& dialog) {
             if (dialog.title == L"Brevanto Keyboard")
             {
@@ -108,8 +109,24 @@ protected:
                 SendMessageW(hCombo, CB_SETCURSEL, static_cast<WPARAM>(actions.nSelectSkin), 0);
             if (actions.nClickRadio != 0)
                 SendDlgItemMessageW(hDlg, actions.nClickRadio, BM_CLICK, 0, 0);
-            PostMessageW(hDlg, WM_COMMAND, actions.wCloseCommand, 0);
-            bDone = true;
+            if (actions.bPressSoftKey)
+            {
+                HWND hMenuBar = nullptr;
+                while ((hMenuBar = FindWindowExW(nullptr, hMenuBar, L"BrevantoMenuBar", nullptr)) != nullptr &&
+                       GetWindow(hMenuBar, GW_OWNER) != hDlg)
+                {
+                }
+                HWND hKey = hMenuBar != nullptr ? GetDlgItem(hMenuBar, actions.wCloseCommand) : nullptr;
+                state.bSoftKeyFound = hKey != nullptr;
+                if (hKey != nullptr)
+                    PostMessageW(hKey, BM_CLICK, 0, 0);
+                else
+                    PostMessageW(hDlg, WM_COMMAND, IDM_OPTIONS_CANCEL, 0);
+            }
+            else
+            {
+                PostMessageW(hDlg, WM_COMMAND, actions.wCloseCommand, 0);
+            }
         });
         COptionsDlg dialog;
         const INT_PTR nResult = dialog.DoModal(g_hInstance, nullptr, 0);
@@ -163,6 +180,28 @@ TEST_F(OptionsDialogTest, TheTitleBarOkButtonSavesToo)
     EXPECT_FALSE(state.bLeftChecked);
     EXPECT_TRUE(state.bRightChecked);
     EXPECT_EQ(OptionsFile(1, m_skins[0].szFileName), ReadWholeFile(OptionsPath()));
+}
+
+TEST_F(OptionsDialogTest, TheMenuBarKeysSaveAndCancel)
+{
+    if (!IsSupported())
+        GTEST_SKIP() << "the dialog refuses unsupported screens";
+    ASSERT_GE(m_skins.size(), 2u);
+    const Bytes before = OptionsFile(1, m_skins[0].szFileName);
+    ASSERT_TRUE(WriteWholeFile(OptionsPath(), before));
+    UserActions actions;
+    actions.nSelectSkin = 1;
+    actions.bPressSoftKey = true;
+    actions.wCloseCommand = IDM_OPTIONS_CANCEL;
+    DialogState state;
+    ASSERT_EQ(0, Run(actions, state));
+    EXPECT_TRUE(state.bSoftKeyFound);
+    EXPECT_EQ(before, ReadWholeFile(OptionsPath()));
+
+    actions.wCloseCommand = IDM_OPTIONS_OK;
+    ASSERT_EQ(1, Run(actions, state));
+    EXPECT_TRUE(state.bSoftKeyFound);
+    EXPECT_EQ(OptionsFile(1, m_skins[1].szFileName), ReadWholeFile(OptionsPath()));
 }
 
 TEST_F(OptionsDialogTest, CancelLeavesTheFileUntouched)

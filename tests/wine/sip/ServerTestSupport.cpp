@@ -4,7 +4,7 @@
 
 #include <vector>
 
-std::wstring ProgramFolder()
+std::wstring KeyboardDllFolder()
 {
     WCHAR szPath[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, szPath, MAX_PATH);
@@ -14,7 +14,7 @@ std::wstring ProgramFolder()
 
 std::wstring KeyboardDllPath()
 {
-    return ProgramFolder() + L"\\Keyboard.dll";
+    return KeyboardDllFolder() + L"\\Keyboard.dll";
 }
 
 DWORD RunRegsvr32(const std::wstring& module, bool bUnregister)

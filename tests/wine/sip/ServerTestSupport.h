@@ -4,7 +4,7 @@
 #include <string>
 
 // The folder of the test program, where Keyboard.dll and the skins sit.
-std::wstring ProgramFolder();
+std::wstring KeyboardDllFolder();
 
 // The full path of the Keyboard.dll built next to the test program.
 std::wstring KeyboardDllPath();

@@ -1,0 +1,217 @@
+#include "settings/Settings.h"
+#include "settings/SettingsFileTest.h"
+#include "sip/BarLayout.h"
+#include "sip/DialogWatcher.h"
+#include "sip/KeyboardHook.h"
+#include "sip/RecordingCallback.h"
+#include "sip/ServerTestSupport.h"
+#include "sip/SipActions.h"
+#include "sip/SipPanel.h"
+#include "sip/Zarn.h"
+#include "support/ComPointer.h"
+#include "support/DisplayMetrics.h"
+#include "WineTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+
+namespace
+{
+
+constexpr int kKeyboardEditId = 201;
+constexpr wchar_t kBrokenSkin[] = L"BrokenTestSkin.xml";
+
+Bytes OptionsFile(DWORD dwHabit, const std::wstring& skin)
+{
+    return Join({LeDword(dwHabit), LeDword(static_cast<DWORD>(skin.size())), Utf16Le(skin)});
+}
+
+std::wstring SkinsFolder()
+{
+    return KeyboardDllFolder() + L"\\skins";
+}
+
+// Writes Options.dat so that its last-write time moves on, as a save by the
+// options dialog does.
+void SelectSkin(const std::wstring& skin)
+{
+    Sleep(20);
+    ASSERT_TRUE(WriteWholeFile(OptionsPath(), OptionsFile(1, skin)));
+}
+
+// The SIP manager's part and a user at the keyboard: taps on the bar's
+// keyboard button, types into the keyboard when it opens and presses OK.
+// Message boxes are recorded and dismissed.
+class KeyboardActionTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_saved = ReadWholeFile(OptionsPath());
+        // An index file that is not a skin at all.
+        const Bytes garbage = {'n', 'o', 't', ' ', 'x', 'm', 'l', 0xFF, 0x00, '<'};
+        ASSERT_TRUE(WriteWholeFile(SkinsFolder() + L"\\" + kBrokenSkin, garbage));
+        ASSERT_EQ(S_OK, Zarn::CreateInstance(nullptr, IID_IInputMethod, m_pInputMethod.PutVoid()));
+        ASSERT_EQ(S_OK, m_pInputMethod->RegisterCallback(&m_callback));
+        ASSERT_EQ(S_OK, m_pInputMethod->Select(m_sip.Get()));
+        ASSERT_EQ(S_OK, m_pInputMethod->Showing());
+        m_hwndBar = FindWindowExW(m_sip.Get(), nullptr, L"IM", L"IM");
+        ASSERT_NE(nullptr, m_hwndBar);
+        m_pPanel = static_cast<Zarn*>(m_pInputMethod.Get())->GetSipPanel();
+    }
+
+    void TearDown() override
+    {
+        if (m_pInputMethod)
+            m_pInputMethod->Deselect();
+        m_pInputMethod.Reset();
+        RemovePath(SkinsFolder() + L"\\" + kBrokenSkin);
+        if (m_saved.empty())
+            RemovePath(OptionsPath());
+        else
+            WriteWholeFile(OptionsPath(), m_saved);
+        g_bSkinLoadFailed = FALSE;
+        EXPECT_EQ(1, m_callback.References());
+    }
+
+    // Taps the keyboard button; returns the dialogs that came up meanwhile.
+    std::vector<SeenDialog> TapKeyboard(const std::wstring& typed)
+    {
+        m_bKeyboardOpened = false;
+        m_bHookWhileOpen = false;
+        CDialogWatcher watcher([&](const SeenDialog& dialog) {
+            if (dialog.title == kMessageCaption)
+            {
+                DismissMessageBox(dialog);
+                return;
+            }
+            HWND hEdit = GetDlgItem(dialog.hwnd, kKeyboardEditId);
+            if (hEdit == nullptr)
+                return;
+            m_bKeyboardOpened = true;
+            m_bHookWhileOpen = GetKeyboardHook() != nullptr;
+            SetWindowTextW(hEdit, typed.c_str());
+            PostMessageW(dialog.hwnd, WM_COMMAND, IDOK, 0);
+        });
+        RECT rc = {};
+        GetClientRect(m_hwndBar, &rc);
+        const int X = BarLeft(rc.left, rc.right, GetBitmapWidth(g_hBarBitmap));
+        const LPARAM lParam = MAKELPARAM(X + 30, 27);
+        SendMessageW(m_hwndBar, WM_LBUTTONDOWN, MK_LBUTTON, lParam);
+        EXPECT_EQ(SIP_ACTION_KEYBOARD, m_pPanel->m_nPressed);
+        SendMessageW(m_hwndBar, WM_LBUTTONUP, 0, lParam);
+        EXPECT_EQ(SIP_ACTION_NONE, m_pPanel->m_nPressed);
+        EXPECT_FALSE(g_bInitializing);
+        EXPECT_EQ(nullptr, GetKeyboardHook()) << "the hook outlived the keyboard";
+        EXPECT_EQ(nullptr, m_pPanel->m_pBuffer);
+        std::vector<SeenDialog> seen = watcher.Seen();
+        std::vector<SeenDialog> messages;
+        for (const SeenDialog& dialog : seen)
+        {
+            if (dialog.title == kMessageCaption)
+                messages.push_back(dialog);
+        }
+        return messages;
+    }
+
+    void ExpectLoadFailedMessages(const std::vector<SeenDialog>& messages, size_t nCount)
+    {
+        ASSERT_EQ(nCount, messages.size());
+        for (const SeenDialog& message : messages)
+            EXPECT_EQ(kLoadSkinFailedMessage, message.text);
+        // The message after a failed attempt belongs to the bar; a child
+        // window cannot own one, so its top-level window, the SIP window, does.
+        EXPECT_EQ(GetAncestor(m_hwndBar, GA_ROOT), messages.back().hwndOwner);
+    }
+
+    bool IsSupported() const { return GetResolutionClass() != ResolutionClass::Unsupported; }
+
+    Bytes m_saved;
+    CRecordingCallback m_callback;
+    CSipWindow m_sip;
+    CComPointer<IInputMethod> m_pInputMethod;
+    HWND m_hwndBar = nullptr;
+    SipPanel* m_pPanel = nullptr;
+    std::atomic<bool> m_bKeyboardOpened{false};
+    std::atomic<bool> m_bHookWhileOpen{false};
+};
+
+struct RoadCase
+{
+    const char* pszName;
+    std::wstring typed;
+    std::vector<CallbackCall> expected;
+};
+
+const CallbackCall g_enter = VirtualKeyCall(VK_RETURN, 4);
+
+class TypedTextRoad : public KeyboardActionTest, public testing::WithParamInterface<RoadCase> {};
+
+// Bar tap, keyboard, OK, delivery through the callback.
+TEST_P(TypedTextRoad, ReachesTheApplication)
+{
+    if (!IsSupported())
+        GTEST_SKIP() << "no skin is made for this screen";
+    SelectSkin(L"Silver.xml");
+    const std::vector<SeenDialog> messages = TapKeyboard(GetParam().typed);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(m_bKeyboardOpened);
+    EXPECT_TRUE(m_bHookWhileOpen);
+    EXPECT_EQ(GetParam().expected, m_callback.Calls());
+    EXPECT_FALSE(g_bSkinLoadFailed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, TypedTextRoad,
+                         testing::Values(RoadCase{"OneLine", L"abc", {StringCall(L"abc")}},
+                                         RoadCase{"TwoLines", L"a\r\nb", {StringCall(L"a"), g_enter, StringCall(L"b")}},
+                                         RoadCase{"Nothing", L"", {}}),
+                         [](const testing::TestParamInfo<RoadCase>& info) { return info.param.pszName; });
+
+TEST_F(KeyboardActionTest, ABrokenSkinShowsTheMessageAndTheKeyboardStaysShut)
+{
+    for (const wchar_t* pszSkin : {kBrokenSkin, L"NotInstalled.xml"})
+    {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(pszSkin)));
+        g_bSkinLoadFailed = FALSE;
+        SelectSkin(pszSkin);
+        ExpectLoadFailedMessages(TapKeyboard(L"lost"), 1);
+        EXPECT_FALSE(m_bKeyboardOpened);
+        EXPECT_TRUE(g_bSkinLoadFailed);
+        EXPECT_TRUE(m_callback.Calls().empty());
+    }
+}
+
+TEST_F(KeyboardActionTest, AFailedLoadIsRetriedEvenWhenNothingChanged)
+{
+    if (!IsSupported())
+        GTEST_SKIP() << "no skin is made for this screen";
+    // A good load first, so the orientation is recorded and no change is pending.
+    SelectSkin(L"Silver.xml");
+    EXPECT_TRUE(TapKeyboard(L"").empty());
+    ASSERT_TRUE(m_bKeyboardOpened);
+
+    SelectSkin(kBrokenSkin);
+    ExpectLoadFailedMessages(TapKeyboard(L"x"), 1);
+    EXPECT_FALSE(m_bKeyboardOpened);
+
+    // Nothing changed since: the failure is reported on the tap and again
+    // after the repeated attempt, and the keyboard still does not open.
+    ExpectLoadFailedMessages(TapKeyboard(L"x"), 2);
+    EXPECT_FALSE(m_bKeyboardOpened);
+    EXPECT_TRUE(m_callback.Calls().empty());
+
+    // A working skin again: one stale message, then the keyboard opens, and
+    // the next tap has nothing to report.
+    SelectSkin(L"Silver.xml");
+    const std::vector<SeenDialog> messages = TapKeyboard(L"ok");
+    ASSERT_EQ(1u, messages.size());
+    EXPECT_TRUE(m_bKeyboardOpened);
+    EXPECT_FALSE(g_bSkinLoadFailed);
+    EXPECT_EQ(std::vector<CallbackCall>{StringCall(L"ok")}, m_callback.Calls());
+    EXPECT_TRUE(TapKeyboard(L"").empty());
+    EXPECT_TRUE(m_bKeyboardOpened);
+}
+
+} // namespace
