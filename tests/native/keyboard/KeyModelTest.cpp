@@ -1,0 +1,301 @@
+#include "keyboard/KeyModel.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Every test starts from the state a freshly loaded module has.
+class KeyModel : public testing::Test
+{
+protected:
+    void SetUp() override { ResetState(); }
+    void TearDown() override { ResetState(); }
+    static void ResetState()
+    {
+        g_nCurrentView = VIEW_CHAR;
+        g_nPressedKey = KEY_NONE;
+        g_bCapsLock = 0;
+        g_bShift = 0;
+        g_bStylusDown = 0;
+    }
+};
+
+std::wstring Text(const wchar_t* psz) { return psz != nullptr ? std::wstring(psz) : std::wstring(L"<null>"); }
+
+// A small key table: two overlapping keys of the character view, a number key
+// in the same place, a key of every view, and a key never placed.
+const KeyPlace kPlaces[] = {
+    {VIEW_CHAR, 10, 10, 50, 40},      // 0
+    {VIEW_CHAR, 30, 20, 80, 60},      // 1 overlaps 0
+    {VIEW_NUMBER, 10, 10, 50, 40},    // 2 same place as 0
+    {VIEW_ALL, 100, 100, 140, 130},   // 3
+    {VIEW_SYMBOL, 0, 0, 0, 0},        // 4 never set by a layout
+};
+
+struct HitCase
+{
+    int nView;
+    int x;
+    int y;
+    int nExpected;
+};
+
+TEST_F(KeyModel, FindKeyAtFollowsEdgesViewsAndIndexOrder)
+{
+    const HitCase cases[] = {
+        {VIEW_CHAR, 10, 10, 0},      // top-left corner is inside
+        {VIEW_CHAR, 49, 39, 0},      // last pixel inside
+        {VIEW_CHAR, 50, 15, KEY_NONE},   // right edge is outside
+        {VIEW_CHAR, 15, 40, KEY_NONE},   // bottom edge is outside
+        {VIEW_CHAR, 35, 25, 0},      // overlap: the lower index wins
+        {VIEW_CHAR, 60, 50, 1},
+        {VIEW_NUMBER, 35, 25, 2},    // same place, other view
+        {VIEW_NUMBER, 60, 50, KEY_NONE}, // a character key is not hit in the number view
+        {VIEW_SYMBOL, 35, 25, KEY_NONE},
+        {VIEW_SYMBOL, 100, 100, 3},  // a key of every view is hit in any view
+        {VIEW_NUMBER, 139, 129, 3},
+        {VIEW_SYMBOL, 0, 0, KEY_NONE},   // an all-zero rectangle holds nothing
+        {VIEW_CHAR, -5, -5, KEY_NONE},
+    };
+    for (const HitCase& c : cases)
+    {
+        EXPECT_EQ(c.nExpected, FindKeyAt(kPlaces, 5, c.nView, c.x, c.y))
+            << "view " << c.nView << " at (" << c.x << ", " << c.y << ")";
+    }
+    EXPECT_EQ(KEY_NONE, FindKeyAt(nullptr, 5, VIEW_CHAR, 20, 20));
+}
+
+struct TextCase
+{
+    int nIndex;
+    bool bCaps;
+    bool bShift;
+    const wchar_t* pszExpected;
+};
+
+TEST_F(KeyModel, TextFollowsCapsXorShiftForLettersAndShiftForPunctuation)
+{
+    const TextCase cases[] = {
+        {0, false, false, L"a"},
+        {0, true, false, L"A"},
+        {0, false, true, L"A"},
+        {0, true, true, L"a"},
+        {25, true, false, L"Z"},
+        {26, true, false, L","},     // caps lock does not change punctuation
+        {26, false, true, L"@"},
+        {27, false, true, L"-"},
+        {28, false, true, L"\""},
+        {29, true, true, L"'"},
+        {31, true, true, L" "},
+        {35, false, true, L"\r\n"},
+        {39, true, true, L"1"},
+        {57, false, false, L"&"},    // the ampersand types one
+        {30, false, false, nullptr},
+        {34, false, false, nullptr},
+        {37, false, false, nullptr},
+        {KEY_NONE, false, false, nullptr},
+        {84, false, false, nullptr},
+    };
+    for (const TextCase& c : cases)
+    {
+        EXPECT_EQ(Text(c.pszExpected), Text(GetKeyText(c.nIndex, c.bCaps, c.bShift)))
+            << "key " << c.nIndex << " caps " << c.bCaps << " shift " << c.bShift;
+    }
+}
+
+TEST_F(KeyModel, LabelShowsWhatTheKeyWouldTypeNow)
+{
+    const TextCase cases[] = {
+        {0, false, false, L"a"},
+        {0, true, false, L"A"},
+        {0, true, true, L"a"},
+        {26, false, true, L"@"},
+        {26, true, false, L","},
+        {57, false, false, L"&&"},   // doubled for prefix drawing
+        {83, false, false, L"("},
+        {38, false, true, L"0"},
+        {30, false, false, L""},
+        {31, false, false, L""},     // the space key shows no label
+        {35, false, false, L""},
+        {37, false, false, L""},
+        {KEY_NONE, true, true, L""},
+    };
+    for (const TextCase& c : cases)
+    {
+        g_nPressedKey = c.nIndex;
+        g_bCapsLock = c.bCaps;
+        g_bShift = c.bShift;
+        EXPECT_EQ(std::wstring(c.pszExpected), std::wstring(GetKeyLabel())) << "key " << c.nIndex;
+    }
+}
+
+TEST_F(KeyModel, LabelBufferIsClearedBeforeEachComputation)
+{
+    g_nPressedKey = 57;
+    const wchar_t* psz = GetKeyLabel();
+    ASSERT_EQ(std::wstring(L"&&"), std::wstring(psz));
+    g_nPressedKey = 0;
+    GetKeyLabel();
+    EXPECT_EQ(L'a', psz[0]);
+    EXPECT_EQ(L'\0', psz[1]);   // no ampersand left over from the previous label
+}
+
+struct ViewCase
+{
+    int nView;
+    int nKey;
+    int nExpected;
+};
+
+TEST_F(KeyModel, ViewKeysToggleWithTheCharacterView)
+{
+    const ViewCase cases[] = {
+        {VIEW_CHAR, KEY_123, VIEW_NUMBER},
+        {VIEW_SYMBOL, KEY_123, VIEW_NUMBER},
+        {VIEW_NUMBER, KEY_123, VIEW_CHAR},
+        {VIEW_CHAR, KEY_AT, VIEW_SYMBOL},
+        {VIEW_NUMBER, KEY_AT, VIEW_SYMBOL},
+        {VIEW_SYMBOL, KEY_AT, VIEW_CHAR},
+        {7, KEY_123, 7},
+        {VIEW_ALL, KEY_AT, VIEW_ALL},
+        {VIEW_CHAR, KEY_CAPS, VIEW_CHAR},
+    };
+    for (const ViewCase& c : cases)
+        EXPECT_EQ(c.nExpected, NextView(c.nView, c.nKey)) << "view " << c.nView << " key " << c.nKey;
+}
+
+// One key action after another, from a given state, with the effect and the
+// state each leaves.
+struct ActionStep
+{
+    int nKey;
+    KeyEffect effect;
+    const wchar_t* pszText;
+    int nView;
+    int bCaps;
+    int bShift;
+};
+
+struct ActionCase
+{
+    const char* pszName;
+    int nView;
+    int bCaps;
+    int bShift;
+    std::vector<ActionStep> steps;
+};
+
+TEST_F(KeyModel, KeyActionsChangeStateAndSayWhatToDo)
+{
+    const ActionCase cases[] = {
+        {"shift then a letter types upper case and clears shift", VIEW_CHAR, 0, 0,
+         {{KEY_SHIFT, KeyEffect::None, nullptr, VIEW_CHAR, 0, 1},
+          {0, KeyEffect::InsertText, L"A", VIEW_CHAR, 0, 0},
+          {0, KeyEffect::InsertText, L"a", VIEW_CHAR, 0, 0}}},
+        {"caps and shift type lower case, then caps alone upper", VIEW_CHAR, 1, 1,
+         {{0, KeyEffect::InsertText, L"a", VIEW_CHAR, 1, 0},
+          {0, KeyEffect::InsertText, L"A", VIEW_CHAR, 1, 0}}},
+        {"shift survives enter, views, caps and OK", VIEW_CHAR, 0, 1,
+         {{KEY_ENTER, KeyEffect::InsertText, L"\r\n", VIEW_CHAR, 0, 1},
+          {KEY_123, KeyEffect::None, nullptr, VIEW_NUMBER, 0, 1},
+          {KEY_CAPS, KeyEffect::None, nullptr, VIEW_NUMBER, 1, 1},
+          {KEY_OK, KeyEffect::Finish, nullptr, VIEW_NUMBER, 1, 1},
+          {KEY_BACKSPACE, KeyEffect::None, nullptr, VIEW_NUMBER, 1, 1},
+          {39, KeyEffect::InsertText, L"1", VIEW_NUMBER, 1, 0}}},
+        {"space and punctuation clear shift", VIEW_CHAR, 0, 1,
+         {{26, KeyEffect::InsertText, L"@", VIEW_CHAR, 0, 0},
+          {KEY_SHIFT, KeyEffect::None, nullptr, VIEW_CHAR, 0, 1},
+          {KEY_SPACE, KeyEffect::InsertText, L" ", VIEW_CHAR, 0, 0}}},
+        {"shift toggles back off", VIEW_CHAR, 0, 0,
+         {{KEY_SHIFT, KeyEffect::None, nullptr, VIEW_CHAR, 0, 1},
+          {KEY_SHIFT, KeyEffect::None, nullptr, VIEW_CHAR, 0, 0}}},
+        {"from the symbol view the number key goes to numbers, then characters", VIEW_SYMBOL, 0, 0,
+         {{KEY_123, KeyEffect::None, nullptr, VIEW_NUMBER, 0, 0},
+          {KEY_123, KeyEffect::None, nullptr, VIEW_CHAR, 0, 0},
+          {KEY_AT, KeyEffect::None, nullptr, VIEW_SYMBOL, 0, 0},
+          {57, KeyEffect::InsertText, L"&", VIEW_SYMBOL, 0, 0}}},
+        {"no key does nothing", VIEW_NUMBER, 1, 1,
+         {{KEY_NONE, KeyEffect::None, nullptr, VIEW_NUMBER, 1, 1},
+          {200, KeyEffect::None, nullptr, VIEW_NUMBER, 1, 1}}},
+    };
+    for (const ActionCase& c : cases)
+    {
+        SCOPED_TRACE(c.pszName);
+        g_nCurrentView = c.nView;
+        g_bCapsLock = c.bCaps;
+        g_bShift = c.bShift;
+        for (const ActionStep& step : c.steps)
+        {
+            const KeyOutcome outcome = ApplyKeyAction(step.nKey);
+            EXPECT_EQ(step.effect, outcome.effect) << "key " << step.nKey;
+            EXPECT_EQ(Text(step.pszText), Text(outcome.pszText)) << "key " << step.nKey;
+            EXPECT_EQ(step.nView, g_nCurrentView) << "key " << step.nKey;
+            EXPECT_EQ(step.bCaps, g_bCapsLock) << "key " << step.nKey;
+            EXPECT_EQ(step.bShift, g_bShift) << "key " << step.nKey;
+        }
+    }
+}
+
+// A press, moves and a lift, with what each event asks of the window side.
+enum class Stylus { Press, Move };
+
+struct StylusStep
+{
+    Stylus event;
+    int nHit;
+    bool bRedraw;
+    bool bBackspaceDown;
+    bool bStopRepeat;
+};
+
+struct StylusCase
+{
+    const char* pszName;
+    std::vector<StylusStep> steps;
+    int nActedKey;
+};
+
+TEST_F(KeyModel, StylusPressFollowsTheLastKeyUnderIt)
+{
+    const StylusCase cases[] = {
+        {"K slid onto L acts on L", {{Stylus::Press, 10, true, false, false}, {Stylus::Move, 11, true, false, true}}, 11},
+        {"sliding off every key acts on nothing",
+         {{Stylus::Press, 10, true, false, false}, {Stylus::Move, KEY_NONE, false, false, true}}, KEY_NONE},
+        {"backspace deletes on the press",
+         {{Stylus::Press, KEY_BACKSPACE, true, true, false}}, KEY_BACKSPACE},
+        {"sliding off backspace stops the repeat",
+         {{Stylus::Press, KEY_BACKSPACE, true, true, false}, {Stylus::Move, KEY_BACKSPACE, true, false, false},
+          {Stylus::Move, 0, true, false, true}}, 0},
+        {"sliding onto backspace deletes nothing",
+         {{Stylus::Press, 0, true, false, false}, {Stylus::Move, KEY_BACKSPACE, true, false, false}}, KEY_BACKSPACE},
+        {"a press on nothing asks for no redraw", {{Stylus::Press, KEY_NONE, false, false, false}}, KEY_NONE},
+    };
+    for (const StylusCase& c : cases)
+    {
+        SCOPED_TRACE(c.pszName);
+        for (const StylusStep& step : c.steps)
+        {
+            const StylusOutcome outcome = step.event == Stylus::Press ? PressStylus(step.nHit) : MoveStylus(step.nHit);
+            EXPECT_EQ(step.bRedraw, outcome.bRedraw);
+            EXPECT_EQ(step.bBackspaceDown, outcome.bBackspaceDown);
+            EXPECT_EQ(step.bStopRepeat, outcome.bStopRepeat);
+            EXPECT_EQ(step.nHit, g_nPressedKey);
+            EXPECT_EQ(1, g_bStylusDown);
+        }
+        EXPECT_EQ(c.nActedKey, LiftStylus());
+        EXPECT_EQ(0, g_bStylusDown);
+    }
+}
+
+TEST_F(KeyModel, MoveWithoutAPressIsIgnored)
+{
+    const StylusOutcome outcome = MoveStylus(5);
+    EXPECT_FALSE(outcome.bRedraw);
+    EXPECT_FALSE(outcome.bStopRepeat);
+    EXPECT_EQ(KEY_NONE, g_nPressedKey);
+}
+
+}  // namespace

@@ -1,0 +1,183 @@
+#include "keyboard/Ampersands.h"
+#include "keyboard/KeyboardPlacement.h"
+#include "keyboard/RotatedTextGeometry.h"
+
+#include "support/ScreenRules.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct PlacementCase
+{
+    const char* pszName;
+    PlacementInput input;
+    bool bMove;
+    PlacedRect dialog, edit, keyboard;
+};
+
+void ExpectPlaced(const PlacedRect& expected, const PlacedRect& got, const char* pszWhat)
+{
+    EXPECT_EQ(expected.x, got.x) << pszWhat;
+    EXPECT_EQ(expected.y, got.y) << pszWhat;
+    EXPECT_EQ(expected.nWidth, got.nWidth) << pszWhat;
+    EXPECT_EQ(expected.nHeight, got.nHeight) << pszWhat;
+}
+
+TEST(KeyboardPlacement, KeyboardIsCentredAlongTheLongSide)
+{
+    const PlacementCase cases[] = {
+        {"landscape skin 300x200 upright on 320x240", {ORIENT_LANDSCAPE, 320, 240, 300, 200, 280, 40, false}, true,
+         {0, 0, 320, 240}, {10, 20, 280, 40}, {10, 0, 300, 200}},
+        // Turned, the edit view area lies 40 wide and 280 high on the screen.
+        {"landscape skin 300x200 turned on 240x320", {ORIENT_PORTRAIT, 240, 320, 300, 200, 40, 280, true}, true,
+         {0, 0, 240, 320}, {10, 20, 280, 40}, {0, 10, 200, 300}},
+        {"landscape skin 320x240 turned on 240x400: nothing cut off", {ORIENT_PORTRAIT, 240, 400, 320, 240, 50, 300, true},
+         true, {0, 0, 240, 400}, {10, 20, 300, 50}, {0, 40, 240, 320}},
+        {"portrait skin 240x320 upright on 240x400", {ORIENT_PORTRAIT, 240, 400, 240, 320, 220, 60, false}, true,
+         {0, 0, 240, 400}, {10, 20, 220, 60}, {0, 40, 240, 320}},
+        {"portrait skin 240x320 turned on 320x240", {ORIENT_LANDSCAPE, 320, 240, 240, 320, 60, 220, true}, true,
+         {0, 0, 320, 240}, {10, 20, 220, 60}, {0, 0, 320, 240}},
+        {"odd difference truncates", {ORIENT_LANDSCAPE, 321, 240, 320, 240, 300, 50, false}, true,
+         {0, 0, 321, 240}, {10, 20, 300, 50}, {0, 0, 320, 240}},
+        {"skin wider than the screen", {ORIENT_LANDSCAPE, 320, 240, 331, 240, 300, 50, false}, true,
+         {0, 0, 320, 240}, {10, 20, 300, 50}, {-5, 0, 331, 240}},
+        {"square keeps the template", {ORIENT_SQUARE, 320, 320, 320, 240, 300, 50, true}, false,
+         {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}},
+    };
+    for (const PlacementCase& c : cases)
+    {
+        SCOPED_TRACE(c.pszName);
+        const KeyboardPlacement got = PlaceKeyboard(c.input);
+        EXPECT_EQ(c.bMove, got.bMove);
+        if (!c.bMove)
+            continue;
+        ExpectPlaced(c.dialog, got.dialog, "dialog");
+        ExpectPlaced(c.edit, got.edit, "edit");
+        ExpectPlaced(c.keyboard, got.keyboard, "keyboard");
+    }
+}
+
+struct PointCase
+{
+    PlacementInput input;
+    int x, y;
+    int xExpected, yExpected;
+};
+
+TEST(KeyboardPlacement, DialogPointsMapOntoTheKeyboardControl)
+{
+    const PointCase cases[] = {
+        {{ORIENT_LANDSCAPE, 320, 240, 300, 200, 0, 0, false}, 10, 50, 0, 50},
+        {{ORIENT_LANDSCAPE, 320, 240, 320, 240, 0, 0, false}, 17, 9, 17, 9},
+        {{ORIENT_PORTRAIT, 240, 320, 300, 200, 0, 0, true}, 10, 50, 10, 40},
+        {{ORIENT_PORTRAIT, 240, 400, 320, 240, 0, 0, true}, 5, 45, 5, 5},
+        {{ORIENT_PORTRAIT, 240, 400, 240, 320, 0, 0, false}, 5, 45, 5, 5},
+        {{ORIENT_SQUARE, 320, 320, 300, 200, 0, 0, true}, 33, 44, 33, 44},
+        {{ORIENT_LANDSCAPE, 321, 240, 320, 240, 0, 0, false}, 1, 1, 1, 1},   // (321 - 320) / 2 truncates to 0
+    };
+    for (const PointCase& c : cases)
+    {
+        int x = c.x, y = c.y;
+        DialogToKeyboardPoint(c.input, x, y);
+        EXPECT_EQ(c.xExpected, x) << "screen " << c.input.nScreenWidth << "x" << c.input.nScreenHeight;
+        EXPECT_EQ(c.yExpected, y) << "screen " << c.input.nScreenWidth << "x" << c.input.nScreenHeight;
+    }
+}
+
+struct RectAtCase
+{
+    int nEscapement, x, y, w, h;
+    ViewRect expected;
+};
+
+void ExpectRect(const ViewRect& expected, const ViewRect& got)
+{
+    EXPECT_EQ(expected.left, got.left);
+    EXPECT_EQ(expected.top, got.top);
+    EXPECT_EQ(expected.right, got.right);
+    EXPECT_EQ(expected.bottom, got.bottom);
+}
+
+TEST(RotatedTextGeometry, TurnedTextIsDrawnInALargeSquareAroundTheBoxMiddle)
+{
+    const RectAtCase cases[] = {
+        {0, 10, 20, 30, 12, {10, 20, 40, 32}},
+        {900, 10, 20, 30, 12, {10 + 15 - 1000, 20 + 6 - 1000, 10 + 15 + 1000, 20 + 6 + 1000}},
+        {2700, 10, 20, 31, 13, {10 + 16 - 1000, 20 + 7 - 1000, 10 + 16 + 1000, 20 + 7 + 1000}},
+        {900, 0, 0, 0, 0, {-1000, -1000, 1000, 1000}},
+    };
+    for (const RectAtCase& c : cases)
+    {
+        SCOPED_TRACE(c.nEscapement);
+        ExpectRect(c.expected, TextRectAt(c.nEscapement, c.x, c.y, c.w, c.h));
+    }
+}
+
+struct RectInCase
+{
+    int nEscapement;
+    ViewRect r;
+    int w, h;
+    ViewRect expected;
+};
+
+TEST(RotatedTextGeometry, CentredTurnedTextHasItsMiddleOnTheRectangleMiddle)
+{
+    // Centre (60, 45); text 21 x 11: tw 10, th 5.
+    const ViewRect r{20, 30, 101, 61};
+    const RectInCase cases[] = {
+        {0, r, 21, 11, r},
+        {900, r, 21, 11, {60 - 5 - 1000, 45 + 10 - 1000, 60 - 5 + 21 + 1000, 45 + 10 + 11 + 1000}},
+        {2700, r, 21, 11, {60 + 5 - 1000, 45 - 10 - 1000, 60 + 5 + 21 + 1000, 45 - 10 + 11 + 1000}},
+    };
+    for (const RectInCase& c : cases)
+    {
+        SCOPED_TRACE(c.nEscapement);
+        ExpectRect(c.expected, TextRectIn(c.nEscapement, c.r, c.w, c.h));
+    }
+}
+
+TEST(RotatedTextGeometry, OnlyRightAnglesAreSupported)
+{
+    const std::vector<std::pair<int, bool>> cases = {{0, true}, {900, true}, {2700, true}, {450, false},
+                                                     {1800, false}, {-900, false}, {3600, false}};
+    for (const auto& [nEscapement, bExpected] : cases)
+        EXPECT_EQ(bExpected, IsSupportedEscapement(nEscapement)) << nEscapement;
+}
+
+TEST(RotatedTextGeometry, PreviewHeightIsEightyPercentOfTheArea)
+{
+    const std::vector<std::pair<ViewRect, int>> cases = {
+        {{0, 10, 100, 60}, -40},
+        {{0, 0, 100, 33}, -26},   // -26.4 truncates toward zero
+        {{0, 5, 100, 5}, 0},
+        {{0, 60, 100, 10}, 40},   // an inverted area gives a positive (cell) height
+    };
+    for (const auto& [area, nExpected] : cases)
+        EXPECT_EQ(nExpected, PreviewFontHeight(area)) << area.top << ".." << area.bottom;
+}
+
+TEST(Ampersands, EveryAmpersandIsDoubled)
+{
+    const std::vector<std::pair<std::wstring, std::wstring>> cases = {
+        {L"", L""},
+        {L"R&D", L"R&&D"},
+        {L"&", L"&&"},
+        {L"&&x&", L"&&&&x&&"},
+        {L"plain", L"plain"},
+    };
+    for (const auto& [source, expected] : cases)
+    {
+        // A destination exactly as large as promised, with a guard after it.
+        std::vector<wchar_t> dest(DoubledLengthFor(static_cast<int>(source.size())) + 1, L'#');
+        DoubleAmpersands(source.c_str(), dest.data());
+        EXPECT_EQ(expected, std::wstring(dest.data())) << std::string(source.begin(), source.end());
+        EXPECT_EQ(L'#', dest.back());
+    }
+}
+
+}  // namespace

@@ -1,0 +1,223 @@
+#include "settings/ByteStreams.h"
+#include "settings/OptionsFormat.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+Bytes Dword(std::uint32_t v)
+{
+    return Bytes{static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),
+                 static_cast<unsigned char>(v >> 16), static_cast<unsigned char>(v >> 24)};
+}
+
+Bytes Utf16(const std::u16string& s)
+{
+    Bytes out;
+    for (char16_t ch : s)
+    {
+        out.push_back(static_cast<unsigned char>(ch & 0xFF));
+        out.push_back(static_cast<unsigned char>(ch >> 8));
+    }
+    return out;
+}
+
+Bytes Cat(std::initializer_list<Bytes> parts)
+{
+    Bytes out;
+    for (const Bytes& p : parts)
+        out.insert(out.end(), p.begin(), p.end());
+    return out;
+}
+
+Bytes Cut(Bytes b, std::size_t n)
+{
+    b.resize(n);
+    return b;
+}
+
+std::string Narrow(const char16_t* s)
+{
+    std::string out;
+    for (; *s != 0; ++s)
+        out += *s < 0x80 ? static_cast<char>(*s) : '?';
+    return out;
+}
+
+// The file a first load writes: left-handed, "Silver.xml".
+const Bytes kDefaultFile = {0x01, 0x00, 0x00, 0x00, 0x0A, 0x00, 0x00, 0x00,
+                            'S', 0, 'i', 0, 'l', 0, 'v', 0, 'e', 0, 'r', 0, '.', 0, 'x', 0, 'm', 0, 'l', 0};
+
+struct ReadCase
+{
+    const char* pszName;
+    Bytes file;
+    std::uint32_t dwExpectedHabit;
+    std::u16string expectedSkin;
+};
+
+// Memory before each read: habit 7, skin "Before.xml", so that "left alone"
+// is told apart from "cleared".
+class ReadOptionsTest : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadOptionsTest, GivesTheStoredOrSafeValues)
+{
+    const ReadCase& c = GetParam();
+    std::uint32_t dwHabit = 7;
+    char16_t szSkin[kSkinFileUnits] = u"Before.xml";
+    CMemoryByteSource source(c.file.data(), c.file.size());
+    ReadOptionsFrom(source, dwHabit, szSkin);
+    EXPECT_EQ(c.dwExpectedHabit, dwHabit) << c.pszName;
+    EXPECT_EQ(std::string(c.expectedSkin.begin(), c.expectedSkin.end()), Narrow(szSkin)) << c.pszName;
+    EXPECT_LE(source.Position(), c.file.size()) << c.pszName;
+}
+
+const std::u16string kName259(259, u'n');
+
+INSTANTIATE_TEST_SUITE_P(Table, ReadOptionsTest, testing::Values(
+    ReadCase{"default file", kDefaultFile, 1, u"Silver.xml"},
+    ReadCase{"right-handed, other skin", Cat({Dword(0), Dword(8), Utf16(u"Blue.xml")}), 0, u"Blue.xml"},
+    ReadCase{"any non-zero habit is kept as read", Cat({Dword(0xDEADBEEF), Dword(1), Utf16(u"a")}), 0xDEADBEEF, u"a"},
+    ReadCase{"trailing bytes ignored", Cat({kDefaultFile, Bytes{1, 2, 3, 4, 5}}), 1, u"Silver.xml"},
+    ReadCase{"empty file", Bytes{}, 0, u""},
+    ReadCase{"two bytes of habit", Bytes{0x02, 0x01}, 0x0102, u""},
+    ReadCase{"habit only", Dword(1), 1, u""},
+    ReadCase{"count cut short", Cat({Dword(1), Bytes{3}}), 1, u""},
+    ReadCase{"name cut short", Cut(kDefaultFile, 15), 1, u"Silv"},
+    ReadCase{"name cut mid-unit", Cut(kDefaultFile, 14), 1, u"Sil"},
+    ReadCase{"count 0", Cat({Dword(0), Dword(0)}), 0, u""},
+    ReadCase{"count 259 fits", Cat({Dword(1), Dword(259), Utf16(kName259)}), 1, kName259},
+    ReadCase{"count 260 refused", Cat({Dword(0), Dword(260), Utf16(kName259 + u"x")}), 0, u"Before.xml"},
+    ReadCase{"count 300 refused", Cat({Dword(0), Dword(300), Utf16(u"Blue.xml")}), 0, u"Before.xml"},
+    ReadCase{"count 0xFFFFFFFF refused", Cat({Dword(1), Dword(0xFFFFFFFF)}), 1, u"Before.xml"},
+    // 2 * 0x80000000 is 0 in 32 bits: must still be refused, not read as empty.
+    ReadCase{"count 0x80000000 refused", Cat({Dword(1), Dword(0x80000000), Utf16(u"x")}), 1, u"Before.xml"},
+    ReadCase{"count 0x80000001 refused", Cat({Dword(1), Dword(0x80000001), Utf16(u"x")}), 1, u"Before.xml"},
+    ReadCase{"embedded zero ends the name", Cat({Dword(1), Dword(3), Utf16(std::u16string(u"a\0b", 3))}), 1, u"a"}));
+
+// The text of a refused name is not read: the source stops after the count.
+TEST(ReadOptions, RefusedNameIsNotRead)
+{
+    const Bytes file = Cat({Dword(1), Dword(300), Bytes(600, 'x')});
+    CMemoryByteSource source(file.data(), file.size());
+    std::uint32_t dwHabit = 0;
+    char16_t szSkin[kSkinFileUnits] = u"Keep";
+    ReadOptionsFrom(source, dwHabit, szSkin);
+    EXPECT_EQ(8u, source.Position());
+}
+
+TEST(ReadString, ClearsTheWholeBufferBeforeCopying)
+{
+    const Bytes file = Cat({Dword(2), Utf16(u"ab")});
+    char16_t szBuffer[8];
+    std::fill(std::begin(szBuffer), std::end(szBuffer), u'#');
+    CMemoryByteSource source(file.data(), file.size());
+    ASSERT_TRUE(ReadStringFrom(source, szBuffer, sizeof(szBuffer)));
+    for (std::size_t i = 2; i < 8; ++i)
+        EXPECT_EQ(u'\0', szBuffer[i]) << i;
+    EXPECT_EQ(u'a', szBuffer[0]);
+    EXPECT_EQ(u'b', szBuffer[1]);
+}
+
+TEST(ReadString, NameThatFillsTheBufferWithoutTerminatorIsRefused)
+{
+    const Bytes file = Cat({Dword(4), Utf16(u"abcd")});
+    char16_t szBuffer[4] = {u'#', u'#', u'#', u'#'};
+    CMemoryByteSource source(file.data(), file.size());
+    EXPECT_FALSE(ReadStringFrom(source, szBuffer, sizeof(szBuffer)));
+    EXPECT_EQ(u'#', szBuffer[0]);
+}
+
+struct WriteCase
+{
+    const char* pszName;
+    std::uint32_t dwHabit;
+    std::u16string skin;
+    Bytes expectedFile;
+    std::u16string expectedSkinAfter;
+};
+
+class WriteOptionsTest : public testing::TestWithParam<WriteCase> {};
+
+TEST_P(WriteOptionsTest, WritesTheFileByteForByte)
+{
+    const WriteCase& c = GetParam();
+    char16_t szSkin[kSkinFileUnits] = {};
+    std::copy(c.skin.begin(), c.skin.end(), szSkin);
+    CMemoryByteSink sink;
+    EXPECT_TRUE(WriteOptionsTo(sink, c.dwHabit, szSkin)) << c.pszName;
+    EXPECT_EQ(c.expectedFile, sink.Bytes()) << c.pszName;
+    EXPECT_EQ(std::string(c.expectedSkinAfter.begin(), c.expectedSkinAfter.end()), Narrow(szSkin)) << c.pszName;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, WriteOptionsTest, testing::Values(
+    WriteCase{"empty name becomes the default", 1, u"", kDefaultFile, u"Silver.xml"},
+    WriteCase{"named skin", 0, u"Blue.xml", Cat({Dword(0), Dword(8), Utf16(u"Blue.xml")}), u"Blue.xml"},
+    WriteCase{"habit written as held", 5, u"x", Cat({Dword(5), Dword(1), Utf16(u"x")}), u"x"},
+    WriteCase{"259 units", 1, kName259, Cat({Dword(1), Dword(259), Utf16(kName259)}), kName259},
+    WriteCase{"non-ASCII units", 0, u"\u00C9t\u00E9.xml", Cat({Dword(0), Dword(7), Utf16(u"\u00C9t\u00E9.xml")}),
+              u"?t?.xml"}));
+
+// Whatever is written reads back the same.
+TEST(OptionsFormat, RoundTrip)
+{
+    for (std::uint32_t dwHabit : {0u, 1u, 0xFFFFFFFFu})
+    {
+        for (const std::u16string& name : {std::u16string(u"Silver.xml"), std::u16string(u"\u4E2D.xml"), kName259})
+        {
+            char16_t szSkin[kSkinFileUnits] = {};
+            std::copy(name.begin(), name.end(), szSkin);
+            CMemoryByteSink sink;
+            ASSERT_TRUE(WriteOptionsTo(sink, dwHabit, szSkin));
+            std::uint32_t dwRead = 12345;
+            char16_t szRead[kSkinFileUnits] = u"old";
+            CMemoryByteSource source(sink.Bytes().data(), sink.Bytes().size());
+            ReadOptionsFrom(source, dwRead, szRead);
+            EXPECT_EQ(dwHabit, dwRead);
+            EXPECT_EQ(name, std::u16string(szRead));
+        }
+    }
+}
+
+TEST(WriteString, TextIsNotWrittenWhenTheCountFailed)
+{
+    CMemoryByteSink sink;
+    sink.FailFrom(0);
+    EXPECT_FALSE(WriteStringTo(sink, u"abc"));
+    EXPECT_TRUE(sink.Bytes().empty());
+}
+
+TEST(WriteString, FailedTextWriteIsReported)
+{
+    CMemoryByteSink sink;
+    sink.FailFrom(1);
+    EXPECT_FALSE(WriteStringTo(sink, u"abc"));
+    EXPECT_EQ(Dword(3), sink.Bytes());
+}
+
+TEST(WriteOptions, DefaultIsSubstitutedEvenWhenTheWriteFails)
+{
+    char16_t szSkin[kSkinFileUnits] = {};
+    CMemoryByteSink sink;
+    sink.FailFrom(0);
+    EXPECT_FALSE(WriteOptionsTo(sink, 1, szSkin));
+    EXPECT_EQ(u"Silver.xml", std::u16string(szSkin));
+}
+
+TEST(ReadDword, FailingSourceLeavesTheTargetAlone)
+{
+    struct CFailingSource { bool Read(void*, std::uint32_t) { return false; } } source;
+    std::uint32_t dwTarget = 42;
+    EXPECT_FALSE(ReadDwordFrom(source, dwTarget));
+    EXPECT_EQ(42u, dwTarget);
+    char16_t szBuffer[4] = u"ab";
+    EXPECT_FALSE(ReadStringFrom(source, szBuffer, sizeof(szBuffer)));
+    EXPECT_EQ(u"ab", std::u16string(szBuffer));
+}
+
+}  // namespace
