@@ -34,7 +34,7 @@ TEST(Inflate, DecodesStreamsOfOtherEncoders)
     ASSERT_TRUE(Inflate({0x4B, 0x04, 0x00}, out));
     EXPECT_EQ(Bytes("a"), out);
     // "abcabcabc" with fixed codes and a back reference.
-    ASSERT_TRUE(Inflate({0x4B, 0x4C, 0x4A, 0x4E, 0x44, 0x42, 0x00}, out));
+    ASSERT_TRUE(Inflate({0x4B, 0x4C, 0x4A, 0x4E, 0x04, 0x23, 0x00}, out));
     EXPECT_EQ(Bytes("abcabcabc"), out);
     // A stored block.
     ASSERT_TRUE(Inflate({0x01, 0x02, 0x00, 0xFD, 0xFF, 'h', 'i'}, out));
