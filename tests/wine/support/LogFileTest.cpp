@@ -245,3 +245,23 @@ TEST(LogFile, LinesFromManyThreadsAreAllKept)
 }
 
 }  // namespace
+
+namespace {
+
+// Keyboard.dll is unloaded, not ended with its process: the log and the font
+// cache of a module must close and free at that moment.
+TEST(ModuleUnload, ClosesTheLogAndDeletesTheFonts)
+{
+    const std::wstring logPath = TestProgramFolder() + L"\\ModuleHost_log.txt";
+    DeleteFileW(logPath.c_str());
+    EXPECT_EQ(0, RunHost(L"ModuleHost.exe", L""));  // 0: the font was gone right after FreeLibrary
+    std::string text;
+    ASSERT_TRUE(ReadSharedFile(logPath, text));
+    const std::vector<LogLine> lines = ParseLog(text);
+    ASSERT_EQ(5u, lines.size()) << text;
+    EXPECT_EQ("traced inside the module", lines[3].message);
+    EXPECT_EQ("Log finished", lines[4].message);
+    DeleteFileW(logPath.c_str());
+}
+
+}  // namespace
