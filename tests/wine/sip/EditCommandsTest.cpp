@@ -91,7 +91,7 @@ TEST_P(Delivery, SendsLinesWithEnterAndAPauseBetween)
     {
         if (calls[i - 1] == g_enter)
         {
-            EXPECT_GE(calls[i].dwTick - calls[i - 1].dwTick, 40u) << "pause after the Enter before call " << i;
+            EXPECT_GE(calls[i].dMs - calls[i - 1].dMs, 40.0) << "pause after the Enter before call " << i;
         }
     }
 }

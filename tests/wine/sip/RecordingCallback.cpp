@@ -4,6 +4,21 @@
 
 #include <ostream>
 
+namespace
+{
+
+// Milliseconds from the performance counter, finer than the tick count.
+double NowMs()
+{
+    LARGE_INTEGER frequency = {};
+    LARGE_INTEGER now = {};
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+} // namespace
+
 bool CallbackCall::operator==(const CallbackCall& other) const
 {
     if (kind != other.kind)
@@ -122,7 +137,7 @@ HRESULT CRecordingCallback::SetImInfo(IMINFO* /*pimi*/)
 HRESULT CRecordingCallback::SendVirtualKey(BYTE bVk, DWORD dwFlags)
 {
     CallbackCall call = VirtualKeyCall(bVk, dwFlags);
-    call.dwTick = GetTickCount();
+    call.dMs = NowMs();
     m_calls.push_back(call);
     return S_OK;
 }
@@ -141,7 +156,7 @@ HRESULT CRecordingCallback::SendCharEvents(UINT uVk, UINT uKeyFlags, UINT uChars
         call.shifts.assign(puShift, puShift + uChars);
         call.chars.assign(puChars, puChars + uChars);
     }
-    call.dwTick = GetTickCount();
+    call.dMs = NowMs();
     m_calls.push_back(call);
     return S_OK;
 }
@@ -158,7 +173,7 @@ HRESULT CRecordingCallback::SendString(BSTR ptszStr, DWORD dwChars)
         call.text.assign(ptszStr, ptszStr + dwChars);
         call.bTerminated = ptszStr[dwChars] == L'\0';
     }
-    call.dwTick = GetTickCount();
+    call.dMs = NowMs();
     m_calls.push_back(call);
     return S_OK;
 }

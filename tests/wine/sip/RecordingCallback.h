@@ -19,7 +19,7 @@ struct CallbackCall
     std::wstring text;  // SendString: the units up to the given count
     DWORD dwLength;     // SendString count
     bool bTerminated;   // SendString: a NUL follows the counted units
-    DWORD dwTick;       // GetTickCount at the call
+    double dMs;         // when the call came, in milliseconds
 
     bool operator==(const CallbackCall& other) const;
 };
