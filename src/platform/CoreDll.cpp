@@ -6,12 +6,27 @@ namespace
 // Longest export name looked up; CE's are far shorter.
 constexpr int kMaxProcName = 128;
 
+constexpr wchar_t kDesktopCoreModule[] = L"user32.dll";
+
+// SetWindowsHookExW as CE numbers its hooks.
+HHOOK WINAPI CeSetWindowsHookExW(int nHook, HOOKPROC pfnHookProc, HINSTANCE hModule, DWORD dwThreadId)
+{
+    if (nHook == kCeKeyboardLowLevelHook)
+        nHook = WH_KEYBOARD_LL;
+    return SetWindowsHookExW(nHook, pfnHookProc, hModule, dwThreadId);
+}
+
+bool IsDesktopCoreModule(HMODULE hModule)
+{
+    return hModule != nullptr && hModule == GetModuleHandleW(kDesktopCoreModule);
+}
+
 } // namespace
 
 HMODULE LoadCoreLibrary(LPCWSTR pszName)
 {
     if (pszName != nullptr && lstrcmpiW(pszName, kCoreDllName) == 0)
-        return LoadLibraryW(L"user32.dll");
+        return LoadLibraryW(kDesktopCoreModule);
     return LoadLibraryW(pszName);
 }
 
@@ -28,5 +43,7 @@ FARPROC GetProcAddressW(HMODULE hModule, LPCWSTR pszProcName)
         szName[i] = static_cast<char>(pszProcName[i]);
     }
     szName[i] = '\0';
+    if (IsDesktopCoreModule(hModule) && lstrcmpA(szName, "SetWindowsHookExW") == 0)
+        return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(CeSetWindowsHookExW));
     return GetProcAddress(hModule, szName);
 }

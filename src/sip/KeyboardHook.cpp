@@ -9,7 +9,7 @@ using PfnSetWindowsHookExW = HHOOK(WINAPI*)(int, HOOKPROC, HINSTANCE, DWORD);
 using PfnUnhookWindowsHookEx = BOOL(WINAPI*)(HHOOK);
 using PfnCallNextHookEx = LRESULT(WINAPI*)(HHOOK, int, WPARAM, LPARAM);
 
-constexpr int kLowLevelKeyboardHook = 20;  // WH_KEYBOARD_LL
+constexpr int kLowLevelKeyboardHook = kCeKeyboardLowLevelHook;
 
 HMODULE g_hCoreDll = nullptr;
 HHOOK g_hHook = nullptr;
