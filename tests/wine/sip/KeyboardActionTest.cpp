@@ -215,3 +215,71 @@ TEST_F(KeyboardActionTest, AFailedLoadIsRetriedEvenWhenNothingChanged)
 }
 
 } // namespace
+
+namespace
+{
+
+// The whole road through the registered module, as the SIP manager meets it:
+// regsvr32, the class created by its ProgID, a tap on the bar that the module
+// draws, the keyboard, OK, and the text at the callback.
+TEST(RoadThroughTheRegisteredModule, TypedTextReachesTheCallback)
+{
+    if (GetResolutionClass() == ResolutionClass::Unsupported)
+        GTEST_SKIP() << "no skin is made for this screen";
+    const Bytes saved = ReadWholeFile(OptionsPath());
+    ASSERT_TRUE(WriteWholeFile(OptionsPath(), OptionsFile(0, L"Silver.xml")));
+    ASSERT_EQ(0u, RunRegsvr32(KeyboardDllPath(), false));
+    ASSERT_EQ(S_OK, CoInitializeEx(nullptr, COINIT_MULTITHREADED));
+    CRecordingCallback callback;
+    {
+        CLSID clsid = {};
+        ASSERT_EQ(S_OK, CLSIDFromProgID(L"Keyboard.Zarn", &clsid));
+        CComPointer<IInputMethod> pInputMethod;
+        ASSERT_EQ(S_OK, CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IInputMethod,
+                                         pInputMethod.PutVoid()));
+        CSipWindow sip;
+        ASSERT_EQ(S_OK, pInputMethod->RegisterCallback(&callback));
+        ASSERT_EQ(S_OK, pInputMethod->Select(sip.Get()));
+        ASSERT_EQ(S_OK, pInputMethod->Showing());
+        HWND hwndBar = FindWindowExW(sip.Get(), nullptr, L"IM", L"IM");
+        ASSERT_NE(nullptr, hwndBar);
+
+        std::atomic<bool> bOpened{false};
+        {
+            CDialogWatcher watcher([&](const SeenDialog& dialog) {
+                HWND hEdit = GetDlgItem(dialog.hwnd, kKeyboardEditId);
+                if (hEdit == nullptr)
+                {
+                    DismissMessageBox(dialog);
+                    return;
+                }
+                bOpened = true;
+                SetWindowTextW(hEdit, L"Hello\r\nworld");
+                PostMessageW(dialog.hwnd, WM_COMMAND, IDOK, 0);
+            });
+            // The keyboard button lies at the bar's left end; the bar is
+            // centred in a window one pixel wider than the screen.
+            RECT rc = {};
+            GetClientRect(hwndBar, &rc);
+            const int nBitmapWidth = GetResolutionClass() == ResolutionClass::Vga ? 480 : 240;
+            const LPARAM lParam = MAKELPARAM(BarLeft(0, rc.right, nBitmapWidth) + 30, 27);
+            SendMessageW(hwndBar, WM_LBUTTONDOWN, MK_LBUTTON, lParam);
+            SendMessageW(hwndBar, WM_LBUTTONUP, 0, lParam);
+            for (const SeenDialog& dialog : watcher.Seen())
+                EXPECT_NE(kMessageCaption, dialog.title) << testing::PrintToString(dialog.text);
+        }
+        EXPECT_TRUE(bOpened);
+        const std::vector<CallbackCall> expected = {StringCall(L"Hello"), g_enter, StringCall(L"world")};
+        EXPECT_EQ(expected, callback.Calls());
+        EXPECT_EQ(S_OK, pInputMethod->Deselect());
+    }
+    EXPECT_EQ(1, callback.References());
+    CoFreeUnusedLibrariesEx(0, 0);
+    CoUninitialize();
+    if (saved.empty())
+        RemovePath(OptionsPath());
+    else
+        WriteWholeFile(OptionsPath(), saved);
+}
+
+} // namespace
