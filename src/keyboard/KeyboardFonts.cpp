@@ -17,13 +17,14 @@ void CreatePreviewFonts(HWND hwndSipBar)
     SetLoadedOrientation(GetScreenOrientation());
     RECT rcArea{};
     GetCharViewRect(&rcArea);
-    const int nHeight = PreviewFontHeight({rcArea.left, rcArea.top, rcArea.right, rcArea.bottom});
+    const ViewRect area{rcArea.left, rcArea.top, rcArea.right, rcArea.bottom};
     struct { CRotatedFont* pFont; int nEscapement; } const fonts[] = {
         {&g_fontPreview0, 0}, {&g_fontPreview900, 900}, {&g_fontPreview2700, 2700}};
     for (const auto& entry : fonts)
     {
         if (!entry.pFont->IsCreated())
-            entry.pFont->Create(hwndSipBar, nHeight, entry.nEscapement, TRUE, FALSE, FALSE, FALSE);
+            entry.pFont->Create(hwndSipBar, PreviewFontHeight(area, entry.nEscapement), entry.nEscapement, TRUE,
+                                FALSE, FALSE, FALSE);
     }
 }
 

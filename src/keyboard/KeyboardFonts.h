@@ -14,7 +14,7 @@ extern CRotatedFont g_fontEdit900;
 extern CRotatedFont g_fontEdit2700;
 
 // Makes the preview fonts that are missing from the SIP bar window's font, 80 %
-// of the character view area high, bold; records the screen orientation the
+// of the character view area's extent across the text, bold; records the screen orientation the
 // skin was loaded for. Called after each successful skin load.
 void CreatePreviewFonts(HWND hwndSipBar);
 

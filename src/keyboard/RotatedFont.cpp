@@ -5,7 +5,10 @@
 
 namespace {
 
-constexpr UINT kMeasureFlags = DT_CALCRECT | DT_SINGLELINE | DT_VCENTER | DT_CENTER;
+// Measuring leaves out DT_VCENTER: with it this platform's DrawTextW reports
+// half the line height for a single line, which would put turned text off
+// its point by half a line.
+constexpr UINT kMeasureFlags = DT_CALCRECT | DT_SINGLELINE | DT_CENTER;
 constexpr UINT kDrawFlags = DT_SINGLELINE | DT_VCENTER | DT_CENTER;
 
 RECT ToRect(const ViewRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
