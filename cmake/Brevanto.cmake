@@ -8,7 +8,8 @@
 # Tests:
 #   tests/native/**/*.cpp         one GoogleTest program, run natively under ASan and UBSan
 #   tests/wine/**/*.cpp           one GoogleTest program, run under Wine once per screen size
-#   brevanto_wine_program(name srcs...) an extra Win32 program for tests (built, not run)
+#   brevanto_wine_program(name srcs...) an extra Win32 program (built, not run by itself);
+#                                 the Wine suite is built after every such program
 #   brevanto_fuzzer(name src)     a libFuzzer target over the portable library
 
 set(BREVANTO_SCREENS 240x320 320x240 240x400 480x640 800x480 320x320
@@ -53,6 +54,16 @@ function(brevanto_wine_program name)
     add_executable(${name} ${ARGN})
     target_compile_options(${name} PRIVATE ${BREVANTO_WARNINGS})
     target_link_libraries(${name} PRIVATE brevanto_win32)
+    set_property(GLOBAL APPEND PROPERTY BREVANTO_WINE_PROGRAMS ${name})
+  endif()
+endfunction()
+
+# Called once the whole tree is read: the Wine suite starts these programs,
+# so they must be built (next to it, in bin/) before it runs.
+function(brevanto_wine_tests_need_programs)
+  get_property(programs GLOBAL PROPERTY BREVANTO_WINE_PROGRAMS)
+  if(programs AND TARGET brevanto_wine_tests)
+    add_dependencies(brevanto_wine_tests ${programs})
   endif()
 endfunction()
 

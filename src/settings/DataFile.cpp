@@ -12,6 +12,18 @@ BOOL CDataFile::Open(LPCWSTR pszPath, BOOL bWrite)
     Close();
     if (pszPath == nullptr)
         return FALSE;
+    // A read-only settings file is the user's way of pinning the settings. The
+    // device refuses to replace it; some hosts (a desktop run as an
+    // administrator) would not, so the refusal is made here for all of them.
+    if (bWrite)
+    {
+        const DWORD dwAttributes = GetFileAttributesW(pszPath);
+        if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_READONLY) != 0)
+        {
+            SetLastError(ERROR_ACCESS_DENIED);
+            return FALSE;
+        }
+    }
     m_hFile = CreateFileW(pszPath, bWrite ? GENERIC_WRITE : GENERIC_READ, 0, nullptr,
                           bWrite ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     return m_hFile != INVALID_HANDLE_VALUE;

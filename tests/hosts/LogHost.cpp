@@ -1,0 +1,30 @@
+// Traces a few lines and exits, leaving LogHost_log.txt beside itself.
+//   LogHost.exe <word>     logs "first line <word>" and "second line 100% done %s %n"
+//   LogHost.exe counters   also registers two timing counters
+//   LogHost.exe long       also logs a message of 2000 characters (dropped)
+#include "support/LogFile.h"
+
+#include <cstring>
+#include <string>
+
+int main(int argc, char** argv)
+{
+    const std::string word = argc > 1 ? argv[1] : "";
+    const std::string first = "first line " + word;
+    LOG_MSG(first.c_str());
+    if (word == "long")
+        LOG_MSG(std::string(2000, 'x').c_str());
+    if (word == "counters")
+    {
+        CLogCounter* pFirst = CLogFile::Instance().AddCounter(3);
+        CLogCounter* pSecond = CLogFile::Instance().AddCounter(4);
+        if (pFirst != nullptr && pSecond != nullptr)
+        {
+            pFirst->AddTime(10);
+            pFirst->AddTime(3);
+            pFirst->AddTime(4);
+        }
+    }
+    LOG_MSG("second line 100% done %s %n");
+    return 0;
+}
