@@ -11,6 +11,8 @@
 #include "settings/Settings.h"
 #include "sip/SipPanel.h"
 #include "support/DisplayMetrics.h"
+#include "support/FontHelper.h"
+#include "support/LogFile.h"
 #include "support/ModuleInstance.h"
 
 #include <new>
@@ -29,9 +31,16 @@ constexpr int kTaskbarAllowance = 26;   // the device's taskbar height, not scal
 constexpr UINT kCaretBlinkMs = 500;
 constexpr WPARAM kCaretToEnd = 0xFFFF;
 
-// PENDING foundation: slot 1 of the font helper and the diagnostic log.
-HFONT GetEditControlFont() { return nullptr; }
-void LogKeyboardTrace(const wchar_t* /*pszMessage*/, int /*nLine*/) {}
+constexpr int kTextFontHeight = 16;
+// The park traces carry the source positions the log has always shown for them.
+constexpr int kReleaseTraceLine = 156;
+constexpr int kAllocateTraceLine = 159;
+
+HFONT GetEditControlFont()
+{
+    return CFontHelper::Instance().GetFont(CFontHelper::kTextFontSlot, ScaleByDpi(kTextFontHeight), FW_NORMAL,
+                                           g_szFaceName);
+}
 
 void Move(HWND hwnd, const PlacedRect& rc)
 {
@@ -92,15 +101,18 @@ BOOL OnInitDialog(HWND hDlg)
 // and nothing is delivered.
 void ParkText(HWND hDlg)
 {
+    // Ending the dialog deactivates it again; those deactivations must not
+    // park a second time, when the edit control may already be emptied.
+    g_bClosing = 1;
     if (g_pSipPanel != nullptr)
     {
         delete[] g_pSipPanel->m_pBuffer;
         g_pSipPanel->m_pBuffer = nullptr;
         delete[] g_pSipPanel->m_pUnprocStr;
         g_pSipPanel->m_pUnprocStr = nullptr;
-        LogKeyboardTrace(L"RELEASE_STRING(g_pSipPanel->m_pUnprocStr);", 156);
+        LOG_MSG("RELEASE_STRING(g_pSipPanel->m_pUnprocStr);", __builtin_FILE(), kReleaseTraceLine);
         g_pSipPanel->m_pUnprocStr = CopyEditText(g_hEditCtrlWnd);
-        LogKeyboardTrace(L"m_pUnprocStr = new TCHAR[iWindowTextLength + 2];", 159);
+        LOG_MSG("m_pUnprocStr = new TCHAR[iWindowTextLength + 2];", __builtin_FILE(), kAllocateTraceLine);
     }
     EndDialog(hDlg, 0);
 }
@@ -208,6 +220,7 @@ INT_PTR CALLBACK KeyboardDialogProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM 
         OnScreenChanged();
         return FALSE;
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:   // the dialog class reports a quick second tap this way
         OnKeyboardLButtonDown(g_hKeyboardWnd, LOWORD(lParam), HIWORD(lParam));
         return FALSE;
     case WM_MOUSEMOVE:

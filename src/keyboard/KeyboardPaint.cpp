@@ -44,7 +44,8 @@ void RouteStylus(HWND hwnd, UINT uMsg, LPARAM lParam)
     MapWindowPoints(hwnd, hDlg, &pt, 1);
     switch (uMsg)
     {
-    case WM_LBUTTONDOWN: OnKeyboardLButtonDown(hwnd, pt.x, pt.y); break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: OnKeyboardLButtonDown(hwnd, pt.x, pt.y); break;
     case WM_MOUSEMOVE: OnKeyboardMouseMove(hwnd, pt.x, pt.y); break;
     case WM_LBUTTONUP: OnKeyboardLButtonUp(hwnd, pt.x, pt.y); break;
     default: break;
@@ -75,6 +76,7 @@ LRESULT CALLBACK KeyboardSubclassProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARA
         // beneath; the keyboard takes it.
         return HTCLIENT;
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:   // a quick second tap on a key is a tap like the first
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP:
         RouteStylus(hwnd, uMsg, lParam);
