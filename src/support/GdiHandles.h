@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include <oleauto.h>
 
 #include <utility>
 
@@ -107,4 +108,55 @@ public:
 private:
     HDC m_hdc;
     HGDIOBJ m_hOld;
+};
+
+// An interface pointer owned by the holder and released on scope exit.
+template <typename TInterface>
+class CComOwner
+{
+public:
+    CComOwner() = default;
+    ~CComOwner() { Reset(); }
+    CComOwner(const CComOwner&) = delete;
+    CComOwner& operator=(const CComOwner&) = delete;
+
+    TInterface* Get() const { return m_p; }
+    TInterface* operator->() const { return m_p; }
+    explicit operator bool() const { return m_p != nullptr; }
+    // Releases what is held and hands out the slot for a function that returns a new reference.
+    TInterface** Put()
+    {
+        Reset();
+        return &m_p;
+    }
+    void Reset()
+    {
+        if (m_p != nullptr)
+            std::exchange(m_p, nullptr)->Release();
+    }
+
+private:
+    TInterface* m_p = nullptr;
+};
+
+// A BSTR owned by the holder, freed with SysFreeString.
+class CBstr
+{
+public:
+    CBstr() = default;
+    explicit CBstr(LPCWSTR psz) : m_bstr(SysAllocString(psz)) {}
+    ~CBstr() { SysFreeString(m_bstr); }
+    CBstr(const CBstr&) = delete;
+    CBstr& operator=(const CBstr&) = delete;
+
+    BSTR Get() const { return m_bstr; }
+    BSTR* Put()
+    {
+        SysFreeString(std::exchange(m_bstr, nullptr));
+        return &m_bstr;
+    }
+    UINT Length() const { return SysStringLen(m_bstr); }
+
+private:
+    BSTR m_bstr = nullptr;
 };

@@ -150,3 +150,25 @@ TEST(BuildModulePathTest, UnknownModuleGivesNothing)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(BuildModulePathTest, PathsOfTheLoadedKeyboardModule)
+{
+    const std::wstring folder = [] {
+        WCHAR szExe[MAX_PATH];
+        const DWORD cch = GetModuleFileNameW(nullptr, szExe, MAX_PATH);
+        std::wstring path(szExe, cch);
+        return path.substr(0, path.rfind(L'\\'));
+    }();
+    HMODULE hKeyboard = LoadLibraryW((folder + L"\\Keyboard.dll").c_str());
+    ASSERT_NE(nullptr, hKeyboard) << "Keyboard.dll is not beside the test program";
+    WCHAR szOut[MAX_PATH];
+    EXPECT_TRUE(BuildModulePath(hKeyboard, L"\\Options.dat", szOut));
+    EXPECT_EQ(folder + L"\\Options.dat", std::wstring(szOut));
+    EXPECT_TRUE(BuildModulePath(hKeyboard, L"\\skins\\Silver", szOut));
+    EXPECT_EQ(folder + L"\\skins\\Silver", std::wstring(szOut));
+    FreeLibrary(hKeyboard);
+}
+
+}  // namespace

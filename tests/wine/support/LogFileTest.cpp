@@ -158,6 +158,23 @@ TEST_F(LogHostRun, CountersReportTheirStatisticsLastRegisteredFirst)
     EXPECT_EQ("Log finished", lines[7].message);
 }
 
+TEST_F(LogHostRun, ThreadsRacingToTheFirstTraceMakeOneLog)
+{
+    const std::vector<LogLine> lines = RunAndRead(L"race");
+    ASSERT_EQ(14u, lines.size()) << m_text;  // header, 8 racers, 2 lines, "Log finished"
+    int nSeparators = 0;
+    int nRacers = 0;
+    for (const LogLine& line : lines)
+    {
+        nSeparators += line.message == std::string(45, '=');
+        nRacers += line.message == "racer";
+    }
+    EXPECT_EQ(1, nSeparators);
+    EXPECT_EQ(8, nRacers);
+    EXPECT_EQ(std::string(45, '='), lines[0].message);
+    EXPECT_EQ("Log finished", lines.back().message);
+}
+
 TEST_F(LogHostRun, ALogThatCannotBeCreatedIsSkippedQuietly)
 {
     ASSERT_TRUE(CreateDirectoryW(HostLogPath().c_str(), nullptr));
@@ -242,6 +259,26 @@ TEST(LogFile, LinesFromManyThreadsAreAllKept)
         if (line.message.rfind("thread line ", 0) == 0)
             ++nFound;
     EXPECT_EQ(kThreads * kLinesEach, nFound);
+}
+
+}  // namespace
+
+namespace {
+
+// Keyboard.dll is unloaded, not ended with its process: the log and the font
+// cache of a module must close and free at that moment.
+TEST(ModuleUnload, ClosesTheLogAndDeletesTheFonts)
+{
+    const std::wstring logPath = TestProgramFolder() + L"\\ModuleHost_log.txt";
+    DeleteFileW(logPath.c_str());
+    EXPECT_EQ(0, RunHost(L"ModuleHost.exe", L""));  // 0: the font was gone right after FreeLibrary
+    std::string text;
+    ASSERT_TRUE(ReadSharedFile(logPath, text));
+    const std::vector<LogLine> lines = ParseLog(text);
+    ASSERT_EQ(5u, lines.size()) << text;
+    EXPECT_EQ("traced inside the module", lines[3].message);
+    EXPECT_EQ("Log finished", lines[4].message);
+    DeleteFileW(logPath.c_str());
 }
 
 }  // namespace

@@ -1,0 +1,153 @@
+#include "skin/SkinCatalogue.h"
+
+#include "keyboard/KeyTable.h"
+#include "settings/ModulePath.h"
+#include "settings/Settings.h"
+#include "skin/FileFinder.h"
+#include "skin/LayoutLoader.h"
+#include "skin/RecordList.h"
+#include "skin/SkinNumbers.h"
+#include "skin/SkinPaths.h"
+#include "skin/SkinRecord.h"
+#include "skin/XmlDocument.h"
+#include "support/DisplayMetrics.h"
+#include "support/ModuleInstance.h"
+
+#include <cwchar>
+#include <memory>
+#include <new>
+
+namespace {
+
+constexpr WCHAR kDefaultSkinFile[] = L"Silver.xml";
+
+// Stores one attribute of an index entry. False ends the entry (no memory for the text).
+bool StoreResolutionAttribute(ResolutionEntry& entry, LPCWSTR pszName, BSTR bstrText)
+{
+    if (std::wcscmp(pszName, L"ResolutionID") == 0)
+        return ParseXmlNumber(bstrText, &entry.ResolutionID);
+    if (std::wcscmp(pszName, L"Width") == 0)
+        return ParseXmlNumber(bstrText, &entry.Width);
+    if (std::wcscmp(pszName, L"Height") == 0)
+        return ParseXmlNumber(bstrText, &entry.Height);
+    if (std::wcscmp(pszName, L"LayoutFileName") == 0)
+    {
+        // A name that does not fit is dropped whole: a cut name could open another file.
+        const UINT nLength = SysStringLen(bstrText);
+        entry.LayoutFileName[0] = L'\0';
+        if (nLength < MAX_PATH)
+        {
+            if (nLength != 0)
+                std::wmemcpy(entry.LayoutFileName, bstrText, nLength);
+            entry.LayoutFileName[nLength] = L'\0';
+        }
+    }
+    return true;
+}
+
+void ReadResolutionEntry(IXMLDOMNode* pNode)
+{
+    ResolutionEntry entry{};
+    const long nCount = VisitXmlAttributes(pNode, [&entry](LPCWSTR pszName, BSTR bstrText) {
+        return StoreResolutionAttribute(entry, pszName, bstrText);
+    });
+    if (nCount >= 0 && g_skin.pResolutionList != nullptr)
+        g_skin.pResolutionList->Add(&entry, sizeof entry);
+}
+
+void ResetKeyViews()
+{
+    for (int i = 0; i < KEY_COUNT; ++i)
+        g_skin.keys[i].nView = GetDefaultKeyView(i);
+}
+
+// The entry of the resolution list that suits a screen with this shorter side.
+bool ChooseResolutionEntry(int nShortSide, ResolutionEntry* pOut)
+{
+    const CRecordList* pList = g_skin.pResolutionList;
+    const int nCount = pList != nullptr ? pList->Count() : 0;
+    if (nCount <= 0)
+        return false;
+    std::unique_ptr<int[]> pHeights(new (std::nothrow) int[static_cast<size_t>(nCount)]);
+    if (!pHeights)
+        return false;
+    for (int i = 0; i < nCount; ++i)
+    {
+        ResolutionEntry entry{};
+        pHeights[i] = pList->Get(i, &entry, sizeof entry) ? entry.Height : 0;
+    }
+    const int nChosen = MatchResolution(pHeights.get(), static_cast<size_t>(nCount), nShortSide);
+    return nChosen >= 0 && pList->Get(nChosen, pOut, sizeof *pOut) != 0;
+}
+
+}  // namespace
+
+int ReadResolutionTable(LPCWSTR pszPath)
+{
+    return ReadXmlDocument(
+        pszPath,
+        [] {
+            // The list belongs to the skin record; one left by an unreleased load is freed
+            // here rather than lost.
+            delete g_skin.pResolutionList;
+            g_skin.pResolutionList = new (std::nothrow) CRecordList();
+        },
+        ReadResolutionEntry);
+}
+
+int LoadSkin(HINSTANCE hInstance, HWND hwnd)
+{
+    g_hInstance = hInstance;
+    GetScreenOrientation();
+    ResetKeyViews();
+
+    WCHAR szSkinsFolder[MAX_PATH];
+    if (!BuildModulePath(hInstance, L"\\skins", szSkinsFolder))
+        return 0;
+    if (g_szSkinFile[0] == L'\0')
+        SetSkinFile(kDefaultSkinFile);
+
+    WCHAR szIndexPath[MAX_PATH];
+    if (!JoinSkinPath(szIndexPath, MAX_PATH, szSkinsFolder, g_szSkinFile))
+        return 0;
+    if (!ReadResolutionTable(szIndexPath))
+        return 0;
+
+    ResolutionEntry entry{};
+    if (!ChooseResolutionEntry(GetScreenShortSide(), &entry))
+        return 0;
+
+    WCHAR szSkinName[MAX_PATH];
+    if (!CopySkinName(szSkinName, MAX_PATH, g_szSkinFile) ||
+        !JoinSkinPath(g_skin.szSkinPath, MAX_PATH, szSkinsFolder, szSkinName))
+        return 0;
+
+    WCHAR szLayoutPath[MAX_PATH];
+    if (entry.LayoutFileName[0] == L'\0' ||
+        !JoinSkinPath(szLayoutPath, MAX_PATH, g_skin.szSkinPath, entry.LayoutFileName))
+        return 0;
+    return LoadLayoutFile(szLayoutPath, hInstance, hwnd);
+}
+
+void EnumerateSkins(CRecordList* pList, HINSTANCE hInstance)
+{
+    if (pList == nullptr)
+        return;
+    WCHAR szPattern[MAX_PATH];
+    if (!BuildModulePath(hInstance, L"\\skins\\*.xml", szPattern))
+        return;
+    CFileFinder finder;
+    for (finder.FindFirst(szPattern); finder.IsFound(); finder.FindNext())
+    {
+        const WIN32_FIND_DATAW& data = finder.Data();
+        // Any folder is skipped, whatever other attribute bits it carries.
+        if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+            continue;
+        SkinListEntry entry{};
+        if (!CopySkinName(entry.szDisplayName, MAX_PATH, data.cFileName))
+            continue;
+        std::wcsncpy(entry.szFileName, data.cFileName, MAX_PATH - 1);
+        pList->Add(&entry, sizeof entry);
+    }
+    finder.Close();
+}

@@ -1,0 +1,35 @@
+#pragma once
+#include <windows.h>
+
+class CRecordList;
+
+// One entry of a skin's index file: the layout to use on screens whose shorter side is
+// Height pixels.
+struct ResolutionEntry
+{
+    int ResolutionID;                  // stored, not consulted
+    int Width;                         // stored, not consulted
+    int Height;
+    WCHAR LayoutFileName[MAX_PATH];    // inside the skin folder; empty when too long to hold
+};
+
+// One installed skin, as the options dialog lists it.
+struct SkinListEntry
+{
+    WCHAR szDisplayName[MAX_PATH];     // the index file's name before its last dot
+    WCHAR szFileName[MAX_PATH];        // the index file's name, e.g. "Silver.xml"
+};
+
+// Reads the selected skin's index file (g_szSkinFile, "Silver.xml" when empty), picks the
+// layout for the screen's shorter side and loads it into the skin record. 1 on success,
+// 0 otherwise. The previous skin must have been released; a failed load leaves what it
+// created for ReleaseSkin.
+int LoadSkin(HINSTANCE hInstance, HWND hwnd);
+
+// Reads an index file into a new resolution list held by the skin record. 1 when the
+// document could be read, 0 otherwise.
+int ReadResolutionTable(LPCWSTR pszPath);
+
+// Appends a SkinListEntry for every index file in the skins folder next to the module,
+// in the order the file system gives them.
+void EnumerateSkins(CRecordList* pList, HINSTANCE hInstance);

@@ -1,0 +1,50 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+// How a skin drawn for one orientation is shown on the screen: the turn chosen from
+// the screen, the skin's design orientation and the user's hand, and what that turn
+// does to a design rectangle and to the pixels of an image. Rectangles and images
+// always take the same turn, so a key's pressed image stays on its rectangle.
+
+enum class SkinTurn
+{
+    None,
+    Clockwise,         // design point (x, y) goes to (BH - y, x)
+    CounterClockwise,  // design point (x, y) goes to (y, BW - x)
+};
+
+// nScreenOrientation: ORIENT_LANDSCAPE, ORIENT_PORTRAIT or ORIENT_SQUARE.
+// nDesignOrientation: 4 drawn for landscape, 5 drawn for portrait, anything else read
+// from a damaged layout.
+// A square screen is treated as portrait. On a landscape screen every skin not drawn
+// for landscape turns counter-clockwise whatever the hand (the text and arrow rules of
+// the keyboard assume that turn); on a portrait screen a skin not drawn for portrait
+// turns clockwise for the right hand and counter-clockwise for the left.
+SkinTurn ChooseSkinTurn(int nScreenOrientation, int nDesignOrientation, bool bLeftHanded);
+
+struct SkinRect
+{
+    int nLeft;
+    int nTop;
+    int nRight;   // exclusive
+    int nBottom;  // exclusive
+};
+
+// Maps a design rectangle (left, top, width, height) of a design area of
+// nBackgroundWidth x nBackgroundHeight to the screen. Sums that leave the int range are
+// clamped to it, so a hostile layout cannot overflow.
+SkinRect MapDesignRect(SkinTurn turn, int nLeft, int nTop, int nWidth, int nHeight,
+                       int nBackgroundWidth, int nBackgroundHeight);
+
+// Index in the turned pixel array (nHeight pixels wide, nWidth rows) that receives
+// source pixel (x, y) of an array nWidth pixels wide with nHeight rows. Both arrays are
+// rows of a bottom-up DIB, which is what makes the index formulas turn the picture
+// the named way.
+std::size_t TurnedPixelIndex(SkinTurn turn, int x, int y, int nWidth, int nHeight);
+
+// Moves every pixel of pSource (nWidth x nHeight, bottom-up rows without padding) to
+// pTarget (nHeight x nWidth) for a Clockwise or CounterClockwise turn; with None it
+// copies the pixels as they are.
+void TurnPixels(SkinTurn turn, const uint32_t* pSource, int nWidth, int nHeight,
+                uint32_t* pTarget);

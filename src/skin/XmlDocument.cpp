@@ -1,0 +1,152 @@
+#include "skin/XmlDocument.h"
+
+#include "skin/SkinNumbers.h"
+#include "support/GdiHandles.h"
+
+#include <memory>
+#include <new>
+
+namespace {
+
+// Keeps COM initialised for one read and balances a successful CoInitializeEx.
+class CComApartment
+{
+public:
+    CComApartment() : m_hr(CoInitializeEx(nullptr, COINIT_MULTITHREADED)) {}
+    ~CComApartment()
+    {
+        if (SUCCEEDED(m_hr))
+            CoUninitialize();
+    }
+    CComApartment(const CComApartment&) = delete;
+    CComApartment& operator=(const CComApartment&) = delete;
+    bool Succeeded() const { return SUCCEEDED(m_hr); }
+
+private:
+    HRESULT m_hr;
+};
+
+// The ANSI form of a BSTR, or null when it cannot be made.
+std::unique_ptr<char[]> ToAnsi(BSTR bstrText)
+{
+    const int nLength = static_cast<int>(SysStringLen(bstrText));
+    const int nBytes = nLength == 0 ? 0
+        : WideCharToMultiByte(CP_ACP, 0, bstrText, nLength, nullptr, 0, nullptr, nullptr);
+    if (nLength != 0 && nBytes <= 0)
+        return nullptr;
+    std::unique_ptr<char[]> pAnsi(new (std::nothrow) char[static_cast<size_t>(nBytes) + 1]);
+    if (!pAnsi)
+        return nullptr;
+    if (nBytes != 0 &&
+        WideCharToMultiByte(CP_ACP, 0, bstrText, nLength, pAnsi.get(), nBytes, nullptr, nullptr) != nBytes)
+        return nullptr;
+    pAnsi[nBytes] = '\0';
+    return pAnsi;
+}
+
+}  // namespace
+
+int ReadXmlDocument(LPCWSTR pszPath, const std::function<void()>& onOpened,
+                    const std::function<void(IXMLDOMNode*)>& readEntry)
+{
+    if (pszPath == nullptr)
+        return 0;
+    CComApartment apartment;
+    if (!apartment.Succeeded())
+        return 0;
+    // Declared after the apartment so that they are released before it ends.
+    CComOwner<IXMLDOMDocument> pDocument;
+    HRESULT hr = CoCreateInstance(CLSID_DOMDocument, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
+                                  IID_IXMLDOMDocument, reinterpret_cast<void**>(pDocument.Put()));
+    if (FAILED(hr) || !pDocument)
+        return 0;
+
+    CBstr bstrPath(pszPath);
+    if (bstrPath.Get() == nullptr)
+        return 0;
+    VARIANT varPath;
+    VariantInit(&varPath);
+    varPath.vt = VT_BSTR;
+    varPath.bstrVal = bstrPath.Get();  // still owned by bstrPath
+    VARIANT_BOOL bLoaded = VARIANT_FALSE;
+    if (pDocument->load(varPath, &bLoaded) != S_OK)
+        return 0;
+
+    CComOwner<IXMLDOMElement> pRoot;
+    if (pDocument->get_documentElement(pRoot.Put()) != S_OK || !pRoot)
+        return 0;
+    CComOwner<IXMLDOMNodeList> pChildren;
+    if (pRoot->get_childNodes(pChildren.Put()) != S_OK || !pChildren)
+        return 0;
+    long nLength = 0;
+    if (pChildren->get_length(&nLength) != S_OK)
+        return 0;
+
+    if (onOpened)
+        onOpened();
+    for (long i = 1; i < nLength; ++i)
+    {
+        CComOwner<IXMLDOMNode> pNode;
+        if (FAILED(pChildren->get_item(i, pNode.Put())) || !pNode)
+            continue;
+        readEntry(pNode.Get());
+    }
+    return 1;
+}
+
+long VisitXmlAttributes(IXMLDOMNode* pNode,
+                        const std::function<bool(LPCWSTR pszName, BSTR bstrText)>& visit)
+{
+    if (pNode == nullptr)
+        return -1;
+    CComOwner<IXMLDOMNamedNodeMap> pAttributes;
+    if (FAILED(pNode->get_attributes(pAttributes.Put())) || !pAttributes)
+        return -1;
+    long nCount = 0;
+    if (pAttributes->get_length(&nCount) != S_OK || nCount < 0)
+        return -1;
+    for (long i = 0; i < nCount; ++i)
+    {
+        CComOwner<IXMLDOMNode> pAttribute;
+        if (FAILED(pAttributes->get_item(i, pAttribute.Put())) || !pAttribute)
+            return -1;
+        CBstr bstrName;
+        if (FAILED(pAttribute->get_nodeName(bstrName.Put())) || bstrName.Get() == nullptr)
+            continue;
+        CBstr bstrText;
+        if (FAILED(pAttribute->get_text(bstrText.Put())))
+            bstrText.Put();
+        if (!visit(bstrName.Get(), bstrText.Get()))
+            return -1;
+    }
+    return nCount;
+}
+
+bool ParseXmlNumber(BSTR bstrText, int* pnValue)
+{
+    const std::unique_ptr<char[]> pAnsi = ToAnsi(bstrText);
+    if (!pAnsi)
+        return false;
+    *pnValue = ParseSkinNumber(pAnsi.get());
+    return true;
+}
+
+bool RoundTripAnsi(BSTR bstrText, LPWSTR pszOut, int nCapacity)
+{
+    if (pszOut == nullptr || nCapacity <= 0)
+        return false;
+    pszOut[0] = L'\0';
+    const std::unique_ptr<char[]> pAnsi = ToAnsi(bstrText);
+    if (!pAnsi)
+        return false;
+    if (pAnsi[0] == '\0')
+        return true;
+    // -1: the terminator travels too, so a name that does not fit fails instead of
+    // arriving cut.
+    if (MultiByteToWideChar(CP_ACP, 0, pAnsi.get(), -1, pszOut, nCapacity) == 0)
+    {
+        pszOut[0] = L'\0';
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,30 @@
+#pragma once
+#include <windows.h>
+#include <msxml.h>
+
+#include <functional>
+
+// Reading the skin's XML files through the MSXML DOM over COM. Only the children of the
+// root element matter, and the first of them is never read.
+
+// Opens the document at pszPath and hands every child node of the root element from the
+// second on, in document order, to readEntry (null items are skipped). onOpened runs once,
+// after the document is open and before the first entry. 1 when the document could be
+// opened and walked, whatever the entries held; 0 when COM, the DOM or the file fail.
+int ReadXmlDocument(LPCWSTR pszPath, const std::function<void()>& onOpened,
+                    const std::function<void(IXMLDOMNode*)>& readEntry);
+
+// Calls visit(name, text) for each attribute of pNode in document order. Returns the
+// number of attributes, or -1 when the node has no attribute collection (comments, text),
+// the collection or an attribute cannot be read, or visit returns false.
+long VisitXmlAttributes(IXMLDOMNode* pNode,
+                        const std::function<bool(LPCWSTR pszName, BSTR bstrText)>& visit);
+
+// Reads text the way atoi reads the ANSI form of it; false (and *pnValue untouched) only
+// when the conversion to the ANSI code page fails.
+bool ParseXmlNumber(BSTR bstrText, int* pnValue);
+
+// Converts text to the ANSI code page and back, the way file names in a layout travel,
+// into pszOut (nCapacity units). False, with an empty buffer, when either conversion fails
+// or the name would not fit.
+bool RoundTripAnsi(BSTR bstrText, LPWSTR pszOut, int nCapacity);

@@ -1,0 +1,165 @@
+#include "skin/SkinGeometry.h"
+
+#include "support/ScreenRules.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+constexpr bool kLeft = true;
+constexpr bool kRight = false;
+
+struct TurnCase { int nScreen; int nDesign; bool bLeftHanded; SkinTurn expected; };
+
+class SkinTurnChoice : public testing::TestWithParam<TurnCase> {};
+
+TEST_P(SkinTurnChoice, FollowsScreenDesignAndHand)
+{
+    const TurnCase& c = GetParam();
+    EXPECT_EQ(static_cast<int>(c.expected),
+              static_cast<int>(ChooseSkinTurn(c.nScreen, c.nDesign, c.bLeftHanded)))
+        << "screen " << c.nScreen << " design " << c.nDesign << " left " << c.bLeftHanded;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SkinTurnChoice, testing::Values(
+    TurnCase{ORIENT_LANDSCAPE, 4, kLeft, SkinTurn::None},
+    TurnCase{ORIENT_LANDSCAPE, 4, kRight, SkinTurn::None},
+    TurnCase{ORIENT_PORTRAIT, 5, kLeft, SkinTurn::None},
+    TurnCase{ORIENT_PORTRAIT, 5, kRight, SkinTurn::None},
+    TurnCase{ORIENT_PORTRAIT, 4, kRight, SkinTurn::Clockwise},
+    TurnCase{ORIENT_PORTRAIT, 4, kLeft, SkinTurn::CounterClockwise},
+    TurnCase{ORIENT_LANDSCAPE, 5, kLeft, SkinTurn::CounterClockwise},
+    TurnCase{ORIENT_LANDSCAPE, 5, kRight, SkinTurn::CounterClockwise},
+    // A square screen is portrait.
+    TurnCase{ORIENT_SQUARE, 5, kRight, SkinTurn::None},
+    TurnCase{ORIENT_SQUARE, 4, kRight, SkinTurn::Clockwise},
+    TurnCase{ORIENT_SQUARE, 4, kLeft, SkinTurn::CounterClockwise},
+    // An orientation a layout never set (0) or damaged: turned like any non-matching design.
+    TurnCase{ORIENT_PORTRAIT, 0, kRight, SkinTurn::Clockwise},
+    TurnCase{ORIENT_PORTRAIT, -7, kLeft, SkinTurn::CounterClockwise},
+    TurnCase{ORIENT_LANDSCAPE, 0, kRight, SkinTurn::CounterClockwise},
+    TurnCase{ORIENT_LANDSCAPE, 6, kLeft, SkinTurn::CounterClockwise}));
+
+struct RectCase { SkinTurn turn; int l, t, w, h, bw, bh; SkinRect expected; };
+
+class DesignRectMapping : public testing::TestWithParam<RectCase> {};
+
+TEST_P(DesignRectMapping, MapsCornersAndClamps)
+{
+    const RectCase& c = GetParam();
+    const SkinRect r = MapDesignRect(c.turn, c.l, c.t, c.w, c.h, c.bw, c.bh);
+    EXPECT_EQ(c.expected.nLeft, r.nLeft);
+    EXPECT_EQ(c.expected.nTop, r.nTop);
+    EXPECT_EQ(c.expected.nRight, r.nRight);
+    EXPECT_EQ(c.expected.nBottom, r.nBottom);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, DesignRectMapping, testing::Values(
+    RectCase{SkinTurn::None, 10, 20, 30, 40, 320, 240, {10, 20, 40, 60}},
+    RectCase{SkinTurn::Clockwise, 10, 20, 30, 40, 320, 240, {180, 10, 220, 40}},
+    RectCase{SkinTurn::CounterClockwise, 10, 20, 30, 40, 320, 240, {20, 280, 60, 310}},
+    // The whole design area turns into the whole screen.
+    RectCase{SkinTurn::Clockwise, 0, 0, 320, 240, 320, 240, {0, 0, 240, 320}},
+    RectCase{SkinTurn::CounterClockwise, 0, 0, 640, 480, 640, 480, {0, 0, 480, 640}},
+    // Before any DefaultBackground the design size is 0 x 0.
+    RectCase{SkinTurn::Clockwise, 10, 20, 30, 40, 0, 0, {-60, 10, -20, 40}},
+    RectCase{SkinTurn::None, 0, 0, 0, 0, 320, 240, {0, 0, 0, 0}},
+    // Hostile numbers saturate instead of wrapping.
+    RectCase{SkinTurn::None, INT_MAX, INT_MAX, INT_MAX, INT_MAX, 0, 0,
+             {INT_MAX, INT_MAX, INT_MAX, INT_MAX}},
+    RectCase{SkinTurn::Clockwise, INT_MIN, 5, INT_MIN, INT_MAX, INT_MIN, INT_MIN,
+             {INT_MIN, INT_MIN, INT_MIN, INT_MIN}},
+    RectCase{SkinTurn::CounterClockwise, -5, INT_MAX, INT_MAX, 1, INT_MAX, 0,
+             {INT_MAX, 5, INT_MAX, INT_MAX}}));
+
+// Picture coordinates (y downwards) of a bottom-up pixel array.
+std::size_t PictureIndex(int x, int y, int nWidth, int nHeight)
+{
+    return static_cast<std::size_t>(nHeight - 1 - y) * nWidth + x;
+}
+
+struct PixelCase { SkinTurn turn; int nWidth; int nHeight; };
+
+class PixelTurning : public testing::TestWithParam<PixelCase> {};
+
+// Every pixel lands where the picture turn puts it: clockwise (x, y) -> (H-1-y, x),
+// counter-clockwise (x, y) -> (y, W-1-x), in a picture H wide and W high.
+TEST_P(PixelTurning, MovesEveryPixelToItsTurnedPlace)
+{
+    const PixelCase& c = GetParam();
+    const int w = c.nWidth, h = c.nHeight;
+    std::vector<uint32_t> source(static_cast<std::size_t>(w) * h);
+    for (std::size_t i = 0; i < source.size(); ++i)
+        source[i] = 0x01000000u + static_cast<uint32_t>(i);
+    std::vector<uint32_t> target(source.size(), 0);
+    TurnPixels(c.turn, source.data(), w, h, target.data());
+
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+        {
+            const int tx = c.turn == SkinTurn::Clockwise ? h - 1 - y : y;
+            const int ty = c.turn == SkinTurn::Clockwise ? x : w - 1 - x;
+            const uint32_t expected = source[PictureIndex(x, y, w, h)];
+            ASSERT_EQ(expected, target[PictureIndex(tx, ty, h, w)]) << "picture pixel " << x << "," << y;
+            // Memory rows are bottom-up: picture row y is memory row h-1-y.
+            ASSERT_EQ(PictureIndex(tx, ty, h, w), TurnedPixelIndex(c.turn, x, h - 1 - y, w, h));
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, PixelTurning, testing::Values(
+    PixelCase{SkinTurn::Clockwise, 3, 2}, PixelCase{SkinTurn::CounterClockwise, 3, 2},
+    PixelCase{SkinTurn::Clockwise, 1, 1}, PixelCase{SkinTurn::CounterClockwise, 1, 1},
+    PixelCase{SkinTurn::Clockwise, 1, 5}, PixelCase{SkinTurn::CounterClockwise, 7, 1},
+    PixelCase{SkinTurn::Clockwise, 64, 33}, PixelCase{SkinTurn::CounterClockwise, 33, 64}));
+
+TEST(PixelTurning, TopLeftCornerOfAThreeByTwoImage)
+{
+    // Source picture rows (top first): A B C / D E F, stored bottom-up.
+    const uint32_t source[6] = {'D', 'E', 'F', 'A', 'B', 'C'};
+    uint32_t cw[6] = {};
+    uint32_t ccw[6] = {};
+    TurnPixels(SkinTurn::Clockwise, source, 3, 2, cw);
+    TurnPixels(SkinTurn::CounterClockwise, source, 3, 2, ccw);
+    // Clockwise, 2 wide and 3 high, top-down: D A / E B / F C -> bottom-up F C E B D A.
+    const uint32_t expectedCw[6] = {'F', 'C', 'E', 'B', 'D', 'A'};
+    // Counter-clockwise, top-down: C F / B E / A D -> bottom-up A D B E C F.
+    const uint32_t expectedCcw[6] = {'A', 'D', 'B', 'E', 'C', 'F'};
+    for (int i = 0; i < 6; ++i)
+    {
+        EXPECT_EQ(expectedCw[i], cw[i]) << i;
+        EXPECT_EQ(expectedCcw[i], ccw[i]) << i;
+    }
+}
+
+TEST(PixelTurning, NoTurnCopiesAndEmptySizesTouchNothing)
+{
+    const uint32_t source[4] = {1, 2, 3, 4};
+    uint32_t target[4] = {9, 9, 9, 9};
+    TurnPixels(SkinTurn::None, source, 2, 2, target);
+    EXPECT_EQ(std::vector<uint32_t>(source, source + 4), std::vector<uint32_t>(target, target + 4));
+    uint32_t untouched[1] = {7};
+    TurnPixels(SkinTurn::Clockwise, source, 0, 5, untouched);
+    TurnPixels(SkinTurn::Clockwise, source, 5, -1, untouched);
+    EXPECT_EQ(7u, untouched[0]);
+}
+
+// Rectangles and images take the same turn: a key's pixel square maps onto the turned
+// pixel square of its image position.
+TEST(PixelTurning, RectangleAndPixelTurnsAgree)
+{
+    const int bw = 8, bh = 5;
+    for (SkinTurn turn : {SkinTurn::Clockwise, SkinTurn::CounterClockwise})
+        for (int y = 0; y < bh; ++y)
+            for (int x = 0; x < bw; ++x)
+            {
+                const SkinRect r = MapDesignRect(turn, x, y, 1, 1, bw, bh);
+                const std::size_t index = TurnedPixelIndex(turn, x, bh - 1 - y, bw, bh);
+                EXPECT_EQ(PictureIndex(r.nLeft, r.nTop, bh, bw), index) << x << "," << y;
+            }
+}
+
+}  // namespace

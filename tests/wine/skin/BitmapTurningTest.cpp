@@ -1,0 +1,156 @@
+#include "SkinTestFiles.h"
+
+#include "platform/AygShell.h"
+#include "settings/Settings.h"
+#include "skin/BitmapTurning.h"
+#include "skin/SkinRecord.h"
+#include "support/GdiHandles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Distinct colours for the pixels of a small picture.
+uint32_t Distinct(int x, int y)
+{
+    return ((x * 13u + 7u) & 0xFFu) << 16 | ((y * 11u + 5u) & 0xFFu) << 8 | ((x * 3u + y * 5u) & 0xFFu);
+}
+
+struct TurnCase { int nWidth; int nHeight; bool bClockwise; };
+
+class BitmapRotation : public testing::TestWithParam<TurnCase> {};
+
+TEST_P(BitmapRotation, EveryPixelLandsOnItsTurnedPlace)
+{
+    const TurnCase& c = GetParam();
+    CSkinTestFiles files;
+    const std::wstring path = files.Write(L"ZzTurn\\picture.bmp", MakeBmpBytes(c.nWidth, c.nHeight, Distinct));
+    CUniqueBitmap source(SHLoadDIBitmap(path.c_str()));
+    ASSERT_TRUE(source);
+    CTestWindow window;
+    ASSERT_NE(nullptr, window.Get());
+
+    CUniqueBitmap turned(c.bClockwise ? RotateBitmapClockwise(source.Get(), window.Get())
+                                      : RotateBitmapCounterClockwise(source.Get(), window.Get()));
+    ASSERT_TRUE(turned);
+    int w = 0, h = 0;
+    const std::vector<uint32_t> pixels = ReadPixels(turned.Get(), &w, &h);
+    ASSERT_EQ(c.nHeight, w);
+    ASSERT_EQ(c.nWidth, h);
+    for (int y = 0; y < c.nHeight; ++y)
+        for (int x = 0; x < c.nWidth; ++x)
+        {
+            const int tx = c.bClockwise ? c.nHeight - 1 - y : y;
+            const int ty = c.bClockwise ? x : c.nWidth - 1 - x;
+            EXPECT_EQ(Distinct(x, y), pixels[static_cast<size_t>(ty) * w + tx])
+                << "source pixel " << x << "," << y;
+        }
+    // The source is left as it was.
+    EXPECT_EQ(OBJ_BITMAP, static_cast<int>(GetObjectType(source.Get())));
+    EXPECT_EQ(static_cast<size_t>(c.nWidth * c.nHeight), ReadPixels(source.Get()).size());
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, BitmapRotation, testing::Values(
+    TurnCase{3, 2, true}, TurnCase{3, 2, false}, TurnCase{1, 1, true}, TurnCase{1, 1, false},
+    TurnCase{5, 1, true}, TurnCase{1, 4, false}, TurnCase{17, 9, true}, TurnCase{9, 17, false}));
+
+TEST(BitmapRotation, TopLeftOfThreeByTwoGoesTopRightOrBottomLeft)
+{
+    CSkinTestFiles files;
+    const uint32_t kMark = 0xFF0000;
+    const std::wstring path = files.Write(L"ZzTurn\\corner.bmp", MakeBmpBytes(3, 2, [kMark](int x, int y) {
+        return x == 0 && y == 0 ? kMark : 0x00FF00u;
+    }));
+    CUniqueBitmap source(SHLoadDIBitmap(path.c_str()));
+    CTestWindow window;
+    CUniqueBitmap cw(RotateBitmapClockwise(source.Get(), window.Get()));
+    CUniqueBitmap ccw(RotateBitmapCounterClockwise(source.Get(), window.Get()));
+    const std::vector<uint32_t> cwPixels = ReadPixels(cw.Get());
+    const std::vector<uint32_t> ccwPixels = ReadPixels(ccw.Get());
+    ASSERT_EQ(6u, cwPixels.size());
+    ASSERT_EQ(6u, ccwPixels.size());
+    // 2 wide, 3 high, top-down.
+    EXPECT_EQ(kMark, cwPixels[1]);
+    EXPECT_EQ(kMark, ccwPixels[4]);
+    EXPECT_EQ(1, std::count(cwPixels.begin(), cwPixels.end(), kMark));
+    EXPECT_EQ(1, std::count(ccwPixels.begin(), ccwPixels.end(), kMark));
+}
+
+TEST(BitmapRotation, NothingToTurnOrNoWindowGivesNull)
+{
+    CSkinTestFiles files;
+    const std::wstring path = files.Write(L"ZzTurn\\one.bmp", MakeBmpBytes(1, 1, Distinct));
+    CUniqueBitmap source(SHLoadDIBitmap(path.c_str()));
+    CTestWindow window;
+    EXPECT_EQ(nullptr, RotateBitmapClockwise(nullptr, window.Get()));
+    EXPECT_EQ(nullptr, RotateBitmapCounterClockwise(nullptr, window.Get()));
+    EXPECT_EQ(nullptr, RotateBitmapClockwise(source.Get(), nullptr));
+    EXPECT_EQ(nullptr, RotateBitmapCounterClockwise(source.Get(), nullptr));
+    EXPECT_EQ(OBJ_BITMAP, static_cast<int>(GetObjectType(source.Get())));
+}
+
+// PrepareSkinBitmap on this screen: stores the loaded bitmap when the design matches the
+// screen, a turned copy otherwise; the loaded bitmap is stored or deleted, never leaked.
+struct PrepareCase { int nDesign; DWORD dwHabit; };
+
+class BitmapPreparation : public testing::TestWithParam<PrepareCase> {};
+
+TEST_P(BitmapPreparation, StoresOrTurnsForThisScreen)
+{
+    const PrepareCase& c = GetParam();
+    ResetSkinState();
+    g_skin.nOrientation = c.nDesign;
+    g_dwHabit = c.dwHabit;
+    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    const bool bLandscape = sw > sh;
+    const bool bKept = bLandscape ? c.nDesign == 4 : c.nDesign == 5;
+    // Portrait-designed on landscape turns counter-clockwise for either hand; otherwise the
+    // hand decides.
+    const bool bClockwise = !bKept && !bLandscape && c.dwHabit == 0;
+
+    CSkinTestFiles files;
+    const std::wstring path = files.Write(L"ZzTurn\\prep.bmp", MakeBmpBytes(3, 2, Distinct));
+    HBITMAP hLoaded = SHLoadDIBitmap(path.c_str());
+    ASSERT_NE(nullptr, hLoaded);
+    CTestWindow window;
+    HBITMAP hField = nullptr;
+    PrepareSkinBitmap(hLoaded, &hField, window.Get());
+    ASSERT_NE(nullptr, hField);
+    CUniqueBitmap field(hField);
+
+    int w = 0, h = 0;
+    const std::vector<uint32_t> pixels = ReadPixels(hField, &w, &h);
+    if (bKept)
+    {
+        EXPECT_EQ(hLoaded, hField);
+        ASSERT_EQ(3, w);
+        EXPECT_EQ(Distinct(0, 0), pixels[0]);
+        return;
+    }
+    EXPECT_EQ(0u, GetObjectType(hLoaded)) << "the loaded bitmap was not deleted";
+    ASSERT_EQ(2, w);
+    ASSERT_EQ(3, h);
+    // Top-left source pixel: top-right after a clockwise turn, bottom-left after the other.
+    EXPECT_EQ(Distinct(0, 0), pixels[bClockwise ? 1 : 4]);
+    ResetSkinState();
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, BitmapPreparation, testing::Values(
+    PrepareCase{4, 0}, PrepareCase{4, 1}, PrepareCase{5, 0}, PrepareCase{5, 1},
+    PrepareCase{0, 0}, PrepareCase{0, 1}, PrepareCase{9, 0}));
+
+TEST(BitmapPreparation, NullStaysNull)
+{
+    ResetSkinState();
+    CTestWindow window;
+    for (int nDesign : {4, 5, 0})
+    {
+        g_skin.nOrientation = nDesign;
+        HBITMAP hField = reinterpret_cast<HBITMAP>(1);
+        PrepareSkinBitmap(nullptr, &hField, window.Get());
+        EXPECT_EQ(nullptr, hField) << nDesign;
+    }
+    ResetSkinState();
+}
+
+}  // namespace

@@ -1,0 +1,104 @@
+#include "SkinTestFiles.h"
+
+#include "platform/AygShell.h"
+#include "support/GdiHandles.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+uint32_t Pattern(int x, int y) { return (x * 40u) << 16 | (y * 50u) << 8 | 0x33u; }
+
+TEST(SHLoadDIBitmap, ReadsAFileIntoADibSection)
+{
+    CSkinTestFiles files;
+    const std::wstring path = files.Write(L"ZzBmp\\good.bmp", MakeBmpBytes(5, 3, Pattern));
+    CUniqueBitmap bitmap(SHLoadDIBitmap(path.c_str()));
+    ASSERT_TRUE(bitmap);
+    DIBSECTION dib{};
+    ASSERT_EQ(static_cast<int>(sizeof dib), GetObjectW(bitmap.Get(), sizeof dib, &dib)) << "not a DIB section";
+    EXPECT_EQ(24, dib.dsBm.bmBitsPixel);
+    int w = 0, h = 0;
+    const std::vector<uint32_t> pixels = ReadPixels(bitmap.Get(), &w, &h);
+    ASSERT_EQ(5, w);
+    ASSERT_EQ(3, h);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            EXPECT_EQ(Pattern(x, y), pixels[y * 5 + x]) << x << "," << y;
+}
+
+void Put32(std::vector<uint8_t>& b, size_t at, uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        b[at + i] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+TEST(SHLoadDIBitmap, ReadsPaletteAndTopDownFiles)
+{
+    // 8 bits a pixel, two colours, top-down rows: row 0 colour 1, row 1 colour 0.
+    std::vector<uint8_t> b(14 + 40 + 8 + 8, 0);
+    b[0] = 'B';
+    b[1] = 'M';
+    Put32(b, 10, 14 + 40 + 8);
+    Put32(b, 14, 40);
+    Put32(b, 18, 3);
+    Put32(b, 22, static_cast<uint32_t>(-2));
+    b[26] = 1;
+    b[28] = 8;
+    Put32(b, 46, 2);
+    Put32(b, 54, 0x0000FF);   // colour 0: blue
+    Put32(b, 58, 0xFF00FF);   // colour 1: magenta
+    b[62] = b[63] = b[64] = 1;
+    CSkinTestFiles files;
+    CUniqueBitmap bitmap(SHLoadDIBitmap(files.Write(L"ZzBmp\\palette.bmp", b).c_str()));
+    ASSERT_TRUE(bitmap);
+    const std::vector<uint32_t> pixels = ReadPixels(bitmap.Get());
+    ASSERT_EQ(6u, pixels.size());
+    EXPECT_EQ(0xFF00FFu, pixels[0]);
+    EXPECT_EQ(0xFF00FFu, pixels[2]);
+    EXPECT_EQ(0x0000FFu, pixels[3]);
+    EXPECT_EQ(0x0000FFu, pixels[5]);
+}
+
+struct BadFile { const char* pszWhat; std::function<std::vector<uint8_t>()> make; };
+
+class SHLoadDIBitmapRefuses : public testing::TestWithParam<BadFile> {};
+
+TEST_P(SHLoadDIBitmapRefuses, GivesNull)
+{
+    CSkinTestFiles files;
+    const std::wstring path = files.Write(L"ZzBmp\\bad.bmp", GetParam().make());
+    EXPECT_EQ(nullptr, SHLoadDIBitmap(path.c_str())) << GetParam().pszWhat;
+}
+
+std::vector<uint8_t> Damaged(size_t at, uint32_t value)
+{
+    std::vector<uint8_t> b = MakeBmpBytes(4, 4, Pattern);
+    Put32(b, at, value);
+    return b;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SHLoadDIBitmapRefuses, testing::Values(
+    BadFile{"text renamed .bmp", [] { const std::string s = "not a bitmap\r\n"; return std::vector<uint8_t>(s.begin(), s.end()); }},
+    BadFile{"empty file", [] { return std::vector<uint8_t>(); }},
+    BadFile{"zero width", [] { return Damaged(18, 0); }},
+    BadFile{"zero height", [] { return Damaged(22, 0); }},
+    BadFile{"zero header size", [] { return Damaged(14, 0); }},
+    BadFile{"huge width", [] { return Damaged(18, 0x7FFFFFFF); }},
+    BadFile{"huge height", [] { return Damaged(22, 0x40000000); }},
+    BadFile{"huge header size", [] { return Damaged(14, 0xFFFFFFFF); }},
+    BadFile{"pixels beyond the file", [] { return Damaged(10, 0x7FFFFFFF); }},
+    BadFile{"cut short", [] { std::vector<uint8_t> b = MakeBmpBytes(4, 4, Pattern); b.resize(60); return b; }}));
+
+TEST(SHLoadDIBitmapRefuses, MissingFileFolderAndEmptyPath)
+{
+    CSkinTestFiles files;
+    EXPECT_EQ(nullptr, SHLoadDIBitmap((files.SkinsFolder() + L"\\ZzBmp\\absent.bmp").c_str()));
+    EXPECT_EQ(nullptr, SHLoadDIBitmap(files.MakeFolder(L"ZzBmp\\dir.bmp").c_str()));
+    EXPECT_EQ(nullptr, SHLoadDIBitmap(L""));
+    EXPECT_EQ(nullptr, SHLoadDIBitmap(nullptr));
+}
+
+}  // namespace

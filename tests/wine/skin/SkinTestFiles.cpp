@@ -1,0 +1,170 @@
+#include "SkinTestFiles.h"
+
+#include "keyboard/KeyModel.h"
+#include "settings/Settings.h"
+#include "skin/SkinRecord.h"
+
+#include <algorithm>
+
+std::wstring ModuleFolder()
+{
+    WCHAR szPath[MAX_PATH];
+    const DWORD n = GetModuleFileNameW(nullptr, szPath, MAX_PATH);
+    std::wstring path(szPath, n);
+    return path.substr(0, path.find_last_of(L'\\'));
+}
+
+std::vector<uint8_t> MakeBmpBytes(int nWidth, int nHeight, const PixelFunction& colour)
+{
+    const size_t stride = ((static_cast<size_t>(nWidth) * 24 + 31) / 32) * 4;
+    std::vector<uint8_t> bytes(54 + stride * nHeight, 0);
+    auto put32 = [&bytes](size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            bytes[at + i] = static_cast<uint8_t>(v >> (8 * i));
+    };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put32(2, static_cast<uint32_t>(bytes.size()));
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, static_cast<uint32_t>(nWidth));
+    put32(22, static_cast<uint32_t>(nHeight));
+    bytes[26] = 1;
+    bytes[28] = 24;
+    for (int y = 0; y < nHeight; ++y)
+        for (int x = 0; x < nWidth; ++x)
+        {
+            const uint32_t c = colour(x, y);
+            uint8_t* p = &bytes[54 + static_cast<size_t>(nHeight - 1 - y) * stride + 3 * x];
+            p[0] = static_cast<uint8_t>(c);
+            p[1] = static_cast<uint8_t>(c >> 8);
+            p[2] = static_cast<uint8_t>(c >> 16);
+        }
+    return bytes;
+}
+
+std::vector<uint32_t> ReadPixels(HBITMAP hBitmap, int* pnWidth, int* pnHeight)
+{
+    BITMAP bm{};
+    if (hBitmap == nullptr || GetObjectW(hBitmap, sizeof bm, &bm) == 0)
+        return {};
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = bm.bmWidth;
+    info.bmiHeader.biHeight = -bm.bmHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<uint32_t> pixels(static_cast<size_t>(bm.bmWidth) * bm.bmHeight);
+    HDC hdc = GetDC(nullptr);
+    const int nLines = GetDIBits(hdc, hBitmap, 0, bm.bmHeight, pixels.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, hdc);
+    if (nLines != bm.bmHeight)
+        return {};
+    for (uint32_t& p : pixels)
+        p &= 0x00FFFFFF;
+    if (pnWidth != nullptr)
+        *pnWidth = bm.bmWidth;
+    if (pnHeight != nullptr)
+        *pnHeight = bm.bmHeight;
+    return pixels;
+}
+
+CTestWindow::CTestWindow()
+    : m_hwnd(CreateWindowExW(0, L"STATIC", L"skin test", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
+                             GetModuleHandleW(nullptr), nullptr))
+{
+}
+
+CTestWindow::~CTestWindow()
+{
+    if (m_hwnd != nullptr)
+        DestroyWindow(m_hwnd);
+}
+
+CSkinTestFiles::CSkinTestFiles() : m_skinsFolder(ModuleFolder() + L"\\skins")
+{
+    m_bCreatedSkinsFolder = CreateDirectoryW(m_skinsFolder.c_str(), nullptr) != FALSE;
+}
+
+CSkinTestFiles::~CSkinTestFiles()
+{
+    for (auto it = m_files.rbegin(); it != m_files.rend(); ++it)
+        DeleteFileW(it->c_str());
+    for (auto it = m_folders.rbegin(); it != m_folders.rend(); ++it)
+        RemoveDirectoryW(it->c_str());
+    if (m_bCreatedSkinsFolder)
+        RemoveDirectoryW(m_skinsFolder.c_str());
+}
+
+std::wstring CSkinTestFiles::MakeFolder(const std::wstring& relative)
+{
+    std::wstring path = m_skinsFolder;
+    size_t start = 0;
+    while (start <= relative.size())
+    {
+        const size_t end = std::min(relative.find(L'\\', start), relative.size());
+        path += L"\\" + relative.substr(start, end - start);
+        if (CreateDirectoryW(path.c_str(), nullptr))
+            m_folders.push_back(path);
+        start = end + 1;
+    }
+    return path;
+}
+
+std::wstring CSkinTestFiles::Write(const std::wstring& relative, const std::vector<uint8_t>& bytes)
+{
+    const size_t slash = relative.find_last_of(L'\\');
+    if (slash != std::wstring::npos)
+        MakeFolder(relative.substr(0, slash));
+    const std::wstring path = m_skinsFolder + L"\\" + relative;
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h != INVALID_HANDLE_VALUE)
+    {
+        DWORD nWritten = 0;
+        WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &nWritten, nullptr);
+        CloseHandle(h);
+        if (std::find(m_files.begin(), m_files.end(), path) == m_files.end())
+            m_files.push_back(path);
+    }
+    return path;
+}
+
+std::wstring CSkinTestFiles::Write(const std::wstring& relative, const std::string& bytes)
+{
+    return Write(relative, std::vector<uint8_t>(bytes.begin(), bytes.end()));
+}
+
+std::string LayoutHeader(int nOrientation, int nBackgroundWidth, int nBackgroundHeight)
+{
+    return "<e OrientationValue=\"" + std::to_string(nOrientation) + "\">Orientation</e>\n"
+           "<e DefaultBackgroundValue=\"1\" BackgroundWidth=\"" + std::to_string(nBackgroundWidth) +
+           "\" BackgroundHeight=\"" + std::to_string(nBackgroundHeight) +
+           "\" ValidateWidth=\"7\" ValidateHeight=\"8\">DefaultBackground</e>\n";
+}
+
+std::string KeyEntry(const std::string& entry, int l, int t, int w, int h, const std::string& path)
+{
+    std::string s = "<k Left=\"" + std::to_string(l) + "\" Top=\"" + std::to_string(t) + "\" Width=\"" +
+                    std::to_string(w) + "\" Height=\"" + std::to_string(h) + "\"";
+    if (!path.empty())
+        s += " DefaultPath=\"" + path + "\"";
+    return s + ">" + entry + "</k>\n";
+}
+
+std::string XmlDocumentText(const std::string& children)
+{
+    return "<?xml version=\"1.0\"?>\n<skin>\n<!-- never read -->\n" + children + "</skin>\n";
+}
+
+void ResetSkinState()
+{
+    ReleaseSkin();
+    for (KeyRecord& key : g_skin.keys)
+        key = KeyRecord{};
+    const SkinRecord empty{};
+    g_skin = empty;
+    g_dwHabit = 1;
+    SetSkinFile(L"");
+    g_nCurrentView = VIEW_CHAR;
+}
