@@ -1,0 +1,6 @@
+#include "ArtWriter.h"
+
+bool WriteResourceArt(const COutputFolder& /*art*/, CTextPainter& /*text*/)
+{
+    return true;
+}

@@ -1,0 +1,42 @@
+#pragma once
+#include "Canvas.h"
+#include "keyboard/KeyTable.h"
+
+#include <array>
+#include <vector>
+
+// Where everything sits on the landscape keyboard: the rectangle of each of the 84
+// keys, the edit view and character view areas, and the panels drawn around them.
+// The design is laid out once in QVGA units (320 x 240) and multiplied by the scale
+// (1 for the 240 class, 2 for the 480 class), so both sizes are the same picture.
+//
+//   +-----------------------------+----------+
+//   | edit view (typed text)      | preview  |
+//   |                             +----+-----+
+//   |                             | <- | OK  |
+//   +-----------------------------+----+-----+
+//   | three rows of the current view's keys  |
+//   |                                        |
+//   +-------+-------+---+---+---------+------+
+//   | caps  | shift |123|#@ |  space  |enter |
+//   +-------+-------+---+---+---------+------+
+
+constexpr int kDesignWidth = 320;   // QVGA units
+constexpr int kDesignHeight = 240;
+
+struct KeyboardPlan
+{
+    int nScale;
+    int nWidth;
+    int nHeight;
+    std::array<PixelRect, KEY_COUNT> keys;
+    PixelRect rcEditView;   // the char_editview area: where the typed lines go
+    PixelRect rcCharView;   // the char_charview area: the enlarged label of the held key
+    PixelRect rcEditPanel;  // the decoration around the edit view
+    PixelRect rcCharPanel;  // the decoration around the character view
+};
+
+KeyboardPlan BuildKeyboardPlan(int nScale);
+
+// The indices of the keys that show in a view (its own keys and the keys of every view).
+std::vector<int> KeysOfView(int nView);

@@ -1,0 +1,28 @@
+#pragma once
+#include "Canvas.h"
+
+// The colours of one skin. The keyboard draws the typed text and the preview
+// label in black on top of the backgrounds, so both panels stay light in every theme.
+struct SkinTheme
+{
+    const wchar_t* pszName;       // the skin's name: index file NAME.xml and folder NAME
+    const wchar_t* pszDescription;
+    Gradient background;          // behind the keys
+    Gradient letterFace;          // keys that type a character
+    Gradient functionFace;        // keys of every view (shift, enter, view keys...)
+    Colour keyBorder;
+    Colour keyHighlight;          // a thin light line along the top inside edge
+    Colour letterLabel;
+    Colour functionLabel;
+    Colour shiftedLabel;          // the small second sign on punctuation keys
+    Gradient pressedFace;         // pressed and latched keys, and the lit view key
+    Colour pressedBorder;
+    Colour pressedLabel;
+    Gradient okFace;              // the OK key stands out
+    Colour okLabel;
+    Gradient panelFace;           // edit view and preview panels
+    Colour panelBorder;
+};
+
+const SkinTheme& SilverTheme();
+const SkinTheme& MidnightTheme();
