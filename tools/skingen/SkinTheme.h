@@ -16,7 +16,8 @@ struct SkinTheme
     Colour functionLabel;
     Colour shiftedLabel;          // the small second sign on punctuation keys
     Gradient pressedFace;         // pressed and latched keys, and the lit view key
-    Colour pressedBorder;
+    Colour pressedBorder;         // as keyBorder: the keyboard leaves a pressed image's last
+                                  // column and row undrawn, so the resting rim shows there
     Colour pressedLabel;
     Gradient okFace;              // the OK key stands out
     Colour okLabel;
