@@ -83,8 +83,10 @@ WORD VirtualKeyByName(const std::string& name)
 
 }  // namespace
 
-CScriptRunner::CScriptRunner(CDevice& device, std::vector<ScriptCommand> commands, std::wstring sModuleDir)
+CScriptRunner::CScriptRunner(CDevice& device, std::vector<ScriptCommand> commands, std::wstring sModuleDir,
+                             std::wstring sOutDir)
     : m_device(device), m_commands(std::move(commands)), m_sModuleDir(std::move(sModuleDir)),
+      m_sOutDir(std::move(sOutDir)),
       m_dwDeviceThread(GetCurrentThreadId())
 {
 }
@@ -476,7 +478,15 @@ bool CScriptRunner::Screenshot(const std::string& file, const std::string& regio
         RECT rcScreen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
         IntersectRect(&rc, &rc, &rcScreen);
     }
-    if (!SaveImage(CaptureScreen(rc), Widen(file)))
+    std::wstring sPath = Widen(file);
+    std::replace(sPath.begin(), sPath.end(), L'/', L'\\');
+    const bool bRelative = !sPath.empty() && sPath[0] != L'\\' && (sPath.size() < 2 || sPath[1] != L':');
+    if (bRelative && !m_sOutDir.empty())
+    {
+        CreateDirectoryW(m_sOutDir.c_str(), nullptr);
+        sPath = m_sOutDir + L"\\" + sPath;
+    }
+    if (!SaveImage(CaptureScreen(rc), sPath))
     {
         sWhy = "cannot write " + file;
         return false;

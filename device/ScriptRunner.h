@@ -17,7 +17,9 @@ class CDevice;
 class CScriptRunner
 {
 public:
-    CScriptRunner(CDevice& device, std::vector<ScriptCommand> commands, std::wstring sModuleDir);
+    // Screenshots named with a relative path go into sOutDir (created when needed).
+    CScriptRunner(CDevice& device, std::vector<ScriptCommand> commands, std::wstring sModuleDir,
+                  std::wstring sOutDir);
     ~CScriptRunner();
     CScriptRunner(const CScriptRunner&) = delete;
     CScriptRunner& operator=(const CScriptRunner&) = delete;
@@ -55,6 +57,7 @@ private:
     CDevice& m_device;
     std::vector<ScriptCommand> m_commands;
     std::wstring m_sModuleDir;
+    std::wstring m_sOutDir;
     DWORD m_dwDeviceThread;
     HANDLE m_hThread = nullptr;
     HANDLE m_hReady = nullptr;
