@@ -1,5 +1,5 @@
 # The front door. `make test` runs the whole suite; `make build` builds everything.
-.PHONY: setup build test clean
+.PHONY: setup build test demo demo-interactive clean
 
 setup:
 	@tools/setup.sh
@@ -10,6 +10,14 @@ build: setup
 test:
 	@tools/test-all
 
+# A scripted session on an emulated device: prints the typed text, screenshots in out/.
+demo:
+	@tools/demo
+
+# The emulated device on your own display.
+demo-interactive:
+	@tools/demo --interactive
+
 clean:
-	@tools/wine/stop build/win64/wine
+	@tools/wine/stop build/win64/wine; tools/wine/stop build/win64/wine-demo
 	rm -rf build out
