@@ -177,6 +177,7 @@ int wmain(int argc, wchar_t** argv)
             for (const std::string& line : runner->Report())
                 report += line + "\n";
         report += "notes: " + Escape(Narrow(sText)) + "\n";
+        report += std::string("finished: ") + (runner && runner->Completed() ? "yes" : "no") + "\n";
         if (!args.sReport.empty())
         {
             FILE* pFile = _wfopen(args.sReport.c_str(), L"wb");
