@@ -1,15 +1,24 @@
 # The front door. `make test` runs the whole suite; `make build` builds everything.
-.PHONY: setup build test clean
+.PHONY: setup build test demo demo-interactive clean
 
 setup:
 	@tools/setup.sh
 
 build: setup
 	@for p in native win64 win32; do cmake --preset $$p >/dev/null && cmake --build --preset $$p || exit 1; done
+	@tools/wine/stop build/win64/wine  # the win64 build paints the skins under Wine
 
 test:
 	@tools/test-all
 
+# A scripted session on an emulated device: prints the typed text, screenshots in out/.
+demo:
+	@tools/demo
+
+# The emulated device on your own display.
+demo-interactive:
+	@tools/demo --interactive
+
 clean:
-	@tools/wine/stop build/win64/wine
+	@tools/wine/stop build/win64/wine; tools/wine/stop build/win64/wine-demo
 	rm -rf build out

@@ -66,7 +66,11 @@ bool StoreBitmapPath(LayoutValues& values, BSTR bstrText, HINSTANCE hInstance)
     values.szBitmapPath[0] = L'\0';
     WCHAR szName[MAX_PATH];
     if (!RoundTripAnsi(bstrText, szName, MAX_PATH))
-        return SysStringLen(bstrText) < MAX_PATH;  // out of memory ends the entry; too long does not
+    {
+        // A name too long for a path only costs the image; a conversion that fails on a
+        // name that fits means memory ran out, which ends the entry.
+        return SysStringLen(bstrText) >= MAX_PATH;
+    }
     EnsureSkinPath(hInstance);
     if (g_skin.szSkinPath[0] != L'\0' && szName[0] != L'\0')
         JoinSkinPath(values.szBitmapPath, MAX_PATH, g_skin.szSkinPath, szName);
