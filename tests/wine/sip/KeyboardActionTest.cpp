@@ -2,6 +2,7 @@
 #include "settings/SettingsFileTest.h"
 #include "sip/BarLayout.h"
 #include "sip/DialogWatcher.h"
+#include "sip/TestStateGuards.h"
 #include "sip/KeyboardHook.h"
 #include "sip/RecordingCallback.h"
 #include "sip/ServerTestSupport.h"
@@ -128,6 +129,8 @@ protected:
 
     bool IsSupported() const { return GetResolutionClass() != ResolutionClass::Unsupported; }
 
+    CSettingsRestorer m_settings;
+    CFirstSelectDone m_firstSelectDone;
     Bytes m_saved;
     CRecordingCallback m_callback;
     CSipWindow m_sip;
@@ -226,6 +229,7 @@ TEST(RoadThroughTheRegisteredModule, TypedTextReachesTheCallback)
 {
     if (GetResolutionClass() == ResolutionClass::Unsupported)
         GTEST_SKIP() << "no skin is made for this screen";
+    const CSettingsRestorer settings;
     const Bytes saved = ReadWholeFile(OptionsPath());
     ASSERT_TRUE(WriteWholeFile(OptionsPath(), OptionsFile(0, L"Silver.xml")));
     ASSERT_EQ(0u, RunRegsvr32(KeyboardDllPath(), false));

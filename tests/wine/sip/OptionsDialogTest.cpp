@@ -3,6 +3,7 @@
 #include "settings/Settings.h"
 #include "settings/SettingsFileTest.h"
 #include "sip/DialogWatcher.h"
+#include "sip/TestStateGuards.h"
 #include "skin/RecordList.h"
 #include "skin/SkinCatalogue.h"
 #include "support/DisplayMetrics.h"
@@ -137,6 +138,7 @@ protected:
 
     bool IsSupported() const { return GetResolutionClass() != ResolutionClass::Unsupported; }
 
+    CSettingsRestorer m_settings;
     Bytes m_saved;
     std::vector<SkinListEntry> m_skins;
 };

@@ -1,6 +1,7 @@
 #include "resources/resource.h"
 #include "sip/BarLayout.h"
 #include "sip/DialogWatcher.h"
+#include "sip/TestStateGuards.h"
 #include "sip/EditCommands.h"
 #include "sip/RecordingCallback.h"
 #include "sip/ServerTestSupport.h"
@@ -81,6 +82,8 @@ protected:
         else
             PostMessageW(dialog.hwnd, WM_COMMAND, IDM_OPTIONS_CANCEL, 0);
     }};
+    CSettingsRestorer m_settings;
+    CFirstSelectDone m_firstSelectDone;
     CRecordingCallback m_callback;
     CSipWindow m_sip;
     CComPointer<IInputMethod> m_pInputMethod;

@@ -1,6 +1,9 @@
 #include "sip/DialogWatcher.h"
 #include "sip/RecordingCallback.h"
 #include "sip/ServerTestSupport.h"
+#include "sip/TestStateGuards.h"
+#include "support/GdiHandles.h"
+#include "support/HostProcess.h"
 #include "sip/SipPanel.h"
 #include "sip/Zarn.h"
 #include "support/ComPointer.h"
@@ -42,6 +45,7 @@ protected:
 
     int MenuBarHeight() const { return ScaleByDpi(26); }
 
+    CFirstSelectDone m_firstSelectDone;
     CDialogWatcher m_watcher;
 };
 
@@ -208,27 +212,6 @@ TEST_F(ZarnTest, ImDataAndOptionsAnswers)
     EXPECT_EQ(static_cast<HRESULT>(0x80004003), p->UserOptionsDlg(sip.Get()));
 }
 
-TEST_F(ZarnTest, TheFirstSelectCreatesTheSharedTextFontOnce)
-{
-    CSipWindow sip;
-    CComPointer<IInputMethod> p = Create();
-    ASSERT_EQ(S_OK, p->Select(sip.Get()));
-    EXPECT_FALSE(g_bFirstSelect);
-    HFONT hFont = CFontHelper::Instance().GetFont(1, 0, 0, nullptr);
-    ASSERT_NE(nullptr, hFont);
-    LOGFONTW lf = {};
-    ASSERT_NE(0, GetObjectW(hFont, sizeof(lf), &lf));
-    EXPECT_EQ(ScaleByDpi(16), lf.lfHeight);
-    EXPECT_EQ(FW_NORMAL, lf.lfWeight);
-    EXPECT_STREQ(g_szFaceName, lf.lfFaceName);
-    EXPECT_NE(L'\0', g_szFaceName[0]);
-
-    CComPointer<IInputMethod> pSecond = Create();
-    CSipWindow sipSecond;
-    ASSERT_EQ(S_OK, pSecond->Select(sipSecond.Get()));
-    EXPECT_EQ(hFont, CFontHelper::Instance().GetFont(1, 0, 0, nullptr));
-}
-
 TEST_F(ZarnTest, SelectCreatesTheBarAndDeselectDestroysIt)
 {
     CSipWindow sip;
@@ -319,6 +302,61 @@ TEST_F(ZarnTest, DispatchIsServedFromTheTypeLibrary)
     DISPPARAMS params = {};
     EXPECT_EQ(DISP_E_MEMBERNOTFOUND, pDispatch->Invoke(1, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr,
                                                        nullptr, nullptr));
+}
+
+constexpr wchar_t kChildVariable[] = L"BREVANTO_FIRST_SELECT_CHILD";
+
+bool IsChildRun()
+{
+    WCHAR sz[4] = {};
+    return GetEnvironmentVariableW(kChildVariable, sz, 4) != 0;
+}
+
+// The shared text font is made once per process, so the first Select is seen
+// in a process of its own: this program, run again for this test alone.
+TEST(ZarnFirstSelect, CreatesTheSharedTextFontOnce)
+{
+    if (!IsChildRun())
+    {
+        SetEnvironmentVariableW(kChildVariable, L"1");
+        const int nExit = RunHost(L"brevanto_wine_tests.exe", L"--gtest_filter=ZarnFirstSelect.*");
+        SetEnvironmentVariableW(kChildVariable, nullptr);
+        EXPECT_EQ(0, nExit) << "the first Select in a fresh process failed its checks";
+        return;
+    }
+    ASSERT_TRUE(g_bFirstSelect);
+    ASSERT_EQ(nullptr, CFontHelper::Instance().GetFont(1));
+    CDialogWatcher watcher([](const SeenDialog& dialog) { DismissMessageBox(dialog); });
+    CSipWindow sip;
+    CComPointer<IInputMethod> p;
+    ASSERT_EQ(S_OK, Zarn::CreateInstance(nullptr, IID_IInputMethod, p.PutVoid()));
+    ASSERT_EQ(S_OK, p->Select(sip.Get()));
+    EXPECT_FALSE(g_bFirstSelect);
+    EXPECT_NE(0, g_nLogPixelsY) << "the display metrics are read first";
+    HFONT hFont = CFontHelper::Instance().GetFont(1);
+    ASSERT_NE(nullptr, hFont);
+    LOGFONTW lf = {};
+    ASSERT_NE(0, GetObjectW(hFont, sizeof(lf), &lf));
+    EXPECT_EQ(ScaleByDpi(16), lf.lfHeight);
+    EXPECT_EQ(FW_NORMAL, lf.lfWeight);
+    EXPECT_EQ(0, lf.lfItalic);
+    EXPECT_EQ(0, lf.lfUnderline);
+    EXPECT_NE(L'\0', g_szFaceName[0]);
+    EXPECT_STREQ(g_szFaceName, lf.lfFaceName);
+    // The face is the SIP window's.
+    {
+        CWindowDc dc(sip.Get());
+        WCHAR szFace[kFaceNameUnits] = {};
+        GetTextFaceW(dc.Get(), kFaceNameUnits, szFace);
+        EXPECT_STREQ(szFace, g_szFaceName);
+    }
+
+    // A second object's Select makes no new font.
+    CComPointer<IInputMethod> pSecond;
+    ASSERT_EQ(S_OK, Zarn::CreateInstance(nullptr, IID_IInputMethod, pSecond.PutVoid()));
+    CSipWindow sipSecond;
+    ASSERT_EQ(S_OK, pSecond->Select(sipSecond.Get()));
+    EXPECT_EQ(hFont, CFontHelper::Instance().GetFont(1));
 }
 
 } // namespace
