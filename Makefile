@@ -1,5 +1,5 @@
 # The front door. `make test` runs the whole suite; `make build` builds everything.
-.PHONY: setup build test clean
+.PHONY: setup build test clean fuzz-long
 
 setup:
 	@tools/setup.sh
@@ -9,6 +9,10 @@ build: setup
 
 test:
 	@tools/test-all
+
+# Every fuzz target for FUZZ_SECONDS (default 180) each; prints executions, coverage, crashes.
+fuzz-long:
+	@tools/fuzz-long
 
 clean:
 	@tools/wine/stop build/win64/wine
