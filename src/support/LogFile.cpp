@@ -45,13 +45,23 @@ bool BuildLogFileName(WCHAR (&szName)[MAX_PATH], std::string& executable)
 
 }  // namespace
 
+bool CLogFile::Create()
+{
+    g_pLogFile = new CLogFile();
+    std::atexit(DestroyLogFile);
+    return true;
+}
+
 CLogFile& CLogFile::Instance()
 {
+    // Trace calls may come from any thread: the first construction happens
+    // once even when threads race to it.
+    static const bool s_bCreated = Create();
+    (void)s_bCreated;
+    // A trace call made while the module is being torn down, after the log
+    // was destroyed, gets a fresh one rather than a dangling one.
     if (g_pLogFile == nullptr)
-    {
-        g_pLogFile = new CLogFile();
-        std::atexit(DestroyLogFile);
-    }
+        Create();
     if (!g_pLogFile->m_bOpen)
         g_pLogFile->Open();
     return *g_pLogFile;

@@ -57,6 +57,7 @@ public:
 
 private:
     CLogFile();
+    static bool Create();
     void Open();
     void Close();
     void WriteLine(const char* pszMessage);

@@ -2,14 +2,38 @@
 //   LogHost.exe <word>     logs "first line <word>" and "second line 100% done %s %n"
 //   LogHost.exe counters   also registers two timing counters
 //   LogHost.exe long       also logs a message of 2000 characters (dropped)
+//   LogHost.exe race       first, eight threads make their first trace call at once
 #include "support/LogFile.h"
 
-#include <cstring>
 #include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+void RaceToTheFirstTrace()
+{
+    HANDLE hStart = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::vector<std::thread> threads;
+    for (int i = 0; i < 8; ++i)
+        threads.emplace_back([hStart] {
+            WaitForSingleObject(hStart, INFINITE);
+            LOG_MSG("racer");
+        });
+    Sleep(50);
+    SetEvent(hStart);
+    for (std::thread& thread : threads)
+        thread.join();
+    CloseHandle(hStart);
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
     const std::string word = argc > 1 ? argv[1] : "";
+    if (word == "race")
+        RaceToTheFirstTrace();
     const std::string first = "first line " + word;
     LOG_MSG(first.c_str());
     if (word == "long")

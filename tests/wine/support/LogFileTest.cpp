@@ -158,6 +158,23 @@ TEST_F(LogHostRun, CountersReportTheirStatisticsLastRegisteredFirst)
     EXPECT_EQ("Log finished", lines[7].message);
 }
 
+TEST_F(LogHostRun, ThreadsRacingToTheFirstTraceMakeOneLog)
+{
+    const std::vector<LogLine> lines = RunAndRead(L"race");
+    ASSERT_EQ(14u, lines.size()) << m_text;  // header, 8 racers, 2 lines, "Log finished"
+    int nSeparators = 0;
+    int nRacers = 0;
+    for (const LogLine& line : lines)
+    {
+        nSeparators += line.message == std::string(45, '=');
+        nRacers += line.message == "racer";
+    }
+    EXPECT_EQ(1, nSeparators);
+    EXPECT_EQ(8, nRacers);
+    EXPECT_EQ(std::string(45, '='), lines[0].message);
+    EXPECT_EQ("Log finished", lines.back().message);
+}
+
 TEST_F(LogHostRun, ALogThatCannotBeCreatedIsSkippedQuietly)
 {
     ASSERT_TRUE(CreateDirectoryW(HostLogPath().c_str(), nullptr));

@@ -1,0 +1,111 @@
+#include "ImCallback.h"
+
+#include <cstdio>
+
+namespace {
+
+// Key-state flags of a character event.
+constexpr UINT kKeyStateDown = 0x00000080;
+constexpr UINT kKeyShiftNoCharacter = 0x00010000;
+
+void SendKey(WORD wVk, bool bUp)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = wVk;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(wVk, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof(INPUT));
+}
+
+void SendCharacter(wchar_t ch)
+{
+    INPUT aInputs[2]{};
+    for (int i = 0; i < 2; ++i)
+    {
+        aInputs[i].type = INPUT_KEYBOARD;
+        aInputs[i].ki.wScan = static_cast<WORD>(ch);
+        aInputs[i].ki.dwFlags = KEYEVENTF_UNICODE | (i == 1 ? KEYEVENTF_KEYUP : 0);
+    }
+    SendInput(2, aInputs, sizeof(INPUT));
+}
+
+std::string Format(const char* pszFormat, unsigned a, unsigned b, unsigned c = 0)
+{
+    char sz[96];
+    std::snprintf(sz, sizeof sz, pszFormat, a, b, c);
+    return sz;
+}
+
+}  // namespace
+
+HRESULT STDMETHODCALLTYPE CImCallback::QueryInterface(REFIID riid, void** ppv)
+{
+    if (ppv == nullptr)
+        return E_POINTER;
+    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IIMCallback))
+    {
+        *ppv = static_cast<IIMCallback*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *ppv = nullptr;
+    return E_NOINTERFACE;
+}
+
+ULONG STDMETHODCALLTYPE CImCallback::AddRef()
+{
+    return static_cast<ULONG>(InterlockedIncrement(&m_cRef));
+}
+
+ULONG STDMETHODCALLTYPE CImCallback::Release()
+{
+    // Never freed through COM: the device owns it.
+    return static_cast<ULONG>(InterlockedDecrement(&m_cRef));
+}
+
+HRESULT STDMETHODCALLTYPE CImCallback::SetImInfo(IMINFO* /*pimi*/)
+{
+    m_calls.push_back("SetImInfo");
+    return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE CImCallback::SendVirtualKey(BYTE bVk, DWORD dwFlags)
+{
+    m_calls.push_back(Format("SendVirtualKey 0x%02X %u", bVk, static_cast<unsigned>(dwFlags)));
+    // KEYEVENTF_SILENT only keeps a device from clicking; here only the release flag matters.
+    SendKey(bVk, (dwFlags & KEYEVENTF_KEYUP) != 0);
+    return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE CImCallback::SendCharEvents(UINT uVk, UINT uKeyFlags, UINT uChars, UINT* puShift,
+                                                      UINT* puChars)
+{
+    m_calls.push_back(Format("SendCharEvents 0x%02X 0x%08X %u", uVk, uKeyFlags, uChars));
+    if (uChars > 0 && puChars == nullptr)
+        return E_POINTER;
+    for (UINT i = 0; i < uChars; ++i)
+    {
+        const UINT uState = puShift != nullptr ? puShift[i] : uKeyFlags;
+        const bool bDown = (uState & kKeyStateDown) != 0;
+        if (uVk != 0)
+        {
+            // The key itself: with the modifiers already held, the application
+            // sees the same keystroke and character as from a keyboard.
+            SendKey(static_cast<WORD>(uVk), !bDown);
+        }
+        else if (bDown && (uState & kKeyShiftNoCharacter) == 0)
+            SendCharacter(static_cast<wchar_t>(puChars[i]));
+    }
+    return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE CImCallback::SendString(BSTR ptszStr, DWORD dwChars)
+{
+    m_calls.push_back(Format("SendString %u", static_cast<unsigned>(dwChars), 0));
+    if (dwChars > 0 && ptszStr == nullptr)
+        return E_POINTER;
+    for (DWORD i = 0; i < dwChars; ++i)
+        SendCharacter(ptszStr[i]);
+    return S_OK;
+}

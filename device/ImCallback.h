@@ -1,0 +1,38 @@
+#pragma once
+#include <windows.h>
+
+#include "platform/SipInterfaces.h"
+
+#include <string>
+#include <vector>
+
+// The SIP manager's side of the input method's callback: what it sends reaches
+// the focused application as real keyboard input, in order. Virtual keys become
+// key presses and releases (so Ctrl+C, Enter or Backspace act as on a keyboard),
+// character events and strings become characters. Every call is also recorded.
+class CImCallback final : public IIMCallback
+{
+public:
+    CImCallback() = default;
+    CImCallback(const CImCallback&) = delete;
+    CImCallback& operator=(const CImCallback&) = delete;
+
+    // IUnknown: the object lives as long as the device; counts are kept for checking.
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
+    ULONG STDMETHODCALLTYPE AddRef() override;
+    ULONG STDMETHODCALLTYPE Release() override;
+
+    HRESULT STDMETHODCALLTYPE SetImInfo(IMINFO* pimi) override;
+    HRESULT STDMETHODCALLTYPE SendVirtualKey(BYTE bVk, DWORD dwFlags) override;
+    HRESULT STDMETHODCALLTYPE SendCharEvents(UINT uVk, UINT uKeyFlags, UINT uChars, UINT* puShift,
+                                             UINT* puChars) override;
+    HRESULT STDMETHODCALLTYPE SendString(BSTR ptszStr, DWORD dwChars) override;
+
+    // One line per call, in order, e.g. "SendVirtualKey 0x11 4".
+    const std::vector<std::string>& Calls() const { return m_calls; }
+    LONG References() const { return m_cRef; }
+
+private:
+    LONG m_cRef = 1;
+    std::vector<std::string> m_calls;
+};

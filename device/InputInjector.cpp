@@ -1,0 +1,72 @@
+#include "InputInjector.h"
+
+namespace {
+
+void SendMouse(DWORD dwFlags, LONG dx, LONG dy)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = dx;
+    input.mi.dy = dy;
+    input.mi.dwFlags = dwFlags;
+    SendInput(1, &input, sizeof(INPUT));
+}
+
+LONG Normalise(int nPixel, int nExtent)
+{
+    // Absolute positions are in 1/65536ths of the screen: the smallest value that lands on the pixel.
+    return static_cast<LONG>((static_cast<long long>(nPixel) * 65536 + nExtent - 1) / nExtent);
+}
+
+}  // namespace
+
+namespace InputInjector
+{
+
+bool MoveTo(int x, int y)
+{
+    const int nWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int nHeight = GetSystemMetrics(SM_CYSCREEN);
+    LONG dx = Normalise(x, nWidth), dy = Normalise(y, nHeight);
+    for (int nTry = 0; nTry < 3; ++nTry)
+    {
+        SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, dx, dy);
+        POINT pt{};
+        for (int nWait = 0; nWait < 50; ++nWait)
+        {
+            GetCursorPos(&pt);
+            if (pt.x == x && pt.y == y)
+                return true;
+            Sleep(2);
+        }
+        // Correct for a rounding that differs from ours.
+        dx += pt.x < x ? 1 : pt.x > x ? -1 : 0;
+        dy += pt.y < y ? 1 : pt.y > y ? -1 : 0;
+    }
+    return false;
+}
+
+void Press()
+{
+    SendMouse(MOUSEEVENTF_LEFTDOWN, 0, 0);
+}
+
+void Lift()
+{
+    SendMouse(MOUSEEVENTF_LEFTUP, 0, 0);
+}
+
+void Key(WORD wVk)
+{
+    INPUT aInputs[2]{};
+    for (int i = 0; i < 2; ++i)
+    {
+        aInputs[i].type = INPUT_KEYBOARD;
+        aInputs[i].ki.wVk = wVk;
+        aInputs[i].ki.wScan = static_cast<WORD>(MapVirtualKeyW(wVk, MAPVK_VK_TO_VSC));
+        aInputs[i].ki.dwFlags = i == 1 ? KEYEVENTF_KEYUP : 0;
+    }
+    SendInput(2, aInputs, sizeof(INPUT));
+}
+
+}  // namespace InputInjector

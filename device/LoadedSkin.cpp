@@ -1,0 +1,99 @@
+#include "LoadedSkin.h"
+
+#include "device/Script.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+bool ReadWholeFile(const std::wstring& sPath, std::vector<unsigned char>& bytes)
+{
+    HANDLE hFile = CreateFileW(sPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return false;
+    LARGE_INTEGER size{};
+    bool bRead = GetFileSizeEx(hFile, &size) && size.QuadPart < 16 * 1024 * 1024;
+    if (bRead)
+    {
+        bytes.resize(static_cast<size_t>(size.QuadPart));
+        DWORD cbRead = 0;
+        bRead = bytes.empty() ||
+                (ReadFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &cbRead, nullptr) && cbRead == bytes.size());
+    }
+    CloseHandle(hFile);
+    return bRead;
+}
+
+// Skin files are UTF-8; a UTF-16 file (with its byte order mark) is converted.
+std::string AsUtf8(const std::vector<unsigned char>& bytes)
+{
+    if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE)
+    {
+        std::u16string text;
+        for (size_t i = 2; i + 1 < bytes.size(); i += 2)
+            text += static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
+        std::string utf8 = Utf16ToUtf8(text);
+        const size_t nDeclarationEnd = utf8.find("?>");
+        if (utf8.compare(0, 5, "<?xml") == 0 && nDeclarationEnd != std::string::npos)
+            utf8.erase(0, nDeclarationEnd + 2);   // its encoding attribute no longer holds
+        return utf8;
+    }
+    return std::string(bytes.begin(), bytes.end());
+}
+
+std::unique_ptr<XmlNode> ReadXml(const std::wstring& sPath, std::string& sWhy)
+{
+    std::vector<unsigned char> bytes;
+    if (!ReadWholeFile(sPath, bytes))
+    {
+        sWhy = "cannot read " + Utf16ToUtf8(std::u16string(sPath.begin(), sPath.end()));
+        return nullptr;
+    }
+    std::string error;
+    std::unique_ptr<XmlNode> root = ParseXml(AsUtf8(bytes), &error);
+    if (!root)
+        sWhy = Utf16ToUtf8(std::u16string(sPath.begin(), sPath.end())) + ": " + error;
+    return root;
+}
+
+}  // namespace
+
+bool ReadLoadedSkin(const std::wstring& sModuleDir, SkinGeometry& geometry, std::string& sWhy)
+{
+    UserChoices choices;
+    std::vector<unsigned char> options;
+    if (ReadWholeFile(sModuleDir + L"\\Options.dat", options))
+        ParseOptionsFile(options, choices);
+    const std::wstring sSkinFile(choices.skinFile.begin(), choices.skinFile.end());
+    const std::wstring sSkins = sModuleDir + L"\\skins";
+    std::unique_ptr<XmlNode> index = ReadXml(sSkins + L"\\" + sSkinFile, sWhy);
+    if (!index)
+        return false;
+    const int nWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int nHeight = GetSystemMetrics(SM_CYSCREEN);
+    const std::string layoutFile = ChooseLayoutFile(*index, std::min(nWidth, nHeight));
+    if (layoutFile.empty())
+    {
+        sWhy = "the skin has no layout for this screen";
+        return false;
+    }
+    const size_t nDot = sSkinFile.rfind(L'.');
+    const std::wstring sFolder = sSkins + L"\\" + (nDot == std::wstring::npos ? sSkinFile : sSkinFile.substr(0, nDot));
+    const std::u16string layout16 = Utf8ToUtf16(layoutFile);
+    std::unique_ptr<XmlNode> layout = ReadXml(sFolder + L"\\" + std::wstring(layout16.begin(), layout16.end()), sWhy);
+    if (!layout)
+        return false;
+    geometry = SkinGeometry{};
+    ReadSkinGeometry(*layout, ShapeOf(nWidth, nHeight), choices.bLeftHanded, geometry);
+    return true;
+}
+
+ULONGLONG OptionsFileTime(const std::wstring& sModuleDir)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW((sModuleDir + L"\\Options.dat").c_str(), GetFileExInfoStandard, &data))
+        return 0;
+    return (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+}

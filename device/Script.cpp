@@ -1,0 +1,225 @@
+#include "Script.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <sstream>
+
+namespace {
+
+std::string Trim(const std::string& s)
+{
+    const size_t nFirst = s.find_first_not_of(" \t\r");
+    if (nFirst == std::string::npos)
+        return std::string();
+    return s.substr(nFirst, s.find_last_not_of(" \t\r") - nFirst + 1);
+}
+
+bool Unescape(const std::string& raw, std::string& out)
+{
+    out.clear();
+    for (size_t i = 0; i < raw.size(); ++i)
+    {
+        if (raw[i] != '\\')
+        {
+            out += raw[i];
+            continue;
+        }
+        if (++i == raw.size())
+            return false;
+        if (raw[i] == 'n')
+            out += '\n';
+        else if (raw[i] == '\\')
+            out += '\\';
+        else if (raw[i] == 's')
+            out += ' ';   // a space where a trailing one would be trimmed
+        else
+            return false;
+    }
+    return true;
+}
+
+const char* const g_apszButtons[] = {"keyboard", "copy", "selectall", "cut", "enter", "paste", "backspace", "options"};
+
+}  // namespace
+
+int BarButtonByName(const std::string& name)
+{
+    for (int i = 0; i < 8; ++i)
+        if (name == g_apszButtons[i])
+            return i;
+    return -1;
+}
+
+ScriptParse ParseScript(const std::string& text)
+{
+    ScriptParse parse;
+    std::istringstream lines(text);
+    std::string line;
+    int nLine = 0;
+    auto fail = [&](const std::string& why) {
+        parse.error = "line " + std::to_string(nLine) + ": " + why;
+        parse.commands.clear();
+        return parse;
+    };
+    while (std::getline(lines, line))
+    {
+        ++nLine;
+        const std::string trimmed = Trim(line);
+        if (trimmed.empty() || trimmed[0] == '#')
+            continue;
+        const size_t nSpace = trimmed.find(' ');
+        const std::string word = trimmed.substr(0, nSpace);
+        const std::string rest = nSpace == std::string::npos ? std::string() : Trim(trimmed.substr(nSpace + 1));
+        ScriptCommand command{ScriptVerb::Wait, std::string(), std::string(), nLine};
+        auto needs = [&](bool bArgument) { return bArgument == !rest.empty(); };
+        if (word == "tap")
+        {
+            if (BarButtonByName(rest) < 0)
+                return fail("tap needs a bar button: keyboard copy selectall cut enter paste backspace options");
+            command.verb = ScriptVerb::Tap;
+        }
+        else if (word == "key")
+            command.verb = ScriptVerb::Key;
+        else if (word == "type")
+        {
+            // The text starts after exactly one space, so that it may begin with blanks.
+            const size_t nAt = line.find("type") + 4;
+            std::string raw = nAt + 1 < line.size() ? line.substr(nAt + 1) : std::string();
+            if (!raw.empty() && raw.back() == '\r')
+                raw.pop_back();
+            std::string unescaped;
+            if (!Unescape(raw, unescaped))
+                return fail("bad escape in the text (\\n, \\s and \\\\ are known)");
+            if (unescaped.empty())
+                return fail("type needs a text");
+            command.verb = ScriptVerb::Type;
+            command.argument = unescaped;
+            parse.commands.push_back(command);
+            continue;
+        }
+        else if (word == "press")
+            command.verb = ScriptVerb::Press;
+        else if (word == "skin")
+            command.verb = ScriptVerb::Skin;
+        else if (word == "hand")
+        {
+            if (rest != "left" && rest != "right")
+                return fail("hand is left or right");
+            command.verb = ScriptVerb::Hand;
+        }
+        else if (word == "screenshot")
+        {
+            command.verb = ScriptVerb::Screenshot;
+            std::istringstream words(rest);
+            std::string file, region, extra;
+            words >> file >> region >> extra;
+            if (file.empty() || !extra.empty())
+                return fail("screenshot FILE [screen|bar|keyboard|notes|dialog]");
+            if (region.empty())
+                region = "screen";
+            if (region != "screen" && region != "bar" && region != "keyboard" && region != "notes" && region != "dialog")
+                return fail("unknown screenshot region " + region);
+            command.argument = file;
+            command.region = region;
+            parse.commands.push_back(command);
+            continue;
+        }
+        else if (word == "wait")
+        {
+            char* pEnd = nullptr;
+            const long lMs = std::strtol(rest.c_str(), &pEnd, 10);
+            if (rest.empty() || *pEnd != '\0' || lMs < 0 || lMs > 600000)
+                return fail("wait needs milliseconds");
+            command.verb = ScriptVerb::Wait;
+        }
+        else if (word == "sip" || word == "rotate" || word == "switch" || word == "notes" || word == "ok" ||
+                 word == "cancel")
+        {
+            if (!needs(false))
+                return fail(word + " takes no argument");
+            command.verb = word == "sip" ? ScriptVerb::Sip
+                         : word == "rotate" ? ScriptVerb::Rotate
+                         : word == "switch" ? ScriptVerb::Switch
+                         : word == "notes" ? ScriptVerb::Notes
+                         : word == "ok" ? ScriptVerb::Ok
+                                        : ScriptVerb::Cancel;
+            parse.commands.push_back(command);
+            continue;
+        }
+        else
+            return fail("unknown command " + word);
+        if (!needs(true))
+            return fail(word + " needs an argument");
+        command.argument = rest;
+        parse.commands.push_back(command);
+    }
+    return parse;
+}
+
+std::u16string Utf8ToUtf16(const std::string& s)
+{
+    std::u16string out;
+    for (size_t i = 0; i < s.size();)
+    {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        int nMore = c < 0x80 ? 0 : (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : -1;
+        uint32_t uCode = nMore == 0 ? c : nMore == 1 ? (c & 0x1F) : nMore == 2 ? (c & 0x0F) : (c & 0x07);
+        bool bValid = nMore >= 0 && i + nMore < s.size();
+        for (int k = 1; bValid && k <= nMore; ++k)
+        {
+            const unsigned char cc = static_cast<unsigned char>(s[i + k]);
+            bValid = (cc & 0xC0) == 0x80;
+            uCode = (uCode << 6) | (cc & 0x3F);
+        }
+        if (!bValid || uCode > 0x10FFFF || (uCode >= 0xD800 && uCode <= 0xDFFF))
+        {
+            out += char16_t(0xFFFD);
+            ++i;
+            continue;
+        }
+        i += nMore + 1;
+        if (uCode >= 0x10000)
+        {
+            uCode -= 0x10000;
+            out += static_cast<char16_t>(0xD800 + (uCode >> 10));
+            out += static_cast<char16_t>(0xDC00 + (uCode & 0x3FF));
+        }
+        else
+            out += static_cast<char16_t>(uCode);
+    }
+    return out;
+}
+
+std::string Utf16ToUtf8(const std::u16string& s)
+{
+    std::string out;
+    for (size_t i = 0; i < s.size(); ++i)
+    {
+        uint32_t uCode = s[i];
+        if (uCode >= 0xD800 && uCode <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF)
+            uCode = 0x10000 + ((uCode - 0xD800) << 10) + (s[++i] - 0xDC00);
+        else if (uCode >= 0xD800 && uCode <= 0xDFFF)
+            uCode = 0xFFFD;
+        if (uCode < 0x80)
+            out += static_cast<char>(uCode);
+        else if (uCode < 0x800)
+        {
+            out += static_cast<char>(0xC0 | (uCode >> 6));
+            out += static_cast<char>(0x80 | (uCode & 0x3F));
+        }
+        else if (uCode < 0x10000)
+        {
+            out += static_cast<char>(0xE0 | (uCode >> 12));
+            out += static_cast<char>(0x80 | ((uCode >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (uCode & 0x3F));
+        }
+        else
+        {
+            out += static_cast<char>(0xF0 | (uCode >> 18));
+            out += static_cast<char>(0x80 | ((uCode >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((uCode >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (uCode & 0x3F));
+        }
+    }
+    return out;
+}

@@ -1,0 +1,43 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// A device session written down, one command per line ('#' starts a comment):
+//
+//   tap keyboard|copy|selectall|cut|enter|paste|backspace|options   a SIP bar button
+//   sip                     the input panel button of the menu bar (show or hide the panel)
+//   key NAME                a key of the full-screen keyboard by its layout name (char_ok, number_7 ...)
+//   type TEXT               taps the keys that type TEXT; \n is the enter key, \\ a backslash
+//   press KEY               a hardware key to the focused application (end, home, left, right, up, down)
+//   rotate                  turns the screen (portrait to landscape and back)
+//   switch                  brings another application to the front
+//   notes                   brings the notes application back to the front
+//   skin FILE | hand left|right      choices in the open options dialog
+//   ok | cancel             closes the open options dialog
+//   screenshot FILE [screen|bar|keyboard|notes|dialog]   PNG, or BMP when FILE ends in .bmp
+//   wait MILLISECONDS
+
+enum class ScriptVerb { Tap, Sip, Key, Type, Press, Rotate, Switch, Notes, Skin, Hand, Ok, Cancel, Screenshot, Wait };
+
+struct ScriptCommand
+{
+    ScriptVerb verb;
+    std::string argument;   // UTF-8; for type, the text with escapes resolved
+    std::string region;     // screenshot only
+    int nLine = 0;
+};
+
+struct ScriptParse
+{
+    std::vector<ScriptCommand> commands;
+    std::string error;      // empty when the whole script was understood
+};
+
+ScriptParse ParseScript(const std::string& text);
+
+// The bar buttons by script name, as action numbers 0..7; -1 for an unknown name.
+int BarButtonByName(const std::string& name);
+
+// UTF-8 to UTF-16 code units (invalid bytes become U+FFFD).
+std::u16string Utf8ToUtf16(const std::string& s);
+std::string Utf16ToUtf8(const std::u16string& s);

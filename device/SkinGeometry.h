@@ -1,0 +1,59 @@
+#pragma once
+#include "MiniXml.h"
+
+#include <array>
+#include <vector>
+#include <string>
+
+// Where the keys of a skin are on the keyboard control, read from the skin's own
+// files the way the keyboard reads them: the index file picks the layout for the
+// screen's shorter side, the layout places each key in design coordinates, and
+// a skin drawn for the other orientation is shown turned towards the user's hand.
+
+enum class ScreenShape { Landscape = 1, Portrait = 2, Square = 3 };
+
+struct KeyRect
+{
+    int nLeft = 0, nTop = 0, nRight = 0, nBottom = 0;
+    bool Contains(int x, int y) const { return nLeft <= x && x < nRight && nTop <= y && y < nBottom; }
+    bool IsEmpty() const { return nRight <= nLeft || nBottom <= nTop; }
+};
+
+struct SkinGeometry
+{
+    int nOrientation = 0;        // 4 drawn for landscape, 5 for portrait
+    int nBackgroundWidth = 0;    // design size
+    int nBackgroundHeight = 0;
+    std::array<KeyRect, 84> aKeys{};
+};
+
+// The shape of a screen of that size.
+ScreenShape ShapeOf(int nWidth, int nHeight);
+
+// Integers of the skin files are read like C's atoi: leading blanks, a sign, digits.
+int ParseSkinInteger(const std::string& text);
+
+// The layout file the index file names for a screen whose shorter side is nShortSide:
+// the first entry of that height, else the tallest entry below it; empty when none fits.
+std::string ChooseLayoutFile(const XmlNode& indexRoot, int nShortSide);
+
+// A design rectangle mapped onto the keyboard control for this screen and hand.
+KeyRect MapDesignRect(int nLeft, int nTop, int nWidth, int nHeight, int nOrientation, ScreenShape screen,
+                      bool bLeftHanded, int nBackgroundWidth, int nBackgroundHeight);
+
+// Reads a layout document into the geometry, starting from geometry's current values.
+void ReadSkinGeometry(const XmlNode& layoutRoot, ScreenShape screen, bool bLeftHanded, SkinGeometry& geometry);
+
+// A point of key nKey that the keyboard resolves to that key in view nView (keys
+// of lower index win where rectangles overlap); false when the key cannot be hit.
+bool FindTapPoint(const SkinGeometry& geometry, int nKey, int nView, int& x, int& y);
+
+// The user's hand and skin as the settings file beside the module holds them:
+// habit (non-zero left-handed), a count of UTF-16 units, the skin file name.
+// False for a file too short for what it announces or a name of 260 units or more.
+struct UserChoices
+{
+    bool bLeftHanded = true;
+    std::u16string skinFile = u"Silver.xml";
+};
+bool ParseOptionsFile(const std::vector<unsigned char>& bytes, UserChoices& choices);

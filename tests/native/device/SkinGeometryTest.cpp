@@ -1,0 +1,137 @@
+#include "device/SkinGeometry.h"
+#include "device/TypingKeys.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct MapCase { int nOrientation; ScreenShape screen; bool bLeft; KeyRect expected; };
+
+class MapDesignRectTest : public testing::TestWithParam<MapCase> {};
+
+// The Q key at (10, 20) size 30x40 on a 320x240 design.
+TEST_P(MapDesignRectTest, TurnsTheDesignTowardsTheHand)
+{
+    const MapCase& c = GetParam();
+    const KeyRect r = MapDesignRect(10, 20, 30, 40, c.nOrientation, c.screen, c.bLeft, 320, 240);
+    EXPECT_EQ(c.expected.nLeft, r.nLeft);
+    EXPECT_EQ(c.expected.nTop, r.nTop);
+    EXPECT_EQ(c.expected.nRight, r.nRight);
+    EXPECT_EQ(c.expected.nBottom, r.nBottom);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, MapDesignRectTest, testing::Values(
+    MapCase{5, ScreenShape::Portrait, false, {10, 20, 40, 60}},
+    MapCase{5, ScreenShape::Portrait, true, {10, 20, 40, 60}},
+    MapCase{4, ScreenShape::Landscape, true, {10, 20, 40, 60}},
+    MapCase{4, ScreenShape::Portrait, false, {180, 10, 220, 40}},
+    MapCase{4, ScreenShape::Portrait, true, {20, 280, 60, 310}},
+    MapCase{5, ScreenShape::Landscape, true, {20, 280, 60, 310}}));
+
+const char* const kIndex =
+    "<?xml version=\"1.0\"?>\n<Skin>\n  <!-- never read -->\n"
+    "  <Entry ResolutionID=\"1\" Width=\"320\" Height=\"240\" LayoutFileName=\"small.xml\"/>\n"
+    "  <Entry ResolutionID=\"2\" Width=\"640\" Height=\"480\" LayoutFileName=\"large.xml\"/>\n"
+    "</Skin>\n";
+
+struct ChooseCase { int nShortSide; const char* pszExpected; };
+
+class ChooseLayoutTest : public testing::TestWithParam<ChooseCase> {};
+
+TEST_P(ChooseLayoutTest, PicksTheShorterSideOrTheTallestBelowIt)
+{
+    const auto root = ParseXml(kIndex);
+    ASSERT_TRUE(root);
+    EXPECT_EQ(GetParam().pszExpected, ChooseLayoutFile(*root, GetParam().nShortSide));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ChooseLayoutTest, testing::Values(
+    ChooseCase{240, "small.xml"}, ChooseCase{480, "large.xml"}, ChooseCase{320, "small.xml"},
+    ChooseCase{600, "large.xml"}, ChooseCase{200, ""}));
+
+TEST(ChooseLayout, NeverReadsTheFirstChildAndTakesTheFirstOfEqualHeights)
+{
+    const auto lone = ParseXml("<S><E Height=\"240\" LayoutFileName=\"a.xml\"/></S>");
+    ASSERT_TRUE(lone);
+    EXPECT_EQ("", ChooseLayoutFile(*lone, 240));
+    const auto twice = ParseXml("<S><x/><E Height=\"200\" LayoutFileName=\"a\"/><E Height=\" 240px\" LayoutFileName=\"b\"/>"
+                                "<E Height=\"240\" LayoutFileName=\"c\"/></S>");
+    ASSERT_TRUE(twice);
+    EXPECT_EQ("b", ChooseLayoutFile(*twice, 320));
+}
+
+const char* const kLayout =
+    "<Layout><Comment>first child</Comment>"
+    "<Entry OrientationValue=\"4\">Orientation</Entry>"
+    "<Entry BackgroundWidth=\"320\" BackgroundHeight=\"240\">DefaultBackground</Entry>"
+    "<Entry Left=\"10\" Top=\"20\" Width=\"30\" Height=\"40\" DefaultPath=\"q.bmp\"> char_Q </Entry>"
+    "<Entry Left=\"0\" Top=\"0\" Width=\"100\" Height=\"100\">char_a</Entry>"
+    "<Entry>char_W</Entry>"
+    "<Entry Left=\"50\" Top=\"50\" Width=\"20\" Height=\"20\">number_7</Entry>"
+    "</Layout>";
+
+TEST(ReadSkinGeometry, MapsEachKeyWithTheOrientationAndSizeReadBeforeIt)
+{
+    const auto root = ParseXml(kLayout);
+    ASSERT_TRUE(root);
+    SkinGeometry geometry;
+    ReadSkinGeometry(*root, ScreenShape::Portrait, false, geometry);
+    EXPECT_EQ(4, geometry.nOrientation);
+    EXPECT_EQ(320, geometry.nBackgroundWidth);
+    const KeyRect& q = geometry.aKeys[FindTypingKey("char_Q")];
+    EXPECT_EQ(180, q.nLeft);
+    EXPECT_EQ(10, q.nTop);
+    EXPECT_EQ(220, q.nRight);
+    EXPECT_EQ(40, q.nBottom);
+    EXPECT_TRUE(geometry.aKeys[FindTypingKey("char_A")].IsEmpty()) << "names are case-sensitive";
+    EXPECT_TRUE(geometry.aKeys[FindTypingKey("char_W")].IsEmpty()) << "an entry without attributes is ignored";
+    EXPECT_FALSE(geometry.aKeys[FindTypingKey("number_7")].IsEmpty());
+}
+
+TEST(FindTapPoint, AvoidsTheOverlapWhereALowerKeyWins)
+{
+    SkinGeometry geometry;
+    geometry.aKeys[0] = KeyRect{0, 0, 60, 20};    // char_A covers the left and the middle
+    geometry.aKeys[1] = KeyRect{40, 0, 80, 20};   // char_B: only x 60..79 is its own
+    int x = -1, y = -1;
+    ASSERT_TRUE(FindTapPoint(geometry, 1, 1, x, y));
+    EXPECT_GE(x, 60);
+    EXPECT_LT(x, 80);
+    ASSERT_TRUE(FindTapPoint(geometry, 0, 1, x, y));
+    EXPECT_EQ(30, x);
+    EXPECT_EQ(10, y);
+    geometry.aKeys[2] = KeyRect{40, 0, 60, 20};   // char_C wholly under char_A
+    EXPECT_FALSE(FindTapPoint(geometry, 2, 1, x, y));
+    EXPECT_FALSE(FindTapPoint(geometry, 3, 1, x, y)) << "a key the skin does not place";
+    geometry.aKeys[38] = KeyRect{0, 0, 60, 20};   // number_0 under char_A, but in another view
+    EXPECT_FALSE(FindTapPoint(geometry, 38, 1, x, y));
+    EXPECT_TRUE(FindTapPoint(geometry, 38, 3, x, y));
+}
+
+TEST(ParseSkinInteger, ReadsLikeAtoi)
+{
+    EXPECT_EQ(42, ParseSkinInteger("42"));
+    EXPECT_EQ(-7, ParseSkinInteger("  -7px"));
+    EXPECT_EQ(0, ParseSkinInteger("px7"));
+    EXPECT_EQ(0, ParseSkinInteger(""));
+    EXPECT_EQ(2147483647, ParseSkinInteger("99999999999"));
+}
+
+TEST(ParseOptionsFile, ReadsHandAndSkin)
+{
+    UserChoices choices;
+    const std::vector<unsigned char> right = {0, 0, 0, 0, 3, 0, 0, 0, 'A', 0, '.', 0, 'x', 0, 0xEE};
+    ASSERT_TRUE(ParseOptionsFile(right, choices));
+    EXPECT_FALSE(choices.bLeftHanded);
+    EXPECT_EQ(u"A.x", choices.skinFile);
+
+    UserChoices untouched;
+    const std::vector<unsigned char> truncated = {1, 0, 0, 0, 3, 0, 0, 0, 'A', 0};
+    EXPECT_FALSE(ParseOptionsFile(truncated, untouched));
+    const std::vector<unsigned char> tooLong = {1, 0, 0, 0, 4, 1, 0, 0};
+    EXPECT_FALSE(ParseOptionsFile(tooLong, untouched));
+    EXPECT_TRUE(untouched.bLeftHanded);
+    EXPECT_EQ(u"Silver.xml", untouched.skinFile);
+}
+
+}  // namespace
