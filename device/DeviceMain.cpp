@@ -3,7 +3,7 @@
 // session headless and prints the text that reached the notes application;
 // without, it runs until it is closed, for a person to use.
 //
-//   BrevantoDevice.exe [--script FILE] [--report FILE] [--module PATH]
+//   BrevantoDevice.exe [--script FILE] [--report FILE] [--out DIR] [--module PATH]
 
 #include "Device.h"
 #include "ScriptRunner.h"
@@ -21,6 +21,7 @@ struct Arguments
     std::wstring sScript;
     std::wstring sReport;
     std::wstring sModule;
+    std::wstring sOut;
 };
 
 bool ParseArguments(int argc, wchar_t** argv, Arguments& args)
@@ -36,6 +37,8 @@ bool ParseArguments(int argc, wchar_t** argv, Arguments& args)
             args.sReport = argv[++i];
         else if (option == L"--module")
             args.sModule = argv[++i];
+        else if (option == L"--out")
+            args.sOut = argv[++i];
         else
             return false;
     }
@@ -103,7 +106,7 @@ int wmain(int argc, wchar_t** argv)
     Arguments args;
     if (!ParseArguments(argc, argv, args))
     {
-        std::fprintf(stderr, "usage: BrevantoDevice.exe [--script FILE] [--report FILE] [--module PATH]\n");
+        std::fprintf(stderr, "usage: BrevantoDevice.exe [--script FILE] [--report FILE] [--out DIR] [--module PATH]\n");
         return 2;
     }
     if (args.sModule.empty())
@@ -148,7 +151,7 @@ int wmain(int argc, wchar_t** argv)
         std::unique_ptr<CScriptRunner> runner;
         if (!args.sScript.empty())
         {
-            runner = std::make_unique<CScriptRunner>(device, std::move(commands), sModuleDir);
+            runner = std::make_unique<CScriptRunner>(device, std::move(commands), sModuleDir, args.sOut);
             runner->Start(hReady);
         }
         std::wstring sError;
@@ -174,6 +177,7 @@ int wmain(int argc, wchar_t** argv)
             for (const std::string& line : runner->Report())
                 report += line + "\n";
         report += "notes: " + Escape(Narrow(sText)) + "\n";
+        report += std::string("finished: ") + (runner && runner->Completed() ? "yes" : "no") + "\n";
         if (!args.sReport.empty())
         {
             FILE* pFile = _wfopen(args.sReport.c_str(), L"wb");

@@ -134,3 +134,78 @@ std::vector<uint8_t> EncodeBmp(const RgbImage& image)
     }
     return out;
 }
+
+bool DecodeBmp(const std::vector<uint8_t>& bytes, RgbImage& image)
+{
+    auto u16 = [&](size_t i) { return static_cast<uint32_t>(bytes[i] | (bytes[i + 1] << 8)); };
+    auto u32 = [&](size_t i) { return u16(i) | (u16(i + 2) << 16); };
+    if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M')
+        return false;
+    const uint32_t uOffset = u32(10);
+    const int32_t nWidth = static_cast<int32_t>(u32(18));
+    const int32_t nRawHeight = static_cast<int32_t>(u32(22));
+    const uint32_t uBits = u16(28);
+    const uint32_t uCompression = u32(30);
+    if (nWidth <= 0 || nWidth > 16384 || nRawHeight == 0 || nRawHeight < -16384 || nRawHeight > 16384 ||
+        (uBits != 24 && uBits != 32) || (uCompression != 0 && !(uCompression == 3 && uBits == 32)))
+        return false;
+    const int nHeight = nRawHeight < 0 ? -nRawHeight : nRawHeight;
+    const size_t cbPixel = uBits / 8;
+    const size_t cbRow = (static_cast<size_t>(nWidth) * cbPixel + 3) & ~static_cast<size_t>(3);
+    if (uOffset > bytes.size() || bytes.size() - uOffset < cbRow * nHeight)
+        return false;
+    image.nWidth = nWidth;
+    image.nHeight = nHeight;
+    image.pixels.assign(static_cast<size_t>(nWidth) * nHeight * 3, 0);
+    for (int y = 0; y < nHeight; ++y)
+    {
+        const size_t nRow = nRawHeight < 0 ? y : nHeight - 1 - y;
+        const uint8_t* pRow = bytes.data() + uOffset + nRow * cbRow;
+        for (int x = 0; x < nWidth; ++x)
+        {
+            const size_t i = (static_cast<size_t>(y) * nWidth + x) * 3;
+            image.pixels[i] = pRow[x * cbPixel + 2];
+            image.pixels[i + 1] = pRow[x * cbPixel + 1];
+            image.pixels[i + 2] = pRow[x * cbPixel];
+        }
+    }
+    return true;
+}
+
+RgbImage TurnImage(const RgbImage& image, bool bClockwise)
+{
+    RgbImage turned;
+    turned.nWidth = image.nHeight;
+    turned.nHeight = image.nWidth;
+    turned.pixels.assign(image.pixels.size(), 0);
+    for (int y = 0; y < image.nHeight; ++y)
+        for (int x = 0; x < image.nWidth; ++x)
+        {
+            const int tx = bClockwise ? image.nHeight - 1 - y : y;
+            const int ty = bClockwise ? x : image.nWidth - 1 - x;
+            const size_t from = (static_cast<size_t>(y) * image.nWidth + x) * 3;
+            const size_t to = (static_cast<size_t>(ty) * turned.nWidth + tx) * 3;
+            for (int c = 0; c < 3; ++c)
+                turned.pixels[to + c] = image.pixels[from + c];
+        }
+    return turned;
+}
+
+double MatchShare(const RgbImage& actual, const RgbImage& expected, const std::vector<PixelRect>& excluded, int nStep)
+{
+    if (actual.nWidth != expected.nWidth || actual.nHeight != expected.nHeight || nStep < 1)
+        return 0.0;
+    size_t nSampled = 0, nSame = 0;
+    for (int y = 0; y < expected.nHeight; y += nStep)
+        for (int x = 0; x < expected.nWidth; x += nStep)
+        {
+            bool bExcluded = false;
+            for (const PixelRect& r : excluded)
+                bExcluded = bExcluded || (r.nLeft <= x && x < r.nRight && r.nTop <= y && y < r.nBottom);
+            if (bExcluded)
+                continue;
+            ++nSampled;
+            nSame += actual.Pixel(x, y) == expected.Pixel(x, y) ? 1 : 0;
+        }
+    return nSampled == 0 ? 0.0 : static_cast<double>(nSame) / static_cast<double>(nSampled);
+}

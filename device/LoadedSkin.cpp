@@ -60,7 +60,7 @@ std::unique_ptr<XmlNode> ReadXml(const std::wstring& sPath, std::string& sWhy)
 
 }  // namespace
 
-bool ReadLoadedSkin(const std::wstring& sModuleDir, SkinGeometry& geometry, std::string& sWhy)
+bool ReadLoadedSkin(const std::wstring& sModuleDir, LoadedSkin& skin, std::string& sWhy)
 {
     UserChoices choices;
     std::vector<unsigned char> options;
@@ -85,8 +85,10 @@ bool ReadLoadedSkin(const std::wstring& sModuleDir, SkinGeometry& geometry, std:
     std::unique_ptr<XmlNode> layout = ReadXml(sFolder + L"\\" + std::wstring(layout16.begin(), layout16.end()), sWhy);
     if (!layout)
         return false;
-    geometry = SkinGeometry{};
-    ReadSkinGeometry(*layout, ShapeOf(nWidth, nHeight), choices.bLeftHanded, geometry);
+    skin.geometry = SkinGeometry{};
+    skin.sFolder = sFolder;
+    skin.bLeftHanded = choices.bLeftHanded;
+    ReadSkinGeometry(*layout, ShapeOf(nWidth, nHeight), choices.bLeftHanded, skin.geometry);
     return true;
 }
 
@@ -96,4 +98,28 @@ ULONGLONG OptionsFileTime(const std::wstring& sModuleDir)
     if (!GetFileAttributesExW((sModuleDir + L"\\Options.dat").c_str(), GetFileExInfoStandard, &data))
         return 0;
     return (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+}
+
+bool ReadViewBackground(const LoadedSkin& skin, int nView, RgbImage& image, std::string& sWhy)
+{
+    if (nView < 1 || nView > 3 || skin.geometry.aBackgrounds[nView - 1].empty())
+    {
+        sWhy = "the skin names no background for view " + std::to_string(nView);
+        return false;
+    }
+    const std::u16string file = Utf8ToUtf16(skin.geometry.aBackgrounds[nView - 1]);
+    const std::wstring sPath = skin.sFolder + L"\\" + std::wstring(file.begin(), file.end());
+    std::vector<unsigned char> bytes;
+    RgbImage drawn;
+    if (!ReadWholeFile(sPath, bytes) || !DecodeBmp(std::vector<uint8_t>(bytes.begin(), bytes.end()), drawn))
+    {
+        sWhy = "cannot read the background " + skin.geometry.aBackgrounds[nView - 1];
+        return false;
+    }
+    const ScreenShape screen = ShapeOf(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    const int nOrientation = skin.geometry.nOrientation;
+    const bool bTurned = (screen == ScreenShape::Portrait && nOrientation == 4) ||
+                         (screen == ScreenShape::Landscape && nOrientation == 5);
+    image = bTurned ? TurnImage(drawn, !skin.bLeftHanded) : drawn;
+    return true;
 }

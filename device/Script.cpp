@@ -80,19 +80,22 @@ ScriptParse ParseScript(const std::string& text)
         }
         else if (word == "key")
             command.verb = ScriptVerb::Key;
-        else if (word == "type")
+        else if (word == "type" || word == "write" || word == "expect-text" || word == "expect-message")
         {
             // The text starts after exactly one space, so that it may begin with blanks.
-            const size_t nAt = line.find("type") + 4;
+            const size_t nAt = line.find(word) + word.size();
             std::string raw = nAt + 1 < line.size() ? line.substr(nAt + 1) : std::string();
             if (!raw.empty() && raw.back() == '\r')
                 raw.pop_back();
             std::string unescaped;
             if (!Unescape(raw, unescaped))
                 return fail("bad escape in the text (\\n, \\s and \\\\ are known)");
-            if (unescaped.empty())
-                return fail("type needs a text");
-            command.verb = ScriptVerb::Type;
+            if (unescaped.empty() && word != "expect-text")
+                return fail(word + " needs a text");
+            command.verb = word == "type" ? ScriptVerb::Type
+                         : word == "write" ? ScriptVerb::Write
+                         : word == "expect-text" ? ScriptVerb::ExpectText
+                                                 : ScriptVerb::ExpectMessage;
             command.argument = unescaped;
             parse.commands.push_back(command);
             continue;
@@ -132,8 +135,14 @@ ScriptParse ParseScript(const std::string& text)
                 return fail("wait needs milliseconds");
             command.verb = ScriptVerb::Wait;
         }
+        else if (word == "expect-keyboard")
+        {
+            if (rest != "open" && rest != "closed")
+                return fail("expect-keyboard open or closed");
+            command.verb = ScriptVerb::ExpectKeyboard;
+        }
         else if (word == "sip" || word == "rotate" || word == "switch" || word == "notes" || word == "ok" ||
-                 word == "cancel")
+                 word == "cancel" || word == "expect-no-message" || word == "expect-background")
         {
             if (!needs(false))
                 return fail(word + " takes no argument");
@@ -142,7 +151,9 @@ ScriptParse ParseScript(const std::string& text)
                          : word == "switch" ? ScriptVerb::Switch
                          : word == "notes" ? ScriptVerb::Notes
                          : word == "ok" ? ScriptVerb::Ok
-                                        : ScriptVerb::Cancel;
+                         : word == "cancel" ? ScriptVerb::Cancel
+                         : word == "expect-no-message" ? ScriptVerb::ExpectNoMessage
+                                                       : ScriptVerb::ExpectBackground;
             parse.commands.push_back(command);
             continue;
         }

@@ -16,8 +16,19 @@
 //   ok | cancel             closes the open options dialog
 //   screenshot FILE [screen|bar|keyboard|notes|dialog]   PNG, or BMP when FILE ends in .bmp
 //   wait MILLISECONDS
+//   write TEXT              types TEXT on the hardware keyboard into the focused application
+// Checks; a check that fails ends the session with an error:
+//   expect-text TEXT        the notes application holds exactly TEXT (\n for each line break)
+//   expect-message TEXT     the input method has shown a message with TEXT
+//   expect-no-message       ... and no message at all so far
+//   expect-keyboard open|closed
+//   expect-background       the keyboard shows the current view of the user's skin, turned for the hand
 
-enum class ScriptVerb { Tap, Sip, Key, Type, Press, Rotate, Switch, Notes, Skin, Hand, Ok, Cancel, Screenshot, Wait };
+enum class ScriptVerb
+{
+    Tap, Sip, Key, Type, Press, Rotate, Switch, Notes, Skin, Hand, Ok, Cancel, Screenshot, Wait, Write,
+    ExpectText, ExpectMessage, ExpectNoMessage, ExpectKeyboard, ExpectBackground
+};
 
 struct ScriptCommand
 {

@@ -83,8 +83,10 @@ WORD VirtualKeyByName(const std::string& name)
 
 }  // namespace
 
-CScriptRunner::CScriptRunner(CDevice& device, std::vector<ScriptCommand> commands, std::wstring sModuleDir)
+CScriptRunner::CScriptRunner(CDevice& device, std::vector<ScriptCommand> commands, std::wstring sModuleDir,
+                             std::wstring sOutDir)
     : m_device(device), m_commands(std::move(commands)), m_sModuleDir(std::move(sModuleDir)),
+      m_sOutDir(std::move(sOutDir)),
       m_dwDeviceThread(GetCurrentThreadId())
 {
 }
@@ -120,10 +122,14 @@ void CScriptRunner::Run()
     while (WaitForSingleObject(m_hReady, 50) == WAIT_TIMEOUT)
         DismissMessageBoxes();
     Sync();
+    m_bCompleted = true;
     for (const ScriptCommand& command : m_commands)
     {
         if (!Execute(command))
+        {
+            m_bCompleted = false;
             break;
+        }
         Sync();
     }
     Sync();
@@ -164,6 +170,7 @@ void CScriptRunner::DismissMessageBoxes()
         wchar_t szText[512] = {};
         GetDlgItemTextW(hwnd, kMessageTextId, szText, 512);
         m_report.push_back("message: " + Narrow(szText));
+        m_messages.push_back(Narrow(szText));
         std::printf("message: %s\n", Narrow(szText).c_str());
         std::fflush(stdout);
         // The user confirms it with the only button it has.
@@ -255,6 +262,30 @@ bool CScriptRunner::Execute(const ScriptCommand& command)
         Sleep(static_cast<DWORD>(std::stoi(command.argument)));
         bDone = true;
         break;
+    case ScriptVerb::Write:
+        bDone = Write(Utf8ToUtf16(command.argument));
+        break;
+    case ScriptVerb::ExpectText:
+        bDone = ExpectText(command.argument, why);
+        break;
+    case ScriptVerb::ExpectMessage:
+        bDone = std::find(m_messages.begin(), m_messages.end(), command.argument) != m_messages.end();
+        if (!bDone)
+            why = "no message \"" + command.argument + "\" was shown";
+        break;
+    case ScriptVerb::ExpectNoMessage:
+        bDone = m_messages.empty();
+        if (!bDone)
+            why = "a message was shown: " + m_messages.front();
+        break;
+    case ScriptVerb::ExpectKeyboard:
+        bDone = (FindKeyboardDialog() != nullptr) == (command.argument == "open");
+        if (!bDone)
+            why = std::string("the keyboard is ") + (command.argument == "open" ? "closed" : "open");
+        break;
+    case ScriptVerb::ExpectBackground:
+        bDone = PrepareKeyboard(why) && ExpectBackground(why);
+        break;
     }
     if (!bDone)
         Fail(command, why);
@@ -319,7 +350,7 @@ bool CScriptRunner::PrepareKeyboard(std::string& sWhy)
     m_bEverOpened = true;
     m_ullOptionsTime = ullOptionsTime;
     m_nOrientation = nOrientation;
-    if (!ReadLoadedSkin(m_sModuleDir, m_geometry, sWhy))
+    if (!ReadLoadedSkin(m_sModuleDir, m_skin, sWhy))
         return false;
     m_hwndKeyboard = hwndDialog;
     return true;
@@ -329,7 +360,7 @@ bool CScriptRunner::TapKey(int nKey, std::string& sWhy)
 {
     const HWND hwndControl = GetDlgItem(m_hwndKeyboard, kKeyboardControlId);
     int x = 0, y = 0;
-    if (hwndControl == nullptr || !FindTapPoint(m_geometry, nKey, m_keyboardState.nView, x, y))
+    if (hwndControl == nullptr || !FindTapPoint(m_skin.geometry, nKey, m_keyboardState.nView, x, y))
     {
         sWhy = std::string("the key ") + GetTypingKey(nKey)->pszName + " cannot be tapped in this view";
         return false;
@@ -350,7 +381,7 @@ bool CScriptRunner::TypeText(const std::u16string& text, std::string& sWhy)
 {
     KeyAvailability available{};
     for (int i = 0; i < TYPING_KEY_COUNT; ++i)
-        available[i] = !m_geometry.aKeys[i].IsEmpty();
+        available[i] = !m_skin.geometry.aKeys[i].IsEmpty();
     const std::wstring wide(text.begin(), text.end());
     const TypingPlan plan = PlanTyping(wide, m_keyboardState, available);
     if (!plan.bComplete)
@@ -476,7 +507,15 @@ bool CScriptRunner::Screenshot(const std::string& file, const std::string& regio
         RECT rcScreen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
         IntersectRect(&rc, &rc, &rcScreen);
     }
-    if (!SaveImage(CaptureScreen(rc), Widen(file)))
+    std::wstring sPath = Widen(file);
+    std::replace(sPath.begin(), sPath.end(), L'/', L'\\');
+    const bool bRelative = !sPath.empty() && sPath[0] != L'\\' && (sPath.size() < 2 || sPath[1] != L':');
+    if (bRelative && !m_sOutDir.empty())
+    {
+        CreateDirectoryW(m_sOutDir.c_str(), nullptr);
+        sPath = m_sOutDir + L"\\" + sPath;
+    }
+    if (!SaveImage(CaptureScreen(rc), sPath))
     {
         sWhy = "cannot write " + file;
         return false;
@@ -485,4 +524,88 @@ bool CScriptRunner::Screenshot(const std::string& file, const std::string& regio
     std::snprintf(sz, sizeof sz, " %ldx%ld", rc.right - rc.left, rc.bottom - rc.top);
     m_report.push_back("screenshot: " + file + sz);
     return true;
+}
+
+bool CScriptRunner::Write(const std::u16string& text)
+{
+    for (char16_t ch : text)
+    {
+        if (ch == u'\n')
+        {
+            InputInjector::Key(VK_RETURN);
+            continue;
+        }
+        INPUT aInputs[2]{};
+        for (int i = 0; i < 2; ++i)
+        {
+            aInputs[i].type = INPUT_KEYBOARD;
+            aInputs[i].ki.wScan = static_cast<WORD>(ch);
+            aInputs[i].ki.dwFlags = KEYEVENTF_UNICODE | (i == 1 ? KEYEVENTF_KEYUP : 0);
+        }
+        SendInput(2, aInputs, sizeof(INPUT));
+    }
+    return true;
+}
+
+bool CScriptRunner::ExpectText(const std::string& expected, std::string& sWhy)
+{
+    std::wstring sText;
+    DWORD_PTR dwResult = 0;
+    if (!SendMessageTimeoutW(m_device.SyncWindow(), WM_DEVICE_NOTES_TEXT, 0, reinterpret_cast<LPARAM>(&sText),
+                             SMTO_NORMAL, kStepTimeout, &dwResult))
+    {
+        sWhy = "the device did not answer";
+        return false;
+    }
+    for (size_t i; (i = sText.find(L"\r\n")) != std::wstring::npos;)
+        sText.erase(i, 1);
+    const std::string actual = Narrow(sText);
+    if (actual == expected)
+        return true;
+    std::string shown;
+    for (char ch : actual)
+        shown += ch == '\n' ? std::string("\\n") : std::string(1, ch);
+    std::string wanted;
+    for (char ch : expected)
+        wanted += ch == '\n' ? std::string("\\n") : std::string(1, ch);
+    sWhy = "the notes hold \"" + shown + "\", expected \"" + wanted + "\"";
+    return false;
+}
+
+// The keyboard control against the skin's own bitmap of the current view,
+// turned the way the user's hand and the screen want it. The typed text, the
+// enlarged label and latched keys are drawn over it, so those places are left out.
+bool CScriptRunner::ExpectBackground(std::string& sWhy)
+{
+    RgbImage expected;
+    if (!ReadViewBackground(m_skin, m_keyboardState.nView, expected, sWhy))
+        return false;
+    const HWND hwndControl = GetDlgItem(m_hwndKeyboard, kKeyboardControlId);
+    RECT rc{};
+    if (hwndControl == nullptr || !GetClientRect(hwndControl, &rc))
+    {
+        sWhy = "the keyboard control is missing";
+        return false;
+    }
+    MapWindowPoints(hwndControl, nullptr, reinterpret_cast<POINT*>(&rc), 2);
+    if (rc.right - rc.left != expected.nWidth || rc.bottom - rc.top != expected.nHeight)
+    {
+        sWhy = "the keyboard is " + std::to_string(rc.right - rc.left) + "x" + std::to_string(rc.bottom - rc.top) +
+               ", its background " + std::to_string(expected.nWidth) + "x" + std::to_string(expected.nHeight);
+        return false;
+    }
+    const RgbImage actual = CaptureScreen(rc);
+    auto pixels = [](const KeyRect& r) { return PixelRect{r.nLeft, r.nTop, r.nRight, r.nBottom}; };
+    std::vector<PixelRect> excluded = {pixels(m_skin.geometry.rcEditView), pixels(m_skin.geometry.rcCharView)};
+    if (m_keyboardState.bCapsLock)
+        excluded.push_back(pixels(m_skin.geometry.aKeys[TYPING_KEY_CAPS]));
+    if (m_keyboardState.bShift)
+        excluded.push_back(pixels(m_skin.geometry.aKeys[TYPING_KEY_SHIFT]));
+    const double dShare = MatchShare(actual, expected, excluded, 3);
+    if (dShare >= 0.9)
+        return true;
+    char sz[96];
+    std::snprintf(sz, sizeof sz, "the keyboard shows its background in only %.0f%% of the places", dShare * 100);
+    sWhy = sz;
+    return false;
 }

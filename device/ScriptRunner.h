@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include "LoadedSkin.h"
 #include "device/Script.h"
 #include "device/SkinGeometry.h"
 #include "device/TypingPlan.h"
@@ -17,7 +18,9 @@ class CDevice;
 class CScriptRunner
 {
 public:
-    CScriptRunner(CDevice& device, std::vector<ScriptCommand> commands, std::wstring sModuleDir);
+    // Screenshots named with a relative path go into sOutDir (created when needed).
+    CScriptRunner(CDevice& device, std::vector<ScriptCommand> commands, std::wstring sModuleDir,
+                  std::wstring sOutDir);
     ~CScriptRunner();
     CScriptRunner(const CScriptRunner&) = delete;
     CScriptRunner& operator=(const CScriptRunner&) = delete;
@@ -28,6 +31,8 @@ public:
     // Report lines: "message: ...", "screenshot: ...", "error: ..." (UTF-8).
     const std::vector<std::string>& Report() const { return m_report; }
     bool HasErrors() const { return m_bErrors; }
+    // Every command ran and every check held.
+    bool Completed() const { return m_bCompleted; }
 
 private:
     static DWORD WINAPI ThreadProc(void* pParameter);
@@ -51,19 +56,25 @@ private:
     bool ChooseHand(bool bLeft, std::string& sWhy);
     bool CloseOptions(UINT uCommand, std::string& sWhy);
     bool Screenshot(const std::string& file, const std::string& region, std::string& sWhy);
+    bool Write(const std::u16string& text);
+    bool ExpectText(const std::string& expected, std::string& sWhy);
+    bool ExpectBackground(std::string& sWhy);
 
     CDevice& m_device;
     std::vector<ScriptCommand> m_commands;
     std::wstring m_sModuleDir;
+    std::wstring m_sOutDir;
     DWORD m_dwDeviceThread;
     HANDLE m_hThread = nullptr;
     HANDLE m_hReady = nullptr;
     std::vector<std::string> m_report;
     bool m_bErrors = false;
+    bool m_bCompleted = false;
 
     // What the keyboard looks like to the user: the loaded skin and its state.
     HWND m_hwndKeyboard = nullptr;   // the dialog the geometry was read for
-    SkinGeometry m_geometry;
+    LoadedSkin m_skin;
+    std::vector<std::string> m_messages;
     KeyboardState m_keyboardState;
     bool m_bEverOpened = false;
     ULONGLONG m_ullOptionsTime = 0;

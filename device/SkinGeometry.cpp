@@ -95,6 +95,19 @@ void ReadSkinGeometry(const XmlNode& layoutRoot, ScreenShape screen, bool bLeftH
             geometry.nBackgroundWidth = integer(entry, "BackgroundWidth");
             geometry.nBackgroundHeight = integer(entry, "BackgroundHeight");
         }
+        else if (name == "CharBackground" || name == "SymbolBackground" || name == "NumberBackground")
+        {
+            const std::string* pPath = entry.Attribute("DefaultPath");
+            const int nView = name[0] == 'C' ? 0 : name[0] == 'S' ? 1 : 2;
+            geometry.aBackgrounds[nView] = pPath != nullptr ? *pPath : std::string();
+        }
+        else if (name == "char_editview" || name == "char_charview")
+        {
+            const KeyRect r = MapDesignRect(integer(entry, "Left"), integer(entry, "Top"), integer(entry, "Width"),
+                                            integer(entry, "Height"), geometry.nOrientation, screen, bLeftHanded,
+                                            geometry.nBackgroundWidth, geometry.nBackgroundHeight);
+            (name == "char_editview" ? geometry.rcEditView : geometry.rcCharView) = r;
+        }
         else
         {
             const int nKey = FindTypingKey(name);

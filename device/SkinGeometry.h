@@ -25,6 +25,9 @@ struct SkinGeometry
     int nBackgroundWidth = 0;    // design size
     int nBackgroundHeight = 0;
     std::array<KeyRect, 84> aKeys{};
+    KeyRect rcEditView;          // where the typed text is drawn
+    KeyRect rcCharView;          // where the pressed key's label is shown
+    std::string aBackgrounds[3]; // bitmap files of the character, symbol and number views
 };
 
 // The shape of a screen of that size.

@@ -12,6 +12,7 @@ bool CTaskbar::Create(HINSTANCE hInstance, IShellEvents* pEvents, const RECT& rc
 {
     m_pEvents = pEvents;
     WNDCLASSW wc{};
+    wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = WndProc;
     wc.hInstance = hInstance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);

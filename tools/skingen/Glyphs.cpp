@@ -1,5 +1,6 @@
 #include "Glyphs.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -95,19 +96,35 @@ void DrawKeyboardGlyph(CCanvas& canvas, double cx, double cy, double dUnit, Colo
                           static_cast<int>(cx + 9 * dUnit), static_cast<int>(cy + 13.5 * dUnit)},
                          0.8 * dUnit, {keys, keys});
 
-    // A pointing hand coming from the top right: index finger down onto a key.
-    const std::vector<PointF> handShape =
-        Placed({{-1, 2}, {-3.2, 1}, {-3.2, -10}, {-1.4, -12}, {0.6, -10.5}, {0.8, -14.5}, {5, -19}, {15, -19},
-                {15, -7}, {10, -3}, {1.5, -3}, {1.5, 1}},
-               cx, cy, dUnit);
-    const std::vector<PointF> handInner =
-        Placed({{-1.2, 0.6}, {-2.1, 0.1}, {-2.1, -9.6}, {-1.4, -10.6}, {-0.4, -9.9}, {-0.2, -14}, {5.4, -18},
-                {14, -18}, {14, -7.4}, {9.6, -4}, {0.5, -4}, {0.5, 0.4}},
-               cx, cy, dUnit);
-    canvas.FillPolygon(handShape, handEdge);
-    canvas.FillPolygon(handInner, hand);
-    // Knuckle lines of the folded fingers.
-    for (int i = 0; i < 3; ++i)
-        canvas.DrawLine({cx + (4.5 + i * 3) * dUnit, cy - 9.5 * dUnit}, {cx + (4.5 + i * 3) * dUnit, cy - 5 * dUnit},
-                        0.7 * dUnit, handEdge);
+    // A hand from the top right, its index finger pressing a key: shapes in glyph units,
+    // outlined by drawing them a little larger in the edge colour first.
+    const auto toUnits = [&](double x, double y) { return PointF{(x - cx) / dUnit, (y - cy) / dUnit}; };
+    const auto capsule = [](PointF p, PointF a, PointF b, double r) {
+        const double dx = b.x - a.x, dy = b.y - a.y;
+        const double t = std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+        const double ex = p.x - (a.x + t * dx), ey = p.y - (a.y + t * dy);
+        return ex * ex + ey * ey <= r * r;
+    };
+    const auto roundBox = [](PointF p, double l, double t, double r, double b, double radius) {
+        const double qx = std::clamp(p.x, l + radius, r - radius), qy = std::clamp(p.y, t + radius, b - radius);
+        return p.x >= l && p.x <= r && p.y >= t && p.y <= b &&
+               (p.x - qx) * (p.x - qx) + (p.y - qy) * (p.y - qy) <= radius * radius;
+    };
+    const auto isHand = [&](PointF p, double e) {
+        return capsule(p, {0, 0.2}, {0, -11}, 2.0 + e) ||                       // index finger
+               roundBox(p, -2.2 - e, -18 - e, 12.5 + e, -5.5 + e, 3.5 + e) ||   // back of the hand
+               capsule(p, {3.8, -5.8}, {3.8, -4.6}, 1.9 + e) ||                 // curled fingers
+               capsule(p, {7.4, -5.8}, {7.4, -4.8}, 1.9 + e) ||
+               capsule(p, {10.8, -6.2}, {10.8, -5.4}, 1.8 + e) ||
+               capsule(p, {-2.2, -14}, {-4.4, -9.5}, 1.7 + e);                  // thumb
+    };
+    const auto isCuff = [&](PointF p, double e) { return roundBox(p, 1.5 - e, -24 - e, 14.5 + e, -17.5 + e, 1.5 + e); };
+    const PixelRect rcHand{static_cast<int>(cx - 8 * dUnit), static_cast<int>(cy - 26 * dUnit),
+                           static_cast<int>(cx + 17 * dUnit), static_cast<int>(cy + 4 * dUnit)};
+    canvas.FillShape(rcHand, {handEdge, handEdge}, [&](double x, double y) {
+        const PointF p = toUnits(x, y);
+        return isHand(p, 0.9) || isCuff(p, 0.9);
+    });
+    canvas.FillShape(rcHand, {hand, hand}, [&](double x, double y) { return isHand(toUnits(x, y), 0); });
+    canvas.FillShape(rcHand, {0x4D86C9, 0x2D5F9E}, [&](double x, double y) { return isCuff(toUnits(x, y), 0); });
 }

@@ -78,7 +78,12 @@ void PaintKey(const KeyPaintContext& ctx, CCanvas& canvas, const PixelRect& rc, 
     const SkinTheme& t = ctx.theme;
     const int u = ctx.plan.nScale;
     const double dRadius = KeyCornerRadius(ctx.plan.nScale);
-    if (state != KeyState::Normal)
+    if (state == KeyState::Lit)
+    {
+        PaintCap(canvas, rc, dRadius, u, t.litFace, t.keyBorder, MixColour(t.litFace.top, 0xFFFFFF, 90));
+        PaintLabel(ctx, canvas, rc, nKey, t.litLabel, t.litLabel);
+    }
+    else if (state == KeyState::Pressed)
     {
         PaintCap(canvas, rc, dRadius, u, t.pressedFace, t.pressedBorder, MixColour(t.pressedFace.top, 0xFFFFFF, 90));
         PaintLabel(ctx, canvas, rc, nKey, t.pressedLabel, MixColour(t.pressedLabel, t.pressedFace.bottom, 80));
@@ -115,7 +120,8 @@ CCanvas PaintBackground(const KeyPaintContext& ctx, int nView)
     PaintPanel(ctx, canvas, ctx.plan.rcCharPanel);
     for (int nKey : KeysOfView(nView))
     {
-        // The view key of the view on show is lit, like a selected tab: pressing it again goes back.
+        // The view key of the view on show is lit, like a selected tab (pressing it again goes
+        // back); its pressed image still differs, so a finger on it gets an answer.
         const bool bLit = (nKey == KEY_123 && nView == VIEW_NUMBER) || (nKey == KEY_AT && nView == VIEW_SYMBOL);
         PaintKey(ctx, canvas, ctx.plan.keys[nKey], nKey, bLit ? KeyState::Lit : KeyState::Normal);
     }

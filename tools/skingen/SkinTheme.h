@@ -16,8 +16,11 @@ struct SkinTheme
     Colour functionLabel;
     Colour shiftedLabel;          // the small second sign on punctuation keys
     Gradient pressedFace;         // pressed and latched keys, and the lit view key
-    Colour pressedBorder;
+    Colour pressedBorder;         // as keyBorder: the keyboard leaves a pressed image's last
+                                  // column and row undrawn, so the resting rim shows there
     Colour pressedLabel;
+    Gradient litFace;             // the view key of the view on show
+    Colour litLabel;
     Gradient okFace;              // the OK key stands out
     Colour okLabel;
     Gradient panelFace;           // edit view and preview panels

@@ -132,3 +132,61 @@ TEST(EncodeBmp, WritesBottomUpRowsPaddedToFourBytes)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DecodeBmp, ReadsWhatEncodeBmpWritesAndTopDownFiles)
+{
+    RgbImage back;
+    ASSERT_TRUE(DecodeBmp(EncodeBmp(Sample()), back));
+    EXPECT_EQ(Sample().pixels, back.pixels);
+    // The same file stored top-down: negative height, rows in screen order.
+    std::vector<uint8_t> bmp = EncodeBmp(Sample());
+    const int32_t nNegative = -2;
+    std::memcpy(&bmp[22], &nNegative, 4);
+    std::swap_ranges(bmp.begin() + 54, bmp.begin() + 66, bmp.begin() + 66);
+    ASSERT_TRUE(DecodeBmp(bmp, back));
+    EXPECT_EQ(Sample().pixels, back.pixels);
+}
+
+TEST(DecodeBmp, RefusesWhatItCannotRead)
+{
+    std::vector<uint8_t> bmp = EncodeBmp(Sample());
+    RgbImage image;
+    EXPECT_FALSE(DecodeBmp(std::vector<uint8_t>(bmp.begin(), bmp.end() - 1), image)) << "truncated pixels";
+    std::vector<uint8_t> eight = bmp;
+    eight[28] = 8;
+    EXPECT_FALSE(DecodeBmp(eight, image)) << "palette images";
+    std::vector<uint8_t> huge = bmp;
+    huge[21] = 0x7F;
+    EXPECT_FALSE(DecodeBmp(huge, image)) << "absurd width";
+    EXPECT_FALSE(DecodeBmp(Bytes("BM"), image));
+}
+
+TEST(TurnImage, MovesTheTopLeftCornerAsTheHandWants)
+{
+    const RgbImage clockwise = TurnImage(Sample(), true);
+    ASSERT_EQ(2, clockwise.nWidth);
+    ASSERT_EQ(3, clockwise.nHeight);
+    EXPECT_EQ(0xFF0000u, clockwise.Pixel(1, 0)) << "top-left goes to the top-right";
+    EXPECT_EQ(0x0A141Eu, clockwise.Pixel(0, 0));
+    EXPECT_EQ(0x0000FFu, clockwise.Pixel(1, 2));
+    const RgbImage counter = TurnImage(Sample(), false);
+    EXPECT_EQ(0xFF0000u, counter.Pixel(0, 2)) << "top-left goes to the bottom-left";
+    EXPECT_EQ(0x0000FFu, counter.Pixel(0, 0));
+    EXPECT_EQ(Sample().pixels, TurnImage(TurnImage(Sample(), true), false).pixels);
+}
+
+TEST(MatchShare, CountsSampledPixelsOutsideTheExcludedPlaces)
+{
+    RgbImage a = Sample(), b = Sample();
+    EXPECT_DOUBLE_EQ(1.0, MatchShare(a, b, {}, 1));
+    b.pixels[0] = 0;  // pixel (0, 0) differs
+    EXPECT_DOUBLE_EQ(5.0 / 6.0, MatchShare(a, b, {}, 1));
+    EXPECT_DOUBLE_EQ(1.0, MatchShare(a, b, {{0, 0, 1, 1}}, 1));
+    EXPECT_DOUBLE_EQ(0.5, MatchShare(a, b, {}, 2)) << "samples (0,0) and (2,0)";
+    EXPECT_DOUBLE_EQ(0.0, MatchShare(a, TurnImage(b, true), {}, 1)) << "sizes differ";
+    EXPECT_DOUBLE_EQ(0.0, MatchShare(a, b, {{0, 0, 3, 2}}, 1)) << "nothing sampled";
+}
+
+}  // namespace

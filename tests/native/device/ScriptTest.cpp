@@ -68,3 +68,25 @@ TEST(Utf, ConvertsBothWaysAndReplacesBrokenBytes)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ParseScript, ReadsChecksWithTheirTexts)
+{
+    const ScriptParse parse = ParseScript("expect-text a\\nb\nexpect-text\nexpect-message Device resolution is not supported.\n"
+                                          "expect-no-message\nexpect-keyboard closed\nexpect-background\nwrite  x\n");
+    ASSERT_EQ("", parse.error);
+    ASSERT_EQ(7u, parse.commands.size());
+    EXPECT_EQ(ScriptVerb::ExpectText, parse.commands[0].verb);
+    EXPECT_EQ("a\nb", parse.commands[0].argument);
+    EXPECT_EQ("", parse.commands[1].argument) << "an empty notes application";
+    EXPECT_EQ("Device resolution is not supported.", parse.commands[2].argument);
+    EXPECT_EQ(ScriptVerb::ExpectNoMessage, parse.commands[3].verb);
+    EXPECT_EQ("closed", parse.commands[4].argument);
+    EXPECT_EQ(ScriptVerb::ExpectBackground, parse.commands[5].verb);
+    EXPECT_EQ(" x", parse.commands[6].argument);
+    EXPECT_NE("", ParseScript("expect-keyboard ajar\n").error);
+    EXPECT_NE("", ParseScript("write\n").error);
+}
+
+}  // namespace
