@@ -60,6 +60,12 @@ BOOL CALLBACK FindDialogWithControl(HWND hwnd, LPARAM lParam)
     return TRUE;
 }
 
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lParam)
+{
+    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hwnd);
+    return TRUE;
+}
+
 BOOL CALLBACK CollectMessageBoxes(HWND hwnd, LPARAM lParam)
 {
     wchar_t szClass[16] = {};
@@ -260,6 +266,10 @@ bool CScriptRunner::Execute(const ScriptCommand& command)
         break;
     case ScriptVerb::Wait:
         Sleep(static_cast<DWORD>(std::stoi(command.argument)));
+        bDone = true;
+        break;
+    case ScriptVerb::Windows:
+        ListWindows();
         bDone = true;
         break;
     case ScriptVerb::Write:
@@ -608,4 +618,22 @@ bool CScriptRunner::ExpectBackground(std::string& sWhy)
     std::snprintf(sz, sizeof sz, "the keyboard shows its background in only %.0f%% of the places", dShare * 100);
     sWhy = sz;
     return false;
+}
+
+void CScriptRunner::ListWindows()
+{
+    std::vector<HWND> windows;
+    EnumThreadWindows(m_dwDeviceThread, CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    for (HWND hwnd : windows)
+    {
+        wchar_t szClass[64] = {}, szTitle[64] = {};
+        GetClassNameW(hwnd, szClass, 64);
+        GetWindowTextW(hwnd, szTitle, 64);
+        RECT rc{};
+        GetWindowRect(hwnd, &rc);
+        char sz[96];
+        std::snprintf(sz, sizeof sz, " (%ld,%ld)-(%ld,%ld)%s%s", rc.left, rc.top, rc.right, rc.bottom,
+                      IsWindowVisible(hwnd) ? " visible" : "", hwnd == GetForegroundWindow() ? " foreground" : "");
+        m_report.push_back("window: " + Narrow(szClass) + " \"" + Narrow(szTitle) + "\"" + sz);
+    }
 }
