@@ -426,7 +426,12 @@ bool CScriptRunner::Rotate(std::string& sWhy)
     const LONG lResult = ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr);
     if (lResult != DISP_CHANGE_SUCCESSFUL)
     {
-        sWhy = "the screen cannot turn (" + std::to_string(lResult) + "); run the device on a virtual desktop";
+        sWhy = "the screen cannot turn to " + std::to_string(mode.dmPelsWidth) + "x" + std::to_string(mode.dmPelsHeight) +
+               " (" + std::to_string(lResult) + "); modes:";
+        DEVMODEW listed{};
+        listed.dmSize = sizeof(listed);
+        for (DWORD i = 0; i < 64 && EnumDisplaySettingsW(nullptr, i, &listed); ++i)
+            sWhy += " " + std::to_string(listed.dmPelsWidth) + "x" + std::to_string(listed.dmPelsHeight);
         return false;
     }
     Sync();
