@@ -186,12 +186,17 @@ void CScriptRunner::DismissMessageBoxes()
 
 bool CScriptRunner::TapAt(int x, int y)
 {
+    // The display reports a moved pointer back a little later; let that settle
+    // before the finger goes down, so that the press is where the finger is.
     if (!InputInjector::MoveTo(x, y))
         return false;
+    Sleep(20);
     Sync();
-    InputInjector::Press();
+    if (!InputInjector::MoveTo(x, y))
+        return false;
+    InputInjector::Press(x, y);
     Sync();
-    InputInjector::Lift();
+    InputInjector::Lift(x, y);
     return true;
 }
 
