@@ -1,6 +1,8 @@
 #include "keyboard/KeyboardSkin.h"
 
 #include "keyboard/KeyModel.h"
+#include "settings/Settings.h"
+#include "support/DisplayMetrics.h"
 
 int HitTestKey(int x, int y)
 {
@@ -62,3 +64,23 @@ int GetCurrentView() { return g_nCurrentView; }
 int GetPressedKey() { return g_nPressedKey; }
 bool IsCapsOn() { return g_bCapsLock != 0; }
 bool IsShiftOn() { return g_bShift != 0; }
+
+TextTurn CurrentTextTurn()
+{
+    return ChooseTextTurn(GetDesignOrientation(), GetScreenOrientation(), g_dwHabit);
+}
+
+PlacementInput CurrentPlacementInput()
+{
+    const int nScreen = GetScreenOrientation();
+    PlacementInput input{};
+    input.nScreen = nScreen;
+    input.nScreenWidth = GetLastScreenWidth();
+    input.nScreenHeight = GetLastScreenHeight();
+    input.nBackgroundWidth = GetSkinMetric(SKIN_METRIC_BACKGROUND_WIDTH);
+    input.nBackgroundHeight = GetSkinMetric(SKIN_METRIC_BACKGROUND_HEIGHT);
+    input.nEditWidth = GetSkinMetric(SKIN_METRIC_EDIT_WIDTH);
+    input.nEditHeight = GetSkinMetric(SKIN_METRIC_EDIT_HEIGHT);
+    input.bTurned = ChooseTextTurn(GetDesignOrientation(), nScreen, g_dwHabit) != TextTurn::Upright;
+    return input;
+}

@@ -37,3 +37,13 @@ int GetCurrentView();
 int GetPressedKey();
 bool IsCapsOn();
 bool IsShiftOn();
+
+#include "keyboard/KeyboardPlacement.h"
+#include "keyboard/TextDirection.h"
+
+// How text reads on the keyboard now: by the skin's design orientation, the
+// screen (queried afresh) and the user's hand.
+TextTurn CurrentTextTurn();
+
+// The screen, the skin and its turn, as the dialog placement needs them now.
+PlacementInput CurrentPlacementInput();

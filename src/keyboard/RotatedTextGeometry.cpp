@@ -32,7 +32,9 @@ bool IsSupportedEscapement(int nEscapement)
     return nEscapement == 0 || nEscapement == 900 || nEscapement == 2700;
 }
 
-int PreviewFontHeight(const ViewRect& charView)
+int PreviewFontHeight(const ViewRect& charView, int nEscapement)
 {
-    return ((charView.top - charView.bottom) * 80) / 100;
+    const bool bTurned = nEscapement == 900 || nEscapement == 2700;
+    const int nNegativeExtent = bTurned ? charView.left - charView.right : charView.top - charView.bottom;
+    return (nNegativeExtent * 80) / 100;
 }

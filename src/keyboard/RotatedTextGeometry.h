@@ -19,6 +19,7 @@ ViewRect TextRectIn(int nEscapement, const ViewRect& r, int nWidth, int nHeight)
 // True for the escapements a turned font may have: 0, 900 and 2700.
 bool IsSupportedEscapement(int nEscapement);
 
-// lfHeight of the preview fonts: 80 % of the character view area's height,
-// negative so that it is a character height.
-int PreviewFontHeight(const ViewRect& charView);
+// lfHeight of a preview font: 80 % of the character view area's extent across
+// the text, negative so that it is a character height. Upright text stands in
+// the area's height; text turned by 90 degrees stands in its width.
+int PreviewFontHeight(const ViewRect& charView, int nEscapement);

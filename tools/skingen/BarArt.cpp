@@ -9,7 +9,7 @@ namespace {
 struct BarColours
 {
     Gradient background{0xEDF0F3, 0xC3C9D1};
-    Colour topLine = 0x5A6470;
+    Colour topLine = 0x000000;  // continues the black line the bar window draws along its top
     Gradient face{0xFFFFFF, 0xE2E6EB};
     Colour border = 0x8A94A1;
     Colour caption = 0x1D232B;

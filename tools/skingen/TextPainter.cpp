@@ -5,6 +5,8 @@
 
 namespace {
 
+// Samples per pixel each way. 1 keeps the hinting that GDI fits to the real pixel
+// grid, which small labels need; higher values trade it for smoother curves.
 constexpr int kOversample = 1;
 
 CUniqueFont MakeFont(int nEm, bool bBold, bool bCondensed)
@@ -40,7 +42,7 @@ CTextPainter::Mask CTextPainter::Render(const std::wstring& text, int nEm, bool 
     CSelectObject selectFont(m_dc.Get(), font.Get());
     SIZE size{};
     GetTextExtentPoint32W(m_dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
-    const int nPad = 2 * kOversample;
+    const int nPad = (nEm / 4 + 2) * kOversample;  // room for bold overhangs
     mask.nWidth = size.cx + 2 * nPad;
     mask.nHeight = size.cy + 2 * nPad;
 

@@ -5,8 +5,9 @@
 #include <string>
 
 // Draws anti-aliased text onto a canvas with GDI. The text is rendered white on
-// black at three times the size into a DIB section, whose brightness is then
-// averaged down to coverage: smooth edges in any colour over any background.
+// black into a DIB section with the font's own hinting (crisp at key-label sizes);
+// its brightness is the coverage with which the colour is blended onto the
+// canvas: smooth edges in any colour over any background.
 class CTextPainter
 {
 public:
@@ -33,7 +34,7 @@ private:
     {
         int nWidth = 0;
         int nHeight = 0;
-        std::basic_string<unsigned char> coverage;  // at three times the size
+        std::basic_string<unsigned char> coverage;  // kOversample samples a pixel each way
         int nInkLeft = 0, nInkTop = 0, nInkRight = 0, nInkBottom = 0;  // exclusive right/bottom
         bool HasInk() const { return nInkRight > nInkLeft; }
     };

@@ -149,16 +149,30 @@ TEST(RotatedTextGeometry, OnlyRightAnglesAreSupported)
         EXPECT_EQ(bExpected, IsSupportedEscapement(nEscapement)) << nEscapement;
 }
 
-TEST(RotatedTextGeometry, PreviewHeightIsEightyPercentOfTheArea)
+struct PreviewHeightCase
 {
-    const std::vector<std::pair<ViewRect, int>> cases = {
-        {{0, 10, 100, 60}, -40},
-        {{0, 0, 100, 33}, -26},   // -26.4 truncates toward zero
-        {{0, 5, 100, 5}, 0},
-        {{0, 60, 100, 10}, 40},   // an inverted area gives a positive (cell) height
+    ViewRect area;
+    int nEscapement;
+    int nExpected;
+};
+
+TEST(RotatedTextGeometry, PreviewHeightIsEightyPercentOfTheAreaAcrossTheText)
+{
+    const PreviewHeightCase cases[] = {
+        {{0, 10, 100, 60}, 0, -40},      // an area 50 high
+        {{0, 0, 100, 33}, 0, -26},       // -26.4 truncates toward zero
+        {{0, 5, 100, 5}, 0, 0},
+        {{0, 60, 100, 10}, 0, 40},       // an inverted area gives a positive (cell) height
+        {{10, 0, 60, 200}, 900, -40},    // turned text stands in the area's width
+        {{10, 0, 60, 200}, 2700, -40},
+        {{0, 10, 100, 60}, 2700, -80},
     };
-    for (const auto& [area, nExpected] : cases)
-        EXPECT_EQ(nExpected, PreviewFontHeight(area)) << area.top << ".." << area.bottom;
+    for (const PreviewHeightCase& c : cases)
+    {
+        EXPECT_EQ(c.nExpected, PreviewFontHeight(c.area, c.nEscapement))
+            << "escapement " << c.nEscapement << " area " << c.area.left << "," << c.area.top << ".." << c.area.right
+            << "," << c.area.bottom;
+    }
 }
 
 TEST(Ampersands, EveryAmpersandIsDoubled)

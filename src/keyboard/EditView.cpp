@@ -1,0 +1,149 @@
+#include "keyboard/EditView.h"
+
+#include "keyboard/Ampersands.h"
+#include "keyboard/KeyboardDialog.h"
+#include "keyboard/KeyboardFonts.h"
+#include "keyboard/KeyboardSkin.h"
+#include "keyboard/KeyboardTouch.h"
+#include "settings/Settings.h"
+#include "support/DisplayMetrics.h"
+#include "support/GdiHandles.h"
+
+#include <memory>
+#include <new>
+
+int g_bCaretVisible = 0;
+
+namespace {
+
+// EM_GETLINE reads up to 260 characters; the two extra zeros terminate.
+constexpr int kLineUnits = 262;
+constexpr WORD kLineCapacity = 260;
+constexpr int kEditFontHeight = 16;
+
+void CreateEditFonts(HWND hEdit)
+{
+    struct { CRotatedFont* pFont; int nEscapement; } const fonts[] = {
+        {&g_fontEdit0, 0}, {&g_fontEdit900, 900}, {&g_fontEdit2700, 2700}};
+    for (const auto& entry : fonts)
+    {
+        if (!entry.pFont->IsCreated())
+            entry.pFont->Create(hEdit, ScaleByDpi(kEditFontHeight), entry.nEscapement, FALSE, FALSE, FALSE, FALSE);
+    }
+}
+
+ViewRect ToViewRect(const RECT& rc) { return {rc.left, rc.top, rc.right, rc.bottom}; }
+
+bool IsArrowKey(WPARAM vk) { return vk == VK_LEFT || vk == VK_UP || vk == VK_RIGHT || vk == VK_DOWN; }
+
+}  // namespace
+
+int GetEditLineHeight(HWND hEdit)
+{
+    CWindowDc dc(hEdit);
+    TEXTMETRICW tm{};
+    if (!dc || !GetTextMetricsW(dc.Get(), &tm))
+        return 0;
+    return tm.tmHeight;
+}
+
+int GetEditVisibleLines(HWND hEdit)
+{
+    RECT rc{};
+    GetClientRect(hEdit, &rc);
+    const int nLineHeight = GetEditLineHeight(hEdit);
+    const int nLines = nLineHeight > 0 ? (rc.bottom - rc.top) / nLineHeight : 0;
+    return nLines > 0 ? nLines : 1;
+}
+
+void DrawEditViewText(HWND hEdit, HDC hdc, const RECT& rcArea)
+{
+    if (hEdit == nullptr)
+        return;
+    CreateEditFonts(hEdit);
+    const TextTurn turn = CurrentTextTurn();
+    const CRotatedFont& font = EditFontFor(turn);
+    const int nLineHeight = GetEditLineHeight(hEdit);
+    const int nVisible = GetEditVisibleLines(hEdit);
+    const int nFirst = static_cast<int>(SendMessageW(hEdit, EM_GETFIRSTVISIBLELINE, 0, 0));
+    const int nCount = static_cast<int>(SendMessageW(hEdit, EM_GETLINECOUNT, 0, 0));
+    const int nMargin = LOWORD(SendMessageW(hEdit, EM_GETMARGINS, 0, 0));
+    int nOffset = 0;
+    for (int nLine = nFirst; nLine < nCount && nLine < nFirst + nVisible; ++nLine, nOffset += nLineHeight)
+    {
+        std::unique_ptr<WCHAR[]> line(new (std::nothrow) WCHAR[kLineUnits]());
+        if (!line)
+            continue;
+        line[0] = kLineCapacity;
+        const int nRead = static_cast<int>(
+            SendMessageW(hEdit, EM_GETLINE, nLine, reinterpret_cast<LPARAM>(line.get())));
+        if (nRead <= 0)
+            continue;
+        line[nRead] = L'\0';
+        std::unique_ptr<WCHAR[]> doubled(new (std::nothrow) WCHAR[DoubledLengthFor(nRead)]);
+        if (!doubled)
+            continue;
+        DoubleAmpersands(line.get(), doubled.get());
+        const ViewPoint origin = EditLineOrigin(turn, ToViewRect(rcArea), nMargin, nOffset);
+        font.DrawAt(hdc, origin.x, origin.y, doubled.get(), -1);
+    }
+}
+
+void MapCaretPoint(const POINT& pt, const RECT& rcArea, POINT* pOut)
+{
+    if (pOut == nullptr)
+        return;
+    const ViewPoint mapped = MapCaretPoint(ViewPoint{pt.x, pt.y}, ToViewRect(rcArea), GetDesignOrientation(),
+                                           GetScreenOrientation(), g_dwHabit);
+    *pOut = POINT{mapped.x, mapped.y};
+}
+
+void DrawEditCaret(HWND hEdit, HDC hdc, const RECT& rcArea)
+{
+    POINT pt{};
+    if (!g_bCaretVisible || hEdit == nullptr || !GetCaretPos(&pt))
+        return;
+    const int nLineHeight = GetEditLineHeight(hEdit);
+    CUniquePen pen(CreatePen(PS_SOLID, 2, RGB(0, 0, 0)));
+    CSelectObject select(hdc, pen.Get());
+    POINT mapped{};
+    MapCaretPoint(pt, rcArea, &mapped);
+    MoveToEx(hdc, mapped.x, mapped.y, nullptr);
+    pt.y += nLineHeight - 1;
+    MapCaretPoint(pt, rcArea, &mapped);
+    LineTo(hdc, mapped.x, mapped.y);
+}
+
+void CALLBACK CaretBlinkTimerProc(HWND hwnd, UINT /*uMsg*/, UINT_PTR idTimer, DWORD /*dwTime*/)
+{
+    if (idTimer != IDT_CARET_BLINK)
+        return;
+    g_bCaretVisible = !g_bCaretVisible;
+    RedrawKeyboard(hwnd);
+}
+
+LRESULT CALLBACK EditSubclassProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    if (uMsg != WM_KEYDOWN)
+        return CallWindowProcW(g_pfnEditProc, hwnd, uMsg, wParam, lParam);
+    const EditKeyRoute route = RouteEditKey(static_cast<int>(wParam), GetDesignOrientation(),
+                                            GetScreenOrientation(), g_dwHabit);
+    LRESULT lResult = 0;
+    if (route.bPass)
+        lResult = CallWindowProcW(g_pfnEditProc, hwnd, WM_KEYDOWN, static_cast<WPARAM>(route.nKey), lParam);
+    if (g_hKeyboardWnd != nullptr)
+        RedrawKeyboard(g_hKeyboardWnd);
+    return lResult;
+}
+
+LRESULT CALLBACK ArrowKeyHookProc(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const auto* pData = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+    if (nCode == HC_ACTION && wParam == WM_KEYDOWN && pData != nullptr && IsArrowKey(pData->vkCode))
+    {
+        SendMessageW(g_hEditCtrlWnd, WM_KEYDOWN, pData->vkCode, 0);
+        return 1;   // the key is taken out of the input stream
+    }
+    // Other hooks of the desktop see every key we do not take.
+    return CallNextHookEx(nullptr, nCode, wParam, lParam);
+}

@@ -1,0 +1,235 @@
+#include "keyboard/KeyboardDialog.h"
+
+#include "keyboard/EditView.h"
+#include "keyboard/KeyboardPaint.h"
+#include "keyboard/KeyboardSkin.h"
+#include "keyboard/KeyboardTouch.h"
+#include "keyboard/KeyboardPlacement.h"
+#include "platform/AygShell.h"
+#include "platform/SipInterfaces.h"
+#include "resources/resource.h"
+#include "settings/Settings.h"
+#include "sip/SipPanel.h"
+#include "support/DisplayMetrics.h"
+#include "support/FontHelper.h"
+#include "support/LogFile.h"
+#include "support/ModuleInstance.h"
+
+#include <new>
+
+HWND g_hDlgWnd = nullptr;
+HWND g_hKeyboardWnd = nullptr;
+HWND g_hEditCtrlWnd = nullptr;
+WNDPROC g_pfnKeyboardProc = nullptr;
+WNDPROC g_pfnEditProc = nullptr;
+SipPanel* g_pSipPanel = nullptr;
+int g_bClosing = 0;
+
+namespace {
+
+constexpr int kTaskbarAllowance = 26;   // the device's taskbar height, not scaled
+constexpr UINT kCaretBlinkMs = 500;
+constexpr WPARAM kCaretToEnd = 0xFFFF;
+
+constexpr int kTextFontHeight = 16;
+// The park traces carry the source positions the log has always shown for them.
+constexpr int kReleaseTraceLine = 156;
+constexpr int kAllocateTraceLine = 159;
+
+HFONT GetEditControlFont()
+{
+    return CFontHelper::Instance().GetFont(CFontHelper::kTextFontSlot, ScaleByDpi(kTextFontHeight), FW_NORMAL,
+                                           g_szFaceName);
+}
+
+void Move(HWND hwnd, const PlacedRect& rc)
+{
+    MoveWindow(hwnd, rc.x, rc.y, rc.nWidth, rc.nHeight, TRUE);
+}
+
+void PlaceWindows(HWND hDlg)
+{
+    const PlacementInput input = CurrentPlacementInput();
+    const KeyboardPlacement placement = PlaceKeyboard(input);
+    if (!placement.bMove)
+        return;
+    Move(hDlg, placement.dialog);
+    Move(g_hEditCtrlWnd, placement.edit);
+    Move(g_hKeyboardWnd, placement.keyboard);
+}
+
+template <typename TProc>
+WNDPROC Subclass(HWND hwnd, TProc pfnProc)
+{
+    return reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pfnProc)));
+}
+
+void RestoreParkedText()
+{
+    if (g_pSipPanel == nullptr || g_pSipPanel->m_pUnprocStr == nullptr)
+        return;
+    SetFocus(g_hEditCtrlWnd);
+    SetWindowTextW(g_hEditCtrlWnd, g_pSipPanel->m_pUnprocStr);
+    PostMessageW(g_hEditCtrlWnd, EM_SETSEL, kCaretToEnd, kCaretToEnd);
+    PostMessageW(g_hEditCtrlWnd, EM_SCROLLCARET, 0, 0);
+    delete[] g_pSipPanel->m_pUnprocStr;
+    g_pSipPanel->m_pUnprocStr = nullptr;
+}
+
+BOOL OnInitDialog(HWND hDlg)
+{
+    g_hDlgWnd = hDlg;
+    g_bClosing = 0;
+    g_hEditCtrlWnd = GetDlgItem(hDlg, IDC_KEYBOARD_EDIT);
+    g_hKeyboardWnd = GetDlgItem(hDlg, IDC_KEYBOARD_VIEW);
+
+    SendMessageW(g_hEditCtrlWnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetEditControlFont()), TRUE);
+
+    PlaceWindows(hDlg);
+
+    g_pfnEditProc = Subclass(g_hEditCtrlWnd, EditSubclassProc);
+    g_pfnKeyboardProc = Subclass(g_hKeyboardWnd, KeyboardSubclassProc);
+
+    SetTimer(g_hKeyboardWnd, IDT_CARET_BLINK, kCaretBlinkMs, CaretBlinkTimerProc);
+    SetFocus(g_hEditCtrlWnd);
+    RestoreParkedText();
+    return TRUE;
+}
+
+// Switching to another application: the text is kept for the next opening
+// and nothing is delivered.
+void ParkText(HWND hDlg)
+{
+    // Ending the dialog deactivates it again; those deactivations must not
+    // park a second time, when the edit control may already be emptied.
+    g_bClosing = 1;
+    if (g_pSipPanel != nullptr)
+    {
+        delete[] g_pSipPanel->m_pBuffer;
+        g_pSipPanel->m_pBuffer = nullptr;
+        delete[] g_pSipPanel->m_pUnprocStr;
+        g_pSipPanel->m_pUnprocStr = nullptr;
+        LOG_MSG("RELEASE_STRING(g_pSipPanel->m_pUnprocStr);", __builtin_FILE(), kReleaseTraceLine);
+        g_pSipPanel->m_pUnprocStr = CopyEditText(g_hEditCtrlWnd);
+        LOG_MSG("m_pUnprocStr = new TCHAR[iWindowTextLength + 2];", __builtin_FILE(), kAllocateTraceLine);
+    }
+    EndDialog(hDlg, 0);
+}
+
+// The activation went to a window of another thread or process: the platform
+// names no window then, and a window it names that belongs to another thread
+// means the same.
+bool IsSwitchingAway(HWND hwndOther)
+{
+    if (hwndOther == nullptr)
+        return true;
+    return GetWindowThreadProcessId(hwndOther, nullptr) != GetCurrentThreadId();
+}
+
+void OnActivate(HWND hDlg, UINT uState, HWND hwndOther)
+{
+    RECT rc{};
+    GetWindowRect(hDlg, &rc);
+    if (uState == WA_ACTIVE)
+    {
+        SHFullScreen(hDlg, SHFS_HIDETASKBAR | SHFS_HIDESIPBUTTON | SHFS_HIDESTARTICON);
+        MoveWindow(hDlg, rc.left, 0, rc.right, rc.bottom + kTaskbarAllowance, TRUE);
+        return;
+    }
+    if (uState == WA_INACTIVE && !g_bClosing && IsSwitchingAway(hwndOther))
+        ParkText(hDlg);
+}
+
+void OnDestroy()
+{
+    g_hDlgWnd = nullptr;
+    g_hKeyboardWnd = nullptr;
+    g_hEditCtrlWnd = nullptr;
+    g_pSipPanel = nullptr;
+}
+
+// The screen turned, or the settings file was rewritten: end as with OK so
+// that the text is delivered and the skin is loaded afresh for the next opening.
+void OnScreenChanged()
+{
+    if (IsOptionsChanged())
+        FinishDialog();
+}
+
+INT_PTR SetResult(HWND hDlg, LRESULT lResult)
+{
+    SetWindowLongPtrW(hDlg, DWLP_MSGRESULT, lResult);
+    return TRUE;
+}
+
+}  // namespace
+
+void SetKeyboardDialogContext(HINSTANCE hInstance, HWND /*hwndSipBar*/, SipPanel* pSipPanel)
+{
+    g_hInstance = hInstance;
+    g_pSipPanel = pSipPanel;
+}
+
+WCHAR* CopyEditText(HWND hEdit)
+{
+    const int nLength = GetWindowTextLengthW(hEdit);
+    WCHAR* pText = new (std::nothrow) WCHAR[nLength + 2]();
+    if (pText != nullptr)
+        GetWindowTextW(hEdit, pText, nLength + 1);
+    return pText;
+}
+
+void FinishDialog()
+{
+    g_bClosing = 1;
+    if (g_pSipPanel != nullptr)
+    {
+        delete[] g_pSipPanel->m_pBuffer;
+        g_pSipPanel->m_pBuffer = CopyEditText(g_hEditCtrlWnd);
+    }
+    EndDialog(g_hDlgWnd, 0);
+}
+
+HWND GetEditCtrlWnd() { return g_hEditCtrlWnd; }
+HWND GetDlgWnd() { return g_hDlgWnd; }
+HWND GetKeyboardWnd() { return g_hKeyboardWnd; }
+
+INT_PTR CALLBACK KeyboardDialogProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    switch (uMsg)
+    {
+    case WM_INITDIALOG:
+        return OnInitDialog(hDlg);
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK)
+            FinishDialog();
+        return SetResult(hDlg, 0);
+    case WM_ACTIVATE:
+        OnActivate(hDlg, LOWORD(wParam), reinterpret_cast<HWND>(lParam));
+        return SetResult(hDlg, 0);
+    case WM_DESTROY:
+        OnDestroy();
+        return SetResult(hDlg, 0);
+    case WM_SETTINGCHANGE:
+        if (wParam == SETTINGCHANGE_RESET)
+            OnScreenChanged();
+        return FALSE;
+    case WM_DISPLAYCHANGE:
+        // A desktop reports a turned screen this way instead.
+        OnScreenChanged();
+        return FALSE;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:   // the dialog class reports a quick second tap this way
+        OnKeyboardLButtonDown(g_hKeyboardWnd, LOWORD(lParam), HIWORD(lParam));
+        return FALSE;
+    case WM_MOUSEMOVE:
+        OnKeyboardMouseMove(g_hKeyboardWnd, LOWORD(lParam), HIWORD(lParam));
+        return FALSE;
+    case WM_LBUTTONUP:
+        OnKeyboardLButtonUp(g_hKeyboardWnd, LOWORD(lParam), HIWORD(lParam));
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}

@@ -1,0 +1,292 @@
+#include "KeyboardDriver.h"
+#include "KeyboardTestSupport.h"
+#include "TestSkin.h"
+
+#include "keyboard/KeyModel.h"
+#include "keyboard/KeyboardDialog.h"
+#include "keyboard/KeyboardFonts.h"
+#include "keyboard/KeyboardPlacement.h"
+#include "keyboard/KeyboardSkin.h"
+#include "settings/Settings.h"
+#include "sip/SipPanel.h"
+#include "support/DisplayMetrics.h"
+#include "support/FontHelper.h"
+#include "support/ModuleInstance.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+
+namespace {
+
+std::wstring Buffer(const WCHAR* p) { return p != nullptr ? std::wstring(p) : std::wstring(L"<null>"); }
+
+bool IsSquareScreen() { return GetSystemMetrics(SM_CXSCREEN) == GetSystemMetrics(SM_CYSCREEN); }
+
+// The text font of slot 1, as the input method makes it at its first activation.
+void EnsureTextFont()
+{
+    CFontHelper& fonts = CFontHelper::Instance();
+    if (fonts.GetFont(CFontHelper::kTextFontSlot) == nullptr)
+        fonts.CreateFontInSlot(CFontHelper::kTextFontSlot, ScaleByDpi(16), FW_NORMAL, L"Tahoma", 0, 0, 0);
+}
+
+class KeyboardDialog : public testing::TestWithParam<DWORD>
+{
+protected:
+    void SetUp() override
+    {
+        if (IsSquareScreen())
+            GTEST_SKIP() << "the dialog keeps the template's places on a square screen";
+        EnsureTextFont();
+        LoadTestSkin({GetParam()});
+        CreatePreviewFonts(m_fontSource.Window());
+    }
+    void TearDown() override
+    {
+        ReleaseKeyboardFonts();
+        ReleaseSkin();
+    }
+
+    CFontSource m_fontSource;
+    SipPanel m_panel{g_hInstance};
+};
+
+// One step of the typing test: the key tapped and the text expected after it.
+struct TypingStep
+{
+    int nKey;
+    const wchar_t* pszText;
+};
+
+TEST_P(KeyboardDialog, TypesWithShiftCapsAndViewsUnderRealStylusInput)
+{
+    const TypingStep steps[] = {
+        {KEY_SHIFT, L""},
+        {7, L"H"},              // shift: upper case, then shift is gone
+        {4, L"He"},
+        {KEY_CAPS, L"He"},
+        {24, L"HeY"},
+        {KEY_SHIFT, L"HeY"},
+        {24, L"HeYy"},          // caps and shift: lower case
+        {KEY_CAPS, L"HeYy"},
+        {26, L"HeYy,"},
+        {KEY_SHIFT, L"HeYy,"},
+        {26, L"HeYy,@"},        // shifted comma
+        {KEY_123, L"HeYy,@"},
+        {39, L"HeYy,@1"},       // number view
+        {KEY_AT, L"HeYy,@1"},
+        {57, L"HeYy,@1&"},      // symbol view: the ampersand types once
+        {KEY_AT, L"HeYy,@1&"},  // back to the characters
+        {KEY_SPACE, L"HeYy,@1& "},
+        {KEY_ENTER, L"HeYy,@1& \r\n"},
+        {0, L"HeYy,@1& \r\na"},
+    };
+    std::wstring log;
+    bool bSlid = false;
+    std::wstring afterSlide;
+    const bool bOpened = CKeyboardDriver::Run(&m_panel, [&](CKeyboardDriver& driver) {
+        for (const TypingStep& step : steps)
+        {
+            if (!driver.Tap(step.nKey))
+                log += L"tap of key " + std::to_wstring(step.nKey) + L" was not handled\n";
+            const std::wstring text = driver.Text();
+            if (text != step.pszText)
+                log += L"after key " + std::to_wstring(step.nKey) + L": got \"" + text + L"\", want \"" +
+                       step.pszText + L"\"\n";
+        }
+        // Press K, slide onto L, lift: one l, typed on the lift.
+        bSlid = driver.Press(10) && driver.Text() == L"HeYy,@1& \r\na" && driver.SlideTo(11) && driver.Lift();
+        afterSlide = driver.Text();
+        driver.Tap(KEY_OK);
+    });
+    ASSERT_TRUE(bOpened);
+    EXPECT_EQ(L"", log);
+    EXPECT_TRUE(bSlid);
+    EXPECT_EQ(L"HeYy,@1& \r\nal", afterSlide);
+    EXPECT_EQ(L"HeYy,@1& \r\nal", Buffer(m_panel.m_pBuffer));
+    EXPECT_EQ(nullptr, m_panel.m_pUnprocStr);
+    EXPECT_EQ(nullptr, g_hDlgWnd);
+    EXPECT_EQ(nullptr, g_pSipPanel);
+}
+
+TEST_P(KeyboardDialog, HeldBackspaceRepeatsAndATapDeletesOne)
+{
+    int nTapDeleted = -1;
+    int nHeldDeleted = -1;
+    int nAfterLift = -1;
+    const std::wstring text = L"abcdefghijklmnopqrstuvwxyz";
+    CKeyboardDriver::Run(&m_panel, [&](CKeyboardDriver& driver) {
+        driver.SetText(text.c_str());
+        driver.Tap(KEY_BACKSPACE);
+        nTapDeleted = static_cast<int>(text.size() - driver.Text().size());
+        driver.SetText(text.c_str());
+        driver.Press(KEY_BACKSPACE);
+        Sleep(1000);
+        nHeldDeleted = static_cast<int>(text.size() - driver.Text().size());
+        driver.Lift();
+        Sleep(400);   // nothing more goes once the stylus is up
+        nAfterLift = static_cast<int>(text.size() - driver.Text().size());
+        driver.Tap(KEY_OK);
+    });
+    EXPECT_EQ(1, nTapDeleted);
+    // One at the press, then one every 100 ms from about 600 ms on.
+    EXPECT_GE(nHeldDeleted, 3);
+    EXPECT_LE(nHeldDeleted, 9);
+    EXPECT_EQ(nHeldDeleted, nAfterLift);
+    EXPECT_EQ(text.substr(0, text.size() - nAfterLift), Buffer(m_panel.m_pBuffer));
+}
+
+TEST_P(KeyboardDialog, SlidingOffBackspaceStopsTheRepeatAndOntoItStartsNone)
+{
+    std::wstring afterSlideOff;
+    std::wstring afterSlideOn;
+    CKeyboardDriver::Run(&m_panel, [&](CKeyboardDriver& driver) {
+        driver.SetText(L"12345");
+        driver.Press(KEY_BACKSPACE);   // deletes the 5
+        driver.SlideTo(0);
+        Sleep(800);
+        driver.Lift();                 // types a
+        afterSlideOff = driver.Text();
+        driver.Press(0);
+        driver.SlideTo(KEY_BACKSPACE);
+        Sleep(800);
+        driver.Lift();
+        afterSlideOn = driver.Text();
+        driver.Tap(KEY_OK);
+    });
+    EXPECT_EQ(L"1234a", afterSlideOff);
+    EXPECT_EQ(L"1234a", afterSlideOn);
+}
+
+TEST_P(KeyboardDialog, OkLeavesTheTextInTheBufferWithItsLineBreaks)
+{
+    struct Case
+    {
+        const wchar_t* pszText;
+    };
+    for (const Case& c : {Case{L""}, Case{L"ab\r\nc"}, Case{L"R&D 100%"}})
+    {
+        delete[] m_panel.m_pBuffer;
+        m_panel.m_pBuffer = new WCHAR[3]{L'x', L'y', L'\0'};   // replaced, not appended to
+        CKeyboardDriver::Run(&m_panel, [&](CKeyboardDriver& driver) {
+            driver.SetText(c.pszText);
+            driver.Tap(KEY_OK);
+        });
+        ASSERT_NE(nullptr, m_panel.m_pBuffer);
+        EXPECT_EQ(std::wstring(c.pszText), std::wstring(m_panel.m_pBuffer));
+        const size_t nLength = std::wstring(c.pszText).size();
+        EXPECT_EQ(L'\0', m_panel.m_pBuffer[nLength + 1]);   // L + 2 units, zero-filled
+    }
+}
+
+// A window of another thread takes the foreground, as when the user switches
+// to another application.
+void ForegroundFromAnotherThread()
+{
+    std::thread other([] {
+        const HWND hwnd = CreateWindowExW(0, L"Static", L"other application", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                          nullptr, nullptr, nullptr, nullptr);
+        SetForegroundWindow(hwnd);
+        CKeyboardDriver::WaitFor([&] {
+            MSG msg;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageW(&msg);
+            return ReadShared(*reinterpret_cast<const int*>(&g_hDlgWnd)) == 0;
+        }, 3000);
+        DestroyWindow(hwnd);
+    });
+    other.join();
+}
+
+TEST_P(KeyboardDialog, SwitchingAwayParksTheTextAndTheNextOpeningShowsItWithTheCaretAtItsEnd)
+{
+    m_panel.m_pBuffer = new WCHAR[2]{L'z', L'\0'};
+    bool bTyped = false;
+    CKeyboardDriver::Run(&m_panel, [&](CKeyboardDriver& driver) {
+        bTyped = driver.Tap(15) && driver.Tap(0) && driver.Tap(17) && driver.Tap(10);
+        driver.Tap(KEY_ENTER);
+        driver.Tap(0);
+        ForegroundFromAnotherThread();
+    });
+    EXPECT_TRUE(bTyped);
+    EXPECT_EQ(nullptr, m_panel.m_pBuffer);   // nothing is delivered
+    EXPECT_EQ(L"park\r\na", Buffer(m_panel.m_pUnprocStr));
+
+    std::wstring shown;
+    DWORD dwSelection = 0;
+    WCHAR* pUnprocAtOpen = reinterpret_cast<WCHAR*>(1);
+    CKeyboardDriver::Run(&m_panel, [&](CKeyboardDriver& driver) {
+        CKeyboardDriver::WaitFor([&] { return driver.Text() == L"park\r\na"; });
+        shown = driver.Text();
+        pUnprocAtOpen = m_panel.m_pUnprocStr;
+        CKeyboardDriver::WaitFor([&] {
+            dwSelection = static_cast<DWORD>(SendMessageW(GetDlgItem(driver.Dialog(), 201), EM_GETSEL, 0, 0));
+            return dwSelection == MAKELONG(7, 7);
+        });
+        driver.Tap(23);   // typed at the caret: after the parked text
+        driver.Tap(KEY_OK);
+    });
+    EXPECT_EQ(L"park\r\na", shown);
+    EXPECT_EQ(nullptr, pUnprocAtOpen);
+    EXPECT_EQ(MAKELONG(7, 7), dwSelection);
+    EXPECT_EQ(L"park\r\nax", Buffer(m_panel.m_pBuffer));
+    EXPECT_EQ(nullptr, m_panel.m_pUnprocStr);
+}
+
+TEST_P(KeyboardDialog, IsPlacedOverTheScreenWithTheKeyboardCentred)
+{
+    RECT rcDialog{}, rcKeyboard{}, rcEdit{};
+    CKeyboardDriver::Run(&m_panel, [&](CKeyboardDriver& driver) {
+        GetWindowRect(driver.Dialog(), &rcDialog);
+        GetWindowRect(GetDlgItem(driver.Dialog(), 203), &rcKeyboard);
+        GetWindowRect(GetDlgItem(driver.Dialog(), 201), &rcEdit);
+        driver.Tap(KEY_OK);
+    });
+    const PlacementInput input = CurrentPlacementInput();
+    const KeyboardPlacement placed = PlaceKeyboard(input);
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    // One activation: 26 pixels taller than the screen, from the top.
+    EXPECT_EQ(0, rcDialog.left);
+    EXPECT_EQ(0, rcDialog.top);
+    EXPECT_EQ(w, rcDialog.right);
+    EXPECT_EQ(h + 26, rcDialog.bottom);
+    EXPECT_EQ(placed.keyboard.x, rcKeyboard.left);
+    EXPECT_EQ(placed.keyboard.y, rcKeyboard.top);
+    EXPECT_EQ(KeyboardSize().cx, rcKeyboard.right - rcKeyboard.left);
+    EXPECT_EQ(KeyboardSize().cy, rcKeyboard.bottom - rcKeyboard.top);
+    EXPECT_EQ(placed.edit.nWidth, rcEdit.right - rcEdit.left);
+    EXPECT_EQ(placed.edit.nHeight, rcEdit.bottom - rcEdit.top);
+}
+
+TEST_P(KeyboardDialog, ScreenResetEndsWithOkOnlyWhenTheScreenTurned)
+{
+    // Options.dat as the last load saw it, and the orientation recorded then.
+    SaveOptions();
+    IsOptionsChanged();
+    SetLoadedOrientation(GetScreenOrientation());
+    bool bStillOpen = false;
+    bool bIgnoredOther = false;
+    CKeyboardDriver::Run(&m_panel, [&](CKeyboardDriver& driver) {
+        driver.Tap(0);
+        SendMessageW(driver.Dialog(), WM_SETTINGCHANGE, 0x3002, 0);   // nothing changed
+        bStillOpen = IsWindowVisible(driver.Dialog()) != FALSE;
+        SetLoadedOrientation(GetScreenOrientation() == ORIENT_LANDSCAPE ? ORIENT_PORTRAIT : ORIENT_LANDSCAPE);
+        SendMessageW(driver.Dialog(), WM_SETTINGCHANGE, 0, 0);        // another kind of change
+        bIgnoredOther = IsWindowVisible(driver.Dialog()) != FALSE;
+        SendMessageW(driver.Dialog(), WM_SETTINGCHANGE, 0x3002, 0);   // the screen turned
+        CKeyboardDriver::WaitFor([&] { return !IsWindow(driver.Dialog()); });
+    });
+    EXPECT_TRUE(bStillOpen);
+    EXPECT_TRUE(bIgnoredOther);
+    EXPECT_EQ(L"a", Buffer(m_panel.m_pBuffer));
+    EXPECT_EQ(nullptr, m_panel.m_pUnprocStr);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothHands, KeyboardDialog, testing::Values(DWORD{0}, DWORD{1}),
+                         [](const testing::TestParamInfo<DWORD>& info) {
+                             return info.param != 0 ? std::string("LeftHanded") : std::string("RightHanded");
+                         });
+
+}  // namespace

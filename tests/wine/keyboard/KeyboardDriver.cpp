@@ -1,0 +1,142 @@
+#include "KeyboardDriver.h"
+
+#include "KeyboardTestSupport.h"
+
+#include "keyboard/KeyModel.h"
+#include "keyboard/KeyboardDialog.h"
+#include "skin/SkinRecord.h"
+#include "support/ModuleInstance.h"
+
+#include <atomic>
+#include <thread>
+
+namespace {
+
+// Absolute mouse coordinates run from 0 to 65535 over the screen's first to
+// last pixel; rounding up lands on the pixel under either rounding back.
+LONG Normalise(LONG n, int nExtent)
+{
+    if (nExtent <= 1)
+        return 0;
+    return static_cast<LONG>((static_cast<LONGLONG>(n) * 65535 + nExtent - 2) / (nExtent - 1));
+}
+
+}  // namespace
+
+int ReadShared(const int& nValue)
+{
+    return *static_cast<const volatile int*>(&nValue);
+}
+
+bool CKeyboardDriver::WaitFor(const std::function<bool()>& pred, int nTimeoutMs)
+{
+    for (int nWaited = 0; nWaited < nTimeoutMs; nWaited += 5)
+    {
+        if (pred())
+            return true;
+        Sleep(5);
+    }
+    return pred();
+}
+
+POINT CKeyboardDriver::KeyCentre(int nIndex) const
+{
+    const RECT& rc = g_skin.keys[nIndex].rcKey;
+    POINT pt{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+    MapWindowPoints(GetDlgItem(m_hDlg, 203), HWND_DESKTOP, &pt, 1);
+    return pt;
+}
+
+bool CKeyboardDriver::MoveTo(POINT pt) const
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = Normalise(pt.x, GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = Normalise(pt.y, GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    if (SendInput(1, &input, sizeof(input)) != 1)
+        return false;
+    return WaitFor([&] {
+        POINT now{};
+        return GetCursorPos(&now) && now.x == pt.x && now.y == pt.y;
+    });
+}
+
+bool CKeyboardDriver::Button(DWORD dwFlags) const
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = dwFlags;
+    return SendInput(1, &input, sizeof(input)) == 1;
+}
+
+bool CKeyboardDriver::Press(int nIndex)
+{
+    m_nLastKey = nIndex;
+    return MoveTo(KeyCentre(nIndex)) && Button(MOUSEEVENTF_LEFTDOWN) &&
+           WaitFor([&] { return ReadShared(g_bStylusDown) == 1 && ReadShared(g_nPressedKey) == nIndex; });
+}
+
+bool CKeyboardDriver::SlideTo(int nIndex)
+{
+    m_nLastKey = nIndex;
+    return MoveTo(KeyCentre(nIndex)) && WaitFor([&] { return ReadShared(g_nPressedKey) == nIndex; });
+}
+
+bool CKeyboardDriver::Lift()
+{
+    return Button(MOUSEEVENTF_LEFTUP) &&
+           WaitFor([&] { return ReadShared(g_bStylusDown) == 0 && ReadShared(g_nPressedKey) == KEY_NONE; });
+}
+
+bool CKeyboardDriver::Tap(int nIndex)
+{
+    return Press(nIndex) && Lift();
+}
+
+std::wstring CKeyboardDriver::Text() const
+{
+    return WindowText(GetDlgItem(m_hDlg, 201));
+}
+
+void CKeyboardDriver::SetText(const wchar_t* pszText) const
+{
+    const HWND hEdit = GetDlgItem(m_hDlg, 201);
+    SetWindowTextW(hEdit, pszText);
+    SendMessageW(hEdit, EM_SETSEL, 0xFFFF, 0xFFFF);
+}
+
+bool CKeyboardDriver::Run(SipPanel* pPanel, const std::function<void(CKeyboardDriver&)>& driver)
+{
+    SetKeyboardDialogContext(g_hInstance, nullptr, pPanel);
+    const DWORD dwDialogThread = GetCurrentThreadId();
+    std::atomic<bool> bOpened{false};
+    std::thread worker([&] {
+        CKeyboardDriver self;
+        // The dialog is open once its edit control holds the focus of the dialog's thread.
+        const bool bOpen = WaitFor([&] {
+            GUITHREADINFO info{};
+            info.cbSize = sizeof(info);
+            if (!GetGUIThreadInfo(dwDialogThread, &info) || info.hwndActive == nullptr)
+                return false;
+            if (GetDlgItem(info.hwndActive, 201) == nullptr || !IsWindowVisible(info.hwndActive))
+                return false;
+            self.m_hDlg = info.hwndActive;
+            return true;
+        }, 5000);
+        bOpened = bOpen;
+        if (!bOpen)
+        {
+            const HWND hStuck = *static_cast<HWND volatile*>(&g_hDlgWnd);
+            if (hStuck != nullptr)
+                PostMessageW(hStuck, WM_COMMAND, IDOK, 0);
+            return;
+        }
+        driver(self);
+        if (IsWindow(self.m_hDlg))
+            PostMessageW(self.m_hDlg, WM_COMMAND, IDOK, 0);
+    });
+    DialogBoxIndirectParamW(g_hInstance, KeyboardTemplate(), nullptr, KeyboardDialogProc, 0);
+    worker.join();
+    return bOpened;
+}

@@ -1,0 +1,51 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+class SipPanel;
+
+// Runs the keyboard dialog modally on the calling thread, the way the SIP
+// bar's keyboard action does, while a driver on a second thread works it
+// with real mouse input (SendInput, carried through the platform's input
+// path). The driver never asserts; it records what it saw for the test
+// thread to check after the dialog has ended.
+class CKeyboardDriver
+{
+public:
+    // The dialog, once it is open and placed.
+    HWND Dialog() const { return m_hDlg; }
+
+    // The screen point at the middle of key nIndex.
+    POINT KeyCentre(int nIndex) const;
+
+    // Real stylus input at a key: the stylus goes down, moves, and lifts.
+    // Each waits until the dialog has handled the event; false on a timeout.
+    bool Press(int nIndex);
+    bool SlideTo(int nIndex);
+    bool Lift();
+    bool Tap(int nIndex);
+
+    std::wstring Text() const;
+    // Sets the text with the caret after it.
+    void SetText(const wchar_t* pszText) const;
+
+    // Polls until pred is true or nTimeoutMs has passed.
+    static bool WaitFor(const std::function<bool()>& pred, int nTimeoutMs = 3000);
+
+    // Runs the dialog for pPanel; driver runs once the dialog is open. If the
+    // driver leaves the dialog open, it is ended with OK. Returns false when
+    // the dialog never opened.
+    static bool Run(SipPanel* pPanel, const std::function<void(CKeyboardDriver&)>& driver);
+
+private:
+    bool MoveTo(POINT pt) const;
+    bool Button(DWORD dwFlags) const;
+
+    HWND m_hDlg = nullptr;
+    int m_nLastKey = -1;
+};
+
+// Reads a flag the dialog thread writes.
+int ReadShared(const int& nValue);
