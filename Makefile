@@ -1,5 +1,5 @@
 # The front door. `make test` runs the whole suite; `make build` builds everything.
-.PHONY: setup build test demo demo-interactive clean
+.PHONY: setup build test bench demo demo-interactive fuzz-long clean
 
 setup:
 	@tools/setup.sh
@@ -11,6 +11,12 @@ build: setup
 test:
 	@tools/test-all
 
+# Benchmarks: print figures (nothing is asserted).
+bench: setup
+	@cmake --preset win64 >/dev/null && cmake --build --preset win64 -j2 >/dev/null
+	@tools/wine/run --state build/win64/wine --screen 480x640 build/win64/bin/skin_load_bench.exe; \
+	  rc=$$?; tools/wine/stop build/win64/wine; exit $$rc
+
 # A scripted session on an emulated device: prints the typed text, screenshots in out/.
 demo:
 	@tools/demo
@@ -18,6 +24,10 @@ demo:
 # The emulated device on your own display.
 demo-interactive:
 	@tools/demo --interactive
+
+# Every fuzz target for FUZZ_SECONDS (default 180) each; prints executions, coverage, crashes.
+fuzz-long:
+	@tools/fuzz-long
 
 clean:
 	@tools/wine/stop build/win64/wine; tools/wine/stop build/win64/wine-demo
