@@ -209,7 +209,7 @@ bool CScriptRunner::Execute(const ScriptCommand& command)
     case ScriptVerb::Tap:
         bDone = TapBarButton(BarButtonByName(command.argument));
         if (!bDone)
-            why = "the SIP bar is not on the screen";
+            why = "the SIP bar is not on the screen, or the pointer did not reach it";
         break;
     case ScriptVerb::Sip:
         bDone = TapSipButton();
