@@ -186,6 +186,20 @@ void CScriptRunner::DismissMessageBoxes()
 
 bool CScriptRunner::TapAt(int x, int y)
 {
+    const bool bReached = TapAtPoint(x, y);
+    if (!bReached)
+    {
+        POINT pt{};
+        GetCursorPos(&pt);
+        char sz[96];
+        std::snprintf(sz, sizeof sz, "note: the pointer stays at (%ld, %ld) instead of (%d, %d)", pt.x, pt.y, x, y);
+        m_report.push_back(sz);
+    }
+    return bReached;
+}
+
+bool CScriptRunner::TapAtPoint(int x, int y)
+{
     // The display reports a moved pointer back a little later; let that settle
     // before the finger goes down, so that the press is where the finger is.
     if (!InputInjector::MoveTo(x, y))
