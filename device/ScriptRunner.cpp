@@ -139,6 +139,10 @@ void CScriptRunner::Run()
         Sync();
     }
     Sync();
+    // The finger leaves at the top-left corner, which every later screen, portrait
+    // or landscape, still covers: a pointer left outside a smaller desktop cannot
+    // be moved into it by the next session.
+    InputInjector::MoveTo(0, 0);
     DWORD_PTR dwResult = 0;
     SendMessageTimeoutW(m_device.SyncWindow(), WM_DEVICE_FINISH, 0, 0, SMTO_NORMAL, kStepTimeout, &dwResult);
 }
