@@ -446,6 +446,9 @@ bool CScriptRunner::Rotate(std::string& sWhy)
     }
     std::swap(mode.dmPelsWidth, mode.dmPelsHeight);
     mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    // The finger leaves the screen where the turned screen still has it; a
+    // pointer left outside the new shape cannot be brought back in.
+    InputInjector::MoveTo(0, 0);
     const LONG lResult = ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr);
     if (lResult != DISP_CHANGE_SUCCESSFUL)
     {
