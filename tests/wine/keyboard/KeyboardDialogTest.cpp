@@ -268,10 +268,14 @@ TEST_P(KeyboardDialog, ScreenResetEndsWithOkOnlyWhenTheScreenTurned)
     SetLoadedOrientation(GetScreenOrientation());
     bool bStillOpen = false;
     bool bIgnoredOther = false;
+    bool bDisplayStillOpen = false;
     CKeyboardDriver::Run(&m_panel, [&](CKeyboardDriver& driver) {
         driver.Tap(0);
         SendMessageW(driver.Dialog(), WM_SETTINGCHANGE, 0x3002, 0);   // nothing changed
         bStillOpen = IsWindowVisible(driver.Dialog()) != FALSE;
+        SendMessageW(driver.Dialog(), WM_DISPLAYCHANGE, 32, MAKELPARAM(GetSystemMetrics(SM_CXSCREEN),
+                                                                        GetSystemMetrics(SM_CYSCREEN)));
+        bDisplayStillOpen = IsWindowVisible(driver.Dialog()) != FALSE;
         SetLoadedOrientation(GetScreenOrientation() == ORIENT_LANDSCAPE ? ORIENT_PORTRAIT : ORIENT_LANDSCAPE);
         SendMessageW(driver.Dialog(), WM_SETTINGCHANGE, 0, 0);        // another kind of change
         bIgnoredOther = IsWindowVisible(driver.Dialog()) != FALSE;
@@ -279,8 +283,26 @@ TEST_P(KeyboardDialog, ScreenResetEndsWithOkOnlyWhenTheScreenTurned)
         CKeyboardDriver::WaitFor([&] { return !IsWindow(driver.Dialog()); });
     });
     EXPECT_TRUE(bStillOpen);
+    EXPECT_TRUE(bDisplayStillOpen);
     EXPECT_TRUE(bIgnoredOther);
     EXPECT_EQ(L"a", Buffer(m_panel.m_pBuffer));
+    EXPECT_EQ(nullptr, m_panel.m_pUnprocStr);
+}
+
+// A desktop tells its windows of a turned screen with WM_DISPLAYCHANGE.
+TEST_P(KeyboardDialog, DisplayChangeToATurnedScreenEndsWithOk)
+{
+    SaveOptions();
+    IsOptionsChanged();
+    CKeyboardDriver::Run(&m_panel, [&](CKeyboardDriver& driver) {
+        driver.Tap(1);
+        // The skin was loaded for the other orientation than the screen has now.
+        SetLoadedOrientation(GetScreenOrientation() == ORIENT_LANDSCAPE ? ORIENT_PORTRAIT : ORIENT_LANDSCAPE);
+        SendMessageW(driver.Dialog(), WM_DISPLAYCHANGE, 32,
+                     MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
+        CKeyboardDriver::WaitFor([&] { return !IsWindow(driver.Dialog()); });
+    });
+    EXPECT_EQ(L"b", Buffer(m_panel.m_pBuffer));
     EXPECT_EQ(nullptr, m_panel.m_pUnprocStr);
 }
 
