@@ -1,5 +1,5 @@
 # The front door. `make test` runs the whole suite; `make build` builds everything.
-.PHONY: setup build test demo demo-interactive clean
+.PHONY: setup build test demo demo-interactive fuzz-long clean
 
 setup:
 	@tools/setup.sh
@@ -18,6 +18,10 @@ demo:
 # The emulated device on your own display.
 demo-interactive:
 	@tools/demo --interactive
+
+# Every fuzz target for FUZZ_SECONDS (default 180) each; prints executions, coverage, crashes.
+fuzz-long:
+	@tools/fuzz-long
 
 clean:
 	@tools/wine/stop build/win64/wine; tools/wine/stop build/win64/wine-demo

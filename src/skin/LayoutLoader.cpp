@@ -6,9 +6,11 @@
 #include "settings/ModulePath.h"
 #include "settings/Settings.h"
 #include "skin/BitmapTurning.h"
+#include "skin/LayoutEntryReader.h"
 #include "skin/SkinGeometry.h"
 #include "skin/SkinPaths.h"
 #include "skin/SkinRecord.h"
+#include "skin/SystemCodePage.h"
 #include "skin/XmlDocument.h"
 #include "support/DisplayMetrics.h"
 #include "support/GdiHandles.h"
@@ -17,41 +19,6 @@
 
 namespace {
 
-// The attributes one layout entry may carry; absent ones stay 0.
-struct LayoutValues
-{
-    int nDefaultBackgroundValue;
-    int nBackgroundWidth;
-    int nBackgroundHeight;
-    int nValidateWidth;
-    int nValidateHeight;
-    int nOrientationValue;
-    int nLeft;
-    int nTop;
-    int nWidth;
-    int nHeight;
-    WCHAR szBitmapPath[MAX_PATH];  // skin folder + "\" + DefaultPath; empty when unusable
-};
-
-struct NumberAttribute
-{
-    LPCWSTR pszName;
-    int LayoutValues::*pField;
-};
-
-const NumberAttribute g_numberAttributes[] = {
-    {L"DefaultBackgroundValue", &LayoutValues::nDefaultBackgroundValue},
-    {L"BackgroundWidth", &LayoutValues::nBackgroundWidth},
-    {L"BackgroundHeight", &LayoutValues::nBackgroundHeight},
-    {L"ValidateWidth", &LayoutValues::nValidateWidth},
-    {L"ValidateHeight", &LayoutValues::nValidateHeight},
-    {L"OrientationValue", &LayoutValues::nOrientationValue},
-    {L"Left", &LayoutValues::nLeft},
-    {L"Top", &LayoutValues::nTop},
-    {L"Width", &LayoutValues::nWidth},
-    {L"Height", &LayoutValues::nHeight},
-};
-
 // The skin folder of a load that did not set one: the default skin's folder.
 void EnsureSkinPath(HINSTANCE hInstance)
 {
@@ -59,46 +26,28 @@ void EnsureSkinPath(HINSTANCE hInstance)
         BuildModulePath(hInstance, L"\\skins\\Silver", g_skin.szSkinPath);
 }
 
-// Builds the bitmap path from a DefaultPath value. A name that cannot make a whole path
-// leaves the path empty, so no bitmap is loaded rather than a wrong one.
-bool StoreBitmapPath(LayoutValues& values, BSTR bstrText, HINSTANCE hInstance)
+// The bitmap an entry names, inside the skin folder; empty when there is none or the
+// whole path would not fit, so no bitmap is loaded rather than a wrong one.
+void BuildBitmapPath(const LayoutValues& values, HINSTANCE hInstance, WCHAR (&szPath)[MAX_PATH])
 {
-    values.szBitmapPath[0] = L'\0';
-    WCHAR szName[MAX_PATH];
-    if (!RoundTripAnsi(bstrText, szName, MAX_PATH))
-    {
-        // A name too long for a path only costs the image; a conversion that fails on a
-        // name that fits means memory ran out, which ends the entry.
-        return SysStringLen(bstrText) >= MAX_PATH;
-    }
+    szPath[0] = L'\0';
+    if (!values.bBitmapNamed)
+        return;
     EnsureSkinPath(hInstance);
-    if (g_skin.szSkinPath[0] != L'\0' && szName[0] != L'\0')
-        JoinSkinPath(values.szBitmapPath, MAX_PATH, g_skin.szSkinPath, szName);
-    return true;
-}
-
-bool StoreLayoutAttribute(LayoutValues& values, LPCWSTR pszName, BSTR bstrText, HINSTANCE hInstance)
-{
-    for (const NumberAttribute& attribute : g_numberAttributes)
-    {
-        if (std::wcscmp(pszName, attribute.pszName) == 0)
-            return ParseXmlNumber(bstrText, &(values.*attribute.pField));
-    }
-    if (std::wcscmp(pszName, L"DefaultPath") == 0)
-        return StoreBitmapPath(values, bstrText, hInstance);
-    return true;
+    if (g_skin.szSkinPath[0] != L'\0' && values.szBitmapName[0] != L'\0')
+        JoinSkinPath(szPath, MAX_PATH, g_skin.szSkinPath, values.szBitmapName);
 }
 
 // Loads the entry's bitmap and prepares it into a field of the skin record, releasing
 // what an earlier entry left there.
-void LoadBitmapInto(const LayoutValues& values, HBITMAP* phField, HWND hwnd)
+void LoadBitmapInto(LPCWSTR pszPath, HBITMAP* phField, HWND hwnd)
 {
     if (*phField != nullptr)
     {
         DeleteObject(*phField);
         *phField = nullptr;
     }
-    HBITMAP hLoaded = values.szBitmapPath[0] != L'\0' ? SHLoadDIBitmap(values.szBitmapPath) : nullptr;
+    HBITMAP hLoaded = pszPath[0] != L'\0' ? SHLoadDIBitmap(pszPath) : nullptr;
     PrepareSkinBitmap(hLoaded, phField, hwnd);
 }
 
@@ -108,37 +57,46 @@ RECT MapEntryRect(const LayoutValues& values)
                           g_skin.nBackgroundWidth, g_skin.nBackgroundHeight);
 }
 
-void ApplyLayoutEntry(LPCWSTR pszEntry, const LayoutValues& values, HWND hwnd)
+void ApplyLayoutEntry(const LayoutEntryTarget& target, const LayoutValues& values, LPCWSTR pszBitmap,
+                      HWND hwnd)
 {
-    if (std::wcscmp(pszEntry, L"DefaultBackground") == 0)
+    switch (target.kind)
     {
+    case LayoutEntryKind::DefaultBackground:
         g_skin.nDefaultBackgroundValue = values.nDefaultBackgroundValue;
         g_skin.nBackgroundWidth = values.nBackgroundWidth;
         g_skin.nBackgroundHeight = values.nBackgroundHeight;
         g_skin.nValidateWidth = values.nValidateWidth;
         g_skin.nValidateHeight = values.nValidateHeight;
         g_nCurrentView = VIEW_CHAR;
-    }
-    else if (std::wcscmp(pszEntry, L"Orientation") == 0)
+        break;
+    case LayoutEntryKind::Orientation:
         g_skin.nOrientation = values.nOrientationValue;
-    else if (std::wcscmp(pszEntry, L"CharBackground") == 0)
-        LoadBitmapInto(values, &g_skin.hCharBackground, hwnd);
-    else if (std::wcscmp(pszEntry, L"SymbolBackground") == 0)
-        LoadBitmapInto(values, &g_skin.hSymbolBackground, hwnd);
-    else if (std::wcscmp(pszEntry, L"NumberBackground") == 0)
-        LoadBitmapInto(values, &g_skin.hNumberBackground, hwnd);
-    else if (std::wcscmp(pszEntry, L"char_editview") == 0)
+        break;
+    case LayoutEntryKind::CharBackground:
+        LoadBitmapInto(pszBitmap, &g_skin.hCharBackground, hwnd);
+        break;
+    case LayoutEntryKind::SymbolBackground:
+        LoadBitmapInto(pszBitmap, &g_skin.hSymbolBackground, hwnd);
+        break;
+    case LayoutEntryKind::NumberBackground:
+        LoadBitmapInto(pszBitmap, &g_skin.hNumberBackground, hwnd);
+        break;
+    case LayoutEntryKind::EditView:
         g_skin.rcEditView = MapEntryRect(values);
-    else if (std::wcscmp(pszEntry, L"char_charview") == 0)
+        break;
+    case LayoutEntryKind::CharView:
         g_skin.rcCharView = MapEntryRect(values);
-    else
+        break;
+    case LayoutEntryKind::Key:
     {
-        const int nKey = FindKeyByEntry(pszEntry);
-        if (nKey == KEY_NONE)
-            return;
-        KeyRecord& key = g_skin.keys[nKey];
+        KeyRecord& key = g_skin.keys[target.nKey];
         key.rcKey = MapEntryRect(values);
-        LoadBitmapInto(values, &key.hPressedImage, hwnd);
+        LoadBitmapInto(pszBitmap, &key.hPressedImage, hwnd);
+        break;
+    }
+    case LayoutEntryKind::Ignored:
+        break;
     }
 }
 
@@ -160,12 +118,14 @@ void ReadLayoutEntry(IXMLDOMNode* pNode, HINSTANCE hInstance, HWND hwnd)
     if (FAILED(pNode->get_text(bstrEntry.Put())) || bstrEntry.Length() == 0)
         return;
     LayoutValues values{};
-    const long nCount = VisitXmlAttributes(pNode, [&values, hInstance](LPCWSTR pszName, BSTR bstrText) {
-        return StoreLayoutAttribute(values, pszName, bstrText, hInstance);
+    const long nCount = VisitXmlAttributes(pNode, [&values](LPCWSTR pszName, BSTR bstrText) {
+        return StoreLayoutAttribute(values, pszName, bstrText, SysStringLen(bstrText), GetSystemCodePage());
     });
     if (nCount <= 0)
         return;
-    ApplyLayoutEntry(bstrEntry.Get(), values, hwnd);
+    WCHAR szBitmap[MAX_PATH];
+    BuildBitmapPath(values, hInstance, szBitmap);
+    ApplyLayoutEntry(ClassifyLayoutEntry(bstrEntry.Get()), values, szBitmap, hwnd);
 }
 
 int LoadLayoutFile(LPCWSTR pszPath, HINSTANCE hInstance, HWND hwnd)

@@ -9,6 +9,7 @@
 #include "skin/SkinNumbers.h"
 #include "skin/SkinPaths.h"
 #include "skin/SkinRecord.h"
+#include "skin/SystemCodePage.h"
 #include "skin/XmlDocument.h"
 #include "support/DisplayMetrics.h"
 #include "support/ModuleInstance.h"
@@ -21,35 +22,11 @@ namespace {
 
 constexpr WCHAR kDefaultSkinFile[] = L"Silver.xml";
 
-// Stores one attribute of an index entry. False ends the entry (no memory for the text).
-bool StoreResolutionAttribute(ResolutionEntry& entry, LPCWSTR pszName, BSTR bstrText)
-{
-    if (std::wcscmp(pszName, L"ResolutionID") == 0)
-        return ParseXmlNumber(bstrText, &entry.ResolutionID);
-    if (std::wcscmp(pszName, L"Width") == 0)
-        return ParseXmlNumber(bstrText, &entry.Width);
-    if (std::wcscmp(pszName, L"Height") == 0)
-        return ParseXmlNumber(bstrText, &entry.Height);
-    if (std::wcscmp(pszName, L"LayoutFileName") == 0)
-    {
-        // A name that does not fit is dropped whole: a cut name could open another file.
-        const UINT nLength = SysStringLen(bstrText);
-        entry.LayoutFileName[0] = L'\0';
-        if (nLength < MAX_PATH)
-        {
-            if (nLength != 0)
-                std::wmemcpy(entry.LayoutFileName, bstrText, nLength);
-            entry.LayoutFileName[nLength] = L'\0';
-        }
-    }
-    return true;
-}
-
 void ReadResolutionEntry(IXMLDOMNode* pNode)
 {
     ResolutionEntry entry{};
     const long nCount = VisitXmlAttributes(pNode, [&entry](LPCWSTR pszName, BSTR bstrText) {
-        return StoreResolutionAttribute(entry, pszName, bstrText);
+        return StoreResolutionAttribute(entry, pszName, bstrText, SysStringLen(bstrText), GetSystemCodePage());
     });
     if (nCount >= 0 && g_skin.pResolutionList != nullptr)
         g_skin.pResolutionList->Add(&entry, sizeof entry);

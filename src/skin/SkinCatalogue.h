@@ -1,17 +1,9 @@
 #pragma once
 #include <windows.h>
 
-class CRecordList;
+#include "skin/ResolutionEntryReader.h"
 
-// One entry of a skin's index file: the layout to use on screens whose shorter side is
-// Height pixels.
-struct ResolutionEntry
-{
-    int ResolutionID;                  // stored, not consulted
-    int Width;                         // stored, not consulted
-    int Height;
-    WCHAR LayoutFileName[MAX_PATH];    // inside the skin folder; empty when too long to hold
-};
+class CRecordList;
 
 // One installed skin, as the options dialog lists it.
 struct SkinListEntry

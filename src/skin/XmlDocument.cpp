@@ -1,6 +1,5 @@
 #include "skin/XmlDocument.h"
 
-#include "skin/SkinNumbers.h"
 #include "support/GdiHandles.h"
 
 #include <memory>
@@ -25,24 +24,6 @@ public:
 private:
     HRESULT m_hr;
 };
-
-// The ANSI form of a BSTR, or null when it cannot be made.
-std::unique_ptr<char[]> ToAnsi(BSTR bstrText)
-{
-    const int nLength = static_cast<int>(SysStringLen(bstrText));
-    const int nBytes = nLength == 0 ? 0
-        : WideCharToMultiByte(CP_ACP, 0, bstrText, nLength, nullptr, 0, nullptr, nullptr);
-    if (nLength != 0 && nBytes <= 0)
-        return nullptr;
-    std::unique_ptr<char[]> pAnsi(new (std::nothrow) char[static_cast<size_t>(nBytes) + 1]);
-    if (!pAnsi)
-        return nullptr;
-    if (nBytes != 0 &&
-        WideCharToMultiByte(CP_ACP, 0, bstrText, nLength, pAnsi.get(), nBytes, nullptr, nullptr) != nBytes)
-        return nullptr;
-    pAnsi[nBytes] = '\0';
-    return pAnsi;
-}
 
 }  // namespace
 
@@ -120,33 +101,4 @@ long VisitXmlAttributes(IXMLDOMNode* pNode,
             return -1;
     }
     return nCount;
-}
-
-bool ParseXmlNumber(BSTR bstrText, int* pnValue)
-{
-    const std::unique_ptr<char[]> pAnsi = ToAnsi(bstrText);
-    if (!pAnsi)
-        return false;
-    *pnValue = ParseSkinNumber(pAnsi.get());
-    return true;
-}
-
-bool RoundTripAnsi(BSTR bstrText, LPWSTR pszOut, int nCapacity)
-{
-    if (pszOut == nullptr || nCapacity <= 0)
-        return false;
-    pszOut[0] = L'\0';
-    const std::unique_ptr<char[]> pAnsi = ToAnsi(bstrText);
-    if (!pAnsi)
-        return false;
-    if (pAnsi[0] == '\0')
-        return true;
-    // -1: the terminator travels too, so a name that does not fit fails instead of
-    // arriving cut.
-    if (MultiByteToWideChar(CP_ACP, 0, pAnsi.get(), -1, pszOut, nCapacity) == 0)
-    {
-        pszOut[0] = L'\0';
-        return false;
-    }
-    return true;
 }

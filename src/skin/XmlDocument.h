@@ -19,12 +19,3 @@ int ReadXmlDocument(LPCWSTR pszPath, const std::function<void()>& onOpened,
 // the collection or an attribute cannot be read, or visit returns false.
 long VisitXmlAttributes(IXMLDOMNode* pNode,
                         const std::function<bool(LPCWSTR pszName, BSTR bstrText)>& visit);
-
-// Reads text the way atoi reads the ANSI form of it; false (and *pnValue untouched) only
-// when the conversion to the ANSI code page fails.
-bool ParseXmlNumber(BSTR bstrText, int* pnValue);
-
-// Converts text to the ANSI code page and back, the way file names in a layout travel,
-// into pszOut (nCapacity units). False, with an empty buffer, when either conversion fails
-// or the name would not fit.
-bool RoundTripAnsi(BSTR bstrText, LPWSTR pszOut, int nCapacity);

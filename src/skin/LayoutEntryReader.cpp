@@ -1,0 +1,81 @@
+#include "skin/LayoutEntryReader.h"
+
+#include "keyboard/KeyTable.h"
+#include "skin/AnsiCodePage.h"
+
+#include <cwchar>
+
+namespace {
+
+struct NumberAttribute
+{
+    const wchar_t* pszName;
+    int LayoutValues::*pField;
+};
+
+const NumberAttribute g_numberAttributes[] = {
+    {L"DefaultBackgroundValue", &LayoutValues::nDefaultBackgroundValue},
+    {L"BackgroundWidth", &LayoutValues::nBackgroundWidth},
+    {L"BackgroundHeight", &LayoutValues::nBackgroundHeight},
+    {L"ValidateWidth", &LayoutValues::nValidateWidth},
+    {L"ValidateHeight", &LayoutValues::nValidateHeight},
+    {L"OrientationValue", &LayoutValues::nOrientationValue},
+    {L"Left", &LayoutValues::nLeft},
+    {L"Top", &LayoutValues::nTop},
+    {L"Width", &LayoutValues::nWidth},
+    {L"Height", &LayoutValues::nHeight},
+};
+
+struct NamedEntry
+{
+    const wchar_t* pszEntry;
+    LayoutEntryKind kind;
+};
+
+const NamedEntry g_namedEntries[] = {
+    {L"DefaultBackground", LayoutEntryKind::DefaultBackground},
+    {L"Orientation", LayoutEntryKind::Orientation},
+    {L"CharBackground", LayoutEntryKind::CharBackground},
+    {L"SymbolBackground", LayoutEntryKind::SymbolBackground},
+    {L"NumberBackground", LayoutEntryKind::NumberBackground},
+    {L"char_editview", LayoutEntryKind::EditView},
+    {L"char_charview", LayoutEntryKind::CharView},
+};
+
+}  // namespace
+
+bool StoreLayoutAttribute(LayoutValues& values, const wchar_t* pszName, const wchar_t* pszText,
+                          std::size_t nLength, const CAnsiCodePage& codePage)
+{
+    if (pszName == nullptr)
+        return true;
+    for (const NumberAttribute& attribute : g_numberAttributes)
+    {
+        if (std::wcscmp(pszName, attribute.pszName) == 0)
+            return ParseAnsiNumber(codePage, pszText, nLength, &(values.*attribute.pField));
+    }
+    if (std::wcscmp(pszName, L"DefaultPath") == 0)
+    {
+        values.bBitmapNamed = true;
+        // A name too long for a path leaves the entry without a bitmap rather than with
+        // a wrong one; only a conversion that ran out of memory ends the entry.
+        return RoundTripName(codePage, pszText, nLength, values.szBitmapName, kBitmapNameUnits) !=
+               NameTrip::NoMemory;
+    }
+    return true;
+}
+
+LayoutEntryTarget ClassifyLayoutEntry(const wchar_t* pszEntry)
+{
+    if (pszEntry == nullptr)
+        return {LayoutEntryKind::Ignored, KEY_NONE};
+    for (const NamedEntry& entry : g_namedEntries)
+    {
+        if (std::wcscmp(pszEntry, entry.pszEntry) == 0)
+            return {entry.kind, KEY_NONE};
+    }
+    const int nKey = FindKeyByEntry(pszEntry);
+    if (nKey == KEY_NONE)
+        return {LayoutEntryKind::Ignored, KEY_NONE};
+    return {LayoutEntryKind::Key, nKey};
+}

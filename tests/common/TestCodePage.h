@@ -1,0 +1,44 @@
+#pragma once
+// A code page for tests and fuzzing of the skin readers away from Windows: units up to
+// U+00FF map to the byte of the same value (Latin-1), every other unit becomes '?', as a
+// single-byte ANSI code page does with characters it cannot show. It can be told to run
+// out of memory, so that the readers' handling of a failed conversion is reachable.
+#include "skin/AnsiCodePage.h"
+
+#include <cstring>
+
+class CTestCodePage final : public CAnsiCodePage
+{
+public:
+    explicit CTestCodePage(bool bOutOfMemory = false) : m_bOutOfMemory(bOutOfMemory) {}
+
+    bool Narrow(const wchar_t* pszText, std::size_t nLength, std::string& out) const override
+    {
+        out.clear();
+        if (m_bOutOfMemory && nLength != 0)
+            return false;
+        for (std::size_t i = 0; i < nLength; ++i)
+        {
+            const unsigned long unit = static_cast<unsigned long>(pszText[i]);
+            out.push_back(unit <= 0xFF ? static_cast<char>(unit) : '?');
+        }
+        return true;
+    }
+
+    bool Widen(const char* pszAnsi, wchar_t* pszOut, std::size_t nCapacity) const override
+    {
+        const std::size_t nLength = std::strlen(pszAnsi);
+        if (nLength + 1 > nCapacity)
+        {
+            if (nCapacity != 0)
+                pszOut[0] = L'\0';
+            return false;
+        }
+        for (std::size_t i = 0; i <= nLength; ++i)
+            pszOut[i] = static_cast<wchar_t>(static_cast<unsigned char>(pszAnsi[i]));
+        return true;
+    }
+
+private:
+    bool m_bOutOfMemory;
+};

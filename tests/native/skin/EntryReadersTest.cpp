@@ -1,0 +1,215 @@
+#include "common/TestCodePage.h"
+#include "keyboard/KeyTable.h"
+#include "skin/LayoutEntryReader.h"
+#include "skin/ResolutionEntryReader.h"
+
+#include <gtest/gtest.h>
+
+#include <cwchar>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Attribute
+{
+    std::wstring name;
+    std::wstring text;
+};
+
+// Feeds the attributes in order, as the document walk does; false when an attribute
+// ended the entry.
+bool ReadResolution(const std::vector<Attribute>& attributes, ResolutionEntry& entry,
+                    const CAnsiCodePage& codePage)
+{
+    for (const Attribute& a : attributes)
+    {
+        if (!StoreResolutionAttribute(entry, a.name.c_str(), a.text.data(), a.text.size(), codePage))
+            return false;
+    }
+    return true;
+}
+
+bool ReadLayout(const std::vector<Attribute>& attributes, LayoutValues& values,
+                const CAnsiCodePage& codePage)
+{
+    for (const Attribute& a : attributes)
+    {
+        if (!StoreLayoutAttribute(values, a.name.c_str(), a.text.data(), a.text.size(), codePage))
+            return false;
+    }
+    return true;
+}
+
+const std::wstring kLong259(259, L'n');
+const std::wstring kLong260(260, L'n');
+
+struct ResolutionCase
+{
+    const char* pszWhat;
+    std::vector<Attribute> attributes;
+    int nId, nWidth, nHeight;
+    std::wstring layout;
+};
+
+class ResolutionEntryReading : public testing::TestWithParam<ResolutionCase> {};
+
+TEST_P(ResolutionEntryReading, FillsTheEntry)
+{
+    const ResolutionCase& c = GetParam();
+    CTestCodePage codePage;
+    ResolutionEntry entry{};
+    ASSERT_TRUE(ReadResolution(c.attributes, entry, codePage)) << c.pszWhat;
+    EXPECT_EQ(c.nId, entry.ResolutionID) << c.pszWhat;
+    EXPECT_EQ(c.nWidth, entry.Width) << c.pszWhat;
+    EXPECT_EQ(c.nHeight, entry.Height) << c.pszWhat;
+    EXPECT_EQ(c.layout, std::wstring(entry.LayoutFileName)) << c.pszWhat;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ResolutionEntryReading, testing::Values(
+    ResolutionCase{"all four",
+                   {{L"ResolutionID", L"3"}, {L"Width", L"320"}, {L"Height", L"240"}, {L"LayoutFileName", L"qvga.xml"}},
+                   3, 320, 240, L"qvga.xml"},
+    ResolutionCase{"none", {}, 0, 0, 0, L""},
+    ResolutionCase{"names are case-sensitive", {{L"height", L"240"}, {L"LAYOUTFILENAME", L"x.xml"}}, 0, 0, 0, L""},
+    ResolutionCase{"the last of a repeated name wins", {{L"Height", L"240"}, {L"Height", L"480"}}, 0, 0, 480, L""},
+    ResolutionCase{"numbers read like atoi", {{L"Height", L"  480px"}, {L"Width", L"-12.5"}, {L"ResolutionID", L"x1"}},
+                   0, -12, 480, L""},
+    ResolutionCase{"digits outside the code page are no digits", {{L"Height", L"\xFF12\xFF14\xFF10"}}, 0, 0, 0, L""},
+    ResolutionCase{"an embedded zero ends a number", {{L"Height", std::wstring(L"24\0" L"0", 4)}}, 0, 0, 24, L""},
+    ResolutionCase{"huge numbers stop at the int range", {{L"Height", L"99999999999999"}}, 0, 0, 2147483647, L""},
+    ResolutionCase{"a name of 259 units is kept", {{L"LayoutFileName", kLong259}}, 0, 0, 0, kLong259},
+    ResolutionCase{"a name of 260 units is dropped", {{L"LayoutFileName", kLong260}}, 0, 0, 0, L""},
+    ResolutionCase{"a dropped name replaces a good one", {{L"LayoutFileName", L"a.xml"}, {L"LayoutFileName", kLong260}},
+                   0, 0, 0, L""},
+    ResolutionCase{"layout names keep characters outside the code page", {{L"LayoutFileName", L"\x20AC.xml"}},
+                   0, 0, 0, L"\x20AC.xml"},
+    ResolutionCase{"unknown attributes are ignored", {{L"Colour", L"red"}, {L"", L"1"}, {L"Height", L"240"}},
+                   0, 0, 240, L""}));
+
+TEST(ResolutionEntryReading, FailedConversionEndsTheEntryAtThatNumber)
+{
+    CTestCodePage outOfMemory(true);
+    ResolutionEntry entry{};
+    // The name needs no conversion and is stored; the number needs one and ends the entry.
+    EXPECT_TRUE(StoreResolutionAttribute(entry, L"LayoutFileName", L"a.xml", 5, outOfMemory));
+    EXPECT_FALSE(StoreResolutionAttribute(entry, L"Height", L"240", 3, outOfMemory));
+    EXPECT_EQ(0, entry.Height);
+    EXPECT_EQ(std::wstring(L"a.xml"), entry.LayoutFileName);
+}
+
+struct LayoutCase
+{
+    const char* pszWhat;
+    std::vector<Attribute> attributes;
+    LayoutValues expected;
+};
+
+LayoutValues Values(std::initializer_list<int> numbers, bool bNamed = false, const wchar_t* pszName = L"")
+{
+    LayoutValues v{};
+    int* fields[] = {&v.nDefaultBackgroundValue, &v.nBackgroundWidth, &v.nBackgroundHeight, &v.nValidateWidth,
+                     &v.nValidateHeight, &v.nOrientationValue, &v.nLeft, &v.nTop, &v.nWidth, &v.nHeight};
+    size_t i = 0;
+    for (int n : numbers)
+        *fields[i++] = n;
+    v.bBitmapNamed = bNamed;
+    std::wcsncpy(v.szBitmapName, pszName, kBitmapNameUnits - 1);
+    return v;
+}
+
+class LayoutEntryValues : public testing::TestWithParam<LayoutCase> {};
+
+TEST_P(LayoutEntryValues, StoresEachAttributeInItsField)
+{
+    const LayoutCase& c = GetParam();
+    CTestCodePage codePage;
+    LayoutValues values{};
+    ASSERT_TRUE(ReadLayout(c.attributes, values, codePage)) << c.pszWhat;
+    const LayoutValues& e = c.expected;
+    EXPECT_EQ(e.nDefaultBackgroundValue, values.nDefaultBackgroundValue) << c.pszWhat;
+    EXPECT_EQ(e.nBackgroundWidth, values.nBackgroundWidth) << c.pszWhat;
+    EXPECT_EQ(e.nBackgroundHeight, values.nBackgroundHeight) << c.pszWhat;
+    EXPECT_EQ(e.nValidateWidth, values.nValidateWidth) << c.pszWhat;
+    EXPECT_EQ(e.nValidateHeight, values.nValidateHeight) << c.pszWhat;
+    EXPECT_EQ(e.nOrientationValue, values.nOrientationValue) << c.pszWhat;
+    EXPECT_EQ(e.nLeft, values.nLeft) << c.pszWhat;
+    EXPECT_EQ(e.nTop, values.nTop) << c.pszWhat;
+    EXPECT_EQ(e.nWidth, values.nWidth) << c.pszWhat;
+    EXPECT_EQ(e.nHeight, values.nHeight) << c.pszWhat;
+    EXPECT_EQ(e.bBitmapNamed, values.bBitmapNamed) << c.pszWhat;
+    EXPECT_EQ(std::wstring(e.szBitmapName), std::wstring(values.szBitmapName)) << c.pszWhat;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, LayoutEntryValues, testing::Values(
+    LayoutCase{"background entry",
+               {{L"DefaultBackgroundValue", L"7"}, {L"BackgroundWidth", L"320"}, {L"BackgroundHeight", L"240"},
+                {L"ValidateWidth", L"1"}, {L"ValidateHeight", L"2"}},
+               Values({7, 320, 240, 1, 2})},
+    LayoutCase{"orientation entry", {{L"OrientationValue", L"4"}}, Values({0, 0, 0, 0, 0, 4})},
+    LayoutCase{"key entry",
+               {{L"Left", L"10"}, {L"Top", L"20"}, {L"Width", L"30"}, {L"Height", L"40"}, {L"DefaultPath", L"q.bmp"}},
+               Values({0, 0, 0, 0, 0, 0, 10, 20, 30, 40}, true, L"q.bmp")},
+    LayoutCase{"the last of a repeated name wins", {{L"Left", L"1"}, {L"Left", L"-2"}},
+               Values({0, 0, 0, 0, 0, 0, -2})},
+    LayoutCase{"names are case-sensitive", {{L"left", L"1"}, {L"defaultpath", L"a.bmp"}}, Values({})},
+    LayoutCase{"a bitmap name travels through the code page", {{L"DefaultPath", L"\x20AC\x00FC.bmp"}},
+               Values({}, true, L"?\x00FC.bmp")},
+    LayoutCase{"an empty bitmap name is still named", {{L"DefaultPath", L""}}, Values({}, true, L"")},
+    LayoutCase{"a bitmap name of 259 units is kept", {{L"DefaultPath", kLong259}}, Values({}, true, kLong259.c_str())},
+    LayoutCase{"a bitmap name of 260 units is dropped, not cut", {{L"DefaultPath", kLong260}}, Values({}, true, L"")},
+    LayoutCase{"a dropped bitmap name replaces a good one", {{L"DefaultPath", L"a.bmp"}, {L"DefaultPath", kLong260}},
+               Values({}, true, L"")},
+    LayoutCase{"an embedded zero ends a bitmap name", {{L"DefaultPath", std::wstring(L"a.bmp\0.exe", 10)}},
+               Values({}, true, L"a.bmp")}));
+
+TEST(LayoutEntryValues, FailedConversionEndsTheEntry)
+{
+    CTestCodePage outOfMemory(true);
+    LayoutValues values{};
+    EXPECT_FALSE(StoreLayoutAttribute(values, L"Left", L"10", 2, outOfMemory));
+    EXPECT_FALSE(StoreLayoutAttribute(values, L"DefaultPath", L"a.bmp", 5, outOfMemory));
+    EXPECT_EQ(0, values.nLeft);
+    EXPECT_EQ(L'\0', values.szBitmapName[0]);
+    // Unknown attributes need no conversion and never end an entry.
+    EXPECT_TRUE(StoreLayoutAttribute(values, L"Colour", L"red", 3, outOfMemory));
+}
+
+struct ClassifyCase
+{
+    const wchar_t* pszEntry;
+    LayoutEntryKind kind;
+    int nKey;
+};
+
+class LayoutEntryNames : public testing::TestWithParam<ClassifyCase> {};
+
+TEST_P(LayoutEntryNames, NameTheirTarget)
+{
+    const ClassifyCase& c = GetParam();
+    const LayoutEntryTarget target = ClassifyLayoutEntry(c.pszEntry);
+    EXPECT_EQ(static_cast<int>(c.kind), static_cast<int>(target.kind))
+        << (c.pszEntry ? std::string(c.pszEntry, c.pszEntry + std::wcslen(c.pszEntry)) : "(null)");
+    EXPECT_EQ(c.nKey, target.nKey);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, LayoutEntryNames, testing::Values(
+    ClassifyCase{L"DefaultBackground", LayoutEntryKind::DefaultBackground, KEY_NONE},
+    ClassifyCase{L"Orientation", LayoutEntryKind::Orientation, KEY_NONE},
+    ClassifyCase{L"CharBackground", LayoutEntryKind::CharBackground, KEY_NONE},
+    ClassifyCase{L"SymbolBackground", LayoutEntryKind::SymbolBackground, KEY_NONE},
+    ClassifyCase{L"NumberBackground", LayoutEntryKind::NumberBackground, KEY_NONE},
+    ClassifyCase{L"char_editview", LayoutEntryKind::EditView, KEY_NONE},
+    ClassifyCase{L"char_charview", LayoutEntryKind::CharView, KEY_NONE},
+    ClassifyCase{L"char_A", LayoutEntryKind::Key, 0},
+    ClassifyCase{L"char_Q", LayoutEntryKind::Key, 16},
+    ClassifyCase{L"char_ok", LayoutEntryKind::Key, KEY_OK},
+    ClassifyCase{L"number_0", LayoutEntryKind::Key, KEY_NUMBER_FIRST},
+    ClassifyCase{L"symbol_left_parenthesis", LayoutEntryKind::Key, 83},
+    ClassifyCase{L"char_a", LayoutEntryKind::Ignored, KEY_NONE},
+    ClassifyCase{L"orientation", LayoutEntryKind::Ignored, KEY_NONE},
+    ClassifyCase{L"char_A ", LayoutEntryKind::Ignored, KEY_NONE},
+    ClassifyCase{L"", LayoutEntryKind::Ignored, KEY_NONE},
+    ClassifyCase{nullptr, LayoutEntryKind::Ignored, KEY_NONE}));
+
+}  // namespace
