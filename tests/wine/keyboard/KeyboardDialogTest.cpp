@@ -181,25 +181,6 @@ TEST_P(KeyboardDialog, OkLeavesTheTextInTheBufferWithItsLineBreaks)
     }
 }
 
-// A window of another thread takes the foreground, as when the user switches
-// to another application.
-void ForegroundFromAnotherThread()
-{
-    std::thread other([] {
-        const HWND hwnd = CreateWindowExW(0, L"Static", L"other application", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
-                                          nullptr, nullptr, nullptr, nullptr);
-        SetForegroundWindow(hwnd);
-        CKeyboardDriver::WaitFor([&] {
-            MSG msg;
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageW(&msg);
-            return ReadShared(*reinterpret_cast<const int*>(&g_hDlgWnd)) == 0;
-        }, 3000);
-        DestroyWindow(hwnd);
-    });
-    other.join();
-}
-
 TEST_P(KeyboardDialog, SwitchingAwayParksTheTextAndTheNextOpeningShowsItWithTheCaretAtItsEnd)
 {
     m_panel.m_pBuffer = new WCHAR[2]{L'z', L'\0'};
@@ -208,7 +189,7 @@ TEST_P(KeyboardDialog, SwitchingAwayParksTheTextAndTheNextOpeningShowsItWithTheC
         bTyped = driver.Tap(15) && driver.Tap(0) && driver.Tap(17) && driver.Tap(10);
         driver.Tap(KEY_ENTER);
         driver.Tap(0);
-        ForegroundFromAnotherThread();
+        CKeyboardDriver::SwitchToAnotherThread();
     });
     EXPECT_TRUE(bTyped);
     EXPECT_EQ(nullptr, m_panel.m_pBuffer);   // nothing is delivered

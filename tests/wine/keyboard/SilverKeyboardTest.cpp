@@ -97,20 +97,7 @@ TEST_P(SilverKeyboard, ParkedTextComesBackWithTheCaretAtItsEnd)
     CKeyboardDriver::Run(&m_panel, [&](CKeyboardDriver& driver) {
         for (int nKey : {1, 24, 4})
             driver.Tap(nKey);
-        // Another application takes the foreground.
-        std::thread other([] {
-            const HWND hwnd = CreateWindowExW(0, L"Static", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr,
-                                              nullptr, nullptr, nullptr);
-            SetForegroundWindow(hwnd);
-            CKeyboardDriver::WaitFor([] {
-                MSG msg;
-                while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-                    DispatchMessageW(&msg);
-                return *static_cast<HWND volatile*>(&g_hDlgWnd) == nullptr;
-            });
-            DestroyWindow(hwnd);
-        });
-        other.join();
+        CKeyboardDriver::SwitchToAnotherThread();
     });
     EXPECT_EQ(nullptr, m_panel.m_pBuffer);
     EXPECT_EQ(L"bye", Buffer(m_panel.m_pUnprocStr));
