@@ -1,5 +1,5 @@
 # The front door. `make test` runs the whole suite; `make build` builds everything.
-.PHONY: setup build test demo demo-interactive fuzz-long clean
+.PHONY: setup build test bench demo demo-interactive fuzz-long clean
 
 setup:
 	@tools/setup.sh
@@ -10,6 +10,12 @@ build: setup
 
 test:
 	@tools/test-all
+
+# Benchmarks: print figures (nothing is asserted).
+bench: setup
+	@cmake --preset win64 >/dev/null && cmake --build --preset win64 -j2 >/dev/null
+	@tools/wine/run --state build/win64/wine --screen 480x640 build/win64/bin/skin_load_bench.exe; \
+	  rc=$$?; tools/wine/stop build/win64/wine; exit $$rc
 
 # A scripted session on an emulated device: prints the typed text, screenshots in out/.
 demo:

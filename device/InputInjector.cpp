@@ -46,14 +46,16 @@ bool MoveTo(int x, int y)
     return false;
 }
 
-void Press()
+void Press(int x, int y)
 {
-    SendMouse(MOUSEEVENTF_LEFTDOWN, 0, 0);
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN,
+              Normalise(x, GetSystemMetrics(SM_CXSCREEN)), Normalise(y, GetSystemMetrics(SM_CYSCREEN)));
 }
 
-void Lift()
+void Lift(int x, int y)
 {
-    SendMouse(MOUSEEVENTF_LEFTUP, 0, 0);
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP,
+              Normalise(x, GetSystemMetrics(SM_CXSCREEN)), Normalise(y, GetSystemMetrics(SM_CYSCREEN)));
 }
 
 void Key(WORD wVk)

@@ -7,8 +7,10 @@ namespace InputInjector
 {
 // Moves the pointer to a screen point; false when it did not arrive there.
 bool MoveTo(int x, int y);
-void Press();
-void Lift();
+// The finger goes down and up at a point; each event carries the point, so a
+// late report of an earlier pointer position cannot move the press elsewhere.
+void Press(int x, int y);
+void Lift(int x, int y);
 // A hardware key pressed and released.
 void Key(WORD wVk);
 }

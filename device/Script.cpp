@@ -142,7 +142,7 @@ ScriptParse ParseScript(const std::string& text)
             command.verb = ScriptVerb::ExpectKeyboard;
         }
         else if (word == "sip" || word == "rotate" || word == "switch" || word == "notes" || word == "ok" ||
-                 word == "cancel" || word == "expect-no-message" || word == "expect-background")
+                 word == "cancel" || word == "expect-no-message" || word == "expect-background" || word == "windows")
         {
             if (!needs(false))
                 return fail(word + " takes no argument");
@@ -153,6 +153,7 @@ ScriptParse ParseScript(const std::string& text)
                          : word == "ok" ? ScriptVerb::Ok
                          : word == "cancel" ? ScriptVerb::Cancel
                          : word == "expect-no-message" ? ScriptVerb::ExpectNoMessage
+                         : word == "windows" ? ScriptVerb::Windows
                                                        : ScriptVerb::ExpectBackground;
             parse.commands.push_back(command);
             continue;

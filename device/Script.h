@@ -17,6 +17,7 @@
 //   screenshot FILE [screen|bar|keyboard|notes|dialog]   PNG, or BMP when FILE ends in .bmp
 //   wait MILLISECONDS
 //   write TEXT              types TEXT on the hardware keyboard into the focused application
+//   windows                 lists the device thread's windows in the report (for finding out what is on screen)
 // Checks; a check that fails ends the session with an error:
 //   expect-text TEXT        the notes application holds exactly TEXT (\n for each line break)
 //   expect-message TEXT     the input method has shown a message with TEXT
@@ -26,7 +27,7 @@
 
 enum class ScriptVerb
 {
-    Tap, Sip, Key, Type, Press, Rotate, Switch, Notes, Skin, Hand, Ok, Cancel, Screenshot, Wait, Write,
+    Tap, Sip, Key, Type, Press, Rotate, Switch, Notes, Skin, Hand, Ok, Cancel, Screenshot, Wait, Write, Windows,
     ExpectText, ExpectMessage, ExpectNoMessage, ExpectKeyboard, ExpectBackground
 };
 

@@ -60,6 +60,12 @@ BOOL CALLBACK FindDialogWithControl(HWND hwnd, LPARAM lParam)
     return TRUE;
 }
 
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lParam)
+{
+    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hwnd);
+    return TRUE;
+}
+
 BOOL CALLBACK CollectMessageBoxes(HWND hwnd, LPARAM lParam)
 {
     wchar_t szClass[16] = {};
@@ -180,12 +186,17 @@ void CScriptRunner::DismissMessageBoxes()
 
 bool CScriptRunner::TapAt(int x, int y)
 {
+    // The display reports a moved pointer back a little later; let that settle
+    // before the finger goes down, so that the press is where the finger is.
     if (!InputInjector::MoveTo(x, y))
         return false;
+    Sleep(20);
     Sync();
-    InputInjector::Press();
+    if (!InputInjector::MoveTo(x, y))
+        return false;
+    InputInjector::Press(x, y);
     Sync();
-    InputInjector::Lift();
+    InputInjector::Lift(x, y);
     return true;
 }
 
@@ -260,6 +271,10 @@ bool CScriptRunner::Execute(const ScriptCommand& command)
         break;
     case ScriptVerb::Wait:
         Sleep(static_cast<DWORD>(std::stoi(command.argument)));
+        bDone = true;
+        break;
+    case ScriptVerb::Windows:
+        ListWindows();
         bDone = true;
         break;
     case ScriptVerb::Write:
@@ -416,7 +431,12 @@ bool CScriptRunner::Rotate(std::string& sWhy)
     const LONG lResult = ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr);
     if (lResult != DISP_CHANGE_SUCCESSFUL)
     {
-        sWhy = "the screen cannot turn (" + std::to_string(lResult) + "); run the device on a virtual desktop";
+        sWhy = "the screen cannot turn to " + std::to_string(mode.dmPelsWidth) + "x" + std::to_string(mode.dmPelsHeight) +
+               " (" + std::to_string(lResult) + "); modes:";
+        DEVMODEW listed{};
+        listed.dmSize = sizeof(listed);
+        for (DWORD i = 0; i < 64 && EnumDisplaySettingsW(nullptr, i, &listed); ++i)
+            sWhy += " " + std::to_string(listed.dmPelsWidth) + "x" + std::to_string(listed.dmPelsHeight);
         return false;
     }
     Sync();
@@ -608,4 +628,22 @@ bool CScriptRunner::ExpectBackground(std::string& sWhy)
     std::snprintf(sz, sizeof sz, "the keyboard shows its background in only %.0f%% of the places", dShare * 100);
     sWhy = sz;
     return false;
+}
+
+void CScriptRunner::ListWindows()
+{
+    std::vector<HWND> windows;
+    EnumThreadWindows(m_dwDeviceThread, CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    for (HWND hwnd : windows)
+    {
+        wchar_t szClass[64] = {}, szTitle[64] = {};
+        GetClassNameW(hwnd, szClass, 64);
+        GetWindowTextW(hwnd, szTitle, 64);
+        RECT rc{};
+        GetWindowRect(hwnd, &rc);
+        char sz[96];
+        std::snprintf(sz, sizeof sz, " (%ld,%ld)-(%ld,%ld)%s%s", rc.left, rc.top, rc.right, rc.bottom,
+                      IsWindowVisible(hwnd) ? " visible" : "", hwnd == GetForegroundWindow() ? " foreground" : "");
+        m_report.push_back("window: " + Narrow(szClass) + " \"" + Narrow(szTitle) + "\"" + sz);
+    }
 }

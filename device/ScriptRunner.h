@@ -59,6 +59,7 @@ private:
     bool Write(const std::u16string& text);
     bool ExpectText(const std::string& expected, std::string& sWhy);
     bool ExpectBackground(std::string& sWhy);
+    void ListWindows();
 
     CDevice& m_device;
     std::vector<ScriptCommand> m_commands;

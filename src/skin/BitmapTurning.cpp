@@ -3,10 +3,11 @@
 #include "settings/Settings.h"
 #include "skin/SkinGeometry.h"
 #include "skin/SkinRecord.h"
-#include "support/DisplayMetrics.h"
+#include "skin/SkinScreen.h"
 #include "support/GdiHandles.h"
 
 #include <cstdint>
+#include <utility>
 
 namespace {
 
@@ -32,18 +33,32 @@ HBITMAP Create32BitDib(int nWidth, int nHeight, uint32_t** ppBits)
     return hDib;
 }
 
+// The two memory DCs of a turning session; null outside one.
+HDC g_hSessionSourceDc = nullptr;
+HDC g_hSessionCopyDc = nullptr;
+
+// A session DC when one is open, else a DC of the call's own.
+HDC TurningDc(HDC hSessionDc, CMemoryDc& ownDc)
+{
+    if (hSessionDc != nullptr)
+        return hSessionDc;
+    ownDc.Reset(CreateCompatibleDC(nullptr));
+    return ownDc.Get();
+}
+
 // The turned pixels in a 32-bit DIB section of H x W, or null.
 CUniqueBitmap TurnIntoDib(HBITMAP hSource, SkinTurn turn)
 {
-    CMemoryDc sourceDc(CreateCompatibleDC(nullptr));
-    if (!sourceDc)
+    CMemoryDc ownSourceDc;
+    CMemoryDc ownCopyDc;
+    const HDC hSourceDc = TurningDc(g_hSessionSourceDc, ownSourceDc);
+    if (hSourceDc == nullptr)
         return CUniqueBitmap();
-    CSelectObject selectSource(sourceDc.Get(), hSource);
+    CSelectObject selectSource(hSourceDc, hSource);
     if (!selectSource.Succeeded())
         return CUniqueBitmap();
-    CMemoryDc copyDc(CreateCompatibleDC(nullptr));
-    CMemoryDc targetDc(CreateCompatibleDC(nullptr));
-    if (!copyDc || !targetDc)
+    const HDC hCopyDc = TurningDc(g_hSessionCopyDc, ownCopyDc);
+    if (hCopyDc == nullptr)
         return CUniqueBitmap();
 
     BITMAP bm{};
@@ -59,8 +74,8 @@ CUniqueBitmap TurnIntoDib(HBITMAP hSource, SkinTurn turn)
     if (!sourceDib || !targetDib)
         return CUniqueBitmap();
     {
-        CSelectObject selectCopy(copyDc.Get(), sourceDib.Get());
-        if (!selectCopy.Succeeded() || !BitBlt(copyDc.Get(), 0, 0, w, h, sourceDc.Get(), 0, 0, SRCCOPY))
+        CSelectObject selectCopy(hCopyDc, sourceDib.Get());
+        if (!selectCopy.Succeeded() || !BitBlt(hCopyDc, 0, 0, w, h, hSourceDc, 0, 0, SRCCOPY))
             return CUniqueBitmap();
         GdiFlush();  // the blit must have landed before the array is read
     }
@@ -70,34 +85,36 @@ CUniqueBitmap TurnIntoDib(HBITMAP hSource, SkinTurn turn)
 
 HBITMAP RotateBitmap(HBITMAP hSource, HWND hwnd, SkinTurn turn)
 {
-    if (hSource == nullptr)
+    // The turned image stays the 32-bit DIB section: its colours, the transparent one
+    // included, are exact on any display, and copying it once more into a bitmap of the
+    // window's format costs more than the whole turn (most of a skin load). The window
+    // is still required, as it is for a bitmap made for the window.
+    if (hSource == nullptr || hwnd == nullptr)
         return nullptr;
-    CUniqueBitmap targetDib = TurnIntoDib(hSource, turn);
-    if (!targetDib || hwnd == nullptr)
-        return nullptr;
-
-    BITMAP bm{};
-    if (GetObjectW(targetDib.Get(), sizeof bm, &bm) != sizeof bm)
-        return nullptr;
-    CWindowDc windowDc(hwnd);
-    if (!windowDc)
-        return nullptr;
-    CUniqueBitmap result(CreateCompatibleBitmap(windowDc.Get(), bm.bmWidth, bm.bmHeight));
-    CMemoryDc fromDc(CreateCompatibleDC(windowDc.Get()));
-    CMemoryDc toDc(CreateCompatibleDC(windowDc.Get()));
-    if (!result || !fromDc || !toDc)
-        return nullptr;
-    {
-        CSelectObject selectFrom(fromDc.Get(), targetDib.Get());
-        CSelectObject selectTo(toDc.Get(), result.Get());
-        if (!selectFrom.Succeeded() || !selectTo.Succeeded() ||
-            !BitBlt(toDc.Get(), 0, 0, bm.bmWidth, bm.bmHeight, fromDc.Get(), 0, 0, SRCCOPY))
-            return nullptr;
-    }
-    return result.Release();
+    return TurnIntoDib(hSource, turn).Release();
 }
 
 }  // namespace
+
+CBitmapTurningSession::CBitmapTurningSession()
+{
+    if (g_hSessionSourceDc != nullptr)
+        return;  // an outer session owns the DCs
+    m_bOwner = true;
+    g_hSessionSourceDc = CreateCompatibleDC(nullptr);
+    g_hSessionCopyDc = CreateCompatibleDC(nullptr);
+}
+
+CBitmapTurningSession::~CBitmapTurningSession()
+{
+    if (!m_bOwner)
+        return;
+    // Every turn has selected its bitmaps back out, so the DCs hold their own defaults.
+    if (g_hSessionSourceDc != nullptr)
+        DeleteDC(std::exchange(g_hSessionSourceDc, nullptr));
+    if (g_hSessionCopyDc != nullptr)
+        DeleteDC(std::exchange(g_hSessionCopyDc, nullptr));
+}
 
 HBITMAP RotateBitmapClockwise(HBITMAP hSource, HWND hwnd)
 {
@@ -117,7 +134,7 @@ void PrepareSkinBitmap(HBITMAP hLoaded, HBITMAP* phTarget, HWND hwnd)
             DeleteObject(hLoaded);
         return;
     }
-    const SkinTurn turn = ChooseSkinTurn(GetScreenOrientation(), g_skin.nOrientation, g_dwHabit != 0);
+    const SkinTurn turn = ChooseSkinTurn(GetSkinScreenOrientation(), g_skin.nOrientation, g_dwHabit != 0);
     if (turn == SkinTurn::None || hLoaded == nullptr)
     {
         *phTarget = hLoaded;

@@ -10,9 +10,9 @@
 #include "skin/SkinGeometry.h"
 #include "skin/SkinPaths.h"
 #include "skin/SkinRecord.h"
+#include "skin/SkinScreen.h"
 #include "skin/SystemCodePage.h"
 #include "skin/XmlDocument.h"
-#include "support/DisplayMetrics.h"
 #include "support/GdiHandles.h"
 
 #include <cwchar>
@@ -105,7 +105,7 @@ void ApplyLayoutEntry(const LayoutEntryTarget& target, const LayoutValues& value
 RECT ComputeKeyRect(int nLeft, int nTop, int nWidth, int nHeight, int nOrientation,
                     int nBackgroundWidth, int nBackgroundHeight)
 {
-    const SkinTurn turn = ChooseSkinTurn(GetScreenOrientation(), nOrientation, g_dwHabit != 0);
+    const SkinTurn turn = ChooseSkinTurn(GetSkinScreenOrientation(), nOrientation, g_dwHabit != 0);
     const SkinRect r = MapDesignRect(turn, nLeft, nTop, nWidth, nHeight, nBackgroundWidth, nBackgroundHeight);
     return RECT{r.nLeft, r.nTop, r.nRight, r.nBottom};
 }
@@ -130,6 +130,8 @@ void ReadLayoutEntry(IXMLDOMNode* pNode, HINSTANCE hInstance, HWND hwnd)
 
 int LoadLayoutFile(LPCWSTR pszPath, HINSTANCE hInstance, HWND hwnd)
 {
+    const CSkinLoadScreen pinScreen;
+    const CBitmapTurningSession turningSession;
     return ReadXmlDocument(pszPath, nullptr, [hInstance, hwnd](IXMLDOMNode* pNode) {
         ReadLayoutEntry(pNode, hInstance, hwnd);
     });

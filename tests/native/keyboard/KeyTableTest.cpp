@@ -142,8 +142,8 @@ TEST(KeyTable, NumberAndSymbolKeysTypeOneSignWhateverTheShift)
         EXPECT_EQ(KeyKind::Character, pKey->kind) << i;
         EXPECT_STREQ(sign, pKey->pszText) << "index " << i;
         EXPECT_STREQ(sign, pKey->pszShifted) << "index " << i;
-        if (i != KEY_SYMBOL_AND)
-            EXPECT_STREQ(sign, pKey->pszLabel) << "index " << i;
+        const wchar_t* pszLabel = i == KEY_SYMBOL_AND ? L"&&" : sign;
+        EXPECT_STREQ(pszLabel, pKey->pszLabel) << "index " << i;
     }
 }
 

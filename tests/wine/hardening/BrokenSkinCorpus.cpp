@@ -1,0 +1,400 @@
+#include "BrokenSkinCorpus.h"
+
+#include <climits>
+#include <cstring>
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+// A small deterministic generator, so the corpus is the same on every run.
+class CBytesGenerator
+{
+public:
+    explicit CBytesGenerator(uint32_t nSeed) : m_nState(nSeed) {}
+    uint8_t Next()
+    {
+        m_nState = m_nState * 1664525u + 1013904223u;
+        return static_cast<uint8_t>(m_nState >> 24);
+    }
+    Bytes Take(size_t n)
+    {
+        Bytes bytes(n);
+        for (uint8_t& b : bytes)
+            b = Next();
+        return bytes;
+    }
+
+private:
+    uint32_t m_nState;
+};
+
+// The index every layout case uses: both screen classes name the layout "L.xml".
+std::string GoodIndex()
+{
+    return "<?xml version=\"1.0\"?><Skin><!-- first child, never read -->"
+           "<R ResolutionID=\"1\" Width=\"320\" Height=\"240\" LayoutFileName=\"L.xml\"/>"
+           "<R ResolutionID=\"2\" Width=\"640\" Height=\"480\" LayoutFileName=\"L.xml\"/></Skin>";
+}
+
+std::string GoodLayoutChildren()
+{
+    return LayoutHeader(4, 320, 240) + "<e DefaultPath=\"bg.bmp\">CharBackground</e>\n" +
+           KeyEntry("char_A", 10, 20, 30, 40, "a.bmp");
+}
+
+std::string GoodLayout(const std::string& extra = "")
+{
+    return XmlDocumentText(GoodLayoutChildren() + extra);
+}
+
+Bytes KeyBitmap()
+{
+    return MakeBmpBytes(30, 40, [](int x, int y) { return static_cast<uint32_t>(x * 8 + y); });
+}
+
+void WriteSkin(CSkinTestFiles& files, const std::wstring& name, const std::string& index, const std::string& layout,
+               const Bytes& keyBitmap)
+{
+    files.Write(name + L".xml", index);
+    files.Write(name + L"\\L.xml", layout);
+    files.Write(name + L"\\bg.bmp", MakeBmpBytes(320, 240, [](int, int) { return 0x808080u; }));
+    files.Write(name + L"\\a.bmp", keyBitmap);
+}
+
+BrokenSkin IndexCase(const std::string& what, const std::string& index, LoadOutcome outcome)
+{
+    return {what, [index](CSkinTestFiles& files, const std::wstring& name) {
+                WriteSkin(files, name, index, GoodLayout(), KeyBitmap());
+            },
+            outcome};
+}
+
+BrokenSkin LayoutCase(const std::string& what, const std::string& layout, LoadOutcome outcome, bool bLost = false)
+{
+    return {what, [layout](CSkinTestFiles& files, const std::wstring& name) {
+                WriteSkin(files, name, GoodIndex(), layout, KeyBitmap());
+            },
+            outcome, bLost};
+}
+
+BrokenSkin BitmapCase(const std::string& what, const Bytes& bitmap)
+{
+    return {what, [bitmap](CSkinTestFiles& files, const std::wstring& name) {
+                WriteSkin(files, name, GoodIndex(), GoodLayout(), bitmap);
+            },
+            LoadOutcome::Loads, true};
+}
+
+void Put32(Bytes& bytes, size_t nOffset, uint32_t nValue)
+{
+    std::memcpy(&bytes[nOffset], &nValue, 4);
+}
+
+void Put16(Bytes& bytes, size_t nOffset, uint16_t nValue)
+{
+    std::memcpy(&bytes[nOffset], &nValue, 2);
+}
+
+std::string Repeat(const std::string& s, size_t n)
+{
+    std::string out;
+    out.reserve(s.size() * n);
+    for (size_t i = 0; i < n; ++i)
+        out += s;
+    return out;
+}
+
+std::string Nested(size_t nDepth, const std::string& inner, const std::string& attributes)
+{
+    return "<n " + attributes + ">" + Repeat("<n>", nDepth) + inner + Repeat("</n>", nDepth) + "</n>\n";
+}
+
+void AddIndexCases(std::vector<BrokenSkin>& corpus)
+{
+    const std::string index = GoodIndex();
+    // Cut anywhere, the document is no longer well-formed.
+    for (size_t n = 0; n < index.size(); n += 4)
+        corpus.push_back(IndexCase("index cut to " + std::to_string(n) + " bytes", index.substr(0, n),
+                                   LoadOutcome::Fails));
+    CBytesGenerator random(7);
+    for (size_t n : {1u, 2u, 16u, 100u, 1000u, 4096u, 65536u})
+    {
+        const Bytes bytes = random.Take(n);
+        corpus.push_back(IndexCase("index of " + std::to_string(n) + " random bytes",
+                                   std::string(bytes.begin(), bytes.end()), LoadOutcome::Fails));
+    }
+    const Bytes bmp = KeyBitmap();
+    corpus.push_back(IndexCase("index that is a bitmap", std::string(bmp.begin(), bmp.end()), LoadOutcome::Fails));
+    corpus.push_back(IndexCase("index of zero bytes only", std::string(300, '\0'), LoadOutcome::Fails));
+    corpus.push_back(IndexCase("index of plain text", "Height=240 LayoutFileName=L.xml", LoadOutcome::Fails));
+    corpus.push_back(IndexCase("two roots", index + "<Skin/>", LoadOutcome::Fails));
+    corpus.push_back(IndexCase("unclosed comment", "<Skin><!-- <R Height=\"240\" LayoutFileName=\"L.xml\"/></Skin>",
+                               LoadOutcome::Fails));
+    corpus.push_back(IndexCase("undefined entity",
+                               "<Skin><!-- c --><R Height=\"&big;\" LayoutFileName=\"L.xml\"/></Skin>",
+                               LoadOutcome::Fails));
+    corpus.push_back(IndexCase("mismatched tags", "<Skin><!-- c --><R Height=\"240\" LayoutFileName=\"L.xml\"></Q></Skin>",
+                               LoadOutcome::Fails));
+    corpus.push_back(IndexCase("root only", "<Skin/>", LoadOutcome::Fails));
+    corpus.push_back(IndexCase("root with text only", "<Skin>240 L.xml</Skin>", LoadOutcome::Fails));
+    corpus.push_back(IndexCase("the only entry is the first child",
+                               "<Skin><R Height=\"240\" LayoutFileName=\"L.xml\"/></Skin>", LoadOutcome::Fails));
+    // The root's name and the entries' names are not looked at.
+    corpus.push_back(IndexCase("an html root",
+                               "<html><head/><body Height=\"240\" LayoutFileName=\"L.xml\"/>"
+                               "<p Height=\"480\" LayoutFileName=\"L.xml\"/></html>",
+                               LoadOutcome::Loads));
+    corpus.push_back(IndexCase("a namespaced root",
+                               "<a:Skin xmlns:a=\"urn:x\"><a:c/><a:R Height=\"240\" LayoutFileName=\"L.xml\"/>"
+                               "<a:R Height=\"480\" LayoutFileName=\"L.xml\"/></a:Skin>",
+                               LoadOutcome::Loads));
+    corpus.push_back(IndexCase("a numeric height with junk after it",
+                               "<Skin><c/><R Height=\" 240px\" LayoutFileName=\"L.xml\"/>"
+                               "<R Height=\"480.9\" LayoutFileName=\"L.xml\"/></Skin>",
+                               LoadOutcome::Loads));
+    corpus.push_back(IndexCase("heights that are no numbers",
+                               "<Skin><c/><R Height=\"abc\" LayoutFileName=\"L.xml\"/>"
+                               "<R Height=\"-240\" LayoutFileName=\"L.xml\"/></Skin>",
+                               LoadOutcome::Fails));
+    corpus.push_back(IndexCase("a height of a million digits",
+                               "<Skin><c/><R Height=\"" + std::string(1000000, '9') + "\" LayoutFileName=\"L.xml\"/></Skin>",
+                               LoadOutcome::Fails));
+    corpus.push_back(IndexCase("a layout name of 100,000 characters",
+                               "<Skin><c/><R Height=\"240\" LayoutFileName=\"" + std::string(100000, 'L') +
+                                   "\"/><R Height=\"480\" LayoutFileName=\"" + std::string(100000, 'L') + "\"/></Skin>",
+                               LoadOutcome::Fails));
+    corpus.push_back(IndexCase("a layout name of 259 characters",
+                               "<Skin><c/><R Height=\"240\" LayoutFileName=\"" + std::string(259, 'L') +
+                                   "\"/><R Height=\"480\" LayoutFileName=\"" + std::string(259, 'L') + "\"/></Skin>",
+                               LoadOutcome::Fails));
+    corpus.push_back(IndexCase("a layout name with wildcards",
+                               "<Skin><c/><R Height=\"240\" LayoutFileName=\"*.xml\"/>"
+                               "<R Height=\"480\" LayoutFileName=\"?.xml\"/></Skin>",
+                               LoadOutcome::Fails));
+    corpus.push_back(IndexCase("an empty layout name",
+                               "<Skin><c/><R Height=\"240\" LayoutFileName=\"\"/><R Height=\"480\"/></Skin>",
+                               LoadOutcome::Fails));
+    corpus.push_back(IndexCase("10,000 entries, the last one fitting",
+                               "<Skin><c/>" + Repeat("<R Height=\"1000\" LayoutFileName=\"no.xml\"/>", 9998) +
+                                   "<R Height=\"240\" LayoutFileName=\"L.xml\"/><R Height=\"480\" LayoutFileName=\"L.xml\"/>"
+                                   "</Skin>",
+                               LoadOutcome::Loads));
+    corpus.push_back(IndexCase("10,000 entries, none fitting",
+                               "<Skin><c/>" + Repeat("<R Height=\"0\" LayoutFileName=\"L.xml\"/>", 10000) + "</Skin>",
+                               LoadOutcome::Fails));
+    std::string manyAttributes;
+    for (int i = 0; i < 10000; ++i)
+        manyAttributes += " A" + std::to_string(i) + "=\"" + std::to_string(i) + "\"";
+    corpus.push_back(IndexCase("10,000 attributes on each entry",
+                               "<Skin><c/><R" + manyAttributes + " Height=\"240\" LayoutFileName=\"L.xml\"/><R" +
+                                   manyAttributes + " Height=\"480\" LayoutFileName=\"L.xml\"/></Skin>",
+                               LoadOutcome::Loads));
+    corpus.push_back(IndexCase("nesting 10,000 deep",
+                               "<Skin><c/>" + Nested(10000, "", "Height=\"240\" LayoutFileName=\"L.xml\"") +
+                                   "<R Height=\"480\" LayoutFileName=\"L.xml\"/></Skin>",
+                               LoadOutcome::ParserSays));
+    corpus.push_back(IndexCase("nesting 50 deep",
+                               "<Skin><c/>" + Nested(50, "", "Height=\"240\" LayoutFileName=\"L.xml\"") +
+                                   Nested(50, "", "Height=\"480\" LayoutFileName=\"L.xml\"") + "</Skin>",
+                               LoadOutcome::Loads));
+    corpus.push_back(IndexCase("entities that expand a thousandfold",
+                               "<!DOCTYPE Skin [<!ENTITY a \"0000000000\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
+                               "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">]><Skin><x/>"
+                               "<R Height=\"&c;240\" LayoutFileName=\"L.xml\"/></Skin>",
+                               LoadOutcome::ParserSays));
+    corpus.push_back({"the index file is a folder",
+                      [](CSkinTestFiles& files, const std::wstring& name) { files.MakeFolder(name + L".xml"); },
+                      LoadOutcome::Fails, false, true});
+    corpus.push_back({"no files at all", [](CSkinTestFiles&, const std::wstring&) {}, LoadOutcome::Fails, false, true});
+}
+
+void AddLayoutCases(std::vector<BrokenSkin>& corpus)
+{
+    const std::string layout = GoodLayout();
+    for (size_t n = 0; n < layout.size(); n += 8)
+        corpus.push_back(LayoutCase("layout cut to " + std::to_string(n) + " bytes", layout.substr(0, n),
+                                    LoadOutcome::Fails));
+    CBytesGenerator random(11);
+    for (size_t n : {3u, 64u, 5000u})
+    {
+        const Bytes bytes = random.Take(n);
+        corpus.push_back(LayoutCase("layout of " + std::to_string(n) + " random bytes",
+                                    std::string(bytes.begin(), bytes.end()), LoadOutcome::Fails));
+    }
+    corpus.push_back({"the layout file is missing",
+                      [](CSkinTestFiles& files, const std::wstring& name) { files.Write(name + L".xml", GoodIndex()); },
+                      LoadOutcome::Fails});
+    corpus.push_back({"the layout file is a folder",
+                      [](CSkinTestFiles& files, const std::wstring& name) {
+                          files.Write(name + L".xml", GoodIndex());
+                          files.MakeFolder(name + L"\\L.xml");
+                      },
+                      LoadOutcome::Fails});
+    corpus.push_back(LayoutCase("a layout with only its first child", XmlDocumentText(""), LoadOutcome::Loads, true));
+    corpus.push_back(LayoutCase("a wrong root", "<html><c/>" + GoodLayoutChildren() + "</html>", LoadOutcome::Loads));
+    corpus.push_back(LayoutCase("10,000 entries",
+                                XmlDocumentText(GoodLayoutChildren() +
+                                                Repeat(KeyEntry("char_B", 1, 2, 3, 4) + "<j Left=\"1\">junk</j>\n", 4900) +
+                                                Repeat(KeyEntry("char_A", 10, 20, 30, 40, "a.bmp"), 200)),
+                                LoadOutcome::Loads));
+    corpus.push_back(LayoutCase("an entry text of 100,000 characters",
+                                GoodLayout("<e Left=\"1\">" + std::string(100000, 'c') + "</e>\n"), LoadOutcome::Loads));
+    corpus.push_back(LayoutCase("a bitmap name of 100,000 characters",
+                                XmlDocumentText(LayoutHeader(4, 320, 240) +
+                                                KeyEntry("char_A", 10, 20, 30, 40, std::string(100000, 'a'))),
+                                LoadOutcome::Loads, true));
+    corpus.push_back(LayoutCase("a bitmap name of 259 characters",
+                                XmlDocumentText(LayoutHeader(4, 320, 240) +
+                                                KeyEntry("char_A", 10, 20, 30, 40, std::string(259, 'a'))),
+                                LoadOutcome::Loads, true));
+    corpus.push_back(LayoutCase("a bitmap name that climbs out of the skin folder",
+                                XmlDocumentText(LayoutHeader(4, 320, 240) +
+                                                KeyEntry("char_A", 10, 20, 30, 40, "..\\..\\nothing.bmp")),
+                                LoadOutcome::Loads, true));
+    corpus.push_back(LayoutCase("numbers of a million digits",
+                                XmlDocumentText(LayoutHeader(4, 320, 240) +
+                                                "<k Left=\"" + std::string(1000000, '9') + "\" Top=\"-" +
+                                                std::string(1000, '9') + "\" Width=\"30\" Height=\"40\" "
+                                                "DefaultPath=\"a.bmp\">char_A</k>\n"),
+                                LoadOutcome::Loads));
+    for (const char* pszOrientation : {"0", "-4", "99", "2147483647", "x"})
+        corpus.push_back(LayoutCase(std::string("orientation ") + pszOrientation,
+                                    XmlDocumentText("<e OrientationValue=\"" + std::string(pszOrientation) +
+                                                    "\">Orientation</e>\n" + GoodLayoutChildren().substr(
+                                                        LayoutHeader(4, 320, 240).find('\n') + 1)),
+                                    LoadOutcome::Loads));
+    for (const std::string& size : {std::string("0\" BackgroundHeight=\"0"), std::string("-320\" BackgroundHeight=\"-240"),
+                                    std::string("2147483647\" BackgroundHeight=\"2147483647")})
+        corpus.push_back(LayoutCase("design size " + size.substr(0, size.find('"')),
+                                    XmlDocumentText("<e OrientationValue=\"4\">Orientation</e>\n"
+                                                    "<e BackgroundWidth=\"" + size + "\">DefaultBackground</e>\n" +
+                                                    KeyEntry("char_A", 10, 20, 30, 40, "a.bmp")),
+                                    LoadOutcome::Loads));
+    corpus.push_back(LayoutCase("keys before orientation and design size",
+                                XmlDocumentText(KeyEntry("char_A", 10, 20, 30, 40, "a.bmp") + LayoutHeader(4, 320, 240)),
+                                LoadOutcome::Loads));
+    corpus.push_back(LayoutCase("every key twice",
+                                GoodLayout(KeyEntry("char_A", 10, 20, 30, 40, "a.bmp") +
+                                           "<e DefaultPath=\"bg.bmp\">CharBackground</e>\n"),
+                                LoadOutcome::Loads));
+    corpus.push_back(LayoutCase("a key nested 100 deep",
+                                XmlDocumentText(LayoutHeader(4, 320, 240) +
+                                                Nested(100, "char_A",
+                                                       "Left=\"10\" Top=\"20\" Width=\"30\" Height=\"40\" "
+                                                       "DefaultPath=\"a.bmp\"")),
+                                LoadOutcome::Loads));
+    corpus.push_back(LayoutCase("a key nested 10,000 deep",
+                                XmlDocumentText(LayoutHeader(4, 320, 240) +
+                                                Nested(10000, "char_A", "Left=\"10\" DefaultPath=\"a.bmp\"")),
+                                LoadOutcome::ParserSays));
+    corpus.push_back(LayoutCase("entries without attributes or text",
+                                GoodLayout("<e/>\n<e></e>\n<e>char_B</e>\n<e Left=\"1\"/>\n<!-- c -->\ntext\n"),
+                                LoadOutcome::Loads));
+}
+
+// A valid key bitmap with one field of its headers changed.
+BrokenSkin HeaderCase(const std::string& what, size_t nOffset, uint32_t nValue, int nBytes = 4)
+{
+    Bytes bytes = KeyBitmap();
+    if (nBytes == 4)
+        Put32(bytes, nOffset, nValue);
+    else
+        Put16(bytes, nOffset, static_cast<uint16_t>(nValue));
+    return BitmapCase(what, bytes);
+}
+
+void AddBitmapCases(std::vector<BrokenSkin>& corpus)
+{
+    const Bytes good = KeyBitmap();
+    for (size_t n : {0u, 1u, 2u, 6u, 10u, 14u, 18u, 26u, 30u, 40u, 53u, 54u, 55u, 100u, 1000u, 3000u})
+        corpus.push_back(BitmapCase("key bitmap cut to " + std::to_string(n) + " bytes",
+                                    Bytes(good.begin(), good.begin() + static_cast<long>(std::min(n, good.size() - 1)))));
+    corpus.push_back(HeaderCase("width 0", 18, 0));
+    corpus.push_back(HeaderCase("width -1", 18, static_cast<uint32_t>(-1)));
+    corpus.push_back(HeaderCase("width 100,000", 18, 100000));
+    corpus.push_back(HeaderCase("width 2^31-1", 18, INT_MAX));
+    corpus.push_back(HeaderCase("height 0", 22, 0));
+    corpus.push_back(HeaderCase("height 2^31-1", 22, INT_MAX));
+    corpus.push_back(HeaderCase("height -2^31", 22, 0x80000000u));
+    corpus.push_back(HeaderCase("height 100,000", 22, 100000));
+    corpus.push_back(HeaderCase("planes 0", 26, 0, 2));
+    corpus.push_back(HeaderCase("planes 3", 26, 3, 2));
+    for (uint32_t nBits : {0u, 2u, 3u, 7u, 12u, 48u, 64u, 65535u})
+        corpus.push_back(HeaderCase("bit count " + std::to_string(nBits), 28, nBits, 2));
+    for (uint32_t nCompression : {1u, 2u, 4u, 5u, 6u, 99u, 0xFFFFFFFFu})
+        corpus.push_back(HeaderCase("compression " + std::to_string(nCompression), 30, nCompression));
+    corpus.push_back(HeaderCase("pixels beyond the end", 10, static_cast<uint32_t>(good.size())));
+    corpus.push_back(HeaderCase("pixel offset 2^32-1", 10, 0xFFFFFFFFu));
+    corpus.push_back(HeaderCase("info header size 0", 14, 0));
+    corpus.push_back(HeaderCase("info header size 2^32-1", 14, 0xFFFFFFFFu));
+    corpus.push_back(HeaderCase("info header size 1000", 14, 1000));
+    corpus.push_back(HeaderCase("a wrong signature", 0, 0x0000414Du, 2));
+
+    // A 256-colour bitmap whose colour table is claimed far larger than the file.
+    Bytes paletted(54 + 1024 + 32 * 40, 0);
+    std::memcpy(paletted.data(), "BM", 2);
+    Put32(paletted, 2, static_cast<uint32_t>(paletted.size()));
+    Put32(paletted, 10, 54 + 1024);
+    Put32(paletted, 14, 40);
+    Put32(paletted, 18, 30);
+    Put32(paletted, 22, 40);
+    Put16(paletted, 26, 1);
+    Put16(paletted, 28, 8);
+    Put32(paletted, 46, 0x7FFFFFFF);
+    corpus.push_back(BitmapCase("a colour table of 2^31-1 entries", paletted));
+    Put32(paletted, 46, 257);
+    corpus.push_back(BitmapCase("a colour table of 257 entries", paletted));
+
+    // A header that claims a large picture whose pixels are not there.
+    Bytes huge = good;
+    Put32(huge, 18, 8192);
+    Put32(huge, 22, 8192);
+    corpus.push_back(BitmapCase("8192 x 8192 claimed, 30 x 40 present", huge));
+    CBytesGenerator random(23);
+    for (size_t n : {1u, 54u, 3654u, 100000u})
+    {
+        Bytes bytes = random.Take(n);
+        corpus.push_back(BitmapCase("key bitmap of " + std::to_string(n) + " random bytes", bytes));
+        if (n >= 54)
+        {
+            bytes[0] = 'B';
+            bytes[1] = 'M';
+            corpus.push_back(BitmapCase("key bitmap of BM and " + std::to_string(n - 2) + " random bytes", bytes));
+        }
+    }
+    const std::string png = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR";
+    corpus.push_back(BitmapCase("a PNG named .bmp", Bytes(png.begin(), png.end())));
+    corpus.push_back({"a folder where the key bitmap should be",
+                      [](CSkinTestFiles& files, const std::wstring& name) {
+                          files.Write(name + L".xml", GoodIndex());
+                          files.Write(name + L"\\L.xml", GoodLayout());
+                          files.MakeFolder(name + L"\\a.bmp");
+                      },
+                      LoadOutcome::Loads, true});
+    corpus.push_back({"a folder where the skin folder's files should be",
+                      [](CSkinTestFiles& files, const std::wstring& name) {
+                          files.Write(name + L".xml", GoodIndex());
+                          files.MakeFolder(name + L"\\L.xml\\inner");
+                      },
+                      LoadOutcome::Fails});
+    // A good bitmap read upside down (a top-down picture) still loads.
+    Bytes topDown = good;
+    Put32(topDown, 22, static_cast<uint32_t>(-40));
+    corpus.push_back({"a top-down key bitmap",
+                      [topDown](CSkinTestFiles& files, const std::wstring& name) {
+                          WriteSkin(files, name, GoodIndex(), GoodLayout(), topDown);
+                      },
+                      LoadOutcome::Loads, false});
+}
+
+}  // namespace
+
+std::vector<BrokenSkin> MakeBrokenSkinCorpus()
+{
+    std::vector<BrokenSkin> corpus;
+    AddIndexCases(corpus);
+    AddLayoutCases(corpus);
+    AddBitmapCases(corpus);
+    return corpus;
+}

@@ -1,0 +1,19 @@
+#pragma once
+#include <windows.h>
+
+// Wine's GetGuiResources reports 0 for every process, so leaks are counted here: the
+// GDI and DC functions this program imports are redirected (in its own import table) to
+// wrappers that remember every object created and forget it when it is deleted or
+// released. Everything the product code linked into this program creates is counted.
+
+class CGdiCounter
+{
+public:
+    // Patches the import table once; later calls do nothing. False when a function
+    // could not be redirected.
+    static bool Install();
+
+    // Objects created through the counted functions and not yet deleted, plus window
+    // DCs not yet released.
+    static long Live();
+};

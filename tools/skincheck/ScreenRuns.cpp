@@ -1,0 +1,133 @@
+#include "ScreenRuns.h"
+
+#include "settings/Settings.h"
+#include "skin/SkinCatalogue.h"
+#include "skin/SkinRecord.h"
+#include "support/DisplayMetrics.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+constexpr DWORD kChildTimeoutMs = 300 * 1000;
+
+std::wstring ModulePath()
+{
+    WCHAR szPath[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, szPath, MAX_PATH);
+    return szPath;
+}
+
+std::wstring Quoted(const std::wstring& text)
+{
+    return L"\"" + text + L"\"";
+}
+
+bool WriteFileBytes(LPCWSTR pszPath, const std::string& bytes)
+{
+    HANDLE hFile = CreateFileW(pszPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD cbWritten = 0;
+    const BOOL bWritten = WriteFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &cbWritten, nullptr);
+    CloseHandle(hFile);
+    return bWritten && cbWritten == bytes.size();
+}
+
+std::string ReadFileBytes(LPCWSTR pszPath)
+{
+    std::string bytes;
+    HANDLE hFile = CreateFileW(pszPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return bytes;
+    char buffer[4096];
+    DWORD cbRead = 0;
+    while (ReadFile(hFile, buffer, sizeof buffer, &cbRead, nullptr) && cbRead != 0)
+        bytes.append(buffer, cbRead);
+    CloseHandle(hFile);
+    return bytes;
+}
+
+LoadRun LoadOnce(int nSkin, const std::wstring& skin, bool bLeftHanded, HWND hwnd)
+{
+    LoadRun run;
+    run.nSkin = nSkin;
+    run.bLeftHanded = bLeftHanded;
+    SetSkinFile(skin.c_str());
+    SetHabit(bLeftHanded ? 1 : 0);
+    ReleaseSkin();
+    run.nResult = LoadSkin(GetModuleHandleW(nullptr), hwnd);
+    if (run.nResult == 0)
+        return run;
+    for (int i = 0; i < KEY_COUNT; ++i)
+    {
+        const KeyRecord& key = g_skin.keys[i];
+        LoadedKey& out = run.keys[static_cast<std::size_t>(i)];
+        out.rc = {key.rcKey.left, key.rcKey.top, key.rcKey.right, key.rcKey.bottom};
+        out.nImageWidth = GetBitmapWidth(key.hPressedImage);
+        out.nImageHeight = GetBitmapHeight(key.hPressedImage);
+    }
+    return run;
+}
+
+}  // namespace
+
+bool CanRunOnOtherScreens()
+{
+    const HMODULE hNtDll = GetModuleHandleW(L"ntdll.dll");
+    return hNtDll != nullptr && GetProcAddress(hNtDll, "wine_get_version") != nullptr;
+}
+
+int RunLoaderHere(LPCWSTR pszReportPath, const std::vector<std::wstring>& skins)
+{
+    // The loader turns bitmaps for a window's DC; a hidden one serves.
+    HWND hwnd = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    std::string report;
+    for (std::size_t i = 0; i < skins.size(); ++i)
+    {
+        for (bool bLeftHanded : {false, true})
+            report += FormatLoadRun(LoadOnce(static_cast<int>(i), skins[i], bLeftHanded, hwnd));
+    }
+    ReleaseSkin();
+    if (hwnd != nullptr)
+        DestroyWindow(hwnd);
+    report += "done\n";
+    return WriteFileBytes(pszReportPath, report) ? 0 : 1;
+}
+
+std::vector<ScreenRun> RunLoaderOnScreens(const std::vector<CheckedScreen>& screens,
+                                          const std::vector<std::wstring>& skins)
+{
+    std::vector<ScreenRun> results;
+    const std::wstring self = ModulePath();
+    WCHAR szTemp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, szTemp);
+    for (const CheckedScreen& screen : screens)
+    {
+        const std::wstring size = std::to_wstring(screen.size.nWidth) + L"x" + std::to_wstring(screen.size.nHeight);
+        const std::wstring report =
+            std::wstring(szTemp) + L"skincheck_" + std::to_wstring(GetCurrentProcessId()) + L"_" + size + L".txt";
+        DeleteFileW(report.c_str());
+        std::wstring command = L"explorer.exe /desktop=skincheck_" + size + L"," + size + L" " + Quoted(self) +
+                               L" --child " + Quoted(report);
+        for (const std::wstring& skin : skins)
+            command += L" " + Quoted(skin);
+
+        STARTUPINFOW startup = {};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process = {};
+        if (CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        {
+            if (WaitForSingleObject(process.hProcess, kChildTimeoutMs) == WAIT_TIMEOUT)
+                TerminateProcess(process.hProcess, 1);
+            CloseHandle(process.hThread);
+            CloseHandle(process.hProcess);
+        }
+        results.push_back(ParseScreenReport(screen, ReadFileBytes(report.c_str())));
+        DeleteFileW(report.c_str());
+    }
+    return results;
+}

@@ -1,0 +1,230 @@
+#!/usr/bin/env python3
+"""Checks the skin checker against deliberately broken skins.
+
+Copies skincheck.exe and one shipped skin (the control) into a stage folder, writes one
+broken copy of that skin per fault, runs the checker on all of them under Wine, and
+demands that every broken skin fails with its fault reported (file, entry and words),
+while the untouched control passes.
+
+usage: broken_skins.py BIN_DIR STAGE_DIR WINE_RUN WINE_STATE [SKIN]
+"""
+import os
+import re
+import shutil
+import struct
+import subprocess
+import sys
+
+
+def bmp(width, height, colour=(200, 200, 200)):
+    stride = (width * 3 + 3) & ~3
+    row = bytes(colour[::-1]) * width + b'\0' * (stride - width * 3)
+    pixels = row * height
+    header = struct.pack('<2sIHHI', b'BM', 54 + len(pixels), 0, 0, 54)
+    info = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+    return header + info + pixels
+
+
+class Skin:
+    """One broken copy of the control skin: its index text, layout texts and folder."""
+
+    def __init__(self, stage, control, name):
+        self.name = name
+        self.folder = os.path.join(stage, 'skins', name)
+        shutil.copytree(os.path.join(stage, 'skins', control), self.folder)
+        shutil.copy(os.path.join(stage, 'skins', control + '.xml'), os.path.join(stage, 'skins', name + '.xml'))
+        self.index_path = os.path.join(stage, 'skins', name + '.xml')
+
+    def layouts(self):
+        text = open(self.index_path, encoding='utf-8').read()
+        return re.findall(r'LayoutFileName="([^"]+)"', text)
+
+    def edit_index(self, change):
+        text = open(self.index_path, encoding='utf-8').read()
+        open(self.index_path, 'w', encoding='utf-8').write(change(text))
+
+    def edit_layout(self, change, which=0):
+        path = os.path.join(self.folder, self.layouts()[which])
+        text = open(path, encoding='utf-8').read()
+        new = change(text)
+        assert new != text, 'fault %s changed nothing' % self.name
+        open(path, 'w', encoding='utf-8').write(new)
+        return self.layouts()[which]
+
+    def write(self, relative, data):
+        with open(os.path.join(self.folder, relative), 'wb') as f:
+            f.write(data)
+
+
+def entry_line(text, entry):
+    match = re.search(r'^.*>%s</\w+>.*$' % re.escape(entry), text, re.M)
+    assert match, entry
+    return match.group(0)
+
+
+def drop(entry):
+    return lambda text: text.replace(entry_line(text, entry) + '\n', '')
+
+
+def set_attr(entry, name, value):
+    def change(text):
+        line = entry_line(text, entry)
+        return text.replace(line, re.sub(r'%s="[^"]*"' % name, '%s="%s"' % (name, value), line))
+    return change
+
+
+def move_first_after(entry, anchor):
+    def change(text):
+        line = entry_line(text, entry)
+        text = text.replace(line + '\n', '')
+        after = entry_line(text, anchor)
+        return text.replace(after, after + '\n' + line)
+    return change
+
+
+def attr_of(text, entry, name):
+    return re.search(r'%s="([^"]*)"' % name, entry_line(text, entry)).group(1)
+
+
+# Each fault: name, how to break the skin (returns the layout file it broke, if any),
+# and what the report must say: (entry fragment or None, message fragment).
+def faults():
+    def missing_key(s):
+        return s.edit_layout(drop('char_Q'))
+
+    def missing_background(s):
+        return s.edit_layout(drop('SymbolBackground'))
+
+    def key_before_orientation(s):
+        return s.edit_layout(move_first_after('Orientation', 'char_Z'))
+
+    def key_before_background(s):
+        return s.edit_layout(move_first_after('DefaultBackground', 'char_A'))
+
+    def outside(s):
+        return s.edit_layout(set_attr('char_ok', 'Left', '100000'))
+
+    def overlap(s):
+        def change(text):
+            left, top = attr_of(text, 'char_Q', 'Left'), attr_of(text, 'char_Q', 'Top')
+            return set_attr('char_W', 'Top', top)(set_attr('char_W', 'Left', left)(text))
+        return s.edit_layout(change)
+
+    def wrong_image_size(s):
+        text = open(os.path.join(s.folder, s.layouts()[0]), encoding='utf-8').read()
+        name = attr_of(text, 'char_M', 'DefaultPath')
+        s.write(name, bmp(3, 5))
+        return s.layouts()[0]
+
+    def missing_bitmap(s):
+        text = open(os.path.join(s.folder, s.layouts()[0]), encoding='utf-8').read()
+        os.remove(os.path.join(s.folder, attr_of(text, 'char_K', 'DefaultPath')))
+        return s.layouts()[0]
+
+    def unreadable_bitmap(s):
+        text = open(os.path.join(s.folder, s.layouts()[0]), encoding='utf-8').read()
+        s.write(attr_of(text, 'CharBackground', 'DefaultPath'), b'BM this is not a bitmap')
+        return s.layouts()[0]
+
+    def folder_for_bitmap(s):
+        text = open(os.path.join(s.folder, s.layouts()[0]), encoding='utf-8').read()
+        path = os.path.join(s.folder, attr_of(text, 'char_L', 'DefaultPath'))
+        os.remove(path)
+        os.mkdir(path)
+        return s.layouts()[0]
+
+    def no_vga_class(s):
+        s.edit_index(lambda text: re.sub(r'<\w+[^>]*Height="480"[^>]*/>\s*', '', text))
+        return None
+
+    def no_qvga_class(s):
+        s.edit_index(lambda text: re.sub(r'<\w+[^>]*Height="240"[^>]*/>\s*', '', text))
+        return None
+
+    def not_xml(s):
+        with open(s.index_path, 'w') as f:
+            f.write('<Skin><Resolution Height="240"')
+        return None
+
+    def layout_missing(s):
+        os.remove(os.path.join(s.folder, s.layouts()[0]))
+        return s.layouts()[0]
+
+    def small_keys(s):
+        return s.edit_layout(lambda text: set_attr('char_J', 'Width', '8')(text))
+
+    def bad_orientation(s):
+        return s.edit_layout(set_attr('Orientation', 'OrientationValue', '9'))
+
+    def case_typo(s):
+        return s.edit_layout(lambda text: text.replace('>char_X<', '>char_x<'))
+
+    return [
+        ('MissingKey', missing_key, 'error', None, 'has no entry "char_Q"'),
+        ('MissingBackground', missing_background, 'error', None, 'has no entry "SymbolBackground"'),
+        ('KeyBeforeOrientation', key_before_orientation, 'error', '"char_A"', 'comes before "Orientation"'),
+        ('KeyBeforeDesign', key_before_background, 'error', '"CharBackground"', 'comes before "DefaultBackground"'),
+        ('KeyOutside', outside, 'error', '"char_ok"', 'reaches outside the design area'),
+        ('KeysOverlap', overlap, 'error', '"char_Q"', 'overlaps'),
+        ('ImageSize', wrong_image_size, 'error', '"char_M"', 'is 3x5 but the key is'),
+        ('BitmapMissing', missing_bitmap, 'error', '"char_K"', 'is not in the skin folder'),
+        ('BitmapUnreadable', unreadable_bitmap, 'error', '"CharBackground"', 'cannot be read as a Windows bitmap'),
+        ('BitmapFolder', folder_for_bitmap, 'error', '"char_L"', 'is a folder, not a bitmap'),
+        ('NoVgaLayout', no_vga_class, 'warning', 'child 2', 'VGA screens (shorter side 480 pixels) use this layout'),
+        ('NoQvgaLayout', no_qvga_class, 'error', None, 'has no layout for QVGA screens'),
+        ('IndexNotXml', not_xml, 'error', None, 'cannot be read as an XML document'),
+        ('LayoutMissing', layout_missing, 'error', None, 'is not in the skin folder'),
+        ('SmallKey', small_keys, 'warning', '"char_J"', 'keys under 7 mm are hard to hit'),
+        ('BadOrientation', bad_orientation, 'error', '"Orientation"', 'OrientationValue 9 is neither 4'),
+        ('CaseTypo', case_typo, 'warning', '"char_x"', 'names are case-sensitive: "char_X"'),
+    ]
+
+
+def main():
+    bin_dir, stage, wine_run, wine_state = sys.argv[1:5]
+    control = sys.argv[5] if len(sys.argv) > 5 else 'Silver'
+    shutil.rmtree(stage, ignore_errors=True)
+    os.makedirs(os.path.join(stage, 'skins'))
+    shutil.copy(os.path.join(bin_dir, 'skincheck.exe'), stage)
+    shutil.copytree(os.path.join(bin_dir, 'skins', control), os.path.join(stage, 'skins', control))
+    shutil.copy(os.path.join(bin_dir, 'skins', control + '.xml'), os.path.join(stage, 'skins'))
+
+    expected = []
+    for name, breaker, severity, entry, message in faults():
+        skin = Skin(stage, control, name)
+        layout = breaker(skin)
+        file = '%s\\%s' % (name, layout) if layout else name + '.xml'
+        expected.append((name, file, severity, entry, message))
+
+    # Every fault and the control, on every supported screen and for both hands.
+    run = subprocess.run([wine_run, '--state', wine_state, '--screen', '240x320',
+                          os.path.join(stage, 'skincheck.exe')],
+                         stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=1800)
+    report = run.stdout.decode('utf-8', 'replace')
+    lines = report.splitlines()
+    problems = []
+    if run.returncode != 1:
+        problems.append('exit code %d, expected 1 (errors found)' % run.returncode)
+    summary = {m.group(1): (int(m.group(2)), int(m.group(3)))
+               for m in (re.match(r'^(\S+\.xml): (\d+) error\(s\), (\d+) warning\(s\)$', l) for l in lines) if m}
+    if summary.get(control + '.xml', (1, 0))[0] != 0:
+        problems.append('the untouched %s.xml was not passed' % control)
+    for name, file, severity, entry, message in expected:
+        prefix = '%s: %s' % (severity, file)
+        found = [l for l in lines if l.startswith(prefix + (', ' if entry else ': '))
+                 and (entry is None or entry in l.split(': ', 2)[1]) and message in l]
+        if not found:
+            problems.append('%s: no "%s" finding for %s %s saying "%s"' % (name, severity, file, entry or '', message))
+        if severity == 'error' and summary.get(name + '.xml', (0, 0))[0] == 0:
+            problems.append('%s: reported no errors' % name)
+    print('%d broken skins checked, %d problems' % (len(expected), len(problems)))
+    for p in problems:
+        print('  ' + p)
+    if problems:
+        print('--- checker report ---')
+        print(report)
+    return 1 if problems else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
