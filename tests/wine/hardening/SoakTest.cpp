@@ -35,10 +35,16 @@ bool IsFullSoak()
     return psz != nullptr && std::string(psz) == "full";
 }
 
+BOOL CALLBACK CountChildWindow(HWND, LPARAM lParam)
+{
+    ++*reinterpret_cast<long*>(lParam);
+    return TRUE;
+}
+
 BOOL CALLBACK CountWindow(HWND hwnd, LPARAM lParam)
 {
     ++*reinterpret_cast<long*>(lParam);
-    EnumChildWindows(hwnd, [](HWND, LPARAM l) -> BOOL { ++*reinterpret_cast<long*>(l); return TRUE; }, lParam);
+    EnumChildWindows(hwnd, CountChildWindow, lParam);
     return TRUE;
 }
 
