@@ -14,8 +14,9 @@ test:
 # Benchmarks: print figures (nothing is asserted).
 bench: setup
 	@cmake --preset win64 >/dev/null && cmake --build --preset win64 -j2 >/dev/null
-	@tools/wine/run --state build/win64/wine --screen 480x640 build/win64/bin/skin_load_bench.exe; \
-	  rc=$$?; tools/wine/stop build/win64/wine; exit $$rc
+	@rc=0; for b in skin_load_bench paint_bench; do \
+	  tools/wine/run --state build/win64/wine --screen 480x640 build/win64/bin/$$b.exe || rc=1; done; \
+	  tools/wine/stop build/win64/wine; exit $$rc
 
 # A scripted session on an emulated device: prints the typed text, screenshots in out/.
 demo:

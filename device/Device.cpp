@@ -108,6 +108,21 @@ void CDevice::RestoreFocus()
         ShowNotes();
 }
 
+void CDevice::BeforeDelivery()
+{
+    // Keys go to the application in front; when the activation was left on the
+    // SIP window or nowhere, the notes application gets it back first.
+    if (m_bOtherInFront)
+        return;
+    const HWND hwndForeground = GetForegroundWindow();
+    if (hwndForeground == m_notes.Window() && GetFocus() == m_notes.Edit())
+        return;
+    if (hwndForeground == nullptr || hwndForeground == m_sipWindow.Window() ||
+        GetWindowThreadProcessId(hwndForeground, nullptr) != GetCurrentThreadId() ||
+        !IsWindowVisible(hwndForeground) || hwndForeground == m_notes.Window())
+        ShowNotes();
+}
+
 LRESULT CDevice::OnSync() const
 {
     return HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_PAINT)) != 0 ? 1 : 0;

@@ -26,7 +26,7 @@ enum DeviceMessage : UINT
 
 // The emulated device: its screen (taskbar, menu bar, notes application, another
 // application), the SIP window and the SIP manager that drives the input method.
-class CDevice final : public IShellEvents
+class CDevice final : public IShellEvents, public IDeliveryTarget
 {
 public:
     CDevice() = default;
@@ -52,6 +52,8 @@ public:
     void OnSipButton() override;
     void OnSipWindowActivated() override;
     const wchar_t* ForegroundTitle() const override;
+    // IDeliveryTarget
+    void BeforeDelivery() override;
 
 private:
     static LRESULT CALLBACK SyncProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
@@ -69,6 +71,6 @@ private:
     COtherApp m_other;
     CSipWindow m_sipWindow;
     CSipManager m_manager;
-    CImCallback m_callback;
+    CImCallback m_callback{this};
     bool m_bOtherInFront = false;
 };

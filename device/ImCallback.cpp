@@ -64,6 +64,12 @@ ULONG STDMETHODCALLTYPE CImCallback::Release()
     return static_cast<ULONG>(InterlockedDecrement(&m_cRef));
 }
 
+void CImCallback::Prepare()
+{
+    if (m_pTarget != nullptr)
+        m_pTarget->BeforeDelivery();
+}
+
 HRESULT STDMETHODCALLTYPE CImCallback::SetImInfo(IMINFO* /*pimi*/)
 {
     m_calls.push_back("SetImInfo");
@@ -73,6 +79,7 @@ HRESULT STDMETHODCALLTYPE CImCallback::SetImInfo(IMINFO* /*pimi*/)
 HRESULT STDMETHODCALLTYPE CImCallback::SendVirtualKey(BYTE bVk, DWORD dwFlags)
 {
     m_calls.push_back(Format("SendVirtualKey 0x%02X %u", bVk, static_cast<unsigned>(dwFlags)));
+    Prepare();
     // KEYEVENTF_SILENT only keeps a device from clicking; here only the release flag matters.
     SendKey(bVk, (dwFlags & KEYEVENTF_KEYUP) != 0);
     return S_OK;
@@ -84,6 +91,7 @@ HRESULT STDMETHODCALLTYPE CImCallback::SendCharEvents(UINT uVk, UINT uKeyFlags, 
     m_calls.push_back(Format("SendCharEvents 0x%02X 0x%08X %u", uVk, uKeyFlags, uChars));
     if (uChars > 0 && puChars == nullptr)
         return E_POINTER;
+    Prepare();
     for (UINT i = 0; i < uChars; ++i)
     {
         const UINT uState = puShift != nullptr ? puShift[i] : uKeyFlags;
@@ -105,6 +113,7 @@ HRESULT STDMETHODCALLTYPE CImCallback::SendString(BSTR ptszStr, DWORD dwChars)
     m_calls.push_back(Format("SendString %u", static_cast<unsigned>(dwChars), 0));
     if (dwChars > 0 && ptszStr == nullptr)
         return E_POINTER;
+    Prepare();
     for (DWORD i = 0; i < dwChars; ++i)
         SendCharacter(ptszStr[i]);
     return S_OK;

@@ -6,6 +6,18 @@
 #include <string>
 #include <vector>
 
+// Whoever stands for the focused application: before keys go out, it makes sure
+// the application the user works in has the focus again (a closing dialog of the
+// input method may have left the activation elsewhere).
+class IDeliveryTarget
+{
+public:
+    virtual void BeforeDelivery() = 0;
+
+protected:
+    ~IDeliveryTarget() = default;
+};
+
 // The SIP manager's side of the input method's callback: what it sends reaches
 // the focused application as real keyboard input, in order. Virtual keys become
 // key presses and releases (so Ctrl+C, Enter or Backspace act as on a keyboard),
@@ -14,6 +26,7 @@ class CImCallback final : public IIMCallback
 {
 public:
     CImCallback() = default;
+    explicit CImCallback(IDeliveryTarget* pTarget) : m_pTarget(pTarget) {}
     CImCallback(const CImCallback&) = delete;
     CImCallback& operator=(const CImCallback&) = delete;
 
@@ -33,6 +46,9 @@ public:
     LONG References() const { return m_cRef; }
 
 private:
+    void Prepare();
+
+    IDeliveryTarget* m_pTarget = nullptr;
     LONG m_cRef = 1;
     std::vector<std::string> m_calls;
 };

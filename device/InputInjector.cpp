@@ -1,5 +1,7 @@
 #include "InputInjector.h"
 
+#include <cstdlib>
+
 namespace {
 
 void SendMouse(DWORD dwFlags, LONG dx, LONG dy)
@@ -28,20 +30,34 @@ bool MoveTo(int x, int y)
     const int nWidth = GetSystemMetrics(SM_CXSCREEN);
     const int nHeight = GetSystemMetrics(SM_CYSCREEN);
     LONG dx = Normalise(x, nWidth), dy = Normalise(y, nHeight);
-    for (int nTry = 0; nTry < 3; ++nTry)
+    POINT ptLast{-1, -1};
+    int nSameMiss = 0;
+    for (int nTry = 0; nTry < 12; ++nTry)
     {
         SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, dx, dy);
         POINT pt{};
-        for (int nWait = 0; nWait < 50; ++nWait)
+        for (int nWait = 0; nWait < 40; ++nWait)
         {
             GetCursorPos(&pt);
             if (pt.x == x && pt.y == y)
-                return true;
-            Sleep(2);
+            {
+                // It must stay there: the display may still report an older position.
+                Sleep(15);
+                GetCursorPos(&pt);
+                if (pt.x == x && pt.y == y)
+                    return true;
+            }
+            Sleep(5);
         }
-        // Correct for a rounding that differs from ours.
-        dx += pt.x < x ? 1 : pt.x > x ? -1 : 0;
-        dy += pt.y < y ? 1 : pt.y > y ? -1 : 0;
+        // The same miss again and again is a rounding that differs from ours; a
+        // different one is a late report of an earlier position, worth another try.
+        nSameMiss = pt.x == ptLast.x && pt.y == ptLast.y ? nSameMiss + 1 : 0;
+        ptLast = pt;
+        if (nSameMiss >= 2 && std::abs(pt.x - x) <= 1 && std::abs(pt.y - y) <= 1)
+        {
+            dx += pt.x < x ? 1 : pt.x > x ? -1 : 0;
+            dy += pt.y < y ? 1 : pt.y > y ? -1 : 0;
+        }
     }
     return false;
 }

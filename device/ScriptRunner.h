@@ -43,6 +43,7 @@ private:
     void DismissMessageBoxes();
     void Fail(const ScriptCommand& command, const std::string& why);
     bool TapAt(int x, int y);
+    bool TapAtPoint(int x, int y);
 
     bool TapBarButton(int nButton);
     bool TapSipButton();

@@ -1,5 +1,7 @@
 #include "ScreenRuns.h"
 
+#include "SkinRender.h"
+
 #include "settings/Settings.h"
 #include "skin/SkinCatalogue.h"
 #include "skin/SkinRecord.h"
@@ -80,7 +82,7 @@ bool CanRunOnOtherScreens()
     return hNtDll != nullptr && GetProcAddress(hNtDll, "wine_get_version") != nullptr;
 }
 
-int RunLoaderHere(LPCWSTR pszReportPath, const std::vector<std::wstring>& skins)
+int RunLoaderHere(LPCWSTR pszReportPath, const std::vector<std::wstring>& skins, LPCWSTR pszRenderFolder)
 {
     // The loader turns bitmaps for a window's DC; a hidden one serves.
     HWND hwnd = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
@@ -89,7 +91,12 @@ int RunLoaderHere(LPCWSTR pszReportPath, const std::vector<std::wstring>& skins)
     for (std::size_t i = 0; i < skins.size(); ++i)
     {
         for (bool bLeftHanded : {false, true})
-            report += FormatLoadRun(LoadOnce(static_cast<int>(i), skins[i], bLeftHanded, hwnd));
+        {
+            const LoadRun run = LoadOnce(static_cast<int>(i), skins[i], bLeftHanded, hwnd);
+            report += FormatLoadRun(run);
+            if (run.nResult != 0 && pszRenderFolder != nullptr)
+                RenderSkinStates(hwnd, pszRenderFolder, skins[i], bLeftHanded);
+        }
     }
     ReleaseSkin();
     if (hwnd != nullptr)
@@ -99,7 +106,7 @@ int RunLoaderHere(LPCWSTR pszReportPath, const std::vector<std::wstring>& skins)
 }
 
 std::vector<ScreenRun> RunLoaderOnScreens(const std::vector<CheckedScreen>& screens,
-                                          const std::vector<std::wstring>& skins)
+                                          const std::vector<std::wstring>& skins, LPCWSTR pszRenderFolder)
 {
     std::vector<ScreenRun> results;
     const std::wstring self = ModulePath();
@@ -113,6 +120,8 @@ std::vector<ScreenRun> RunLoaderOnScreens(const std::vector<CheckedScreen>& scre
         DeleteFileW(report.c_str());
         std::wstring command = L"explorer.exe /desktop=skincheck_" + size + L"," + size + L" " + Quoted(self) +
                                L" --child " + Quoted(report);
+        if (pszRenderFolder != nullptr)
+            command += L" --render " + Quoted(pszRenderFolder);
         for (const std::wstring& skin : skins)
             command += L" " + Quoted(skin);
 

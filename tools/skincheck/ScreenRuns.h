@@ -11,8 +11,9 @@
 // hands and writes what the loader made into a report file.
 
 // The child's side: loads each skin (index file names in the skins folder next to the
-// program) for both hands on the current screen and writes the report. 0 when written.
-int RunLoaderHere(LPCWSTR pszReportPath, const std::vector<std::wstring>& skins);
+// program) for both hands on the current screen and writes the report; with a render
+// folder, also draws every view and latch state of each loaded skin there. 0 when written.
+int RunLoaderHere(LPCWSTR pszReportPath, const std::vector<std::wstring>& skins, LPCWSTR pszRenderFolder);
 
 // True under Wine, where virtual desktops of any size can be had.
 bool CanRunOnOtherScreens();
@@ -20,4 +21,4 @@ bool CanRunOnOtherScreens();
 // The parent's side: one child per screen; a screen whose child does not report back
 // comes back with bRan false.
 std::vector<ScreenRun> RunLoaderOnScreens(const std::vector<CheckedScreen>& screens,
-                                          const std::vector<std::wstring>& skins);
+                                          const std::vector<std::wstring>& skins, LPCWSTR pszRenderFolder);

@@ -180,6 +180,45 @@ def faults():
     ]
 
 
+def png_size(path):
+    with open(path, 'rb') as f:
+        head = f.read(24)
+    if head[:8] != b'\x89PNG\r\n\x1a\n':
+        return None
+    return struct.unpack('>II', head[16:24])
+
+
+def check_render(stage, control, wine_run, wine_state):
+    """--render draws 3 views x 3 latch states for each of 8 screens and 2 hands; the
+    pictures have the size the keyboard shows, and a latched key changes the picture."""
+    folder = os.path.join(stage, 'render')
+    run = subprocess.run([wine_run, '--state', wine_state, '--screen', '240x320', os.path.join(stage, 'skincheck.exe'),
+                          '--render', 'render', control + '.xml'],
+                         cwd=stage, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=1800)
+    problems = []
+    if run.returncode != 0:
+        problems.append('render run: exit code %d' % run.returncode)
+    names = sorted(os.listdir(folder)) if os.path.isdir(folder) else []
+    if len(names) != 8 * 2 * 9:
+        problems.append('render: %d pictures, expected 144' % len(names))
+    for name in names:
+        screen = re.match(r'^%s_(\d+)x(\d+)_' % re.escape(control), name)
+        size = png_size(os.path.join(folder, name))
+        if not screen or not size:
+            problems.append('render: %s is no PNG of a screen' % name)
+            continue
+        width, height = int(screen.group(1)), int(screen.group(2))
+        # The keyboard fills the screen's width on the shipped skins' own classes.
+        if size[0] > width or size[1] > height:
+            problems.append('render: %s is %dx%d, larger than the screen' % ((name,) + size))
+    for screen in ('240x320', '800x480'):
+        plain = os.path.join(folder, '%s_%s_left_characters_plain.png' % (control, screen))
+        caps = os.path.join(folder, '%s_%s_left_characters_caps.png' % (control, screen))
+        if os.path.exists(plain) and os.path.exists(caps) and open(plain, 'rb').read() == open(caps, 'rb').read():
+            problems.append('render: caps lock latched draws the same picture as plain on %s' % screen)
+    return problems
+
+
 def main():
     bin_dir, stage, wine_run, wine_state = sys.argv[1:5]
     control = sys.argv[5] if len(sys.argv) > 5 else 'Silver'
@@ -217,6 +256,7 @@ def main():
             problems.append('%s: no "%s" finding for %s %s saying "%s"' % (name, severity, file, entry or '', message))
         if severity == 'error' and summary.get(name + '.xml', (0, 0))[0] == 0:
             problems.append('%s: reported no errors' % name)
+    problems += check_render(stage, control, wine_run, wine_state)
     print('%d broken skins checked, %d problems' % (len(expected), len(problems)))
     for p in problems:
         print('  ' + p)

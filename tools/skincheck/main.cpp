@@ -2,7 +2,7 @@
 // each skin for every supported screen size and both hands, and says in plain words, with
 // file and entry, what would go wrong on a device.
 //
-//   skincheck [--dpi N] [--here] [--no-warnings] [NAME.xml ...]
+//   skincheck [--dpi N] [--here] [--no-warnings] [--render FOLDER] [NAME.xml ...]
 //
 // The skins are the index files in the "skins" folder next to this program, as they sit
 // next to Keyboard.dll on a device; with no names, every installed skin is checked.
@@ -33,6 +33,7 @@ struct Options
     std::vector<std::wstring> skins;
     bool bChild = false;
     std::wstring childReport;
+    std::wstring renderFolder;
 };
 
 // One skin as read from its files, with what the checks found.
@@ -54,12 +55,14 @@ void Print(const std::string& text)
 
 void PrintUsage()
 {
-    Print("usage: skincheck [--dpi N] [--here] [--no-warnings] [NAME.xml ...]\n"
+    Print("usage: skincheck [--dpi N] [--here] [--no-warnings] [--render FOLDER] [NAME.xml ...]\n"
           "  Checks the skins in the \"skins\" folder next to this program (all of them when no name is given)\n"
           "  on every supported screen size and for both hands.\n"
           "  --dpi N        judge key sizes at N DPI instead of 96 (QVGA) and 192 (VGA)\n"
           "  --here         run the loader on the current screen only\n"
           "  --no-warnings  print errors only\n"
+          "  --render DIR   also draw every view, plain and with shift and caps lock latched, on every\n"
+          "                 screen size and for each hand, as the keyboard shows them, into PNG files\n"
           "Exit code: 0 no errors, 1 errors found, 2 bad command line.\n");
 }
 
@@ -78,6 +81,14 @@ bool ParseOptions(int argc, wchar_t** argv, Options& options)
             options.bHere = true;
         else if (arg == L"--no-warnings")
             options.bWarnings = false;
+        else if (arg == L"--render" && i + 1 < argc)
+        {
+            WCHAR szFull[MAX_PATH];
+            const DWORD n = GetFullPathNameW(argv[++i], MAX_PATH, szFull, nullptr);
+            if (n == 0 || n >= MAX_PATH)
+                return false;
+            options.renderFolder = szFull;
+        }
         else if (arg == L"--child" && i + 1 < argc)
         {
             options.bChild = true;
@@ -176,7 +187,13 @@ void AuditRuns(const std::vector<ScreenRun>& runs, const std::vector<CheckedScre
     }
 }
 
-std::vector<ScreenRun> RunHereOnly(const std::vector<CheckedScreen>& screens, const std::vector<std::wstring>& names)
+LPCWSTR RenderFolder(const Options& options)
+{
+    return options.renderFolder.empty() ? nullptr : options.renderFolder.c_str();
+}
+
+std::vector<ScreenRun> RunHereOnly(const std::vector<CheckedScreen>& screens, const std::vector<std::wstring>& names,
+                                   LPCWSTR pszRenderFolder)
 {
     const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
     for (const CheckedScreen& screen : screens)
@@ -186,7 +203,7 @@ std::vector<ScreenRun> RunHereOnly(const std::vector<CheckedScreen>& screens, co
         WCHAR szTemp[MAX_PATH] = {};
         GetTempPathW(MAX_PATH, szTemp);
         const std::wstring report = std::wstring(szTemp) + L"skincheck_here.txt";
-        RunLoaderHere(report.c_str(), names);
+        RunLoaderHere(report.c_str(), names, pszRenderFolder);
         std::string bytes;
         if (FILE* pFile = _wfopen(report.c_str(), L"rb"))
         {
@@ -214,7 +231,7 @@ int wmain(int argc, wchar_t** argv)
         return 2;
     }
     if (options.bChild)
-        return RunLoaderHere(options.childReport.c_str(), options.skins);
+        return RunLoaderHere(options.childReport.c_str(), options.skins, RenderFolder(options));
 
     WCHAR szSkinsFolder[MAX_PATH];
     if (!BuildModulePath(GetModuleHandleW(nullptr), L"\\skins", szSkinsFolder))
@@ -239,7 +256,11 @@ int wmain(int argc, wchar_t** argv)
     }
 
     const bool bOtherScreens = !options.bHere && CanRunOnOtherScreens();
-    AuditRuns(bOtherScreens ? RunLoaderOnScreens(screens, names) : RunHereOnly(screens, names), screens, skins);
+    if (!options.renderFolder.empty())
+        CreateDirectoryW(options.renderFolder.c_str(), nullptr);
+    AuditRuns(bOtherScreens ? RunLoaderOnScreens(screens, names, RenderFolder(options))
+                            : RunHereOnly(screens, names, RenderFolder(options)),
+              screens, skins);
 
     int nErrors = 0;
     for (const auto& skin : skins)

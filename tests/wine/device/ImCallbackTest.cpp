@@ -91,6 +91,24 @@ protected:
         if (!IsScreen(240, 320))
             GTEST_SKIP() << "screen-independent";
     }
+    // Enter and Backspace are pressed and never released, as the input method
+    // sends them; let them go so that later tests start from a keyboard at rest.
+    void TearDown() override
+    {
+        for (WORD wVk : {WORD{VK_RETURN}, WORD{VK_BACK}, WORD{VK_CONTROL}})
+        {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = wVk;
+            input.ki.dwFlags = KEYEVENTF_KEYUP;
+            SendInput(1, &input, sizeof(INPUT));
+        }
+        for (int i = 0; i < 20; ++i)
+        {
+            FlushEvents();
+            Sleep(5);
+        }
+    }
 };
 
 TEST_F(ImCallback, StringsArriveAsCharacters)

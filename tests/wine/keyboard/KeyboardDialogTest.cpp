@@ -181,25 +181,6 @@ TEST_P(KeyboardDialog, OkLeavesTheTextInTheBufferWithItsLineBreaks)
     }
 }
 
-// A window of another thread takes the foreground, as when the user switches
-// to another application.
-void ForegroundFromAnotherThread()
-{
-    std::thread other([] {
-        const HWND hwnd = CreateWindowExW(0, L"Static", L"other application", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
-                                          nullptr, nullptr, nullptr, nullptr);
-        SetForegroundWindow(hwnd);
-        CKeyboardDriver::WaitFor([&] {
-            MSG msg;
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageW(&msg);
-            return ReadShared(*reinterpret_cast<const int*>(&g_hDlgWnd)) == 0;
-        }, 3000);
-        DestroyWindow(hwnd);
-    });
-    other.join();
-}
-
 TEST_P(KeyboardDialog, SwitchingAwayParksTheTextAndTheNextOpeningShowsItWithTheCaretAtItsEnd)
 {
     m_panel.m_pBuffer = new WCHAR[2]{L'z', L'\0'};
@@ -208,7 +189,7 @@ TEST_P(KeyboardDialog, SwitchingAwayParksTheTextAndTheNextOpeningShowsItWithTheC
         bTyped = driver.Tap(15) && driver.Tap(0) && driver.Tap(17) && driver.Tap(10);
         driver.Tap(KEY_ENTER);
         driver.Tap(0);
-        ForegroundFromAnotherThread();
+        CKeyboardDriver::SwitchToAnotherThread();
     });
     EXPECT_TRUE(bTyped);
     EXPECT_EQ(nullptr, m_panel.m_pBuffer);   // nothing is delivered
@@ -268,10 +249,14 @@ TEST_P(KeyboardDialog, ScreenResetEndsWithOkOnlyWhenTheScreenTurned)
     SetLoadedOrientation(GetScreenOrientation());
     bool bStillOpen = false;
     bool bIgnoredOther = false;
+    bool bDisplayStillOpen = false;
     CKeyboardDriver::Run(&m_panel, [&](CKeyboardDriver& driver) {
         driver.Tap(0);
         SendMessageW(driver.Dialog(), WM_SETTINGCHANGE, 0x3002, 0);   // nothing changed
         bStillOpen = IsWindowVisible(driver.Dialog()) != FALSE;
+        SendMessageW(driver.Dialog(), WM_DISPLAYCHANGE, 32, MAKELPARAM(GetSystemMetrics(SM_CXSCREEN),
+                                                                        GetSystemMetrics(SM_CYSCREEN)));
+        bDisplayStillOpen = IsWindowVisible(driver.Dialog()) != FALSE;
         SetLoadedOrientation(GetScreenOrientation() == ORIENT_LANDSCAPE ? ORIENT_PORTRAIT : ORIENT_LANDSCAPE);
         SendMessageW(driver.Dialog(), WM_SETTINGCHANGE, 0, 0);        // another kind of change
         bIgnoredOther = IsWindowVisible(driver.Dialog()) != FALSE;
@@ -279,8 +264,26 @@ TEST_P(KeyboardDialog, ScreenResetEndsWithOkOnlyWhenTheScreenTurned)
         CKeyboardDriver::WaitFor([&] { return !IsWindow(driver.Dialog()); });
     });
     EXPECT_TRUE(bStillOpen);
+    EXPECT_TRUE(bDisplayStillOpen);
     EXPECT_TRUE(bIgnoredOther);
     EXPECT_EQ(L"a", Buffer(m_panel.m_pBuffer));
+    EXPECT_EQ(nullptr, m_panel.m_pUnprocStr);
+}
+
+// A desktop tells its windows of a turned screen with WM_DISPLAYCHANGE.
+TEST_P(KeyboardDialog, DisplayChangeToATurnedScreenEndsWithOk)
+{
+    SaveOptions();
+    IsOptionsChanged();
+    CKeyboardDriver::Run(&m_panel, [&](CKeyboardDriver& driver) {
+        driver.Tap(1);
+        // The skin was loaded for the other orientation than the screen has now.
+        SetLoadedOrientation(GetScreenOrientation() == ORIENT_LANDSCAPE ? ORIENT_PORTRAIT : ORIENT_LANDSCAPE);
+        SendMessageW(driver.Dialog(), WM_DISPLAYCHANGE, 32,
+                     MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
+        CKeyboardDriver::WaitFor([&] { return !IsWindow(driver.Dialog()); });
+    });
+    EXPECT_EQ(L"b", Buffer(m_panel.m_pBuffer));
     EXPECT_EQ(nullptr, m_panel.m_pUnprocStr);
 }
 

@@ -59,7 +59,7 @@ TEST(BitmapRotation, TopLeftOfThreeByTwoGoesTopRightOrBottomLeft)
     CSkinTestFiles files;
     const uint32_t kMark = 0xFF0000;
     const std::wstring path = files.Write(L"ZzTurn\\corner.bmp", MakeBmpBytes(3, 2, [kMark](int x, int y) {
-        return x == 0 && y == 0 ? kMark : 0x00FF00u;
+        return x == 0 && y == 0 ? kMark : 0xFF00FFu;  // the transparent colour stays exact
     }));
     CUniqueBitmap source(SHLoadDIBitmap(path.c_str()));
     CTestWindow window;
@@ -74,6 +74,8 @@ TEST(BitmapRotation, TopLeftOfThreeByTwoGoesTopRightOrBottomLeft)
     EXPECT_EQ(kMark, ccwPixels[4]);
     EXPECT_EQ(1, std::count(cwPixels.begin(), cwPixels.end(), kMark));
     EXPECT_EQ(1, std::count(ccwPixels.begin(), ccwPixels.end(), kMark));
+    EXPECT_EQ(5, std::count(cwPixels.begin(), cwPixels.end(), 0xFF00FFu));
+    EXPECT_EQ(5, std::count(ccwPixels.begin(), ccwPixels.end(), 0xFF00FFu));
 }
 
 TEST(BitmapRotation, NothingToTurnOrNoWindowGivesNull)

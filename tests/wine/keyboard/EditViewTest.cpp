@@ -1,0 +1,175 @@
+#include "KeyboardTestSupport.h"
+#include "TestSkin.h"
+
+#include "keyboard/EditView.h"
+#include "keyboard/KeyModel.h"
+#include "keyboard/KeyboardDialog.h"
+#include "keyboard/KeyboardFonts.h"
+#include "keyboard/KeyboardPaint.h"
+#include "keyboard/KeyboardSkin.h"
+#include "settings/Settings.h"
+#include "support/DisplayMetrics.h"
+#include "support/FontHelper.h"
+#include "WineTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+namespace {
+
+bool IsSquareScreen() { return GetSystemMetrics(SM_CXSCREEN) == GetSystemMetrics(SM_CYSCREEN); }
+
+// The edit control of an open keyboard, holding three lines, the caret at
+// the start of the middle one.
+class EditView : public testing::TestWithParam<DWORD>
+{
+protected:
+    void SetUp() override
+    {
+        if (IsSquareScreen())
+            GTEST_SKIP() << "the dialog keeps the template's places on a square screen";
+        CFontHelper& fonts = CFontHelper::Instance();
+        if (fonts.GetFont(CFontHelper::kTextFontSlot) == nullptr)
+            fonts.CreateFontInSlot(CFontHelper::kTextFontSlot, ScaleByDpi(16), FW_NORMAL, L"Tahoma", 0, 0, 0);
+        LoadTestSkin({GetParam()});
+        m_pKeyboard = new CModelessKeyboard();
+        ASSERT_NE(nullptr, m_pKeyboard->Dialog());
+        SetWindowTextW(g_hEditCtrlWnd, L"first\r\nsecond\r\nthird");
+        SendMessageW(g_hEditCtrlWnd, EM_SETSEL, 7, 7);
+    }
+    void TearDown() override
+    {
+        delete m_pKeyboard;
+        ReleaseKeyboardFonts();
+        ReleaseSkin();
+        g_bCaretVisible = 0;
+    }
+
+    static DWORD Caret() { return LOWORD(SendMessageW(g_hEditCtrlWnd, EM_GETSEL, 0, 0)); }
+    static LRESULT KeyDown(UINT vk) { return SendMessageW(g_hEditCtrlWnd, WM_KEYDOWN, vk, 0); }
+
+    CModelessKeyboard* m_pKeyboard = nullptr;
+};
+
+// Where the caret lands from the start of "second" (offset 7) after one key.
+struct ArrowCase
+{
+    UINT vk;
+    DWORD dwUpright;
+    DWORD dwCounterClockwise;   // left-handed on a turned landscape skin
+    DWORD dwClockwise;          // right-handed
+};
+
+TEST_P(EditView, ArrowKeysMoveTheCaretTheWayTheTextIsSeen)
+{
+    // Up: start of "first" (0); down: start of "third" (15); left: end of
+    // "first" (5); right: after the s (8).
+    const ArrowCase cases[] = {
+        {VK_LEFT, 5, 0, 15},
+        {VK_UP, 0, 8, 5},
+        {VK_RIGHT, 8, 15, 0},
+        {VK_DOWN, 15, 5, 8},
+    };
+    const TextTurn turn = CurrentTextTurn();
+    for (const ArrowCase& c : cases)
+    {
+        SendMessageW(g_hEditCtrlWnd, EM_SETSEL, 7, 7);
+        KeyDown(c.vk);
+        const DWORD dwExpected = turn == TextTurn::Upright            ? c.dwUpright
+                                 : turn == TextTurn::CounterClockwise ? c.dwCounterClockwise
+                                                                      : c.dwClockwise;
+        EXPECT_EQ(dwExpected, Caret()) << "key " << c.vk << " turn " << static_cast<int>(turn);
+    }
+}
+
+TEST_P(EditView, OtherKeysReachTheControlOnlyWhileTheTextIsUpright)
+{
+    SendMessageW(g_hEditCtrlWnd, EM_SETSEL, 0, 0);
+    KeyDown(VK_DELETE);
+    const std::wstring expected = CurrentTextTurn() == TextTurn::Upright ? L"irst\r\nsecond\r\nthird"
+                                                                         : L"first\r\nsecond\r\nthird";
+    EXPECT_EQ(expected, WindowText(g_hEditCtrlWnd));
+    // Typed characters arrive as WM_CHAR whatever the turn.
+    SendMessageW(g_hEditCtrlWnd, WM_CHAR, L'x', 0);
+    EXPECT_EQ(L'x', WindowText(g_hEditCtrlWnd)[0]);
+}
+
+TEST_P(EditView, HookSendsHardwareArrowsToTheEditControlAndLetsOtherKeysPass)
+{
+    struct HookCase
+    {
+        WPARAM message;
+        DWORD vk;
+        LRESULT expected;
+        bool bMoves;
+    };
+    const HookCase cases[] = {
+        {WM_KEYDOWN, VK_DOWN, 1, true},
+        {WM_KEYUP, VK_DOWN, 0, false},
+        {WM_KEYDOWN, 'A', 0, false},
+        {WM_SYSKEYDOWN, VK_LEFT, 0, false},
+    };
+    for (const HookCase& c : cases)
+    {
+        SendMessageW(g_hEditCtrlWnd, EM_SETSEL, 7, 7);
+        KBDLLHOOKSTRUCT data{};
+        data.vkCode = c.vk;
+        EXPECT_EQ(c.expected, ArrowKeyHookProc(HC_ACTION, c.message, reinterpret_cast<LPARAM>(&data)))
+            << "message " << c.message << " key " << c.vk;
+        EXPECT_EQ(c.bMoves, Caret() != 7) << "message " << c.message << " key " << c.vk;
+    }
+}
+
+TEST_P(EditView, CaretIsATextLineTallStrokeAtTheMappedCaretPoint)
+{
+    ShowWindow(m_pKeyboard->Dialog(), SW_SHOW);
+    SetFocus(g_hEditCtrlWnd);
+    FlushEvents();
+    POINT caret{};
+    ASSERT_TRUE(GetCaretPos(&caret));
+    const SIZE size = KeyboardSize();
+    CPixelCanvas canvas(size.cx, size.cy);
+    const RECT rc{0, 0, size.cx, size.cy};
+    g_bCaretVisible = 0;
+    PaintKeyboard(nullptr, canvas.Dc(), rc);
+    const std::vector<COLORREF> hidden = Snapshot(canvas);
+    g_bCaretVisible = 1;
+    PaintKeyboard(nullptr, canvas.Dc(), rc);
+    RECT box{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+    int nChanged = 0;
+    for (int y = 0; y < size.cy; ++y)
+    {
+        for (int x = 0; x < size.cx; ++x)
+        {
+            if (hidden[y * size.cx + x] == canvas.At(x, y))
+                continue;
+            ++nChanged;
+            box = RECT{std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x + 1),
+                       std::max<LONG>(box.bottom, y + 1)};
+        }
+    }
+    ASSERT_GT(nChanged, 0);
+    POINT start{};
+    MapCaretPoint(caret, g_skin.rcEditView, &start);
+    // The stroke starts at the mapped caret point and runs one line along the
+    // text's line direction: across the text, whichever way that lies.
+    EXPECT_LE(box.left, start.x + 1);
+    EXPECT_GE(box.right, start.x - 1);
+    EXPECT_LE(box.top, start.y + 1);
+    EXPECT_GE(box.bottom, start.y - 1);
+    const int nLong = std::max(box.right - box.left, box.bottom - box.top);
+    const int nShort = std::min(box.right - box.left, box.bottom - box.top);
+    EXPECT_GE(nLong, GetEditLineHeight(g_hEditCtrlWnd) - 2);
+    EXPECT_LE(nShort, 3);
+    const bool bVertical = box.bottom - box.top > box.right - box.left;
+    EXPECT_EQ(CurrentTextTurn() == TextTurn::Upright, bVertical);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothHands, EditView, testing::Values(DWORD{0}, DWORD{1}),
+                         [](const testing::TestParamInfo<DWORD>& info) {
+                             return info.param != 0 ? std::string("LeftHanded") : std::string("RightHanded");
+                         });
+
+}  // namespace
