@@ -54,7 +54,11 @@ protected:
         // An index file that is not a skin at all.
         const Bytes garbage = {'n', 'o', 't', ' ', 'x', 'm', 'l', 0xFF, 0x00, '<'};
         ASSERT_TRUE(WriteWholeFile(SkinsFolder() + L"\\" + kBrokenSkin, garbage));
-        ASSERT_EQ(S_OK, Zarn::CreateInstance(nullptr, IID_IInputMethod, m_pInputMethod.PutVoid()));
+        {
+            // An unsupported screen brings up its message at construction.
+            CDialogWatcher watcher([](const SeenDialog& dialog) { DismissMessageBox(dialog); });
+            ASSERT_EQ(S_OK, Zarn::CreateInstance(nullptr, IID_IInputMethod, m_pInputMethod.PutVoid()));
+        }
         ASSERT_EQ(S_OK, m_pInputMethod->RegisterCallback(&m_callback));
         ASSERT_EQ(S_OK, m_pInputMethod->Select(m_sip.Get()));
         ASSERT_EQ(S_OK, m_pInputMethod->Showing());
