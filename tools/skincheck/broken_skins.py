@@ -192,7 +192,7 @@ def check_render(stage, control, wine_run, wine_state):
     """--render draws 3 views x 3 latch states for each of 8 screens and 2 hands; the
     pictures have the size the keyboard shows, and a latched key changes the picture."""
     folder = os.path.join(stage, 'render')
-    run = subprocess.run([wine_run, '--state', wine_state, '--screen', '240x320', os.path.join(stage, 'skincheck.exe'),
+    run = subprocess.run([wine_run, '--state', wine_state, '--screen', '800x800', os.path.join(stage, 'skincheck.exe'),
                           '--render', 'render', control + '.xml'],
                          cwd=stage, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=1800)
     problems = []
@@ -236,7 +236,7 @@ def main():
         expected.append((name, file, severity, entry, message))
 
     # Every fault and the control, on every supported screen and for both hands.
-    run = subprocess.run([wine_run, '--state', wine_state, '--screen', '240x320',
+    run = subprocess.run([wine_run, '--state', wine_state, '--screen', '800x800',
                           os.path.join(stage, 'skincheck.exe')],
                          stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=1800)
     report = run.stdout.decode('utf-8', 'replace')
