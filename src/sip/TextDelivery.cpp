@@ -21,7 +21,12 @@ void SendLine(IIMCallback* pCallback, WCHAR* pszLine)
 
 } // namespace
 
-void DeliverText(IIMCallback* pCallback, WCHAR*& pBuffer)
+void PauseBetweenLines(DWORD dwMilliseconds)
+{
+    Sleep(dwMilliseconds);
+}
+
+void DeliverText(IIMCallback* pCallback, WCHAR*& pBuffer, LinePauseFunction pfnPause)
 {
     if (pBuffer == nullptr)
         return;
@@ -40,7 +45,7 @@ void DeliverText(IIMCallback* pCallback, WCHAR*& pBuffer)
             while (pNext != nullptr)
             {
                 SendEnter(pCallback);
-                Sleep(kLinePauseMs);
+                pfnPause(kLinePauseMs);
                 SendLine(pCallback, SplitLine(nullptr, L"\r\n", &pNext));
             }
         }

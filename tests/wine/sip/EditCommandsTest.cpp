@@ -75,39 +75,55 @@ struct DeliveryCase
 class Delivery : public testing::TestWithParam<DeliveryCase> {};
 
 const CallbackCall g_enter = VirtualKeyCall(0x0D, kPress);
+const CallbackCall g_pause = PauseCall(50);
+
+// Where the delivery's pauses go: among the callback's calls, in order.
+CRecordingCallback* g_pPauseRecorder = nullptr;
+
+void RecordPause(DWORD dwMilliseconds)
+{
+    g_pPauseRecorder->RecordPause(dwMilliseconds);
+}
 
 TEST_P(Delivery, SendsLinesWithEnterAndAPauseBetween)
 {
     const DeliveryCase& c = GetParam();
     CRecordingCallback callback;
+    g_pPauseRecorder = &callback;
     WCHAR* pBuffer = NewBuffer(c.text);
-    DeliverText(&callback, pBuffer);
+    DeliverText(&callback, pBuffer, RecordPause);
     EXPECT_EQ(nullptr, pBuffer);
-    const std::vector<CallbackCall>& calls = callback.Calls();
-    EXPECT_EQ(c.expected, calls) << c.pszName;
+    EXPECT_EQ(c.expected, callback.Calls()) << c.pszName;
     EXPECT_EQ(1, callback.References());
-    // Every line after an Enter waits about 50 ms; measured loosely.
-    for (size_t i = 1; i < calls.size(); ++i)
-    {
-        if (calls[i - 1] == g_enter)
-        {
-            EXPECT_GE(calls[i].dMs - calls[i - 1].dMs, 40.0) << "pause after the Enter before call " << i;
-        }
-    }
 }
 
 const DeliveryCase g_aDeliveries[] = {
     {"OneLine", L"abc", {StringCall(L"abc")}},
-    {"TwoLines", L"a\r\nb", {StringCall(L"a"), g_enter, StringCall(L"b")}},
-    {"EmptyLineBetween", L"a\r\n\r\nb", {StringCall(L"a"), g_enter, StringCall(L""), g_enter, StringCall(L"b")}},
-    {"OnlyABreak", L"\r\n", {StringCall(L""), g_enter, StringCall(L"")}},
+    {"TwoLines", L"a\r\nb", {StringCall(L"a"), g_enter, g_pause, StringCall(L"b")}},
+    {"EmptyLineBetween", L"a\r\n\r\nb",
+     {StringCall(L"a"), g_enter, g_pause, StringCall(L""), g_enter, g_pause, StringCall(L"b")}},
+    {"OnlyABreak", L"\r\n", {StringCall(L""), g_enter, g_pause, StringCall(L"")}},
     {"Empty", L"", {}},
     {"LoneCrAndLfStayInside", L"a\rb\nc", {StringCall(L"a\rb\nc")}},
-    {"TrailingBreak", L"ab\r\n", {StringCall(L"ab"), g_enter, StringCall(L"")}},
+    {"TrailingBreak", L"ab\r\n", {StringCall(L"ab"), g_enter, g_pause, StringCall(L"")}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Texts, Delivery, testing::ValuesIn(g_aDeliveries),
                          [](const testing::TestParamInfo<DeliveryCase>& info) { return info.param.pszName; });
+
+// The keyboard action delivers with the real pause: the line after each Enter
+// comes about 50 ms later (measured loosely).
+TEST(DeliveryOfTheKeyboardAction, WaitsAfterEachEnter)
+{
+    CRecordingCallback callback;
+    WCHAR* pBuffer = NewBuffer(L"a\r\nb\r\nc");
+    DeliverText(&callback, pBuffer);
+    const std::vector<CallbackCall>& calls = callback.Calls();
+    ASSERT_EQ((std::vector<CallbackCall>{StringCall(L"a"), g_enter, StringCall(L"b"), g_enter, StringCall(L"c")}),
+              calls);
+    for (size_t i : {size_t{2}, size_t{4}})
+        EXPECT_GE(calls[i].dMs - calls[i - 1].dMs, 40.0) << "pause after the Enter before call " << i;
+}
 
 TEST(DeliveryWithoutCallback, ConsumesTheBufferAndSendsNothing)
 {

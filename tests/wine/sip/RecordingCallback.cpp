@@ -32,6 +32,8 @@ bool CallbackCall::operator==(const CallbackCall& other) const
                shifts == other.shifts && chars == other.chars;
     case String:
         return text == other.text && dwLength == other.dwLength && bTerminated == other.bTerminated;
+    case Pause:
+        return dwPauseMs == other.dwPauseMs;
     }
     return false;
 }
@@ -67,6 +69,14 @@ CallbackCall StringCall(const std::wstring& text)
     return call;
 }
 
+CallbackCall PauseCall(DWORD dwMilliseconds)
+{
+    CallbackCall call = {};
+    call.kind = CallbackCall::Pause;
+    call.dwPauseMs = dwMilliseconds;
+    return call;
+}
+
 void PrintTo(const CallbackCall& call, std::ostream* pOut)
 {
     std::ostream& out = *pOut;
@@ -95,6 +105,9 @@ void PrintTo(const CallbackCall& call, std::ostream* pOut)
                 out << "\\u" << static_cast<unsigned>(ch);
         }
         out << "\", " << std::dec << call.dwLength << (call.bTerminated ? "" : ", unterminated") << ")";
+        break;
+    case CallbackCall::Pause:
+        out << "pause of " << std::dec << call.dwPauseMs << " ms";
         break;
     }
     out << std::dec << std::noshowbase;
@@ -159,6 +172,13 @@ HRESULT CRecordingCallback::SendCharEvents(UINT uVk, UINT uKeyFlags, UINT uChars
     call.dMs = NowMs();
     m_calls.push_back(call);
     return S_OK;
+}
+
+void CRecordingCallback::RecordPause(DWORD dwMilliseconds)
+{
+    CallbackCall call = PauseCall(dwMilliseconds);
+    call.dMs = NowMs();
+    m_calls.push_back(call);
 }
 
 HRESULT CRecordingCallback::SendString(BSTR ptszStr, DWORD dwChars)

@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
-// One call the SIP manager's callback received.
+// One call the SIP manager's callback received, or a pause the delivery made
+// between two of them.
 struct CallbackCall
 {
-    enum Kind { VirtualKey, CharEvents, String };
+    enum Kind { VirtualKey, CharEvents, String, Pause };
     Kind kind;
     UINT uKey;          // virtual key
     DWORD dwFlags;      // SendVirtualKey flags or SendCharEvents key-state flags
@@ -19,6 +20,7 @@ struct CallbackCall
     std::wstring text;  // SendString: the units up to the given count
     DWORD dwLength;     // SendString count
     bool bTerminated;   // SendString: a NUL follows the counted units
+    DWORD dwPauseMs;    // Pause: how long the delivery asked to wait
     double dMs;         // when the call came, in milliseconds
 
     bool operator==(const CallbackCall& other) const;
@@ -27,6 +29,7 @@ struct CallbackCall
 CallbackCall VirtualKeyCall(UINT uKey, DWORD dwFlags);
 CallbackCall CharEventsCall(UINT uKey, DWORD dwFlags, UINT uChar);
 CallbackCall StringCall(const std::wstring& text);
+CallbackCall PauseCall(DWORD dwMilliseconds);
 
 // Prints a call the way a failure message shows it.
 void PrintTo(const CallbackCall& call, std::ostream* pOut);
@@ -49,6 +52,9 @@ public:
     HRESULT STDMETHODCALLTYPE SendCharEvents(UINT uVk, UINT uKeyFlags, UINT uChars, UINT* puShift,
                                              UINT* puChars) override;
     HRESULT STDMETHODCALLTYPE SendString(BSTR ptszStr, DWORD dwChars) override;
+
+    // Puts a pause of the delivery among the calls, where it happened.
+    void RecordPause(DWORD dwMilliseconds);
 
     const std::vector<CallbackCall>& Calls() const { return m_calls; }
     void Clear() { m_calls.clear(); }
