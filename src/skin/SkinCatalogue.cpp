@@ -74,6 +74,11 @@ int ReadResolutionTable(LPCWSTR pszPath)
 
 int LoadSkin(HINSTANCE hInstance, HWND hwnd)
 {
+    return LoadSkinForShortSide(hInstance, hwnd, GetScreenShortSide());
+}
+
+int LoadSkinForShortSide(HINSTANCE hInstance, HWND hwnd, int nShortSide)
+{
     g_hInstance = hInstance;
     GetScreenOrientation();
     ResetKeyViews();
@@ -91,7 +96,7 @@ int LoadSkin(HINSTANCE hInstance, HWND hwnd)
         return 0;
 
     ResolutionEntry entry{};
-    if (!ChooseResolutionEntry(GetScreenShortSide(), &entry))
+    if (!ChooseResolutionEntry(nShortSide, &entry))
         return 0;
 
     WCHAR szSkinName[MAX_PATH];

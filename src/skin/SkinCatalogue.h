@@ -18,6 +18,12 @@ struct SkinListEntry
 // created for ReleaseSkin.
 int LoadSkin(HINSTANCE hInstance, HWND hwnd);
 
+// LoadSkin with the layout chosen for a screen whose shorter side is nShortSide pixels,
+// while rectangles and bitmaps are still turned for the screen's orientation as it is.
+// A program on one screen can so show the layout of another screen class of the same
+// orientation exactly as that screen gets it.
+int LoadSkinForShortSide(HINSTANCE hInstance, HWND hwnd, int nShortSide);
+
 // Reads an index file into a new resolution list held by the skin record. 1 when the
 // document could be read, 0 otherwise.
 int ReadResolutionTable(LPCWSTR pszPath);

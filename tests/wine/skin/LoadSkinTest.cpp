@@ -167,6 +167,68 @@ TEST_P(LoadSkinOnThisScreen, ReleaseSkinFreesEveryBitmapAndTheList)
 INSTANTIATE_TEST_SUITE_P(Hands, LoadSkinOnThisScreen, testing::Values(DWORD{0}, DWORD{1}),
     [](const testing::TestParamInfo<DWORD>& info) { return info.param != 0 ? "LeftHanded" : "RightHanded"; });
 
+// The layout of a screen class other than this screen's, turned as this screen turns it.
+struct ShortSideCase
+{
+    const char* pszName;
+    int nShortSide;
+    int nResult;
+    int nDesignClass;   // which layout must come: 240 or 480 (0: none)
+};
+
+class LoadSkinForShortSideOnThisScreen : public testing::TestWithParam<ShortSideCase>
+{
+protected:
+    void SetUp() override
+    {
+        ResetSkinState();
+        WriteTestSkin(m_files, L"ZzSkin");
+        g_dwHabit = 0;
+        SetSkinFile(L"ZzSkin.xml");
+    }
+    void TearDown() override { ResetSkinState(); }
+
+    CSkinTestFiles m_files;
+    CTestWindow m_window;
+};
+
+TEST_P(LoadSkinForShortSideOnThisScreen, TakesThatSidesLayoutTurnedForThisScreen)
+{
+    const ShortSideCase& c = GetParam();
+    ASSERT_EQ(c.nResult, LoadSkinForShortSide(GetModuleHandleW(nullptr), m_window.Get(), c.nShortSide));
+    if (c.nResult == 0)
+    {
+        EXPECT_EQ(nullptr, g_skin.hCharBackground);
+        return;
+    }
+    const TestSkinDesign design = TestSkinDesignFor(c.nDesignClass);
+    EXPECT_EQ(design.nWidth, g_skin.nBackgroundWidth);
+    EXPECT_EQ(design.nHeight, g_skin.nBackgroundHeight);
+
+    const Turn turn = ExpectedFor(0).turn;
+    int iw = 0, ih = 0;
+    const std::vector<uint32_t> pixels = ReadPixels(g_skin.hCharBackground, &iw, &ih);
+    ASSERT_FALSE(pixels.empty());
+    EXPECT_EQ(turn != Turn::None ? design.nHeight : design.nWidth, iw);
+    EXPECT_EQ(turn != Turn::None ? design.nWidth : design.nHeight, ih);
+    EXPECT_EQ(kMarker, pixels[MarkerIndex(turn, iw, ih)]) << "turned the wrong way";
+
+    int l, t, w, h;
+    TestSkinKeyRect(design, 40, &l, &t, &w, &h);
+    const Expectation e{design, turn};
+    EXPECT_EQ(RectText(ExpectedRect(e, l, t, w, h)), RectText(g_skin.keys[40].rcKey));
+}
+
+const ShortSideCase g_aShortSides[] = {
+    {"Qvga", 240, 1, 240},
+    {"Vga", 480, 1, 480},
+    {"BetweenTakesTheSmallerLayout", 320, 1, 240},
+    {"BelowEveryLayout", 200, 0, 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(Sides, LoadSkinForShortSideOnThisScreen, testing::ValuesIn(g_aShortSides),
+    [](const testing::TestParamInfo<ShortSideCase>& info) { return info.param.pszName; });
+
 TEST(LoadSkin, EmptySkinFileLoadsSilverAndKeepsTheName)
 {
     ResetSkinState();
