@@ -191,6 +191,15 @@ void FinishDialog()
     EndDialog(g_hDlgWnd, 0);
 }
 
+LPCDLGTEMPLATEW LoadKeyboardTemplate(HINSTANCE hInstance)
+{
+    const HRSRC hResource = FindResourceW(hInstance, MAKEINTRESOURCEW(IDD_KEYBOARD), RT_DIALOG);
+    if (hResource == nullptr)
+        return nullptr;
+    const HGLOBAL hTemplate = LoadResource(hInstance, hResource);
+    return hTemplate != nullptr ? static_cast<LPCDLGTEMPLATEW>(LockResource(hTemplate)) : nullptr;
+}
+
 HWND GetEditCtrlWnd() { return g_hEditCtrlWnd; }
 HWND GetDlgWnd() { return g_hDlgWnd; }
 HWND GetKeyboardWnd() { return g_hKeyboardWnd; }

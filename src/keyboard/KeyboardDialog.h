@@ -24,6 +24,9 @@ constexpr UINT_PTR IDT_CARET_BLINK = 101;
 // Stores the module and the panel for the next run of the dialog; the window is not used.
 void SetKeyboardDialogContext(HINSTANCE hInstance, HWND hwndSipBar, SipPanel* pSipPanel);
 
+// Dialog template 204 from the module's resources; null when it cannot be had.
+LPCDLGTEMPLATEW LoadKeyboardTemplate(HINSTANCE hInstance);
+
 INT_PTR CALLBACK KeyboardDialogProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
 // Ends the dialog with OK: the edit control's text goes to the panel's m_pBuffer.

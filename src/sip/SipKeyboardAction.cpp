@@ -1,7 +1,6 @@
 #include "keyboard/KeyboardDialog.h"
 #include "keyboard/KeyboardFonts.h"
 #include "keyboard/EditView.h"
-#include "resources/resource.h"
 #include "settings/Settings.h"
 #include "sip/KeyboardHook.h"
 #include "sip/SipActions.h"
@@ -37,16 +36,9 @@ bool ReloadSkin(SipPanel& panel)
 
 void RunKeyboardDialog(HINSTANCE hInstance, HWND hwndOwner)
 {
-    HRSRC hResource = FindResourceW(hInstance, MAKEINTRESOURCEW(IDD_KEYBOARD), RT_DIALOG);
-    if (hResource == nullptr)
-        return;
-    HGLOBAL hTemplate = LoadResource(hInstance, hResource);
-    if (hTemplate == nullptr)
-        return;
-    const auto* pTemplate = static_cast<const DLGTEMPLATE*>(LockResource(hTemplate));
-    if (pTemplate == nullptr)
-        return;
-    DialogBoxIndirectParamW(hInstance, pTemplate, hwndOwner, KeyboardDialogProc, 0);
+    const LPCDLGTEMPLATEW pTemplate = LoadKeyboardTemplate(hInstance);
+    if (pTemplate != nullptr)
+        DialogBoxIndirectParamW(hInstance, pTemplate, hwndOwner, KeyboardDialogProc, 0);
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "keyboard/KeyboardDialog.h"
 #include "keyboard/KeyboardSkin.h"
-#include "resources/resource.h"
 #include "support/DisplayMetrics.h"
 #include "support/ModuleInstance.h"
 
@@ -11,11 +10,7 @@
 
 LPCDLGTEMPLATEW KeyboardTemplate()
 {
-    const HRSRC hRes = FindResourceW(g_hInstance, MAKEINTRESOURCEW(IDD_KEYBOARD), reinterpret_cast<LPCWSTR>(RT_DIALOG));
-    if (hRes == nullptr)
-        return nullptr;
-    const HGLOBAL hGlobal = LoadResource(g_hInstance, hRes);
-    return hGlobal != nullptr ? static_cast<LPCDLGTEMPLATEW>(LockResource(hGlobal)) : nullptr;
+    return LoadKeyboardTemplate(g_hInstance);
 }
 
 CModelessKeyboard::CModelessKeyboard()
