@@ -1,132 +1,173 @@
-// What one stylus event costs the keyboard's drawing: the real PaintKeyboard (compose off
-// screen, one blit) with a different key pressed each time, at QVGA and at VGA, against
-// the floor of two full-area blits of the same size measured in the same run. Prints the
-// figures and their ratios; it asserts nothing.
-//
-// Run on a 480 x 640 screen (make bench): both layouts of Silver are loaded there, turned.
+#include "Measurements.h"
 
+#include "BenchSip.h"
+#include "BenchTimer.h"
 #include "keyboard/KeyModel.h"
 #include "keyboard/KeyboardDialog.h"
 #include "keyboard/KeyboardFonts.h"
-#include "keyboard/KeyboardPaint.h"
-#include "settings/Settings.h"
-#include "skin/LayoutLoader.h"
+#include "keyboard/KeyboardSkin.h"
+#include "keyboard/KeyboardTouch.h"
+#include "skin/SkinCatalogue.h"
 #include "skin/SkinRecord.h"
 #include "support/DisplayMetrics.h"
 #include "support/GdiHandles.h"
+#include "support/ModuleInstance.h"
 
-#include <algorithm>
-#include <cstdio>
-#include <cwchar>
 #include <string>
-#include <vector>
+
+// Both screen classes in one process on one X screen: the layout of each class
+// is loaded for its shorter side (LoadSkinForShortSide) while rectangles and
+// bitmaps are turned for the real screen's orientation, and the keyboard dialog
+// is placed by the product's own rule for a screen of that class in that
+// orientation. Everything a paint touches is then what a device of the class
+// would have; only the X screen around the dialog is larger.
 
 namespace {
 
-constexpr int kEvents = 300;
-constexpr int kRounds = 7;
+constexpr int kRounds = 15;
+constexpr int kEventsPerRound = 30;
+constexpr int kCharacterKeys = 30;   // the letters and signs of the character view
 
-double Now()
+struct ScreenClass
 {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
+    const char* pszName;
+    int nShortSide;
+    int nLongSide;
+};
 
-std::wstring ModuleFolder()
-{
-    WCHAR szPath[MAX_PATH];
-    const DWORD n = GetModuleFileNameW(nullptr, szPath, MAX_PATH);
-    std::wstring path(szPath, n);
-    return path.substr(0, path.find_last_of(L'\\'));
-}
+const ScreenClass kClasses[] = {{"QVGA", 240, 320}, {"VGA", 480, 640}};
 
-// Milliseconds per event of kEvents paints, each with the next key of the view pressed.
-double PaintEvents(HWND hwnd, HDC hdcTarget, const RECT& rc)
+// The keyboard dialog, modeless and shown without taking the activation, placed
+// as on a screen of the class, with two lines typed and caps lock latched, so
+// that every layer of a paint has something to draw.
+class CKeyboardOnClassScreen
 {
-    const double start = Now();
-    for (int i = 0; i < kEvents; ++i)
+public:
+    CKeyboardOnClassScreen(const ScreenClass& screen, SIZE* pScreenSize)
     {
-        g_nPressedKey = i % 30;  // the letters and signs of the character view
-        PaintKeyboard(hwnd, hdcTarget, rc);
+        m_hDlg = CreateDialogIndirectParamW(g_hInstance, LoadKeyboardTemplate(g_hInstance), nullptr,
+                                            KeyboardDialogProc, 0);
+        if (m_hDlg == nullptr)
+            return;
+        PlacementInput input = CurrentPlacementInput();
+        const bool bLandscape = input.nScreen == ORIENT_LANDSCAPE;
+        input.nScreenWidth = bLandscape ? screen.nLongSide : screen.nShortSide;
+        input.nScreenHeight = bLandscape ? screen.nShortSide : screen.nLongSide;
+        *pScreenSize = SIZE{input.nScreenWidth, input.nScreenHeight};
+        const KeyboardPlacement placement = PlaceKeyboard(input);
+        Move(m_hDlg, placement.dialog);
+        Move(g_hEditCtrlWnd, placement.edit);
+        Move(g_hKeyboardWnd, placement.keyboard);
+        SetWindowTextW(g_hEditCtrlWnd, L"The quick brown fox\r\njumps over the lazy dog");
+        g_nCurrentView = VIEW_CHAR;
+        g_bCapsLock = 1;
+        ShowWindow(m_hDlg, SW_SHOWNA);
+        UpdateWindow(m_hDlg);
     }
-    GdiFlush();
-    return (Now() - start) / kEvents;
-}
-
-// The floor: the background copied into an off-screen bitmap and that copied out.
-double TwoBlits(HDC hdcTarget, const RECT& rc)
-{
-    CMemoryDc source(CreateCompatibleDC(hdcTarget));
-    CMemoryDc middle(CreateCompatibleDC(hdcTarget));
-    CUniqueBitmap middleBitmap(CreateCompatibleBitmap(hdcTarget, rc.right, rc.bottom));
-    CSelectObject selectBackground(source.Get(), g_skin.hCharBackground);
-    CSelectObject selectMiddle(middle.Get(), middleBitmap.Get());
-    const double start = Now();
-    for (int i = 0; i < kEvents; ++i)
+    ~CKeyboardOnClassScreen()
     {
-        BitBlt(middle.Get(), 0, 0, rc.right, rc.bottom, source.Get(), 0, 0, SRCCOPY);
-        BitBlt(hdcTarget, 0, 0, rc.right, rc.bottom, middle.Get(), 0, 0, SRCCOPY);
+        g_nPressedKey = KEY_NONE;
+        g_bCapsLock = 0;
+        if (m_hDlg != nullptr)
+        {
+            g_bClosing = 1;   // not a switch to another application
+            DestroyWindow(m_hDlg);
+        }
     }
-    GdiFlush();
-    return (Now() - start) / kEvents;
+    CKeyboardOnClassScreen(const CKeyboardOnClassScreen&) = delete;
+    CKeyboardOnClassScreen& operator=(const CKeyboardOnClassScreen&) = delete;
+
+    bool IsOpen() const { return m_hDlg != nullptr && g_hKeyboardWnd != nullptr; }
+
+private:
+    static void Move(HWND hwnd, const PlacedRect& rc) { MoveWindow(hwnd, rc.x, rc.y, rc.nWidth, rc.nHeight, TRUE); }
+
+    HWND m_hDlg = nullptr;
+};
+
+// What a stylus event costs the keyboard: the next key pressed, and the paint
+// that RedrawKeyboard runs at once (invalidation, WM_PAINT, composition off
+// screen, one blit onto the control).
+double PaintEvents(HWND hKeyboard, int* pnKey)
+{
+    return TimePerCall(kEventsPerRound, [&] {
+        g_nPressedKey = *pnKey;
+        *pnKey = (*pnKey + 1) % kCharacterKeys;
+        RedrawKeyboard(hKeyboard);
+    });
 }
 
-bool MeasureClass(HWND hwnd, const wchar_t* pszLayout, const char* pszClass)
+// True when an invalidation of the control is painted by the time UpdateWindow
+// returns, as it must be for the figures to mean anything.
+bool PaintsAtOnce(HWND hKeyboard)
 {
+    InvalidateRect(hKeyboard, nullptr, FALSE);
+    const bool bPending = GetUpdateRect(hKeyboard, nullptr, FALSE) != FALSE;
+    UpdateWindow(hKeyboard);
+    return bPending && !GetUpdateRect(hKeyboard, nullptr, FALSE);
+}
+
+BenchRow MeasureClass(HWND hwndSipBar, const ScreenClass& screen)
+{
+    BenchRow row{std::string("paint per stylus event, ") + screen.pszName};
+    ReleaseKeyboardFonts();
     ReleaseSkin();
-    const std::wstring folder = ModuleFolder() + L"\\skins\\Silver";
-    std::wcsncpy(g_skin.szSkinPath, folder.c_str(), MAX_PATH - 1);
-    if (!LoadLayoutFile((folder + L"\\" + pszLayout).c_str(), GetModuleHandleW(nullptr), hwnd) ||
-        g_skin.hCharBackground == nullptr)
+    if (LoadSkinForShortSide(g_hInstance, hwndSipBar, screen.nShortSide) != 1 ||
+        GetViewBackground(VIEW_CHAR) == nullptr)
     {
-        std::printf("%s: cannot load Silver's %ls\n", pszClass, pszLayout);
-        return false;
+        row.failure = "Silver has no layout for this class";
+        ReleaseSkin();
+        return row;
     }
-    const RECT rc = {0, 0, GetBitmapWidth(g_skin.hCharBackground), GetBitmapHeight(g_skin.hCharBackground)};
-    CWindowDc screen(hwnd);
-    CMemoryDc target(CreateCompatibleDC(screen.Get()));
-    CUniqueBitmap targetBitmap(CreateCompatibleBitmap(screen.Get(), rc.right, rc.bottom));
-    CSelectObject selectTarget(target.Get(), targetBitmap.Get());
-    g_nCurrentView = VIEW_CHAR;
+    CreatePreviewFonts(hwndSipBar);
+    {
+        SIZE screenSize{};
+        CKeyboardOnClassScreen keyboard(screen, &screenSize);
+        row.measurement += " " + std::to_string(screenSize.cx) + "x" + std::to_string(screenSize.cy);
+        RECT rc{};
+        if (!keyboard.IsOpen() || !GetClientRect(g_hKeyboardWnd, &rc) || rc.right == 0)
+        {
+            row.failure = "the keyboard did not open";
+        }
+        else if (!PaintsAtOnce(g_hKeyboardWnd))
+        {
+            row.failure = "the keyboard is not painted when asked";
+        }
+        else
+        {
+            // The floor: the background into an off-screen bitmap and that onto
+            // the control, both over the control's whole area.
+            CWindowDc target(g_hKeyboardWnd);
+            CMemoryDc backgroundDc(CreateCompatibleDC(target.Get()));
+            CSelectObject background(backgroundDc.Get(), GetViewBackground(VIEW_CHAR));
+            CMemoryDc middleDc(CreateCompatibleDC(target.Get()));
+            CUniqueBitmap middle(CreateCompatibleBitmap(target.Get(), rc.right, rc.bottom));
+            CSelectObject selectMiddle(middleDc.Get(), middle.Get());
+            auto twoBlits = [&] {
+                BitBlt(middleDc.Get(), 0, 0, rc.right, rc.bottom, backgroundDc.Get(), 0, 0, SRCCOPY);
+                BitBlt(target.Get(), 0, 0, rc.right, rc.bottom, middleDc.Get(), 0, 0, SRCCOPY);
+            };
 
-    PaintEvents(hwnd, target.Get(), rc);  // untimed: fonts and caches
-    std::vector<double> paint, floor;
-    for (int i = 0; i < kRounds; ++i)
-    {
-        paint.push_back(PaintEvents(hwnd, target.Get(), rc));
-        floor.push_back(TwoBlits(target.Get(), rc));
+            int nKey = 0;
+            PaintEvents(g_hKeyboardWnd, &nKey);   // untimed: fonts and caches
+            const std::vector<SampleSummary> figures = MeasureInTurn(kRounds, {
+                [&] { return PaintEvents(g_hKeyboardWnd, &nKey); },
+                [&] { return TimePerCall(kEventsPerRound, twoBlits); },
+            });
+            row.figure = figures[0];
+            row.floor = "two full-area blits, " + std::to_string(rc.right) + "x" + std::to_string(rc.bottom);
+            row.floorFigure = figures[1];
+        }
     }
-    std::sort(paint.begin(), paint.end());
-    std::sort(floor.begin(), floor.end());
-    std::printf("%-4s %4ldx%-4ld paint per stylus event: %.3f ms   two full-area blits: %.3f ms   ratio %.2f\n",
-                pszClass, rc.right, rc.bottom, paint.front(), floor.front(),
-                floor.front() > 0 ? paint.front() / floor.front() : 0.0);
-    g_nPressedKey = KEY_NONE;
+    ReleaseKeyboardFonts();
     ReleaseSkin();
-    return true;
+    return row;
 }
 
 }  // namespace
 
-int main()
+void MeasurePaint(const CBenchSip& sip, std::vector<BenchRow>& rows)
 {
-    std::printf("paint benchmark: screen %d x %d, %d events a round, floor of %d rounds\n",
-                GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), kEvents, kRounds);
-    HWND hwnd = CreateWindowExW(0, L"STATIC", L"bench", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
-    if (hwnd == nullptr)
-    {
-        std::printf("no window: is there a display?\n");
-        return 1;
-    }
-    InitDisplayMetrics();
-    g_dwHabit = 0;
-    CreatePreviewFonts(hwnd);
-    const bool bQvga = MeasureClass(hwnd, L"Layout240.xml", "QVGA");
-    const bool bVga = MeasureClass(hwnd, L"Layout480.xml", "VGA");
-    ReleaseKeyboardFonts();
-    DestroyWindow(hwnd);
-    return bQvga && bVga ? 0 : 1;
+    for (const ScreenClass& screen : kClasses)
+        rows.push_back(MeasureClass(sip.BarWindow(), screen));
 }

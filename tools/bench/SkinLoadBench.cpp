@@ -1,156 +1,148 @@
-// How long loading the VGA Silver skin takes on a portrait screen, where every bitmap is
-// turned, against merely reading the same bitmap files in the same run. Prints the
-// figures and their ratio; it asserts nothing.
-//
-// Run on a 480 x 640 screen:  make bench  (or tools/wine/run --screen 480x640 ...)
+#include "Measurements.h"
 
+#include "BenchSip.h"
+#include "BenchTimer.h"
 #include "platform/AygShell.h"
-#include "settings/Settings.h"
-#include "skin/FileFinder.h"
+#include "skin/BitmapTurning.h"
 #include "skin/SkinCatalogue.h"
 #include "skin/SkinRecord.h"
-#include "skin/BitmapTurning.h"
 #include "skin/XmlDocument.h"
+#include "support/DisplayMetrics.h"
+#include "support/ModuleInstance.h"
 
-#include <algorithm>
-#include <cstdio>
+#include <cwchar>
 #include <string>
 #include <vector>
 
 namespace {
 
 constexpr int kRounds = 15;
+constexpr int kVgaShortSide = 480;
 
-double Now()
+// The VGA layout of Silver and the bitmap files it names, found through the
+// skin's own index and layout documents.
+struct LayoutFiles
 {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+    std::wstring layout;
+    std::vector<std::wstring> bitmaps;
+};
+
+LayoutFiles FindVgaLayout()
+{
+    const std::wstring folder = ModuleFolderPath(L"\\skins\\Silver");
+    LayoutFiles files;
+    std::wstring layoutName;
+    ReadXmlDocument(ModuleFolderPath(L"\\skins\\Silver.xml").c_str(), nullptr, [&](IXMLDOMNode* pNode) {
+        std::wstring name;
+        long nHeight = 0;
+        VisitXmlAttributes(pNode, [&](LPCWSTR pszName, BSTR bstrText) {
+            if (std::wcscmp(pszName, L"Height") == 0)
+                nHeight = std::wcstol(bstrText, nullptr, 10);
+            else if (std::wcscmp(pszName, L"LayoutFileName") == 0)
+                name = bstrText;
+            return true;
+        });
+        if (nHeight == kVgaShortSide && layoutName.empty())
+            layoutName = name;
+    });
+    if (layoutName.empty())
+        return files;
+    files.layout = folder + L"\\" + layoutName;
+    ReadXmlDocument(files.layout.c_str(), nullptr, [&](IXMLDOMNode* pNode) {
+        VisitXmlAttributes(pNode, [&](LPCWSTR pszName, BSTR bstrText) {
+            if (std::wcscmp(pszName, L"DefaultPath") == 0)
+                files.bitmaps.push_back(folder + L"\\" + bstrText);
+            return true;
+        });
+    });
+    return files;
 }
 
-std::wstring ModuleFolder()
+// Each round returns its milliseconds and counts what it did, so that a round
+// that silently did less shows.
+double LoadSkinOnce(HWND hwnd, int* pnFailures)
 {
-    WCHAR szPath[MAX_PATH];
-    const DWORD n = GetModuleFileNameW(nullptr, szPath, MAX_PATH);
-    std::wstring path(szPath, n);
-    return path.substr(0, path.find_last_of(L'\\'));
+    const double dStart = NowMs();
+    const int nResult = LoadSkinForShortSide(g_hInstance, hwnd, kVgaShortSide);
+    const double dElapsed = NowMs() - dStart;
+    if (nResult != 1)
+        ++*pnFailures;
+    ReleaseSkin();
+    return dElapsed;
 }
 
-// The bitmaps of the VGA layout: every file of the skin folder drawn for the 480 class.
-std::vector<std::wstring> LayoutBitmaps(const std::wstring& folder)
+double LoadBitmapsOnce(const std::vector<std::wstring>& paths, int* pnFailures)
 {
-    std::vector<std::wstring> paths;
-    CFileFinder finder;
-    for (finder.FindFirst((folder + L"\\480_*.bmp").c_str()); finder.IsFound(); finder.FindNext())
-        paths.push_back(folder + L"\\" + finder.Data().cFileName);
-    return paths;
-}
-
-double LoadBitmapsOnce(const std::vector<std::wstring>& paths, size_t* pnLoaded)
-{
-    const double start = Now();
-    size_t nLoaded = 0;
+    const double dStart = NowMs();
     for (const std::wstring& path : paths)
     {
-        HBITMAP hBitmap = SHLoadDIBitmap(path.c_str());
-        if (hBitmap != nullptr)
-        {
-            ++nLoaded;
-            DeleteObject(hBitmap);
-        }
+        const HBITMAP hBitmap = SHLoadDIBitmap(path.c_str());
+        if (hBitmap == nullptr)
+            ++*pnFailures;
+        DeleteObject(hBitmap);
     }
-    *pnLoaded = nLoaded;
-    return Now() - start;
+    return NowMs() - dStart;
 }
 
-double LoadSkinOnce(HWND hwnd, int* pnResult)
+// Only walking the layout document: every entry and attribute read, nothing loaded.
+double WalkLayoutOnce(const std::wstring& layout)
 {
-    const double start = Now();
-    *pnResult = LoadSkin(GetModuleHandleW(nullptr), hwnd);
-    const double elapsed = Now() - start;
-    ReleaseSkin();
-    return elapsed;
-}
-
-// Only walking the layout document, entries read but nothing loaded.
-double WalkLayoutOnce(const std::wstring& path)
-{
-    const double start = Now();
-    ReadXmlDocument(path.c_str(), nullptr, [](IXMLDOMNode* pNode) {
+    const double dStart = NowMs();
+    ReadXmlDocument(layout.c_str(), nullptr, [](IXMLDOMNode* pNode) {
         VisitXmlAttributes(pNode, [](LPCWSTR, BSTR) { return true; });
     });
-    return Now() - start;
+    return NowMs() - dStart;
 }
 
-// Only turning bitmaps already in memory, as a load turns them.
+// Only turning bitmaps already in memory, as a load turns them for a right hand.
 double TurnOnce(const std::vector<HBITMAP>& bitmaps, HWND hwnd)
 {
-    const double start = Now();
+    const double dStart = NowMs();
     const CBitmapTurningSession session;
     for (HBITMAP hBitmap : bitmaps)
         DeleteObject(RotateBitmapClockwise(hBitmap, hwnd));
-    return Now() - start;
+    return NowMs() - dStart;
 }
 
 }  // namespace
 
-int main()
+void MeasureSkinLoad(const CBenchSip& sip, std::vector<BenchRow>& rows)
 {
-    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
-    std::printf("skin load benchmark: screen %d x %d\n", sw, sh);
-    if (std::min(sw, sh) != 480 || sw >= sh)
-        std::printf("note: the figures below are meant for a 480 x 640 screen (VGA layout, turned)\n");
-
-    HWND hwnd = CreateWindowExW(0, L"STATIC", L"bench", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
-    if (hwnd == nullptr)
+    const bool bTurned = GetScreenOrientation() != ORIENT_LANDSCAPE;
+    BenchRow load{std::string("skin load, VGA layout") + (bTurned ? ", turned" : ", not turned")};
+    const LayoutFiles files = FindVgaLayout();
+    if (files.bitmaps.empty())
     {
-        std::printf("no window: is there a display?\n");
-        return 1;
+        load.failure = "Silver's VGA layout or its bitmaps cannot be found";
+        rows.push_back(load);
+        return;
     }
-    const std::vector<std::wstring> paths = LayoutBitmaps(ModuleFolder() + L"\\skins\\Silver");
-    g_dwHabit = 0;
-    SetSkinFile(L"Silver.xml");
-
-    // One untimed round of each warms the file cache and the DOM.
-    size_t nLoaded = 0;
-    int nResult = 0;
-    LoadBitmapsOnce(paths, &nLoaded);
-    LoadSkinOnce(hwnd, &nResult);
-    if (nResult != 1 || nLoaded == 0)
-    {
-        std::printf("cannot load Silver (LoadSkin %d, %zu bitmaps)\n", nResult, nLoaded);
-        DestroyWindow(hwnd);
-        return 1;
-    }
-
+    const HWND hwnd = sip.BarWindow();
     std::vector<HBITMAP> loaded;
-    for (const std::wstring& path : paths)
+    for (const std::wstring& path : files.bitmaps)
         loaded.push_back(SHLoadDIBitmap(path.c_str()));
-    const std::wstring layout = ModuleFolder() + L"\\skins\\Silver\\Layout480.xml";
 
-    std::vector<double> bare, full, walk, turn;
-    for (int i = 0; i < kRounds; ++i)
-    {
-        bare.push_back(LoadBitmapsOnce(paths, &nLoaded));
-        full.push_back(LoadSkinOnce(hwnd, &nResult));
-        walk.push_back(WalkLayoutOnce(layout));
-        turn.push_back(TurnOnce(loaded, hwnd));
-    }
+    int nLoadFailures = 0, nBitmapFailures = 0;
+    // One untimed round of each fills the file cache and starts the DOM.
+    LoadSkinOnce(hwnd, &nLoadFailures);
+    LoadBitmapsOnce(files.bitmaps, &nBitmapFailures);
+    const std::vector<SampleSummary> figures = MeasureInTurn(kRounds, {
+        [&] { return LoadSkinOnce(hwnd, &nLoadFailures); },
+        [&] { return LoadBitmapsOnce(files.bitmaps, &nBitmapFailures); },
+        [&] { return WalkLayoutOnce(files.layout); },
+        [&] { return TurnOnce(loaded, hwnd); },
+    });
     for (HBITMAP hBitmap : loaded)
         DeleteObject(hBitmap);
-    std::sort(walk.begin(), walk.end());
-    std::sort(turn.begin(), turn.end());
-    std::sort(bare.begin(), bare.end());
-    std::sort(full.begin(), full.end());
-    const double bareFloor = bare.front(), fullFloor = full.front();
-    std::printf("bitmap files:        %zu\n", nLoaded);
-    std::printf("bare bitmap loading: floor %.2f ms, median %.2f ms (%d rounds)\n", bareFloor, bare[kRounds / 2], kRounds);
-    std::printf("LoadSkin, turned:    floor %.2f ms, median %.2f ms (%d rounds)\n", fullFloor, full[kRounds / 2], kRounds);
-    std::printf("  of which layout document walk: floor %.2f ms\n", walk.front());
-    std::printf("  of which turning in memory:    floor %.2f ms\n", turn.front());
-    std::printf("ratio (floor/floor): %.2f  (target 1.5 or less)\n", bareFloor > 0 ? fullFloor / bareFloor : 0.0);
-    DestroyWindow(hwnd);
-    return 0;
+
+    const std::string floor = "loading its " + std::to_string(files.bitmaps.size()) + " bitmap files";
+    load.figure = figures[0];
+    load.floor = floor;
+    load.floorFigure = figures[1];
+    if (nLoadFailures != 0 || nBitmapFailures != 0)
+        load.failure = "LoadSkin failed " + std::to_string(nLoadFailures) + " times, bitmap files " +
+                       std::to_string(nBitmapFailures) + " times";
+    rows.push_back(load);
+    rows.push_back(BenchRow{"- of it, walking the layout document", figures[2], floor, figures[1]});
+    rows.push_back(BenchRow{"- of it, turning the bitmaps in memory", figures[3], floor, figures[1]});
 }

@@ -1,0 +1,26 @@
+#pragma once
+#include "BenchTable.h"
+
+#include <vector>
+
+class CBenchSip;
+
+// Each measurement appends its rows, figures with their floors, to the table.
+// They share the process's one skin record and leave it released.
+
+// Loading the VGA layout of Silver (turned on a portrait screen) against
+// loading its bitmap files alone.
+void MeasureSkinLoad(const CBenchSip& sip, std::vector<BenchRow>& rows);
+
+// The paint that follows a stylus event, at QVGA and at VGA, against two
+// full-area blits of the same size.
+void MeasurePaint(const CBenchSip& sip, std::vector<BenchRow>& rows);
+
+// From the start of the keyboard action to the first complete paint of the
+// keyboard, with the skin already loaded, against a plain window of the same
+// size created and painted.
+void MeasureOpenLatency(const CBenchSip& sip, std::vector<BenchRow>& rows);
+
+// Delivering a typed text of 10,000 units and 200 line breaks without its
+// pauses, against handing the whole text over at once; and the pauses alone.
+void MeasureDelivery(std::vector<BenchRow>& rows);
