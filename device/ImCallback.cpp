@@ -39,31 +39,6 @@ std::string Format(const char* pszFormat, unsigned a, unsigned b, unsigned c = 0
 
 }  // namespace
 
-HRESULT STDMETHODCALLTYPE CImCallback::QueryInterface(REFIID riid, void** ppv)
-{
-    if (ppv == nullptr)
-        return E_POINTER;
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IIMCallback))
-    {
-        *ppv = static_cast<IIMCallback*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG STDMETHODCALLTYPE CImCallback::AddRef()
-{
-    return static_cast<ULONG>(InterlockedIncrement(&m_cRef));
-}
-
-ULONG STDMETHODCALLTYPE CImCallback::Release()
-{
-    // Never freed through COM: the device owns it.
-    return static_cast<ULONG>(InterlockedDecrement(&m_cRef));
-}
-
 void CImCallback::Prepare()
 {
     if (m_pTarget != nullptr)
