@@ -117,7 +117,9 @@ TEST_P(KeyboardDialog, TypesWithShiftCapsAndViewsUnderRealStylusInput)
 TEST_P(KeyboardDialog, HeldBackspaceRepeatsAndATapDeletesOne)
 {
     int nTapDeleted = -1;
-    int nHeldDeleted = -1;
+    bool bRepeated = false;
+    int nSecondMs = -1;
+    int nAtLift = -1;
     int nAfterLift = -1;
     const std::wstring text = L"abcdefghijklmnopqrstuvwxyz";
     CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
@@ -125,19 +127,18 @@ TEST_P(KeyboardDialog, HeldBackspaceRepeatsAndATapDeletesOne)
         driver.Tap(KEY_BACKSPACE);
         nTapDeleted = static_cast<int>(text.size() - driver.Text().size());
         driver.SetText(text.c_str());
-        driver.Press(KEY_BACKSPACE);
-        Sleep(1000);
-        nHeldDeleted = static_cast<int>(text.size() - driver.Text().size());
+        bRepeated = driver.HoldBackspace(5, &nSecondMs);
         driver.Lift();
+        nAtLift = static_cast<int>(text.size() - driver.Text().size());
         Sleep(400);   // nothing more goes once the stylus is up
         nAfterLift = static_cast<int>(text.size() - driver.Text().size());
         driver.Tap(KEY_OK);
     });
     EXPECT_EQ(1, nTapDeleted);
-    // One at the press, then one every 100 ms from about 600 ms on.
-    EXPECT_GE(nHeldDeleted, 3);
-    EXPECT_LE(nHeldDeleted, 9);
-    EXPECT_EQ(nHeldDeleted, nAfterLift);
+    // One at the press, then one every 100 ms once the 500 ms delay has passed.
+    EXPECT_TRUE(bRepeated);
+    EXPECT_GE(nSecondMs, 450);
+    EXPECT_EQ(nAtLift, nAfterLift);
     EXPECT_EQ(text.substr(0, text.size() - nAfterLift), Buffer(m_pPanel->m_pBuffer));
 }
 

@@ -94,6 +94,24 @@ bool CKeyboardDriver::Tap(int nIndex)
     return Press(nIndex) && Lift();
 }
 
+bool CKeyboardDriver::HoldBackspace(int nDeletions, int* pnSecondMs)
+{
+    const size_t nBefore = Text().size();
+    const ULONGLONG ullStart = GetTickCount64();
+    *pnSecondMs = -1;
+    if (!Press(KEY_BACKSPACE))
+        return false;
+    return WaitFor(
+        [&] {
+            const size_t nNow = Text().size();
+            const size_t nGone = nBefore > nNow ? nBefore - nNow : 0;
+            if (nGone >= 2 && *pnSecondMs < 0)
+                *pnSecondMs = static_cast<int>(GetTickCount64() - ullStart);
+            return nGone >= static_cast<size_t>(nDeletions);
+        },
+        5000);
+}
+
 std::wstring CKeyboardDriver::Text() const
 {
     return WindowText(GetDlgItem(m_hDlg, 201));
