@@ -51,9 +51,6 @@ public:
     static bool Run(SipPanel* pPanel, const std::function<void(CKeyboardDriver&)>& driver);
 
 private:
-    bool MoveTo(POINT pt) const;
-    bool Button(DWORD dwFlags) const;
-
     HWND m_hDlg = nullptr;
     int m_nLastKey = -1;
 };
