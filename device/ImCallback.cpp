@@ -1,5 +1,7 @@
 #include "ImCallback.h"
 
+#include "InputInjector.h"
+
 #include <cstdio>
 
 namespace {
@@ -18,18 +20,6 @@ void SendKey(WORD wVk, bool bUp)
     SendInput(1, &input, sizeof(INPUT));
 }
 
-void SendCharacter(wchar_t ch)
-{
-    INPUT aInputs[2]{};
-    for (int i = 0; i < 2; ++i)
-    {
-        aInputs[i].type = INPUT_KEYBOARD;
-        aInputs[i].ki.wScan = static_cast<WORD>(ch);
-        aInputs[i].ki.dwFlags = KEYEVENTF_UNICODE | (i == 1 ? KEYEVENTF_KEYUP : 0);
-    }
-    SendInput(2, aInputs, sizeof(INPUT));
-}
-
 std::string Format(const char* pszFormat, unsigned a, unsigned b, unsigned c = 0)
 {
     char sz[96];
@@ -38,31 +28,6 @@ std::string Format(const char* pszFormat, unsigned a, unsigned b, unsigned c = 0
 }
 
 }  // namespace
-
-HRESULT STDMETHODCALLTYPE CImCallback::QueryInterface(REFIID riid, void** ppv)
-{
-    if (ppv == nullptr)
-        return E_POINTER;
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IIMCallback))
-    {
-        *ppv = static_cast<IIMCallback*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG STDMETHODCALLTYPE CImCallback::AddRef()
-{
-    return static_cast<ULONG>(InterlockedIncrement(&m_cRef));
-}
-
-ULONG STDMETHODCALLTYPE CImCallback::Release()
-{
-    // Never freed through COM: the device owns it.
-    return static_cast<ULONG>(InterlockedDecrement(&m_cRef));
-}
 
 void CImCallback::Prepare()
 {
@@ -103,7 +68,7 @@ HRESULT STDMETHODCALLTYPE CImCallback::SendCharEvents(UINT uVk, UINT uKeyFlags, 
             SendKey(static_cast<WORD>(uVk), !bDown);
         }
         else if (bDown && (uState & kKeyShiftNoCharacter) == 0)
-            SendCharacter(static_cast<wchar_t>(puChars[i]));
+            InputInjector::Character(static_cast<wchar_t>(puChars[i]));
     }
     return S_OK;
 }
@@ -115,6 +80,6 @@ HRESULT STDMETHODCALLTYPE CImCallback::SendString(BSTR ptszStr, DWORD dwChars)
         return E_POINTER;
     Prepare();
     for (DWORD i = 0; i < dwChars; ++i)
-        SendCharacter(ptszStr[i]);
+        InputInjector::Character(ptszStr[i]);
     return S_OK;
 }

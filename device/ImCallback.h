@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "platform/SipInterfaces.h"
+#include "OwnedImCallback.h"
 
 #include <string>
 #include <vector>
@@ -22,18 +22,11 @@ protected:
 // the focused application as real keyboard input, in order. Virtual keys become
 // key presses and releases (so Ctrl+C, Enter or Backspace act as on a keyboard),
 // character events and strings become characters. Every call is also recorded.
-class CImCallback final : public IIMCallback
+class CImCallback final : public COwnedImCallback
 {
 public:
     CImCallback() = default;
     explicit CImCallback(IDeliveryTarget* pTarget) : m_pTarget(pTarget) {}
-    CImCallback(const CImCallback&) = delete;
-    CImCallback& operator=(const CImCallback&) = delete;
-
-    // IUnknown: the object lives as long as the device; counts are kept for checking.
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
 
     HRESULT STDMETHODCALLTYPE SetImInfo(IMINFO* pimi) override;
     HRESULT STDMETHODCALLTYPE SendVirtualKey(BYTE bVk, DWORD dwFlags) override;
@@ -43,12 +36,10 @@ public:
 
     // One line per call, in order, e.g. "SendVirtualKey 0x11 4".
     const std::vector<std::string>& Calls() const { return m_calls; }
-    LONG References() const { return m_cRef; }
 
 private:
     void Prepare();
 
     IDeliveryTarget* m_pTarget = nullptr;
-    LONG m_cRef = 1;
     std::vector<std::string> m_calls;
 };

@@ -87,4 +87,16 @@ void Key(WORD wVk)
     SendInput(2, aInputs, sizeof(INPUT));
 }
 
+void Character(wchar_t ch)
+{
+    INPUT aInputs[2]{};
+    for (int i = 0; i < 2; ++i)
+    {
+        aInputs[i].type = INPUT_KEYBOARD;
+        aInputs[i].ki.wScan = static_cast<WORD>(ch);
+        aInputs[i].ki.dwFlags = KEYEVENTF_UNICODE | (i == 1 ? KEYEVENTF_KEYUP : 0);
+    }
+    SendInput(2, aInputs, sizeof(INPUT));
+}
+
 }  // namespace InputInjector

@@ -13,4 +13,6 @@ void Press(int x, int y);
 void Lift(int x, int y);
 // A hardware key pressed and released.
 void Key(WORD wVk);
+// A character typed, as a keyboard that sends Unicode characters types it.
+void Character(wchar_t ch);
 }

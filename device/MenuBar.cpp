@@ -8,26 +8,7 @@ constexpr wchar_t kMenuBarClass[] = L"BrevantoMenuBar";
 
 bool CMenuBar::Create(HINSTANCE hInstance, IShellEvents* pEvents, const RECT& rc)
 {
-    m_pEvents = pEvents;
-    WNDCLASSW wc{};
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = WndProc;
-    wc.hInstance = hInstance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kMenuBarClass;
-    RegisterClassW(&wc);
-    m_hwnd = CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE, kMenuBarClass, L"Menu bar", WS_POPUP, rc.left, rc.top,
-                             rc.right - rc.left, rc.bottom - rc.top, nullptr, nullptr, hInstance, this);
-    if (m_hwnd == nullptr)
-        return false;
-    ShowWindow(m_hwnd, SW_SHOWNA);
-    return true;
-}
-
-void CMenuBar::Move(const RECT& rc)
-{
-    SetWindowPos(m_hwnd, HWND_TOPMOST, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, SWP_NOACTIVATE);
-    InvalidateRect(m_hwnd, nullptr, TRUE);
+    return CShellStrip::Create(hInstance, pEvents, rc, kMenuBarClass, L"Menu bar");
 }
 
 RECT CMenuBar::SipButtonRect() const
@@ -40,27 +21,12 @@ RECT CMenuBar::SipButtonRect() const
     return RECT{x, 0, x + nWidth, nHeight};
 }
 
-LRESULT CALLBACK CMenuBar::WndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+bool CMenuBar::OnMessage(UINT uMsg, WPARAM, LPARAM lParam)
 {
-    if (uMsg == WM_NCCREATE)
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-    auto* pThis = reinterpret_cast<CMenuBar*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (pThis == nullptr)
-        return DefWindowProcW(hwnd, uMsg, wParam, lParam);
-    switch (uMsg)
-    {
-    case WM_PAINT:
-        pThis->OnPaint();
-        return 0;
-    case WM_MOUSEACTIVATE:
-        return MA_NOACTIVATE;
-    case WM_LBUTTONUP:
-        pThis->OnLButtonUp(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-        return 0;
-    default:
-        return DefWindowProcW(hwnd, uMsg, wParam, lParam);
-    }
+    if (uMsg != WM_LBUTTONUP)
+        return false;
+    OnLButtonUp(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+    return true;
 }
 
 void CMenuBar::OnPaint()

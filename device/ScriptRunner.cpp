@@ -576,14 +576,7 @@ bool CScriptRunner::Write(const std::u16string& text)
             InputInjector::Key(VK_RETURN);
             continue;
         }
-        INPUT aInputs[2]{};
-        for (int i = 0; i < 2; ++i)
-        {
-            aInputs[i].type = INPUT_KEYBOARD;
-            aInputs[i].ki.wScan = static_cast<WORD>(ch);
-            aInputs[i].ki.dwFlags = KEYEVENTF_UNICODE | (i == 1 ? KEYEVENTF_KEYUP : 0);
-        }
-        SendInput(2, aInputs, sizeof(INPUT));
+        InputInjector::Character(static_cast<wchar_t>(ch));
     }
     return true;
 }

@@ -10,25 +10,7 @@ constexpr COLORREF kTaskbarColour = RGB(0x10, 0x3C, 0x8C);
 
 bool CTaskbar::Create(HINSTANCE hInstance, IShellEvents* pEvents, const RECT& rc)
 {
-    m_pEvents = pEvents;
-    WNDCLASSW wc{};
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = WndProc;
-    wc.hInstance = hInstance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kTaskbarClass;
-    RegisterClassW(&wc);
-    m_hwnd = CreateWindowExW(WS_EX_TOPMOST | WS_EX_NOACTIVATE, kTaskbarClass, L"Taskbar", WS_POPUP, rc.left, rc.top,
-                             rc.right - rc.left, rc.bottom - rc.top, nullptr, nullptr, hInstance, this);
-    if (m_hwnd == nullptr)
-        return false;
-    ShowWindow(m_hwnd, SW_SHOWNA);
-    return true;
-}
-
-void CTaskbar::Move(const RECT& rc)
-{
-    SetWindowPos(m_hwnd, HWND_TOPMOST, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, SWP_NOACTIVATE);
+    return CShellStrip::Create(hInstance, pEvents, rc, kTaskbarClass, L"Taskbar");
 }
 
 void CTaskbar::Refresh()
@@ -36,27 +18,12 @@ void CTaskbar::Refresh()
     InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 
-LRESULT CALLBACK CTaskbar::WndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+bool CTaskbar::OnMessage(UINT uMsg, WPARAM wParam, LPARAM)
 {
-    if (uMsg == WM_NCCREATE)
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-    auto* pThis = reinterpret_cast<CTaskbar*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (pThis == nullptr)
-        return DefWindowProcW(hwnd, uMsg, wParam, lParam);
-    switch (uMsg)
-    {
-    case WM_PAINT:
-        pThis->OnPaint();
-        return 0;
-    case WM_MOUSEACTIVATE:
-        return MA_NOACTIVATE;
-    case WM_SETTINGCHANGE:
-        pThis->OnSettingChange(wParam);
-        return 0;
-    default:
-        return DefWindowProcW(hwnd, uMsg, wParam, lParam);
-    }
+    if (uMsg != WM_SETTINGCHANGE)
+        return false;
+    OnSettingChange(wParam);
+    return true;
 }
 
 void CTaskbar::OnPaint()

@@ -81,6 +81,15 @@ bool WritePicture(HDC hdcScreen, HWND hwnd, const SIZE& size, const std::wstring
     return bWritten && cbWritten == png.size();
 }
 
+// The font of the keyboard dialog's template: 8 points of "System".
+HFONT CreateDialogFont()
+{
+    CWindowDc dc(nullptr);
+    const int nHeight = -MulDiv(8, GetDeviceCaps(dc.Get(), LOGPIXELSY), 72);
+    return CreateFontW(nHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"System");
+}
+
 }  // namespace
 
 int RenderSkinStates(HWND hwnd, LPCWSTR pszFolder, const std::wstring& skinName, bool bLeftHanded)
@@ -93,8 +102,12 @@ int RenderSkinStates(HWND hwnd, LPCWSTR pszFolder, const std::wstring& skinName,
     CreatePreviewFonts(hwnd);
 
     // A sample text in an edit control, so the edit view shows where typed text goes.
+    // It gets the keyboard dialog's font: the turned edit-view fonts are made from it.
     HWND hwndEdit = CreateWindowExW(0, L"EDIT", L"Brevanto 123", WS_CHILD | ES_MULTILINE, 0, 0, 200, 60, hwnd,
                                     nullptr, GetModuleHandleW(nullptr), nullptr);
+    CUniqueFont dialogFont(CreateDialogFont());
+    if (hwndEdit != nullptr)
+        SendMessageW(hwndEdit, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont.Get()), FALSE);
     const HWND hwndOldEdit = g_hEditCtrlWnd;
     g_hEditCtrlWnd = hwndEdit;
     const int nOldView = g_nCurrentView, bOldShift = g_bShift, bOldCaps = g_bCapsLock, nOldPressed = g_nPressedKey;

@@ -12,6 +12,7 @@ import os
 import re
 import shutil
 import struct
+import zlib
 import subprocess
 import sys
 
@@ -188,6 +189,47 @@ def png_size(path):
     return struct.unpack('>II', head[16:24])
 
 
+def png_rows(path):
+    """The RGB rows of a PNG as the checker writes it (8-bit RGB, every row unfiltered)."""
+    with open(path, 'rb') as f:
+        data = f.read()
+    width, height = struct.unpack('>II', data[16:24])
+    pos, idat = 8, b''
+    while pos < len(data):
+        length, kind = struct.unpack('>I4s', data[pos:pos + 8])
+        if kind == b'IDAT':
+            idat += data[pos + 8:pos + 8 + length]
+        pos += 12 + length
+    raw = zlib.decompress(idat)
+    stride = 1 + 3 * width
+    return [raw[y * stride + 1:(y + 1) * stride] for y in range(height)]
+
+
+def dark_box(rows, left, top, right, bottom):
+    """The bounding box (width, height) of the dark pixels inside a rectangle."""
+    xs, ys = [], []
+    for y in range(top, bottom):
+        row = rows[y]
+        for x in range(left, right):
+            if sum(row[3 * x:3 * x + 3]) < 3 * 96:
+                xs.append(x)
+                ys.append(y)
+    return (max(xs) - min(xs) + 1, max(ys) - min(ys) + 1) if xs else (0, 0)
+
+
+def check_render_text(folder, control):
+    """The sample text of the edit view runs along the long side when the keyboard is
+    turned: on 240x320, left hand, Silver's edit view (design 5,6 214x89 on a 320x240
+    landscape design) lies at x 6..95, y 100..315 and its text is far taller than wide."""
+    path = os.path.join(folder, '%s_240x320_left_characters_plain.png' % control)
+    if control != 'Silver' or not os.path.exists(path):
+        return []
+    width, height = dark_box(png_rows(path), 6, 100, 96, 316)
+    if height < 40 or height < 3 * width:
+        return ['render: the edit view text on 240x320 (left hand) is not turned: its ink is %dx%d' % (width, height)]
+    return []
+
+
 def check_render(stage, control, wine_run, wine_state):
     """--render draws 3 views x 3 latch states for each of 8 screens and 2 hands; the
     pictures have the size the keyboard shows, and a latched key changes the picture."""
@@ -216,7 +258,7 @@ def check_render(stage, control, wine_run, wine_state):
         caps = os.path.join(folder, '%s_%s_left_characters_caps.png' % (control, screen))
         if os.path.exists(plain) and os.path.exists(caps) and open(plain, 'rb').read() == open(caps, 'rb').read():
             problems.append('render: caps lock latched draws the same picture as plain on %s' % screen)
-    return problems
+    return problems + check_render_text(folder, control)
 
 
 def main():

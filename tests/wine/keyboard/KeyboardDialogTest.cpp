@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -39,6 +40,7 @@ protected:
     {
         if (IsSquareScreen())
             GTEST_SKIP() << "the dialog keeps the template's places on a square screen";
+        m_pPanel = std::make_unique<SipPanel>(g_hInstance);
         EnsureTextFont();
         LoadTestSkin({GetParam()});
         CreatePreviewFonts(m_fontSource.Window());
@@ -50,7 +52,8 @@ protected:
     }
 
     CFontSource m_fontSource;
-    SipPanel m_panel{g_hInstance};
+    // Made after the screen check: a panel on an unsupported screen brings up a message box.
+    std::unique_ptr<SipPanel> m_pPanel;
 };
 
 // One step of the typing test: the key tapped and the text expected after it.
@@ -86,7 +89,7 @@ TEST_P(KeyboardDialog, TypesWithShiftCapsAndViewsUnderRealStylusInput)
     std::wstring log;
     bool bSlid = false;
     std::wstring afterSlide;
-    const bool bOpened = CKeyboardDriver::Run(&m_panel, [&](CKeyboardDriver& driver) {
+    const bool bOpened = CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
         for (const TypingStep& step : steps)
         {
             if (!driver.Tap(step.nKey))
@@ -105,8 +108,8 @@ TEST_P(KeyboardDialog, TypesWithShiftCapsAndViewsUnderRealStylusInput)
     EXPECT_EQ(L"", log);
     EXPECT_TRUE(bSlid);
     EXPECT_EQ(L"HeYy,@1& \r\nal", afterSlide);
-    EXPECT_EQ(L"HeYy,@1& \r\nal", Buffer(m_panel.m_pBuffer));
-    EXPECT_EQ(nullptr, m_panel.m_pUnprocStr);
+    EXPECT_EQ(L"HeYy,@1& \r\nal", Buffer(m_pPanel->m_pBuffer));
+    EXPECT_EQ(nullptr, m_pPanel->m_pUnprocStr);
     EXPECT_EQ(nullptr, g_hDlgWnd);
     EXPECT_EQ(nullptr, g_pSipPanel);
 }
@@ -114,35 +117,36 @@ TEST_P(KeyboardDialog, TypesWithShiftCapsAndViewsUnderRealStylusInput)
 TEST_P(KeyboardDialog, HeldBackspaceRepeatsAndATapDeletesOne)
 {
     int nTapDeleted = -1;
-    int nHeldDeleted = -1;
+    bool bRepeated = false;
+    int nSecondMs = -1;
+    int nAtLift = -1;
     int nAfterLift = -1;
     const std::wstring text = L"abcdefghijklmnopqrstuvwxyz";
-    CKeyboardDriver::Run(&m_panel, [&](CKeyboardDriver& driver) {
+    CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
         driver.SetText(text.c_str());
         driver.Tap(KEY_BACKSPACE);
         nTapDeleted = static_cast<int>(text.size() - driver.Text().size());
         driver.SetText(text.c_str());
-        driver.Press(KEY_BACKSPACE);
-        Sleep(1000);
-        nHeldDeleted = static_cast<int>(text.size() - driver.Text().size());
+        bRepeated = driver.HoldBackspace(5, &nSecondMs);
         driver.Lift();
+        nAtLift = static_cast<int>(text.size() - driver.Text().size());
         Sleep(400);   // nothing more goes once the stylus is up
         nAfterLift = static_cast<int>(text.size() - driver.Text().size());
         driver.Tap(KEY_OK);
     });
     EXPECT_EQ(1, nTapDeleted);
-    // One at the press, then one every 100 ms from about 600 ms on.
-    EXPECT_GE(nHeldDeleted, 3);
-    EXPECT_LE(nHeldDeleted, 9);
-    EXPECT_EQ(nHeldDeleted, nAfterLift);
-    EXPECT_EQ(text.substr(0, text.size() - nAfterLift), Buffer(m_panel.m_pBuffer));
+    // One at the press, then one every 100 ms once the 500 ms delay has passed.
+    EXPECT_TRUE(bRepeated);
+    EXPECT_GE(nSecondMs, 450);
+    EXPECT_EQ(nAtLift, nAfterLift);
+    EXPECT_EQ(text.substr(0, text.size() - nAfterLift), Buffer(m_pPanel->m_pBuffer));
 }
 
 TEST_P(KeyboardDialog, SlidingOffBackspaceStopsTheRepeatAndOntoItStartsNone)
 {
     std::wstring afterSlideOff;
     std::wstring afterSlideOn;
-    CKeyboardDriver::Run(&m_panel, [&](CKeyboardDriver& driver) {
+    CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
         driver.SetText(L"12345");
         driver.Press(KEY_BACKSPACE);   // deletes the 5
         driver.SlideTo(0);
@@ -168,40 +172,40 @@ TEST_P(KeyboardDialog, OkLeavesTheTextInTheBufferWithItsLineBreaks)
     };
     for (const Case& c : {Case{L""}, Case{L"ab\r\nc"}, Case{L"R&D 100%"}})
     {
-        delete[] m_panel.m_pBuffer;
-        m_panel.m_pBuffer = new WCHAR[3]{L'x', L'y', L'\0'};   // replaced, not appended to
-        CKeyboardDriver::Run(&m_panel, [&](CKeyboardDriver& driver) {
+        delete[] m_pPanel->m_pBuffer;
+        m_pPanel->m_pBuffer = new WCHAR[3]{L'x', L'y', L'\0'};   // replaced, not appended to
+        CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
             driver.SetText(c.pszText);
             driver.Tap(KEY_OK);
         });
-        ASSERT_NE(nullptr, m_panel.m_pBuffer);
-        EXPECT_EQ(std::wstring(c.pszText), std::wstring(m_panel.m_pBuffer));
+        ASSERT_NE(nullptr, m_pPanel->m_pBuffer);
+        EXPECT_EQ(std::wstring(c.pszText), std::wstring(m_pPanel->m_pBuffer));
         const size_t nLength = std::wstring(c.pszText).size();
-        EXPECT_EQ(L'\0', m_panel.m_pBuffer[nLength + 1]);   // L + 2 units, zero-filled
+        EXPECT_EQ(L'\0', m_pPanel->m_pBuffer[nLength + 1]);   // L + 2 units, zero-filled
     }
 }
 
 TEST_P(KeyboardDialog, SwitchingAwayParksTheTextAndTheNextOpeningShowsItWithTheCaretAtItsEnd)
 {
-    m_panel.m_pBuffer = new WCHAR[2]{L'z', L'\0'};
+    m_pPanel->m_pBuffer = new WCHAR[2]{L'z', L'\0'};
     bool bTyped = false;
-    CKeyboardDriver::Run(&m_panel, [&](CKeyboardDriver& driver) {
+    CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
         bTyped = driver.Tap(15) && driver.Tap(0) && driver.Tap(17) && driver.Tap(10);
         driver.Tap(KEY_ENTER);
         driver.Tap(0);
         CKeyboardDriver::SwitchToAnotherThread();
     });
     EXPECT_TRUE(bTyped);
-    EXPECT_EQ(nullptr, m_panel.m_pBuffer);   // nothing is delivered
-    EXPECT_EQ(L"park\r\na", Buffer(m_panel.m_pUnprocStr));
+    EXPECT_EQ(nullptr, m_pPanel->m_pBuffer);   // nothing is delivered
+    EXPECT_EQ(L"park\r\na", Buffer(m_pPanel->m_pUnprocStr));
 
     std::wstring shown;
     DWORD dwSelection = 0;
     WCHAR* pUnprocAtOpen = reinterpret_cast<WCHAR*>(1);
-    CKeyboardDriver::Run(&m_panel, [&](CKeyboardDriver& driver) {
+    CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
         CKeyboardDriver::WaitFor([&] { return driver.Text() == L"park\r\na"; });
         shown = driver.Text();
-        pUnprocAtOpen = m_panel.m_pUnprocStr;
+        pUnprocAtOpen = m_pPanel->m_pUnprocStr;
         CKeyboardDriver::WaitFor([&] {
             dwSelection = static_cast<DWORD>(SendMessageW(GetDlgItem(driver.Dialog(), 201), EM_GETSEL, 0, 0));
             return dwSelection == MAKELONG(7, 7);
@@ -212,14 +216,14 @@ TEST_P(KeyboardDialog, SwitchingAwayParksTheTextAndTheNextOpeningShowsItWithTheC
     EXPECT_EQ(L"park\r\na", shown);
     EXPECT_EQ(nullptr, pUnprocAtOpen);
     EXPECT_EQ(MAKELONG(7, 7), dwSelection);
-    EXPECT_EQ(L"park\r\nax", Buffer(m_panel.m_pBuffer));
-    EXPECT_EQ(nullptr, m_panel.m_pUnprocStr);
+    EXPECT_EQ(L"park\r\nax", Buffer(m_pPanel->m_pBuffer));
+    EXPECT_EQ(nullptr, m_pPanel->m_pUnprocStr);
 }
 
 TEST_P(KeyboardDialog, IsPlacedOverTheScreenWithTheKeyboardCentred)
 {
     RECT rcDialog{}, rcKeyboard{}, rcEdit{};
-    CKeyboardDriver::Run(&m_panel, [&](CKeyboardDriver& driver) {
+    CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
         GetWindowRect(driver.Dialog(), &rcDialog);
         GetWindowRect(GetDlgItem(driver.Dialog(), 203), &rcKeyboard);
         GetWindowRect(GetDlgItem(driver.Dialog(), 201), &rcEdit);
@@ -250,7 +254,7 @@ TEST_P(KeyboardDialog, ScreenResetEndsWithOkOnlyWhenTheScreenTurned)
     bool bStillOpen = false;
     bool bIgnoredOther = false;
     bool bDisplayStillOpen = false;
-    CKeyboardDriver::Run(&m_panel, [&](CKeyboardDriver& driver) {
+    CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
         driver.Tap(0);
         SendMessageW(driver.Dialog(), WM_SETTINGCHANGE, 0x3002, 0);   // nothing changed
         bStillOpen = IsWindowVisible(driver.Dialog()) != FALSE;
@@ -266,8 +270,8 @@ TEST_P(KeyboardDialog, ScreenResetEndsWithOkOnlyWhenTheScreenTurned)
     EXPECT_TRUE(bStillOpen);
     EXPECT_TRUE(bDisplayStillOpen);
     EXPECT_TRUE(bIgnoredOther);
-    EXPECT_EQ(L"a", Buffer(m_panel.m_pBuffer));
-    EXPECT_EQ(nullptr, m_panel.m_pUnprocStr);
+    EXPECT_EQ(L"a", Buffer(m_pPanel->m_pBuffer));
+    EXPECT_EQ(nullptr, m_pPanel->m_pUnprocStr);
 }
 
 // A desktop tells its windows of a turned screen with WM_DISPLAYCHANGE.
@@ -275,7 +279,7 @@ TEST_P(KeyboardDialog, DisplayChangeToATurnedScreenEndsWithOk)
 {
     SaveOptions();
     IsOptionsChanged();
-    CKeyboardDriver::Run(&m_panel, [&](CKeyboardDriver& driver) {
+    CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
         driver.Tap(1);
         // The skin was loaded for the other orientation than the screen has now.
         SetLoadedOrientation(GetScreenOrientation() == ORIENT_LANDSCAPE ? ORIENT_PORTRAIT : ORIENT_LANDSCAPE);
@@ -283,8 +287,8 @@ TEST_P(KeyboardDialog, DisplayChangeToATurnedScreenEndsWithOk)
                      MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
         CKeyboardDriver::WaitFor([&] { return !IsWindow(driver.Dialog()); });
     });
-    EXPECT_EQ(L"b", Buffer(m_panel.m_pBuffer));
-    EXPECT_EQ(nullptr, m_panel.m_pUnprocStr);
+    EXPECT_EQ(L"b", Buffer(m_pPanel->m_pBuffer));
+    EXPECT_EQ(nullptr, m_pPanel->m_pUnprocStr);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothHands, KeyboardDialog, testing::Values(DWORD{0}, DWORD{1}),

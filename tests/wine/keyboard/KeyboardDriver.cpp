@@ -2,6 +2,7 @@
 
 #include "KeyboardTestSupport.h"
 
+#include "device/InputInjector.h"
 #include "keyboard/KeyModel.h"
 #include "keyboard/KeyboardDialog.h"
 #include "skin/SkinRecord.h"
@@ -9,19 +10,6 @@
 
 #include <atomic>
 #include <thread>
-
-namespace {
-
-// Absolute mouse coordinates run from 0 to 65535 over the screen's first to
-// last pixel; rounding up lands on the pixel under either rounding back.
-LONG Normalise(LONG n, int nExtent)
-{
-    if (nExtent <= 1)
-        return 0;
-    return static_cast<LONG>((static_cast<LONGLONG>(n) * 65535 + nExtent - 2) / (nExtent - 1));
-}
-
-}  // namespace
 
 int ReadShared(const int& nValue)
 {
@@ -47,51 +35,56 @@ POINT CKeyboardDriver::KeyCentre(int nIndex) const
     return pt;
 }
 
-bool CKeyboardDriver::MoveTo(POINT pt) const
-{
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = Normalise(pt.x, GetSystemMetrics(SM_CXSCREEN));
-    input.mi.dy = Normalise(pt.y, GetSystemMetrics(SM_CYSCREEN));
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    if (SendInput(1, &input, sizeof(input)) != 1)
-        return false;
-    return WaitFor([&] {
-        POINT now{};
-        return GetCursorPos(&now) && now.x == pt.x && now.y == pt.y;
-    });
-}
-
-bool CKeyboardDriver::Button(DWORD dwFlags) const
-{
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = dwFlags;
-    return SendInput(1, &input, sizeof(input)) == 1;
-}
-
 bool CKeyboardDriver::Press(int nIndex)
 {
     m_nLastKey = nIndex;
-    return MoveTo(KeyCentre(nIndex)) && Button(MOUSEEVENTF_LEFTDOWN) &&
-           WaitFor([&] { return ReadShared(g_bStylusDown) == 1 && ReadShared(g_nPressedKey) == nIndex; });
+    const POINT pt = KeyCentre(nIndex);
+    if (!InputInjector::MoveTo(pt.x, pt.y))
+        return false;
+    InputInjector::Press(pt.x, pt.y);
+    return WaitFor([&] { return ReadShared(g_bStylusDown) == 1 && ReadShared(g_nPressedKey) == nIndex; });
 }
 
 bool CKeyboardDriver::SlideTo(int nIndex)
 {
     m_nLastKey = nIndex;
-    return MoveTo(KeyCentre(nIndex)) && WaitFor([&] { return ReadShared(g_nPressedKey) == nIndex; });
+    const POINT pt = KeyCentre(nIndex);
+    return InputInjector::MoveTo(pt.x, pt.y) && WaitFor([&] { return ReadShared(g_nPressedKey) == nIndex; });
 }
 
 bool CKeyboardDriver::Lift()
 {
-    return Button(MOUSEEVENTF_LEFTUP) &&
-           WaitFor([&] { return ReadShared(g_bStylusDown) == 0 && ReadShared(g_nPressedKey) == KEY_NONE; });
+    // Lifted where the stylus went last, not where the display last reported it.
+    POINT pt{};
+    if (m_nLastKey >= 0)
+        pt = KeyCentre(m_nLastKey);
+    else
+        GetCursorPos(&pt);
+    InputInjector::Lift(pt.x, pt.y);
+    return WaitFor([&] { return ReadShared(g_bStylusDown) == 0 && ReadShared(g_nPressedKey) == KEY_NONE; });
 }
 
 bool CKeyboardDriver::Tap(int nIndex)
 {
     return Press(nIndex) && Lift();
+}
+
+bool CKeyboardDriver::HoldBackspace(int nDeletions, int* pnSecondMs)
+{
+    const size_t nBefore = Text().size();
+    const ULONGLONG ullStart = GetTickCount64();
+    *pnSecondMs = -1;
+    if (!Press(KEY_BACKSPACE))
+        return false;
+    return WaitFor(
+        [&] {
+            const size_t nNow = Text().size();
+            const size_t nGone = nBefore > nNow ? nBefore - nNow : 0;
+            if (nGone >= 2 && *pnSecondMs < 0)
+                *pnSecondMs = static_cast<int>(GetTickCount64() - ullStart);
+            return nGone >= static_cast<size_t>(nDeletions);
+        },
+        5000);
 }
 
 std::wstring CKeyboardDriver::Text() const

@@ -27,6 +27,12 @@ public:
     bool Lift();
     bool Tap(int nIndex);
 
+    // Presses backspace and holds it until the text has lost nDeletions characters
+    // (false after 5 s). *pnSecondMs gets the time from just before the press to the
+    // second deletion, the first of the repeat. Load on the machine only makes the
+    // repeat later, so the time is checked from below and the count is waited for.
+    bool HoldBackspace(int nDeletions, int* pnSecondMs);
+
     std::wstring Text() const;
     // Sets the text with the caret after it.
     void SetText(const wchar_t* pszText) const;
@@ -45,9 +51,6 @@ public:
     static bool Run(SipPanel* pPanel, const std::function<void(CKeyboardDriver&)>& driver);
 
 private:
-    bool MoveTo(POINT pt) const;
-    bool Button(DWORD dwFlags) const;
-
     HWND m_hDlg = nullptr;
     int m_nLastKey = -1;
 };

@@ -113,32 +113,9 @@ void PrintTo(const CallbackCall& call, std::ostream* pOut)
     out << std::dec << std::noshowbase;
 }
 
-HRESULT CRecordingCallback::QueryInterface(REFIID riid, void** ppv)
+void CRecordingCallback::OnMisuse(const char* pszWhat)
 {
-    if (ppv == nullptr)
-        return E_POINTER;
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IIMCallback))
-    {
-        *ppv = static_cast<IIMCallback*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *ppv = nullptr;
-    ADD_FAILURE() << "unexpected QueryInterface on the callback";
-    return E_NOINTERFACE;
-}
-
-ULONG CRecordingCallback::AddRef()
-{
-    return static_cast<ULONG>(InterlockedIncrement(&m_cRef));
-}
-
-ULONG CRecordingCallback::Release()
-{
-    const LONG cRef = InterlockedDecrement(&m_cRef);
-    if (cRef < 1)
-        ADD_FAILURE() << "the callback was released more often than it was referenced";
-    return static_cast<ULONG>(cRef);
+    ADD_FAILURE() << pszWhat;
 }
 
 HRESULT CRecordingCallback::SetImInfo(IMINFO* /*pimi*/)

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "platform/SipInterfaces.h"
+#include "device/OwnedImCallback.h"
 
 #include <string>
 #include <vector>
@@ -38,15 +38,12 @@ void PrintTo(const CallbackCall& call, std::ostream* pOut);
 // the three calls the input method may make; anything else (SetImInfo, an
 // unknown interface) fails the current test. It counts its references, so a
 // test can check that the input method borrows it without AddRef or Release.
-class CRecordingCallback : public IIMCallback
+class CRecordingCallback : public COwnedImCallback
 {
 public:
     CRecordingCallback() = default;
     virtual ~CRecordingCallback() = default;
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE SetImInfo(IMINFO* pimi) override;
     HRESULT STDMETHODCALLTYPE SendVirtualKey(BYTE bVk, DWORD dwFlags) override;
     HRESULT STDMETHODCALLTYPE SendCharEvents(UINT uVk, UINT uKeyFlags, UINT uChars, UINT* puShift,
@@ -58,9 +55,10 @@ public:
 
     const std::vector<CallbackCall>& Calls() const { return m_calls; }
     void Clear() { m_calls.clear(); }
-    LONG References() const { return m_cRef; }
+
+protected:
+    void OnMisuse(const char* pszWhat) override;
 
 private:
-    LONG m_cRef = 1;
     std::vector<CallbackCall> m_calls;
 };
