@@ -1,40 +1,33 @@
 #include "CountingCallback.h"
 
-HRESULT CCountingCallback::QueryInterface(REFIID riid, void** ppv)
+HRESULT CCountingCallback::SetImInfo(IMINFO*)
 {
-    if (ppv == nullptr)
-        return E_POINTER;
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IIMCallback))
-    {
-        *ppv = static_cast<IIMCallback*>(this);
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
+    ++m_counts.nOtherCalls;
+    return S_OK;
 }
 
 HRESULT CCountingCallback::SendVirtualKey(BYTE bVk, DWORD dwFlags)
 {
     if (bVk == VK_RETURN && dwFlags == KEYEVENTF_SILENT)
-        ++m_nEnters;
+        ++m_counts.nEnters;
     else
-        ++m_nOtherCalls;
+        ++m_counts.nOtherCalls;
     return S_OK;
 }
 
 HRESULT CCountingCallback::SendCharEvents(UINT, UINT, UINT, UINT*, UINT*)
 {
-    ++m_nOtherCalls;
+    ++m_counts.nOtherCalls;
     return S_OK;
 }
 
 HRESULT CCountingCallback::SendString(BSTR ptszStr, DWORD dwChars)
 {
-    ++m_nStrings;
+    ++m_counts.nStrings;
     if (ptszStr == nullptr)
         return E_POINTER;
-    m_nUnits += dwChars;
-    m_nHash = HashUnits(m_nHash, ptszStr, dwChars);
+    m_counts.nUnits += dwChars;
+    m_counts.nHash = HashUnits(m_counts.nHash, ptszStr, dwChars);
     return S_OK;
 }
 

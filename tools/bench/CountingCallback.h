@@ -1,34 +1,36 @@
 #pragma once
 #include <windows.h>
 
-#include "platform/SipInterfaces.h"
+#include "device/OwnedImCallback.h"
+
+// What reached the callback of one or more deliveries.
+struct DeliveredCounts
+{
+    int nStrings = 0;
+    int nEnters = 0;
+    int nOtherCalls = 0;
+    unsigned long nUnits = 0;
+    // A running hash of every unit sent, in order, so that a text can be
+    // checked to have arrived whole.
+    unsigned long nHash = 0;
+};
 
 // Stands in for the SIP manager's callback: takes every call as an
 // application would take the text, touching each unit sent, and counts what
-// came. Lives on the stack; references are not counted.
-class CCountingCallback : public IIMCallback
+// came.
+class CCountingCallback final : public COwnedImCallback
 {
 public:
-    CCountingCallback() = default;
-    virtual ~CCountingCallback() = default;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE SetImInfo(IMINFO*) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE SetImInfo(IMINFO*) override;
     HRESULT STDMETHODCALLTYPE SendVirtualKey(BYTE bVk, DWORD dwFlags) override;
     HRESULT STDMETHODCALLTYPE SendCharEvents(UINT, UINT, UINT, UINT*, UINT*) override;
     HRESULT STDMETHODCALLTYPE SendString(BSTR ptszStr, DWORD dwChars) override;
 
-    void Clear() { *this = CCountingCallback(); }
+    const DeliveredCounts& Counts() const { return m_counts; }
+    void Clear() { m_counts = DeliveredCounts(); }
 
-    int m_nStrings = 0;
-    int m_nEnters = 0;
-    int m_nOtherCalls = 0;
-    unsigned long m_nUnits = 0;
-    // A running hash of every unit sent, in order, so that a text can be
-    // checked to have arrived whole.
-    unsigned long m_nHash = 0;
+private:
+    DeliveredCounts m_counts;
 };
 
 // The same hash over units as they would arrive.

@@ -96,7 +96,8 @@ double HandOverRound(const std::wstring& text, CCountingCallback& callback)
     return (NowMs() - dStart) / kDeliveriesPerRound;
 }
 
-// What must arrive of the text: every line in order, an Enter between lines.
+// What must arrive of the text: every line in order, an Enter between lines,
+// a pause after each Enter, and nothing else.
 bool ArrivedWhole(const CCountingCallback& callback, const std::wstring& text)
 {
     std::wstring letters;
@@ -105,9 +106,10 @@ bool ArrivedWhole(const CCountingCallback& callback, const std::wstring& text)
         if (ch != L'\r' && ch != L'\n')
             letters += ch;
     }
-    return callback.m_nStrings == kLineBreaks + 1 && callback.m_nEnters == kLineBreaks &&
-           callback.m_nOtherCalls == 0 && callback.m_nUnits == letters.size() &&
-           callback.m_nHash == HashUnits(0, letters.c_str(), static_cast<unsigned long>(letters.size())) &&
+    const DeliveredCounts& counts = callback.Counts();
+    return counts.nStrings == kLineBreaks + 1 && counts.nEnters == kLineBreaks && counts.nOtherCalls == 0 &&
+           counts.nUnits == letters.size() &&
+           counts.nHash == HashUnits(0, letters.c_str(), static_cast<unsigned long>(letters.size())) &&
            g_nPauses == kLineBreaks;
 }
 

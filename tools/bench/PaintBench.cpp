@@ -20,7 +20,9 @@
 // bitmaps are turned for the real screen's orientation, and the keyboard dialog
 // is placed by the product's own rule for a screen of that class in that
 // orientation. Everything a paint touches is then what a device of the class
-// would have; only the X screen around the dialog is larger.
+// would have; only the X screen around the dialog is larger. (The DPI, which
+// sizes the edit font, is read once per process; Wine reports the same for
+// every screen size, so a run on the class's own screen would read it alike.)
 
 namespace {
 
