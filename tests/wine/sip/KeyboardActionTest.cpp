@@ -24,11 +24,6 @@ namespace
 constexpr int kKeyboardEditId = 201;
 constexpr wchar_t kBrokenSkin[] = L"BrokenTestSkin.xml";
 
-Bytes OptionsFile(DWORD dwHabit, const std::wstring& skin)
-{
-    return Join({LeDword(dwHabit), LeDword(static_cast<DWORD>(skin.size())), Utf16Le(skin)});
-}
-
 std::wstring SkinsFolder()
 {
     return KeyboardDllFolder() + L"\\skins";
@@ -39,7 +34,7 @@ std::wstring SkinsFolder()
 void SelectSkin(const std::wstring& skin)
 {
     Sleep(20);
-    ASSERT_TRUE(WriteWholeFile(OptionsPath(), OptionsFile(1, skin)));
+    ASSERT_TRUE(WriteWholeFile(OptionsPath(), OptionsFileBytes(1, skin)));
 }
 
 // The SIP manager's part and a user at the keyboard: taps on the bar's
@@ -235,7 +230,7 @@ TEST(RoadThroughTheRegisteredModule, TypedTextReachesTheCallback)
         GTEST_SKIP() << "no skin is made for this screen";
     const CSettingsRestorer settings;
     const Bytes saved = ReadWholeFile(OptionsPath());
-    ASSERT_TRUE(WriteWholeFile(OptionsPath(), OptionsFile(0, L"Silver.xml")));
+    ASSERT_TRUE(WriteWholeFile(OptionsPath(), OptionsFileBytes(0, L"Silver.xml")));
     ASSERT_EQ(0u, RunRegsvr32(KeyboardDllPath(), false));
     ASSERT_EQ(S_OK, CoInitializeEx(nullptr, COINIT_MULTITHREADED));
     CRecordingCallback callback;

@@ -2,7 +2,6 @@
 #include "sip/BarLayout.h"
 #include "sip/DialogWatcher.h"
 #include "sip/TestStateGuards.h"
-#include "sip/EditCommands.h"
 #include "sip/RecordingCallback.h"
 #include "sip/ServerTestSupport.h"
 #include "sip/SipActions.h"
@@ -63,17 +62,6 @@ protected:
         RECT rc = {};
         GetClientRect(m_hwndBar, &rc);
         return BarLeft(rc.left, rc.right, GetBitmapWidth(g_hBarBitmap));
-    }
-
-    // What the editing command of the action sends, from a fresh recorder.
-    static std::vector<CallbackCall> SequenceOf(int nAction)
-    {
-        CRecordingCallback reference;
-        void (*const apfn[])(IIMCallback*) = {nullptr, SendCopy, SendSelectAll, SendCut,
-                                              SendEnter, SendPaste, SendBackspace};
-        if (nAction >= 1 && nAction <= 6)
-            apfn[nAction](&reference);
-        return reference.Calls();
     }
 
     CDialogWatcher m_watcher{[](const SeenDialog& dialog) {
@@ -166,7 +154,7 @@ TEST_F(SipBarTest, ReleasingAnEditingButtonSendsItsKeys)
         m_callback.Clear();
         Down(c.x, c.y);
         Up(c.x, c.y);
-        EXPECT_EQ(SequenceOf(c.nAction), m_callback.Calls());
+        EXPECT_EQ(EditCommandCalls(c.nAction), m_callback.Calls());
         EXPECT_EQ(SIP_ACTION_NONE, m_pPanel->m_nPressed);
         m_pInputMethod->Showing();
     }
@@ -187,7 +175,7 @@ TEST_F(SipBarTest, EveryButtonOfTheBarActsOnRelease)
         Down(x, y);
         EXPECT_EQ(nAction, m_pPanel->m_nPressed);
         Up(x, y);
-        EXPECT_EQ(SequenceOf(nAction), m_callback.Calls());
+        EXPECT_EQ(EditCommandCalls(nAction), m_callback.Calls());
     }
 }
 
@@ -203,7 +191,7 @@ TEST_F(SipBarTest, SlidingToAnotherButtonCarriesOutThatOne)
     EXPECT_EQ(SIP_ACTION_CUT, m_pPanel->m_nPressed);
     // Lifted elsewhere on the bar, the last pressed button acts.
     Up(X + 2, 2);
-    EXPECT_EQ(SequenceOf(SIP_ACTION_CUT), m_callback.Calls());
+    EXPECT_EQ(EditCommandCalls(SIP_ACTION_CUT), m_callback.Calls());
 }
 
 // The colour of a bitmap's pixel, read through a memory DC.
