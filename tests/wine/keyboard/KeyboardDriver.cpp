@@ -1,6 +1,7 @@
 #include "KeyboardDriver.h"
 
 #include "KeyboardTestSupport.h"
+#include "StylusInput.h"
 
 #include "keyboard/KeyModel.h"
 #include "keyboard/KeyboardDialog.h"
@@ -9,19 +10,6 @@
 
 #include <atomic>
 #include <thread>
-
-namespace {
-
-// Absolute mouse coordinates run from 0 to 65535 over the screen's first to
-// last pixel; rounding up lands on the pixel under either rounding back.
-LONG Normalise(LONG n, int nExtent)
-{
-    if (nExtent <= 1)
-        return 0;
-    return static_cast<LONG>((static_cast<LONGLONG>(n) * 65535 + nExtent - 2) / (nExtent - 1));
-}
-
-}  // namespace
 
 int ReadShared(const int& nValue)
 {
@@ -47,45 +35,22 @@ POINT CKeyboardDriver::KeyCentre(int nIndex) const
     return pt;
 }
 
-bool CKeyboardDriver::MoveTo(POINT pt) const
-{
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = Normalise(pt.x, GetSystemMetrics(SM_CXSCREEN));
-    input.mi.dy = Normalise(pt.y, GetSystemMetrics(SM_CYSCREEN));
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    if (SendInput(1, &input, sizeof(input)) != 1)
-        return false;
-    return WaitFor([&] {
-        POINT now{};
-        return GetCursorPos(&now) && now.x == pt.x && now.y == pt.y;
-    });
-}
-
-bool CKeyboardDriver::Button(DWORD dwFlags) const
-{
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = dwFlags;
-    return SendInput(1, &input, sizeof(input)) == 1;
-}
-
 bool CKeyboardDriver::Press(int nIndex)
 {
     m_nLastKey = nIndex;
-    return MoveTo(KeyCentre(nIndex)) && Button(MOUSEEVENTF_LEFTDOWN) &&
+    return StylusMoveTo(KeyCentre(nIndex)) && StylusDown() &&
            WaitFor([&] { return ReadShared(g_bStylusDown) == 1 && ReadShared(g_nPressedKey) == nIndex; });
 }
 
 bool CKeyboardDriver::SlideTo(int nIndex)
 {
     m_nLastKey = nIndex;
-    return MoveTo(KeyCentre(nIndex)) && WaitFor([&] { return ReadShared(g_nPressedKey) == nIndex; });
+    return StylusMoveTo(KeyCentre(nIndex)) && WaitFor([&] { return ReadShared(g_nPressedKey) == nIndex; });
 }
 
 bool CKeyboardDriver::Lift()
 {
-    return Button(MOUSEEVENTF_LEFTUP) &&
+    return StylusUp() &&
            WaitFor([&] { return ReadShared(g_bStylusDown) == 0 && ReadShared(g_nPressedKey) == KEY_NONE; });
 }
 
@@ -109,12 +74,22 @@ void CKeyboardDriver::SetText(const wchar_t* pszText) const
 bool CKeyboardDriver::Run(SipPanel* pPanel, const std::function<void(CKeyboardDriver&)>& driver)
 {
     SetKeyboardDialogContext(g_hInstance, nullptr, pPanel);
+    return Attend([] { DialogBoxIndirectParamW(g_hInstance, KeyboardTemplate(), nullptr, KeyboardDialogProc, 0); },
+                  driver);
+}
+
+bool CKeyboardDriver::Attend(const std::function<void()>& open, const std::function<void(CKeyboardDriver&)>& driver,
+                             int nOpenTimeoutMs)
+{
     const DWORD dwDialogThread = GetCurrentThreadId();
     std::atomic<bool> bOpened{false};
+    std::atomic<bool> bReturned{false};
     std::thread worker([&] {
         CKeyboardDriver self;
         // The dialog is open once its edit control holds the focus of the dialog's thread.
         const bool bOpen = WaitFor([&] {
+            if (bReturned)
+                return true;
             GUITHREADINFO info{};
             info.cbSize = sizeof(info);
             if (!GetGUIThreadInfo(dwDialogThread, &info) || info.hwndActive == nullptr)
@@ -123,7 +98,7 @@ bool CKeyboardDriver::Run(SipPanel* pPanel, const std::function<void(CKeyboardDr
                 return false;
             self.m_hDlg = info.hwndActive;
             return true;
-        }, 5000);
+        }, nOpenTimeoutMs) && self.m_hDlg != nullptr;
         bOpened = bOpen;
         if (!bOpen)
         {
@@ -136,7 +111,8 @@ bool CKeyboardDriver::Run(SipPanel* pPanel, const std::function<void(CKeyboardDr
         if (IsWindow(self.m_hDlg))
             PostMessageW(self.m_hDlg, WM_COMMAND, IDOK, 0);
     });
-    DialogBoxIndirectParamW(g_hInstance, KeyboardTemplate(), nullptr, KeyboardDialogProc, 0);
+    open();
+    bReturned = true;
     worker.join();
     return bOpened;
 }
