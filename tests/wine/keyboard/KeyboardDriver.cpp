@@ -35,17 +35,30 @@ POINT CKeyboardDriver::KeyCentre(int nIndex) const
     return pt;
 }
 
+void CKeyboardDriver::Settle() const
+{
+    // A window that has just appeared hears from the host screen where its pointer
+    // is, which may be where the stylus was before (on the bar, say); let the dialog's
+    // thread take in what it has pending before the first key is touched.
+    for (int i = 0; i < 3; ++i)
+    {
+        DWORD_PTR dwResult = 0;
+        SendMessageTimeoutW(m_hDlg, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &dwResult);
+        Sleep(20);
+    }
+}
+
 bool CKeyboardDriver::Press(int nIndex)
 {
     m_nLastKey = nIndex;
-    return StylusMoveTo(KeyCentre(nIndex)) && StylusDown() &&
+    return StylusMoveTo(KeyCentre(nIndex), m_hDlg) && StylusDown() &&
            WaitFor([&] { return ReadShared(g_bStylusDown) == 1 && ReadShared(g_nPressedKey) == nIndex; });
 }
 
 bool CKeyboardDriver::SlideTo(int nIndex)
 {
     m_nLastKey = nIndex;
-    return StylusMoveTo(KeyCentre(nIndex)) && WaitFor([&] { return ReadShared(g_nPressedKey) == nIndex; });
+    return StylusMoveTo(KeyCentre(nIndex), m_hDlg) && WaitFor([&] { return ReadShared(g_nPressedKey) == nIndex; });
 }
 
 bool CKeyboardDriver::Lift()
@@ -107,6 +120,7 @@ bool CKeyboardDriver::Attend(const std::function<void()>& open, const std::funct
                 PostMessageW(hStuck, WM_COMMAND, IDOK, 0);
             return;
         }
+        self.Settle();
         driver(self);
         if (IsWindow(self.m_hDlg))
             PostMessageW(self.m_hDlg, WM_COMMAND, IDOK, 0);

@@ -52,6 +52,8 @@ public:
                        int nOpenTimeoutMs = 5000);
 
 private:
+    void Settle() const;
+
     HWND m_hDlg = nullptr;
     int m_nLastKey = -1;
 };
