@@ -129,6 +129,8 @@ public:
         bool bTapped = false;
         std::vector<SeenDialog> seen;
         bool bOpened = false;
+        std::string lostKeys;     // keys whose tap the keyboard did not show pressed and released in time
+        std::wstring shownText;  // the keyboard's text before it closed
         {
             CDialogWatcher watcher([](const SeenDialog& dialog) {
                 if (dialog.title == kMessageCaption)
@@ -137,13 +139,16 @@ public:
             bOpened = CKeyboardDriver::Attend([&] { bTapped = m_stylus.Tap(SIP_ACTION_KEYBOARD); },
                                               [&](CKeyboardDriver& driver) {
                                                   m_dwLoadedWhenOpen = GetLoadedOrientation();
-                                                  driver.Tap(1);   // b
-                                                  driver.Tap(17);  // r
-                                                  driver.Tap(4);   // e
+                                                  for (int nKey : {1, 17, 4})  // b, r, e
+                                                  {
+                                                      if (!driver.Tap(nKey))
+                                                          lostKeys += std::to_string(nKey) + " ";
+                                                  }
+                                                  shownText = driver.Text();
                                                   if (bTurn)
                                                       TurnTheScreen(driver, m_host.Bar(), m_nTurns % 2 == 1);
-                                                  else
-                                                      driver.Tap(KEY_OK);
+                                                  else if (!driver.Tap(KEY_OK))
+                                                      lostKeys += "OK";
                                               });
             seen = watcher.Seen();
         }
@@ -167,8 +172,10 @@ public:
         ADD_FAILURE() << "opening " << m_nOpenings << (bTurn ? " (ended by a turn)" : "") << ": "
                       << (!bTapped ? "the keyboard button did not take the tap"
                           : !bOpened ? "the keyboard did not open"
-                                     : "typed \"bre\", the application got " +
-                                           testing::PrintToString(m_host.Callback().Calls()));
+                                     : "typed \"bre\", the keyboard showed \"" + Narrow(shownText) +
+                                           "\", the application got " +
+                                           testing::PrintToString(m_host.Callback().Calls()))
+                      << (lostKeys.empty() ? "" : "; taps not taken in time: " + lostKeys);
     }
 
     // The options dialog, reached from the bar, switches skin or hand; OK stores it.
