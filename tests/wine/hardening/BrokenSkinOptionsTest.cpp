@@ -11,6 +11,7 @@
 #include "settings/SettingsFileTest.h"
 #include "sip/BarLayout.h"
 #include "sip/BarStylus.h"
+#include "sip/KeyboardTapWatch.h"
 #include "sip/OptionsDialogDriver.h"
 #include "sip/SipActions.h"
 #include "sip/SipHost.h"
@@ -20,12 +21,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
 
 namespace {
 
-constexpr int kKeyboardEditId = 201;
 constexpr wchar_t kTyped[] = L"ok";
 
 std::string Narrow(const std::wstring& text)
@@ -56,44 +55,6 @@ std::vector<const BrokenSkin*> Choices(const std::vector<BrokenSkin>& corpus)
     for (size_t i = 0; i < kShortForm; ++i)
         choices.push_back(listed[(2 * i + 1) * listed.size() / (2 * kShortForm)]);
     return choices;
-}
-
-// What a tap on the keyboard button brought: the messages shown, and whether the
-// keyboard opened (it is closed with OK at once, after kTyped is put in).
-struct KeyboardTap
-{
-    bool bTapped = false;
-    std::vector<SeenDialog> messages;
-    bool bOpened = false;
-};
-
-KeyboardTap TapKeyboard(CBarStylus& stylus)
-{
-    KeyboardTap tap;
-    std::atomic<bool> bOpened{false};
-    {
-        CDialogWatcher watcher([&](const SeenDialog& dialog) {
-            if (dialog.title == kMessageCaption)
-            {
-                DismissMessageBox(dialog);
-                return;
-            }
-            HWND hEdit = GetDlgItem(dialog.hwnd, kKeyboardEditId);
-            if (hEdit == nullptr)
-                return;
-            bOpened = true;
-            SetWindowTextW(hEdit, kTyped);
-            PostMessageW(dialog.hwnd, WM_COMMAND, IDOK, 0);
-        });
-        tap.bTapped = stylus.Tap(SIP_ACTION_KEYBOARD);
-        for (const SeenDialog& dialog : watcher.Seen())
-        {
-            if (dialog.title == kMessageCaption)
-                tap.messages.push_back(dialog);
-        }
-    }
-    tap.bOpened = bOpened;
-    return tap;
 }
 
 TEST_F(BrokenSkins, TheOptionsListShowsEachIndexFileOnceAndABrokenChoiceFailsCleanly)
@@ -146,9 +107,9 @@ TEST_F(BrokenSkins, TheOptionsListShowsEachIndexFileOnceAndABrokenChoiceFailsCle
         choice.selectSkinName = ListedName(skin.IndexFile());
         choice.nClickRadio = dwHand != 0 ? IDC_OPTIONS_LEFT : IDC_OPTIONS_RIGHT;
         OptionsShown shown;
-        bool bTapped = false;
-        AttendOptionsDialog([&] { bTapped = stylus.Tap(SIP_ACTION_OPTIONS); }, choice, shown);
-        ASSERT_TRUE(bTapped) << "the options button did not take the tap";
+        bool bOptionsTapped = false;
+        AttendOptionsDialog([&] { bOptionsTapped = stylus.Tap(SIP_ACTION_OPTIONS); }, choice, shown);
+        ASSERT_TRUE(bOptionsTapped) << "the options button did not take the tap";
         ASSERT_TRUE(shown.bSeen) << "the options dialog did not come up";
         std::vector<std::wstring> shownList = shown.skins;
         std::sort(shownList.begin(), shownList.end());
@@ -165,8 +126,9 @@ TEST_F(BrokenSkins, TheOptionsListShowsEachIndexFileOnceAndABrokenChoiceFailsCle
         EXPECT_EQ(dwHand, g_dwHabit);
 
         host.Callback().Clear();
-        const KeyboardTap tap = TapKeyboard(stylus);
-        ASSERT_TRUE(tap.bTapped) << "the keyboard button did not take the tap";
+        bool bTapped = false;
+        const KeyboardTapSeen tap = AttendKeyboardTap([&] { bTapped = stylus.Tap(SIP_ACTION_KEYBOARD); }, kTyped);
+        ASSERT_TRUE(bTapped) << "the keyboard button did not take the tap";
         const bool bRefused = tap.messages.size() == 1 && tap.messages[0].text == kLoadSkinFailedMessage &&
                               tap.messages[0].hwndOwner == hwndMessageOwner && !tap.bOpened;
         const bool bClean = tap.messages.empty() && tap.bOpened &&

@@ -4,6 +4,7 @@
 #include "sip/DialogWatcher.h"
 #include "sip/TestStateGuards.h"
 #include "sip/KeyboardHook.h"
+#include "sip/KeyboardTapWatch.h"
 #include "sip/RecordingCallback.h"
 #include "sip/ServerTestSupport.h"
 #include "sip/SipActions.h"
@@ -15,13 +16,11 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <string>
 
 namespace
 {
 
-constexpr int kKeyboardEditId = 201;
 constexpr wchar_t kBrokenSkin[] = L"BrokenTestSkin.xml";
 
 std::wstring SkinsFolder()
@@ -76,44 +75,27 @@ protected:
         EXPECT_EQ(1, m_callback.References());
     }
 
-    // Taps the keyboard button; returns the dialogs that came up meanwhile.
+    // Taps the keyboard button; returns the messages that came up meanwhile.
     std::vector<SeenDialog> TapKeyboard(const std::wstring& typed)
     {
-        m_bKeyboardOpened = false;
-        m_bHookWhileOpen = false;
-        CDialogWatcher watcher([&](const SeenDialog& dialog) {
-            if (dialog.title == kMessageCaption)
-            {
-                DismissMessageBox(dialog);
-                return;
-            }
-            HWND hEdit = GetDlgItem(dialog.hwnd, kKeyboardEditId);
-            if (hEdit == nullptr)
-                return;
-            m_bKeyboardOpened = true;
-            m_bHookWhileOpen = GetKeyboardHook() != nullptr;
-            SetWindowTextW(hEdit, typed.c_str());
-            PostMessageW(dialog.hwnd, WM_COMMAND, IDOK, 0);
-        });
         RECT rc = {};
         GetClientRect(m_hwndBar, &rc);
         const int X = BarLeft(rc.left, rc.right, GetBitmapWidth(g_hBarBitmap));
         const LPARAM lParam = MAKELPARAM(X + 30, 27);
-        SendMessageW(m_hwndBar, WM_LBUTTONDOWN, MK_LBUTTON, lParam);
-        EXPECT_EQ(SIP_ACTION_KEYBOARD, m_pPanel->m_nPressed);
-        SendMessageW(m_hwndBar, WM_LBUTTONUP, 0, lParam);
+        const KeyboardTapSeen seen = AttendKeyboardTap(
+            [&] {
+                SendMessageW(m_hwndBar, WM_LBUTTONDOWN, MK_LBUTTON, lParam);
+                EXPECT_EQ(SIP_ACTION_KEYBOARD, m_pPanel->m_nPressed);
+                SendMessageW(m_hwndBar, WM_LBUTTONUP, 0, lParam);
+            },
+            typed);
+        m_bKeyboardOpened = seen.bOpened;
+        m_bHookWhileOpen = seen.bHookWhileOpen;
         EXPECT_EQ(SIP_ACTION_NONE, m_pPanel->m_nPressed);
         EXPECT_FALSE(g_bInitializing);
         EXPECT_EQ(nullptr, GetKeyboardHook()) << "the hook outlived the keyboard";
         EXPECT_EQ(nullptr, m_pPanel->m_pBuffer);
-        std::vector<SeenDialog> seen = watcher.Seen();
-        std::vector<SeenDialog> messages;
-        for (const SeenDialog& dialog : seen)
-        {
-            if (dialog.title == kMessageCaption)
-                messages.push_back(dialog);
-        }
-        return messages;
+        return seen.messages;
     }
 
     void ExpectLoadFailedMessages(const std::vector<SeenDialog>& messages, size_t nCount)
@@ -136,8 +118,8 @@ protected:
     CComPointer<IInputMethod> m_pInputMethod;
     HWND m_hwndBar = nullptr;
     SipPanel* m_pPanel = nullptr;
-    std::atomic<bool> m_bKeyboardOpened{false};
-    std::atomic<bool> m_bHookWhileOpen{false};
+    bool m_bKeyboardOpened = false;
+    bool m_bHookWhileOpen = false;
 };
 
 struct RoadCase
@@ -247,31 +229,21 @@ TEST(RoadThroughTheRegisteredModule, TypedTextReachesTheCallback)
         HWND hwndBar = FindWindowExW(sip.Get(), nullptr, L"IM", L"IM");
         ASSERT_NE(nullptr, hwndBar);
 
-        std::atomic<bool> bOpened{false};
-        {
-            CDialogWatcher watcher([&](const SeenDialog& dialog) {
-                HWND hEdit = GetDlgItem(dialog.hwnd, kKeyboardEditId);
-                if (hEdit == nullptr)
-                {
-                    DismissMessageBox(dialog);
-                    return;
-                }
-                bOpened = true;
-                SetWindowTextW(hEdit, L"Hello\r\nworld");
-                PostMessageW(dialog.hwnd, WM_COMMAND, IDOK, 0);
-            });
-            // The keyboard button lies at the bar's left end; the bar is
-            // centred in a window one pixel wider than the screen.
-            RECT rc = {};
-            GetClientRect(hwndBar, &rc);
-            const int nBitmapWidth = GetResolutionClass() == ResolutionClass::Vga ? 480 : 240;
-            const LPARAM lParam = MAKELPARAM(BarLeft(0, rc.right, nBitmapWidth) + 30, 27);
-            SendMessageW(hwndBar, WM_LBUTTONDOWN, MK_LBUTTON, lParam);
-            SendMessageW(hwndBar, WM_LBUTTONUP, 0, lParam);
-            for (const SeenDialog& dialog : watcher.Seen())
-                EXPECT_NE(kMessageCaption, dialog.title) << testing::PrintToString(dialog.text);
-        }
-        EXPECT_TRUE(bOpened);
+        // The keyboard button lies at the bar's left end; the bar is centred in a
+        // window one pixel wider than the screen.
+        RECT rc = {};
+        GetClientRect(hwndBar, &rc);
+        const int nBitmapWidth = GetResolutionClass() == ResolutionClass::Vga ? 480 : 240;
+        const LPARAM lParam = MAKELPARAM(BarLeft(0, rc.right, nBitmapWidth) + 30, 27);
+        const KeyboardTapSeen seen = AttendKeyboardTap(
+            [&] {
+                SendMessageW(hwndBar, WM_LBUTTONDOWN, MK_LBUTTON, lParam);
+                SendMessageW(hwndBar, WM_LBUTTONUP, 0, lParam);
+            },
+            L"Hello\r\nworld");
+        for (const SeenDialog& message : seen.messages)
+            ADD_FAILURE() << testing::PrintToString(message.text);
+        EXPECT_TRUE(seen.bOpened);
         const std::vector<CallbackCall> expected = {StringCall(L"Hello"), g_enter, StringCall(L"world")};
         EXPECT_EQ(expected, callback.Calls());
         EXPECT_EQ(S_OK, pInputMethod->Deselect());
