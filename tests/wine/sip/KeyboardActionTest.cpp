@@ -8,6 +8,7 @@
 #include "sip/RecordingCallback.h"
 #include "sip/ServerTestSupport.h"
 #include "sip/SipActions.h"
+#include "sip/SipHost.h"
 #include "sip/SipPanel.h"
 #include "sip/Zarn.h"
 #include "support/ComPointer.h"
@@ -44,33 +45,18 @@ class KeyboardActionTest : public testing::Test
 protected:
     void SetUp() override
     {
-        m_saved = ReadWholeFile(OptionsPath());
         // An index file that is not a skin at all.
         const Bytes garbage = {'n', 'o', 't', ' ', 'x', 'm', 'l', 0xFF, 0x00, '<'};
         ASSERT_TRUE(WriteWholeFile(SkinsFolder() + L"\\" + kBrokenSkin, garbage));
-        {
-            // An unsupported screen brings up its message at construction.
-            CDialogWatcher watcher([](const SeenDialog& dialog) { DismissMessageBox(dialog); });
-            ASSERT_EQ(S_OK, Zarn::CreateInstance(nullptr, IID_IInputMethod, m_pInputMethod.PutVoid()));
-        }
-        ASSERT_EQ(S_OK, m_pInputMethod->RegisterCallback(&m_callback));
-        ASSERT_EQ(S_OK, m_pInputMethod->Select(m_sip.Get()));
-        ASSERT_EQ(S_OK, m_pInputMethod->Showing());
-        m_hwndBar = FindWindowExW(m_sip.Get(), nullptr, L"IM", L"IM");
-        ASSERT_NE(nullptr, m_hwndBar);
-        m_pPanel = static_cast<Zarn*>(m_pInputMethod.Get())->GetSipPanel();
+        ASSERT_TRUE(m_host.Ready());
+        m_hwndBar = m_host.Bar();
+        m_pPanel = &m_host.Panel();
     }
 
     void TearDown() override
     {
-        if (m_pInputMethod)
-            m_pInputMethod->Deselect();
-        m_pInputMethod.Reset();
+        m_host.Release();
         RemovePath(SkinsFolder() + L"\\" + kBrokenSkin);
-        if (m_saved.empty())
-            RemovePath(OptionsPath());
-        else
-            WriteWholeFile(OptionsPath(), m_saved);
         g_bSkinLoadFailed = FALSE;
         EXPECT_EQ(1, m_callback.References());
     }
@@ -111,11 +97,9 @@ protected:
     bool IsSupported() const { return GetResolutionClass() != ResolutionClass::Unsupported; }
 
     CSettingsRestorer m_settings;
-    CFirstSelectDone m_firstSelectDone;
-    Bytes m_saved;
-    CRecordingCallback m_callback;
-    CSipWindow m_sip;
-    CComPointer<IInputMethod> m_pInputMethod;
+    COptionsFileKeeper m_optionsFile;
+    CSipHost m_host;
+    CRecordingCallback& m_callback = m_host.Callback();
     HWND m_hwndBar = nullptr;
     SipPanel* m_pPanel = nullptr;
     bool m_bKeyboardOpened = false;

@@ -4,6 +4,7 @@
 #include "sip/TestStateGuards.h"
 #include "sip/RecordingCallback.h"
 #include "sip/ServerTestSupport.h"
+#include "sip/SipHost.h"
 #include "sip/SipActions.h"
 #include "sip/SipPanel.h"
 #include "sip/Zarn.h"
@@ -33,22 +34,15 @@ class SipBarTest : public testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(S_OK, Zarn::CreateInstance(nullptr, IID_IInputMethod, m_pInputMethod.PutVoid()));
-        ASSERT_EQ(S_OK, m_pInputMethod->RegisterCallback(&m_callback));
-        ASSERT_EQ(S_OK, m_pInputMethod->Select(m_sip.Get()));
-        ASSERT_EQ(S_OK, m_pInputMethod->Showing());
-        m_hwndBar = FindWindowExW(m_sip.Get(), nullptr, L"IM", L"IM");
-        ASSERT_NE(nullptr, m_hwndBar);
-        m_pPanel = static_cast<Zarn*>(m_pInputMethod.Get())->GetSipPanel();
-        ASSERT_NE(nullptr, m_pPanel);
+        ASSERT_TRUE(m_host.Ready());
+        m_hwndBar = m_host.Bar();
+        m_pPanel = &m_host.Panel();
         FlushEvents();
     }
 
     void TearDown() override
     {
-        if (m_pInputMethod)
-            m_pInputMethod->Deselect();
-        m_pInputMethod.Reset();
+        m_host.Release();
         g_bInitializing = FALSE;
         EXPECT_EQ(1, m_callback.References());
     }
@@ -71,10 +65,8 @@ protected:
             PostMessageW(dialog.hwnd, WM_COMMAND, IDM_OPTIONS_CANCEL, 0);
     }};
     CSettingsRestorer m_settings;
-    CFirstSelectDone m_firstSelectDone;
-    CRecordingCallback m_callback;
-    CSipWindow m_sip;
-    CComPointer<IInputMethod> m_pInputMethod;
+    CSipHost m_host;
+    CRecordingCallback& m_callback = m_host.Callback();
     HWND m_hwndBar = nullptr;
     SipPanel* m_pPanel = nullptr;
 };
@@ -136,7 +128,7 @@ TEST_F(SipBarTest, ATapPressesTheButtonUnderItAndSlidingOffCancels)
         EXPECT_EQ(SIP_ACTION_NONE, m_pPanel->m_nPressed);
         EXPECT_EQ(nullptr, GetCapture());
         EXPECT_TRUE(m_callback.Calls().empty());
-        m_pInputMethod->Showing();
+        m_host.InputMethod()->Showing();
     }
     if (nRun == 0)
         GTEST_SKIP() << "no tap of the table is for this screen";
@@ -156,7 +148,7 @@ TEST_F(SipBarTest, ReleasingAnEditingButtonSendsItsKeys)
         Up(c.x, c.y);
         EXPECT_EQ(EditCommandCalls(c.nAction), m_callback.Calls());
         EXPECT_EQ(SIP_ACTION_NONE, m_pPanel->m_nPressed);
-        m_pInputMethod->Showing();
+        m_host.InputMethod()->Showing();
     }
 }
 

@@ -20,9 +20,16 @@ CSipHost::CSipHost()
 
 CSipHost::~CSipHost()
 {
+    Release();
+}
+
+void CSipHost::Release()
+{
     if (m_pInputMethod)
         m_pInputMethod->Deselect();
     m_pInputMethod.Reset();
+    m_hwndBar = nullptr;
+    m_pPanel = nullptr;
 }
 
 void CSipHost::ScreenTurned()

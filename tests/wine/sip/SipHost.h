@@ -31,6 +31,9 @@ public:
     // and asks for the visible desktop.
     void ScreenTurned();
 
+    // Deselects and releases the input method now (the destructor does it otherwise).
+    void Release();
+
 private:
     CFirstSelectDone m_firstSelectDone;
     CRecordingCallback m_callback;
