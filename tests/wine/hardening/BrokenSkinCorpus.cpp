@@ -1,6 +1,7 @@
 #include "BrokenSkinCorpus.h"
 
 #include <climits>
+#include <cwchar>
 #include <cstring>
 
 namespace {
@@ -203,6 +204,16 @@ void AddIndexCases(std::vector<BrokenSkin>& corpus)
                                "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">]><Skin><x/>"
                                "<R Height=\"&c;240\" LayoutFileName=\"L.xml\"/></Skin>",
                                LoadOutcome::ParserSays));
+    corpus.push_back(IndexCase("the declaration and a comment only", XmlDocumentText(""), LoadOutcome::Fails));
+    corpus.push_back(IndexCase("heights beyond the integer range and below zero",
+                               "<Skin><c/><R Height=\"99999999999\" LayoutFileName=\"L.xml\"/>"
+                               "<R Height=\"-5\" LayoutFileName=\"L.xml\"/></Skin>",
+                               LoadOutcome::Fails));
+    // No entry fits; the last one is lower than every screen, so it is taken.
+    corpus.push_back(IndexCase("10,000 entries too high, the last one lower",
+                               "<Skin><c/>" + Repeat("<R Height=\"1000\" LayoutFileName=\"no.xml\"/>", 9999) +
+                                   "<R Height=\"100\" LayoutFileName=\"L.xml\"/></Skin>",
+                               LoadOutcome::Loads));
     corpus.push_back({"the index file is a folder",
                       [](CSkinTestFiles& files, const std::wstring& name) { files.MakeFolder(name + L".xml"); },
                       LoadOutcome::Fails, false, true});
@@ -232,6 +243,9 @@ void AddLayoutCases(std::vector<BrokenSkin>& corpus)
                       },
                       LoadOutcome::Fails});
     corpus.push_back(LayoutCase("a layout with only its first child", XmlDocumentText(""), LoadOutcome::Loads, true));
+    corpus.push_back(LayoutCase("the only key entry is the first child",
+                                "<skin>" + KeyEntry("char_A", 10, 20, 30, 40, "a.bmp") + "</skin>", LoadOutcome::Loads,
+                                true));
     corpus.push_back(LayoutCase("a wrong root", "<html><c/>" + GoodLayoutChildren() + "</html>", LoadOutcome::Loads));
     corpus.push_back(LayoutCase("10,000 entries",
                                 XmlDocumentText(GoodLayoutChildren() +
@@ -365,6 +379,14 @@ void AddBitmapCases(std::vector<BrokenSkin>& corpus)
     }
     const std::string png = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR";
     corpus.push_back(BitmapCase("a PNG named .bmp", Bytes(png.begin(), png.end())));
+    const std::string text = "Just some notes.\r\n";
+    corpus.push_back(BitmapCase("plain text named .bmp", Bytes(text.begin(), text.end())));
+    corpus.push_back({"the key bitmap is missing",
+                      [](CSkinTestFiles& files, const std::wstring& name) {
+                          files.Write(name + L".xml", GoodIndex());
+                          files.Write(name + L"\\L.xml", GoodLayout());
+                      },
+                      LoadOutcome::Loads, true});
     corpus.push_back({"a folder where the key bitmap should be",
                       [](CSkinTestFiles& files, const std::wstring& name) {
                           files.Write(name + L".xml", GoodIndex());
@@ -388,7 +410,85 @@ void AddBitmapCases(std::vector<BrokenSkin>& corpus)
                       LoadOutcome::Loads, false});
 }
 
+// The skin file name names the skin folder too: up to its last dot.
+void AddNameCases(std::vector<BrokenSkin>& corpus)
+{
+    // The index file NAME holds a good index, but only *.xml files are skins, and a
+    // folder named like the file cannot be there beside it.
+    BrokenSkin noDot{"an index file name without a dot",
+                     [](CSkinTestFiles& files, const std::wstring& name) { files.Write(name, GoodIndex()); },
+                     LoadOutcome::Fails, false, true};
+    noDot.pfnIndexFile = [](const std::wstring& name) { return name; };
+    corpus.push_back(noDot);
+    // ".xml": listed with an empty name; its folder would be the skins folder itself.
+    BrokenSkin onlyExtension{"an index file name that is only the extension",
+                             [](CSkinTestFiles& files, const std::wstring&) { files.Write(L".xml", GoodIndex()); },
+                             LoadOutcome::Fails};
+    onlyExtension.pfnIndexFile = [](const std::wstring&) { return std::wstring(L".xml"); };
+    corpus.push_back(onlyExtension);
+    // A name that makes the index path longer than a path may be: no such file can exist.
+    BrokenSkin tooLong{"an index file name too long for a path", [](CSkinTestFiles&, const std::wstring&) {},
+                       LoadOutcome::Fails, false, true};
+    tooLong.pfnIndexFile = [](const std::wstring& name) { return name + std::wstring(300, L'n') + L".xml"; };
+    corpus.push_back(tooLong);
+    // NAME.v2.xml is the skin NAME.v2, in the folder NAME.v2.
+    BrokenSkin dotted{"an index file name with a dot inside",
+                      [](CSkinTestFiles& files, const std::wstring& name) {
+                          WriteSkin(files, name + L".v2", GoodIndex(), GoodLayout(), KeyBitmap());
+                      },
+                      LoadOutcome::Loads};
+    dotted.pfnIndexFile = [](const std::wstring& name) { return name + L".v2.xml"; };
+    corpus.push_back(dotted);
+}
+
+// One case of each way a skin breaks, which every screen size loads: another size or
+// shape picks another layout entry and turns the skin another way, or not at all.
+const char* const g_apszEveryScreen[] = {
+    "no files at all",
+    "index that is a bitmap",
+    "mismatched tags",
+    "the only entry is the first child",
+    "the declaration and a comment only",
+    "a layout name of 259 characters",
+    "heights beyond the integer range and below zero",
+    "10,000 entries, none fitting",
+    "10,000 entries too high, the last one lower",
+    "the layout file is missing",
+    "layout cut to 96 bytes",
+    "the layout file is a folder",
+    "10,000 entries",
+    "the only key entry is the first child",
+    "the key bitmap is missing",
+    "plain text named .bmp",
+    "info header size 0",
+    "width 2^31-1",
+    "width 0",
+    "height 0",
+    "a bitmap name of 259 characters",
+    "an index file name without a dot",
+    "an index file name that is only the extension",
+    "an index file name too long for a path",
+    "an index file name with a dot inside",
+};
+
+void MarkEveryScreen(std::vector<BrokenSkin>& corpus)
+{
+    for (const char* pszWhat : g_apszEveryScreen)
+    {
+        for (BrokenSkin& skin : corpus)
+        {
+            if (skin.what == pszWhat)
+                skin.bEveryScreen = true;
+        }
+    }
+}
+
 }  // namespace
+
+size_t EveryScreenCaseCount()
+{
+    return sizeof g_apszEveryScreen / sizeof g_apszEveryScreen[0];
+}
 
 std::vector<BrokenSkin> MakeBrokenSkinCorpus()
 {
@@ -396,5 +496,13 @@ std::vector<BrokenSkin> MakeBrokenSkinCorpus()
     AddIndexCases(corpus);
     AddLayoutCases(corpus);
     AddBitmapCases(corpus);
+    AddNameCases(corpus);
+    MarkEveryScreen(corpus);
+    for (size_t i = 0; i < corpus.size(); ++i)
+    {
+        wchar_t szName[16];
+        std::swprintf(szName, 16, L"Broken%03u", static_cast<unsigned>(i));
+        corpus[i].name = szName;
+    }
     return corpus;
 }

@@ -1,9 +1,7 @@
-#include "BrokenSkinCorpus.h"
+#include "BrokenSkinSuite.h"
 #include "GdiCounter.h"
-#include "WineTestSupport.h"
 
 #include "settings/Settings.h"
-#include "skin/RecordList.h"
 #include "skin/SkinCatalogue.h"
 #include "skin/SkinRecord.h"
 #include "support/DisplayMetrics.h"
@@ -11,21 +9,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <map>
-#include <set>
 
 namespace {
 
-std::wstring CorpusName(size_t nIndex)
-{
-    wchar_t szName[16];
-    std::swprintf(szName, 16, L"Broken%03u", static_cast<unsigned>(nIndex));
-    return szName;
-}
-
-// Loads every skin of the corpus through LoadSkin, for one hand: each must end with its
-// outcome, and releasing it must give back every GDI object and DC it took.
-void LoadCorpus(const std::vector<BrokenSkin>& corpus, DWORD dwHabit, HWND hwnd)
+// Loads each skin through LoadSkin, for one hand: each must end with its outcome, and
+// releasing it must give back every GDI object and DC it took.
+void LoadEach(const std::vector<const BrokenSkin*>& skins, DWORD dwHabit, HWND hwnd)
 {
     SetHabit(dwHabit);
     // A first load of a good skin, so that what the loader keeps for the process (fonts,
@@ -39,10 +28,10 @@ void LoadCorpus(const std::vector<BrokenSkin>& corpus, DWORD dwHabit, HWND hwnd)
     DWORD dwSlowest = 0;
     std::string slowest;
     int nLoaded = 0;
-    for (size_t i = 0; i < corpus.size(); ++i)
+    for (const BrokenSkin* pSkin : skins)
     {
-        const BrokenSkin& skin = corpus[i];
-        SetSkinFile((CorpusName(i) + L".xml").c_str());
+        const BrokenSkin& skin = *pSkin;
+        SetSkinFile(skin.IndexFile().c_str());
         const DWORD dwStart = GetTickCount();
         const int nResult = LoadSkin(GetModuleHandleW(nullptr), hwnd);
         const DWORD dwTook = GetTickCount() - dwStart;
@@ -75,74 +64,50 @@ void LoadCorpus(const std::vector<BrokenSkin>& corpus, DWORD dwHabit, HWND hwnd)
         ReleaseSkin();
         EXPECT_EQ(nBefore, CGdiCounter::Live()) << skin.what << ": GDI objects or DCs left behind";
     }
-    std::printf("[ corpus   ] %zu broken skins, hand %lu: %d loaded, slowest %lu ms (%s)\n", corpus.size(),
+    std::printf("[ corpus   ] %zu broken skins, hand %lu: %d loaded, slowest %lu ms (%s)\n", skins.size(),
                 static_cast<unsigned long>(dwHabit), nLoaded, static_cast<unsigned long>(dwSlowest), slowest.c_str());
 }
 
-class CTestWindowForCorpus
+std::vector<const BrokenSkin*> Select(const std::vector<BrokenSkin>& corpus, bool bEveryScreenOnly)
 {
-public:
-    CTestWindowForCorpus()
-        : m_hwnd(CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr))
+    std::vector<const BrokenSkin*> skins;
+    for (const BrokenSkin& skin : corpus)
     {
+        if (!bEveryScreenOnly || skin.bEveryScreen)
+            skins.push_back(&skin);
     }
-    ~CTestWindowForCorpus()
-    {
-        if (m_hwnd != nullptr)
-            DestroyWindow(m_hwnd);
-    }
-    HWND Get() const { return m_hwnd; }
+    return skins;
+}
 
-private:
-    HWND m_hwnd;
-};
-
-TEST(BrokenSkins, EachLoadsToItsOutcomeAndGivesBackEveryObject)
+TEST_F(BrokenSkins, EachLoadsToItsOutcomeAndGivesBackEveryObject)
 {
-    // One portrait screen runs the corpus (its landscape design is turned there, so both
-    // turns are exercised through the two hands); the other sizes add nothing.
-    if (!IsScreen(240, 320))
-        GTEST_SKIP() << "runs on 240x320";
+    if (!IsCorpusScreen())
+        GTEST_SKIP() << "the whole corpus runs on 240x320";
     ASSERT_TRUE(CGdiCounter::Install());
-    const std::vector<BrokenSkin> corpus = MakeBrokenSkinCorpus();
-    ASSERT_GE(corpus.size(), 200u);
-
-    CSkinTestFiles files;
-    for (size_t i = 0; i < corpus.size(); ++i)
-        corpus[i].write(files, CorpusName(i));
+    ASSERT_GE(Corpus().size(), 200u);
+    ASSERT_EQ(EveryScreenCaseCount(), Select(Corpus(), true).size()) << "a case marked for every screen is missing";
     ResetSkinState();
-    CTestWindowForCorpus window;
+    CTestWindow window;
     ASSERT_NE(nullptr, window.Get());
-
-    LoadCorpus(corpus, 0, window.Get());
-    LoadCorpus(corpus, 1, window.Get());
+    LoadEach(Select(Corpus(), false), 0, window.Get());
+    LoadEach(Select(Corpus(), false), 1, window.Get());
     ResetSkinState();
 }
 
-TEST(BrokenSkins, TheSkinListShowsEachIndexFileOnce)
+// The other screens load one case of each way a skin breaks: a screen of another size
+// or shape picks another layout entry and turns the skin another way, or not at all.
+TEST_F(BrokenSkins, OneOfEachKindLoadsToItsOutcomeOnEveryScreen)
 {
-    if (!IsScreen(240, 320))
-        GTEST_SKIP() << "runs on 240x320";
-    const std::vector<BrokenSkin> corpus = MakeBrokenSkinCorpus();
-    CSkinTestFiles files;
-    for (size_t i = 0; i < corpus.size(); ++i)
-        corpus[i].write(files, CorpusName(i));
-
-    CRecordList list;
-    EnumerateSkins(&list, GetModuleHandleW(nullptr));
-    std::map<std::wstring, int> listed;
-    for (int i = 0; i < list.Count(); ++i)
-    {
-        SkinListEntry entry{};
-        ASSERT_TRUE(list.Get(i, &entry, sizeof entry));
-        ++listed[entry.szFileName];
-    }
-    for (size_t i = 0; i < corpus.size(); ++i)
-    {
-        const std::wstring file = CorpusName(i) + L".xml";
-        EXPECT_EQ(corpus[i].bUnlisted ? 0 : 1, listed[file]) << corpus[i].what;
-    }
+    if (IsCorpusScreen())
+        GTEST_SKIP() << "the whole corpus covers these on this screen";
+    ASSERT_TRUE(CGdiCounter::Install());
+    const std::vector<const BrokenSkin*> skins = Select(Corpus(), true);
+    ASSERT_EQ(EveryScreenCaseCount(), skins.size()) << "a case marked for every screen is not in the corpus";
+    ResetSkinState();
+    CTestWindow window;
+    ASSERT_NE(nullptr, window.Get());
+    LoadEach(skins, 1, window.Get());
+    ResetSkinState();
 }
 
 }  // namespace

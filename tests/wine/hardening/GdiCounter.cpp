@@ -11,11 +11,24 @@ std::unordered_set<void*>& Objects()
     return s_objects;
 }
 
+std::unordered_set<void*>& Menus()
+{
+    static std::unordered_set<void*> s_menus;
+    return s_menus;
+}
+
 template <typename T>
 T Remember(T h)
 {
     if (h != nullptr)
         Objects().insert(reinterpret_cast<void*>(h));
+    return h;
+}
+
+HMENU RememberMenu(HMENU h)
+{
+    if (h != nullptr)
+        Menus().insert(h);
     return h;
 }
 
@@ -26,6 +39,10 @@ decltype(&CreateCompatibleBitmap) g_pfnCreateCompatibleBitmap;
 decltype(&CreateDIBSection) g_pfnCreateDIBSection;
 decltype(&CreateBitmap) g_pfnCreateBitmap;
 decltype(&CreateFontIndirectW) g_pfnCreateFontIndirectW;
+decltype(&CreateFontW) g_pfnCreateFontW;
+decltype(&LoadBitmapW) g_pfnLoadBitmapW;
+decltype(&LoadMenuW) g_pfnLoadMenuW;
+decltype(&DestroyMenu) g_pfnDestroyMenu;
 decltype(&CreatePen) g_pfnCreatePen;
 decltype(&CreateSolidBrush) g_pfnCreateSolidBrush;
 decltype(&CreateRectRgn) g_pfnCreateRectRgn;
@@ -50,6 +67,31 @@ HBITMAP WINAPI CountedCreateBitmap(int cx, int cy, UINT planes, UINT bitCount, c
     return Remember(g_pfnCreateBitmap(cx, cy, planes, bitCount, pBits));
 }
 HFONT WINAPI CountedCreateFontIndirectW(const LOGFONTW* plf) { return Remember(g_pfnCreateFontIndirectW(plf)); }
+HFONT WINAPI CountedCreateFontW(int cHeight, int cWidth, int cEscapement, int cOrientation, int cWeight,
+                                DWORD bItalic, DWORD bUnderline, DWORD bStrikeOut, DWORD iCharSet,
+                                DWORD iOutPrecision, DWORD iClipPrecision, DWORD iQuality, DWORD iPitchAndFamily,
+                                LPCWSTR pszFaceName)
+{
+    return Remember(g_pfnCreateFontW(cHeight, cWidth, cEscapement, cOrientation, cWeight, bItalic, bUnderline,
+                                     bStrikeOut, iCharSet, iOutPrecision, iClipPrecision, iQuality, iPitchAndFamily,
+                                     pszFaceName));
+}
+// A bitmap loaded from the resources is a GDI object of the caller's, deleted with DeleteObject.
+HBITMAP WINAPI CountedLoadBitmapW(HINSTANCE hInstance, LPCWSTR pszName)
+{
+    return Remember(g_pfnLoadBitmapW(hInstance, pszName));
+}
+HMENU WINAPI CountedLoadMenuW(HINSTANCE hInstance, LPCWSTR pszName)
+{
+    return RememberMenu(g_pfnLoadMenuW(hInstance, pszName));
+}
+BOOL WINAPI CountedDestroyMenu(HMENU hMenu)
+{
+    const BOOL bDestroyed = g_pfnDestroyMenu(hMenu);
+    if (bDestroyed)
+        Menus().erase(hMenu);
+    return bDestroyed;
+}
 HPEN WINAPI CountedCreatePen(int style, int width, COLORREF colour)
 {
     return Remember(g_pfnCreatePen(style, width, colour));
@@ -93,6 +135,10 @@ const Redirect g_redirects[] = {
     {"CreateDIBSection", reinterpret_cast<void*>(&CountedCreateDIBSection), reinterpret_cast<void**>(&g_pfnCreateDIBSection)},
     {"CreateBitmap", reinterpret_cast<void*>(&CountedCreateBitmap), reinterpret_cast<void**>(&g_pfnCreateBitmap)},
     {"CreateFontIndirectW", reinterpret_cast<void*>(&CountedCreateFontIndirectW), reinterpret_cast<void**>(&g_pfnCreateFontIndirectW)},
+    {"CreateFontW", reinterpret_cast<void*>(&CountedCreateFontW), reinterpret_cast<void**>(&g_pfnCreateFontW)},
+    {"LoadBitmapW", reinterpret_cast<void*>(&CountedLoadBitmapW), reinterpret_cast<void**>(&g_pfnLoadBitmapW)},
+    {"LoadMenuW", reinterpret_cast<void*>(&CountedLoadMenuW), reinterpret_cast<void**>(&g_pfnLoadMenuW)},
+    {"DestroyMenu", reinterpret_cast<void*>(&CountedDestroyMenu), reinterpret_cast<void**>(&g_pfnDestroyMenu)},
     {"CreatePen", reinterpret_cast<void*>(&CountedCreatePen), reinterpret_cast<void**>(&g_pfnCreatePen)},
     {"CreateSolidBrush", reinterpret_cast<void*>(&CountedCreateSolidBrush), reinterpret_cast<void**>(&g_pfnCreateSolidBrush)},
     {"CreateRectRgn", reinterpret_cast<void*>(&CountedCreateRectRgn), reinterpret_cast<void**>(&g_pfnCreateRectRgn)},
@@ -153,4 +199,9 @@ bool CGdiCounter::Install()
 long CGdiCounter::Live()
 {
     return static_cast<long>(Objects().size());
+}
+
+long CGdiCounter::LiveMenus()
+{
+    return static_cast<long>(Menus().size());
 }

@@ -2,9 +2,10 @@
 #include <windows.h>
 
 // Wine's GetGuiResources reports 0 for every process, so leaks are counted here: the
-// GDI and DC functions this program imports are redirected (in its own import table) to
-// wrappers that remember every object created and forget it when it is deleted or
-// released. Everything the product code linked into this program creates is counted.
+// GDI, DC and menu functions this program imports are redirected (in its own import
+// table) to wrappers that remember every object created and forget it when it is
+// deleted or released. Everything the product code linked into this program creates is
+// counted; windows, the other USER objects, are counted by enumerating them.
 
 class CGdiCounter
 {
@@ -16,4 +17,7 @@ public:
     // Objects created through the counted functions and not yet deleted, plus window
     // DCs not yet released.
     static long Live();
+
+    // Menus loaded and not yet destroyed.
+    static long LiveMenus();
 };

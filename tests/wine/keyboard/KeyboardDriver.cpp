@@ -1,8 +1,8 @@
 #include "KeyboardDriver.h"
 
 #include "KeyboardTestSupport.h"
+#include "StylusInput.h"
 
-#include "device/InputInjector.h"
 #include "keyboard/KeyModel.h"
 #include "keyboard/KeyboardDialog.h"
 #include "skin/SkinRecord.h"
@@ -35,33 +35,36 @@ POINT CKeyboardDriver::KeyCentre(int nIndex) const
     return pt;
 }
 
+void CKeyboardDriver::Settle() const
+{
+    // A window that has just appeared hears from the host screen where its pointer
+    // is, which may be where the stylus was before (on the bar, say); let the dialog's
+    // thread take in what it has pending before the first key is touched.
+    for (int i = 0; i < 3; ++i)
+    {
+        DWORD_PTR dwResult = 0;
+        SendMessageTimeoutW(m_hDlg, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &dwResult);
+        Sleep(20);
+    }
+}
+
 bool CKeyboardDriver::Press(int nIndex)
 {
     m_nLastKey = nIndex;
-    const POINT pt = KeyCentre(nIndex);
-    if (!InputInjector::MoveTo(pt.x, pt.y))
-        return false;
-    InputInjector::Press(pt.x, pt.y);
-    return WaitFor([&] { return ReadShared(g_bStylusDown) == 1 && ReadShared(g_nPressedKey) == nIndex; });
+    return StylusMoveTo(KeyCentre(nIndex), m_hDlg) && StylusDown() &&
+           WaitFor([&] { return ReadShared(g_bStylusDown) == 1 && ReadShared(g_nPressedKey) == nIndex; });
 }
 
 bool CKeyboardDriver::SlideTo(int nIndex)
 {
     m_nLastKey = nIndex;
-    const POINT pt = KeyCentre(nIndex);
-    return InputInjector::MoveTo(pt.x, pt.y) && WaitFor([&] { return ReadShared(g_nPressedKey) == nIndex; });
+    return StylusMoveTo(KeyCentre(nIndex), m_hDlg) && WaitFor([&] { return ReadShared(g_nPressedKey) == nIndex; });
 }
 
 bool CKeyboardDriver::Lift()
 {
-    // Lifted where the stylus went last, not where the display last reported it.
-    POINT pt{};
-    if (m_nLastKey >= 0)
-        pt = KeyCentre(m_nLastKey);
-    else
-        GetCursorPos(&pt);
-    InputInjector::Lift(pt.x, pt.y);
-    return WaitFor([&] { return ReadShared(g_bStylusDown) == 0 && ReadShared(g_nPressedKey) == KEY_NONE; });
+    return StylusUp() &&
+           WaitFor([&] { return ReadShared(g_bStylusDown) == 0 && ReadShared(g_nPressedKey) == KEY_NONE; });
 }
 
 bool CKeyboardDriver::Tap(int nIndex)
@@ -102,12 +105,22 @@ void CKeyboardDriver::SetText(const wchar_t* pszText) const
 bool CKeyboardDriver::Run(SipPanel* pPanel, const std::function<void(CKeyboardDriver&)>& driver)
 {
     SetKeyboardDialogContext(g_hInstance, nullptr, pPanel);
+    return Attend([] { DialogBoxIndirectParamW(g_hInstance, KeyboardTemplate(), nullptr, KeyboardDialogProc, 0); },
+                  driver);
+}
+
+bool CKeyboardDriver::Attend(const std::function<void()>& open, const std::function<void(CKeyboardDriver&)>& driver,
+                             int nOpenTimeoutMs)
+{
     const DWORD dwDialogThread = GetCurrentThreadId();
     std::atomic<bool> bOpened{false};
+    std::atomic<bool> bReturned{false};
     std::thread worker([&] {
         CKeyboardDriver self;
         // The dialog is open once its edit control holds the focus of the dialog's thread.
         const bool bOpen = WaitFor([&] {
+            if (bReturned)
+                return true;
             GUITHREADINFO info{};
             info.cbSize = sizeof(info);
             if (!GetGUIThreadInfo(dwDialogThread, &info) || info.hwndActive == nullptr)
@@ -116,7 +129,7 @@ bool CKeyboardDriver::Run(SipPanel* pPanel, const std::function<void(CKeyboardDr
                 return false;
             self.m_hDlg = info.hwndActive;
             return true;
-        }, 5000);
+        }, nOpenTimeoutMs) && self.m_hDlg != nullptr;
         bOpened = bOpen;
         if (!bOpen)
         {
@@ -125,11 +138,13 @@ bool CKeyboardDriver::Run(SipPanel* pPanel, const std::function<void(CKeyboardDr
                 PostMessageW(hStuck, WM_COMMAND, IDOK, 0);
             return;
         }
+        self.Settle();
         driver(self);
         if (IsWindow(self.m_hDlg))
             PostMessageW(self.m_hDlg, WM_COMMAND, IDOK, 0);
     });
-    DialogBoxIndirectParamW(g_hInstance, KeyboardTemplate(), nullptr, KeyboardDialogProc, 0);
+    open();
+    bReturned = true;
     worker.join();
     return bOpened;
 }

@@ -50,7 +50,16 @@ public:
     // the dialog never opened.
     static bool Run(SipPanel* pPanel, const std::function<void(CKeyboardDriver&)>& driver);
 
+    // Calls open on this thread, which is to run the keyboard dialog modally
+    // (a tap on the bar's keyboard button, say), and works the dialog with
+    // driver once it is open. Returns false when no dialog opened before open
+    // returned or the timeout passed.
+    static bool Attend(const std::function<void()>& open, const std::function<void(CKeyboardDriver&)>& driver,
+                       int nOpenTimeoutMs = 5000);
+
 private:
+    void Settle() const;
+
     HWND m_hDlg = nullptr;
     int m_nLastKey = -1;
 };

@@ -71,6 +71,21 @@ Bytes Join(std::initializer_list<Bytes> parts)
     return out;
 }
 
+Bytes OptionsFileBytes(DWORD dwHabit, const std::wstring& skin)
+{
+    return Join({LeDword(dwHabit), LeDword(static_cast<DWORD>(skin.size())), Utf16Le(skin)});
+}
+
+COptionsFileKeeper::COptionsFileKeeper() : m_saved(ReadWholeFile(OptionsPath())) {}
+
+COptionsFileKeeper::~COptionsFileKeeper()
+{
+    if (m_saved.empty())
+        RemovePath(OptionsPath());
+    else
+        WriteWholeFile(OptionsPath(), m_saved);
+}
+
 namespace {
 
 void ResetSettings()

@@ -20,6 +20,23 @@ Bytes LeDword(DWORD v);
 Bytes Utf16Le(const std::wstring& s);
 Bytes Join(std::initializer_list<Bytes> parts);
 
+// Options.dat as the settings store writes it: the hand, the name's length in
+// units, then the name in UTF-16LE without a terminator.
+Bytes OptionsFileBytes(DWORD dwHabit, const std::wstring& skin);
+
+// Options.dat as a test found it, put back on destruction (removed when there was none).
+class COptionsFileKeeper
+{
+public:
+    COptionsFileKeeper();
+    ~COptionsFileKeeper();
+    COptionsFileKeeper(const COptionsFileKeeper&) = delete;
+    COptionsFileKeeper& operator=(const COptionsFileKeeper&) = delete;
+
+private:
+    Bytes m_saved;
+};
+
 // The settings of a freshly loaded module, and the file removed; restored on destruction.
 class CFreshSettings
 {

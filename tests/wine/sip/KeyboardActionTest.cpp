@@ -4,9 +4,11 @@
 #include "sip/DialogWatcher.h"
 #include "sip/TestStateGuards.h"
 #include "sip/KeyboardHook.h"
+#include "sip/KeyboardTapWatch.h"
 #include "sip/RecordingCallback.h"
 #include "sip/ServerTestSupport.h"
 #include "sip/SipActions.h"
+#include "sip/SipHost.h"
 #include "sip/SipPanel.h"
 #include "sip/Zarn.h"
 #include "support/ComPointer.h"
@@ -15,19 +17,12 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <string>
 
 namespace
 {
 
-constexpr int kKeyboardEditId = 201;
 constexpr wchar_t kBrokenSkin[] = L"BrokenTestSkin.xml";
-
-Bytes OptionsFile(DWORD dwHabit, const std::wstring& skin)
-{
-    return Join({LeDword(dwHabit), LeDword(static_cast<DWORD>(skin.size())), Utf16Le(skin)});
-}
 
 std::wstring SkinsFolder()
 {
@@ -39,7 +34,7 @@ std::wstring SkinsFolder()
 void SelectSkin(const std::wstring& skin)
 {
     Sleep(20);
-    ASSERT_TRUE(WriteWholeFile(OptionsPath(), OptionsFile(1, skin)));
+    ASSERT_TRUE(WriteWholeFile(OptionsPath(), OptionsFileBytes(1, skin)));
 }
 
 // The SIP manager's part and a user at the keyboard: taps on the bar's
@@ -50,75 +45,43 @@ class KeyboardActionTest : public testing::Test
 protected:
     void SetUp() override
     {
-        m_saved = ReadWholeFile(OptionsPath());
         // An index file that is not a skin at all.
         const Bytes garbage = {'n', 'o', 't', ' ', 'x', 'm', 'l', 0xFF, 0x00, '<'};
         ASSERT_TRUE(WriteWholeFile(SkinsFolder() + L"\\" + kBrokenSkin, garbage));
-        {
-            // An unsupported screen brings up its message at construction.
-            CDialogWatcher watcher([](const SeenDialog& dialog) { DismissMessageBox(dialog); });
-            ASSERT_EQ(S_OK, Zarn::CreateInstance(nullptr, IID_IInputMethod, m_pInputMethod.PutVoid()));
-        }
-        ASSERT_EQ(S_OK, m_pInputMethod->RegisterCallback(&m_callback));
-        ASSERT_EQ(S_OK, m_pInputMethod->Select(m_sip.Get()));
-        ASSERT_EQ(S_OK, m_pInputMethod->Showing());
-        m_hwndBar = FindWindowExW(m_sip.Get(), nullptr, L"IM", L"IM");
-        ASSERT_NE(nullptr, m_hwndBar);
-        m_pPanel = static_cast<Zarn*>(m_pInputMethod.Get())->GetSipPanel();
+        ASSERT_TRUE(m_host.Ready());
+        m_hwndBar = m_host.Bar();
+        m_pPanel = &m_host.Panel();
     }
 
     void TearDown() override
     {
-        if (m_pInputMethod)
-            m_pInputMethod->Deselect();
-        m_pInputMethod.Reset();
+        m_host.Release();
         RemovePath(SkinsFolder() + L"\\" + kBrokenSkin);
-        if (m_saved.empty())
-            RemovePath(OptionsPath());
-        else
-            WriteWholeFile(OptionsPath(), m_saved);
         g_bSkinLoadFailed = FALSE;
         EXPECT_EQ(1, m_callback.References());
     }
 
-    // Taps the keyboard button; returns the dialogs that came up meanwhile.
+    // Taps the keyboard button; returns the messages that came up meanwhile.
     std::vector<SeenDialog> TapKeyboard(const std::wstring& typed)
     {
-        m_bKeyboardOpened = false;
-        m_bHookWhileOpen = false;
-        CDialogWatcher watcher([&](const SeenDialog& dialog) {
-            if (dialog.title == kMessageCaption)
-            {
-                DismissMessageBox(dialog);
-                return;
-            }
-            HWND hEdit = GetDlgItem(dialog.hwnd, kKeyboardEditId);
-            if (hEdit == nullptr)
-                return;
-            m_bKeyboardOpened = true;
-            m_bHookWhileOpen = GetKeyboardHook() != nullptr;
-            SetWindowTextW(hEdit, typed.c_str());
-            PostMessageW(dialog.hwnd, WM_COMMAND, IDOK, 0);
-        });
         RECT rc = {};
         GetClientRect(m_hwndBar, &rc);
         const int X = BarLeft(rc.left, rc.right, GetBitmapWidth(g_hBarBitmap));
         const LPARAM lParam = MAKELPARAM(X + 30, 27);
-        SendMessageW(m_hwndBar, WM_LBUTTONDOWN, MK_LBUTTON, lParam);
-        EXPECT_EQ(SIP_ACTION_KEYBOARD, m_pPanel->m_nPressed);
-        SendMessageW(m_hwndBar, WM_LBUTTONUP, 0, lParam);
+        const KeyboardTapSeen seen = AttendKeyboardTap(
+            [&] {
+                SendMessageW(m_hwndBar, WM_LBUTTONDOWN, MK_LBUTTON, lParam);
+                EXPECT_EQ(SIP_ACTION_KEYBOARD, m_pPanel->m_nPressed);
+                SendMessageW(m_hwndBar, WM_LBUTTONUP, 0, lParam);
+            },
+            typed);
+        m_bKeyboardOpened = seen.bOpened;
+        m_bHookWhileOpen = seen.bHookWhileOpen;
         EXPECT_EQ(SIP_ACTION_NONE, m_pPanel->m_nPressed);
         EXPECT_FALSE(g_bInitializing);
         EXPECT_EQ(nullptr, GetKeyboardHook()) << "the hook outlived the keyboard";
         EXPECT_EQ(nullptr, m_pPanel->m_pBuffer);
-        std::vector<SeenDialog> seen = watcher.Seen();
-        std::vector<SeenDialog> messages;
-        for (const SeenDialog& dialog : seen)
-        {
-            if (dialog.title == kMessageCaption)
-                messages.push_back(dialog);
-        }
-        return messages;
+        return seen.messages;
     }
 
     void ExpectLoadFailedMessages(const std::vector<SeenDialog>& messages, size_t nCount)
@@ -134,15 +97,13 @@ protected:
     bool IsSupported() const { return GetResolutionClass() != ResolutionClass::Unsupported; }
 
     CSettingsRestorer m_settings;
-    CFirstSelectDone m_firstSelectDone;
-    Bytes m_saved;
-    CRecordingCallback m_callback;
-    CSipWindow m_sip;
-    CComPointer<IInputMethod> m_pInputMethod;
+    COptionsFileKeeper m_optionsFile;
+    CSipHost m_host;
+    CRecordingCallback& m_callback = m_host.Callback();
     HWND m_hwndBar = nullptr;
     SipPanel* m_pPanel = nullptr;
-    std::atomic<bool> m_bKeyboardOpened{false};
-    std::atomic<bool> m_bHookWhileOpen{false};
+    bool m_bKeyboardOpened = false;
+    bool m_bHookWhileOpen = false;
 };
 
 struct RoadCase
@@ -235,7 +196,7 @@ TEST(RoadThroughTheRegisteredModule, TypedTextReachesTheCallback)
         GTEST_SKIP() << "no skin is made for this screen";
     const CSettingsRestorer settings;
     const Bytes saved = ReadWholeFile(OptionsPath());
-    ASSERT_TRUE(WriteWholeFile(OptionsPath(), OptionsFile(0, L"Silver.xml")));
+    ASSERT_TRUE(WriteWholeFile(OptionsPath(), OptionsFileBytes(0, L"Silver.xml")));
     ASSERT_EQ(0u, RunRegsvr32(KeyboardDllPath(), false));
     ASSERT_EQ(S_OK, CoInitializeEx(nullptr, COINIT_MULTITHREADED));
     CRecordingCallback callback;
@@ -252,31 +213,21 @@ TEST(RoadThroughTheRegisteredModule, TypedTextReachesTheCallback)
         HWND hwndBar = FindWindowExW(sip.Get(), nullptr, L"IM", L"IM");
         ASSERT_NE(nullptr, hwndBar);
 
-        std::atomic<bool> bOpened{false};
-        {
-            CDialogWatcher watcher([&](const SeenDialog& dialog) {
-                HWND hEdit = GetDlgItem(dialog.hwnd, kKeyboardEditId);
-                if (hEdit == nullptr)
-                {
-                    DismissMessageBox(dialog);
-                    return;
-                }
-                bOpened = true;
-                SetWindowTextW(hEdit, L"Hello\r\nworld");
-                PostMessageW(dialog.hwnd, WM_COMMAND, IDOK, 0);
-            });
-            // The keyboard button lies at the bar's left end; the bar is
-            // centred in a window one pixel wider than the screen.
-            RECT rc = {};
-            GetClientRect(hwndBar, &rc);
-            const int nBitmapWidth = GetResolutionClass() == ResolutionClass::Vga ? 480 : 240;
-            const LPARAM lParam = MAKELPARAM(BarLeft(0, rc.right, nBitmapWidth) + 30, 27);
-            SendMessageW(hwndBar, WM_LBUTTONDOWN, MK_LBUTTON, lParam);
-            SendMessageW(hwndBar, WM_LBUTTONUP, 0, lParam);
-            for (const SeenDialog& dialog : watcher.Seen())
-                EXPECT_NE(kMessageCaption, dialog.title) << testing::PrintToString(dialog.text);
-        }
-        EXPECT_TRUE(bOpened);
+        // The keyboard button lies at the bar's left end; the bar is centred in a
+        // window one pixel wider than the screen.
+        RECT rc = {};
+        GetClientRect(hwndBar, &rc);
+        const int nBitmapWidth = GetResolutionClass() == ResolutionClass::Vga ? 480 : 240;
+        const LPARAM lParam = MAKELPARAM(BarLeft(0, rc.right, nBitmapWidth) + 30, 27);
+        const KeyboardTapSeen seen = AttendKeyboardTap(
+            [&] {
+                SendMessageW(hwndBar, WM_LBUTTONDOWN, MK_LBUTTON, lParam);
+                SendMessageW(hwndBar, WM_LBUTTONUP, 0, lParam);
+            },
+            L"Hello\r\nworld");
+        for (const SeenDialog& message : seen.messages)
+            ADD_FAILURE() << testing::PrintToString(message.text);
+        EXPECT_TRUE(seen.bOpened);
         const std::vector<CallbackCall> expected = {StringCall(L"Hello"), g_enter, StringCall(L"world")};
         EXPECT_EQ(expected, callback.Calls());
         EXPECT_EQ(S_OK, pInputMethod->Deselect());

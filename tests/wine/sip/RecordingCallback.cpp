@@ -77,6 +77,39 @@ CallbackCall PauseCall(DWORD dwMilliseconds)
     return call;
 }
 
+std::vector<CallbackCall> EditCommandCalls(int nAction)
+{
+    constexpr DWORD kPress = 4;          // silent key press
+    constexpr DWORD kRelease = 6;        // silent key release
+    constexpr DWORD kCtrlDown = 0x40000080;
+    constexpr DWORD kCtrlNoChar = 0x40010000;
+    constexpr UINT kControl = 0x11;
+    // A Ctrl chord sent as character events: Ctrl down, the control character
+    // pressed and released, Ctrl up.
+    auto chord = [](UINT uKey, UINT uChar) {
+        return std::vector<CallbackCall>{VirtualKeyCall(kControl, kPress), CharEventsCall(uKey, kCtrlDown, uChar),
+                                         CharEventsCall(uKey, kCtrlNoChar, uChar), VirtualKeyCall(kControl, kRelease)};
+    };
+    switch (nAction)
+    {
+    case 1:  // Copy: Ctrl+C
+        return chord(0x43, 0x03);
+    case 2:  // Select All: Ctrl+A as plain key presses
+        return {VirtualKeyCall(kControl, kPress), VirtualKeyCall(0x41, kPress), VirtualKeyCall(0x41, kRelease),
+                VirtualKeyCall(kControl, kRelease)};
+    case 3:  // Cut: Ctrl+X
+        return chord(0x58, 0x18);
+    case 4:  // Enter: a press, no release
+        return {VirtualKeyCall(0x0D, kPress)};
+    case 5:  // Paste: Ctrl+V
+        return chord(0x56, 0x16);
+    case 6:  // Backspace: a press, no release
+        return {VirtualKeyCall(0x08, kPress)};
+    default:
+        return {};
+    }
+}
+
 void PrintTo(const CallbackCall& call, std::ostream* pOut)
 {
     std::ostream& out = *pOut;

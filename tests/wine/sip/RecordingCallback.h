@@ -31,6 +31,11 @@ CallbackCall CharEventsCall(UINT uKey, DWORD dwFlags, UINT uChar);
 CallbackCall StringCall(const std::wstring& text);
 CallbackCall PauseCall(DWORD dwMilliseconds);
 
+// The calls an editing button of the bar sends, written out key by key: Copy,
+// Select All, Cut, Enter, Paste and Backspace by their action numbers 1 to 6.
+// Empty for any other action.
+std::vector<CallbackCall> EditCommandCalls(int nAction);
+
 // Prints a call the way a failure message shows it.
 void PrintTo(const CallbackCall& call, std::ostream* pOut);
 

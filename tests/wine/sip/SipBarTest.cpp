@@ -2,9 +2,9 @@
 #include "sip/BarLayout.h"
 #include "sip/DialogWatcher.h"
 #include "sip/TestStateGuards.h"
-#include "sip/EditCommands.h"
 #include "sip/RecordingCallback.h"
 #include "sip/ServerTestSupport.h"
+#include "sip/SipHost.h"
 #include "sip/SipActions.h"
 #include "sip/SipPanel.h"
 #include "sip/Zarn.h"
@@ -34,22 +34,15 @@ class SipBarTest : public testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(S_OK, Zarn::CreateInstance(nullptr, IID_IInputMethod, m_pInputMethod.PutVoid()));
-        ASSERT_EQ(S_OK, m_pInputMethod->RegisterCallback(&m_callback));
-        ASSERT_EQ(S_OK, m_pInputMethod->Select(m_sip.Get()));
-        ASSERT_EQ(S_OK, m_pInputMethod->Showing());
-        m_hwndBar = FindWindowExW(m_sip.Get(), nullptr, L"IM", L"IM");
-        ASSERT_NE(nullptr, m_hwndBar);
-        m_pPanel = static_cast<Zarn*>(m_pInputMethod.Get())->GetSipPanel();
-        ASSERT_NE(nullptr, m_pPanel);
+        ASSERT_TRUE(m_host.Ready());
+        m_hwndBar = m_host.Bar();
+        m_pPanel = &m_host.Panel();
         FlushEvents();
     }
 
     void TearDown() override
     {
-        if (m_pInputMethod)
-            m_pInputMethod->Deselect();
-        m_pInputMethod.Reset();
+        m_host.Release();
         g_bInitializing = FALSE;
         EXPECT_EQ(1, m_callback.References());
     }
@@ -65,17 +58,6 @@ protected:
         return BarLeft(rc.left, rc.right, GetBitmapWidth(g_hBarBitmap));
     }
 
-    // What the editing command of the action sends, from a fresh recorder.
-    static std::vector<CallbackCall> SequenceOf(int nAction)
-    {
-        CRecordingCallback reference;
-        void (*const apfn[])(IIMCallback*) = {nullptr, SendCopy, SendSelectAll, SendCut,
-                                              SendEnter, SendPaste, SendBackspace};
-        if (nAction >= 1 && nAction <= 6)
-            apfn[nAction](&reference);
-        return reference.Calls();
-    }
-
     CDialogWatcher m_watcher{[](const SeenDialog& dialog) {
         if (dialog.title == kMessageCaption)
             DismissMessageBox(dialog);
@@ -83,10 +65,8 @@ protected:
             PostMessageW(dialog.hwnd, WM_COMMAND, IDM_OPTIONS_CANCEL, 0);
     }};
     CSettingsRestorer m_settings;
-    CFirstSelectDone m_firstSelectDone;
-    CRecordingCallback m_callback;
-    CSipWindow m_sip;
-    CComPointer<IInputMethod> m_pInputMethod;
+    CSipHost m_host;
+    CRecordingCallback& m_callback = m_host.Callback();
     HWND m_hwndBar = nullptr;
     SipPanel* m_pPanel = nullptr;
 };
@@ -148,7 +128,7 @@ TEST_F(SipBarTest, ATapPressesTheButtonUnderItAndSlidingOffCancels)
         EXPECT_EQ(SIP_ACTION_NONE, m_pPanel->m_nPressed);
         EXPECT_EQ(nullptr, GetCapture());
         EXPECT_TRUE(m_callback.Calls().empty());
-        m_pInputMethod->Showing();
+        m_host.InputMethod()->Showing();
     }
     if (nRun == 0)
         GTEST_SKIP() << "no tap of the table is for this screen";
@@ -166,9 +146,9 @@ TEST_F(SipBarTest, ReleasingAnEditingButtonSendsItsKeys)
         m_callback.Clear();
         Down(c.x, c.y);
         Up(c.x, c.y);
-        EXPECT_EQ(SequenceOf(c.nAction), m_callback.Calls());
+        EXPECT_EQ(EditCommandCalls(c.nAction), m_callback.Calls());
         EXPECT_EQ(SIP_ACTION_NONE, m_pPanel->m_nPressed);
-        m_pInputMethod->Showing();
+        m_host.InputMethod()->Showing();
     }
 }
 
@@ -187,7 +167,7 @@ TEST_F(SipBarTest, EveryButtonOfTheBarActsOnRelease)
         Down(x, y);
         EXPECT_EQ(nAction, m_pPanel->m_nPressed);
         Up(x, y);
-        EXPECT_EQ(SequenceOf(nAction), m_callback.Calls());
+        EXPECT_EQ(EditCommandCalls(nAction), m_callback.Calls());
     }
 }
 
@@ -203,7 +183,7 @@ TEST_F(SipBarTest, SlidingToAnotherButtonCarriesOutThatOne)
     EXPECT_EQ(SIP_ACTION_CUT, m_pPanel->m_nPressed);
     // Lifted elsewhere on the bar, the last pressed button acts.
     Up(X + 2, 2);
-    EXPECT_EQ(SequenceOf(SIP_ACTION_CUT), m_callback.Calls());
+    EXPECT_EQ(EditCommandCalls(SIP_ACTION_CUT), m_callback.Calls());
 }
 
 // The colour of a bitmap's pixel, read through a memory DC.

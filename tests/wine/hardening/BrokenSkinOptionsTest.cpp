@@ -1,0 +1,180 @@
+// The broken corpus as a user meets it: the options dialog lists every index file of
+// the skins folder, a broken skin can be chosen and stored like any other, and the
+// keyboard then refuses it with the load-failure message instead of opening, taking
+// no GDI or USER object with it.
+#include "BrokenSkinSuite.h"
+#include "GdiCounter.h"
+#include "ProcessFigures.h"
+#include "WineTestSupport.h"
+
+#include "settings/Settings.h"
+#include "settings/SettingsFileTest.h"
+#include "sip/BarLayout.h"
+#include "sip/BarStylus.h"
+#include "sip/KeyboardTapWatch.h"
+#include "sip/OptionsDialogDriver.h"
+#include "sip/SipActions.h"
+#include "sip/SipHost.h"
+#include "sip/SipPanel.h"
+#include "skin/SkinRecord.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr wchar_t kTyped[] = L"ok";
+
+std::string Narrow(const std::wstring& text)
+{
+    return std::string(text.begin(), text.end());
+}
+
+// The skin list shows an index file by its name up to its last dot.
+std::wstring ListedName(const std::wstring& indexFile)
+{
+    return indexFile.substr(0, indexFile.rfind(L'.'));
+}
+
+// The skins chosen one after another: every listed case in the long form; in the
+// short form five spread over the corpus (index, layout, bitmap and name cases).
+std::vector<const BrokenSkin*> Choices(const std::vector<BrokenSkin>& corpus)
+{
+    std::vector<const BrokenSkin*> listed;
+    for (const BrokenSkin& skin : corpus)
+    {
+        if (!skin.bUnlisted)
+            listed.push_back(&skin);
+    }
+    if (IsFullSoak())
+        return listed;
+    constexpr size_t kShortForm = 5;
+    std::vector<const BrokenSkin*> choices;
+    for (size_t i = 0; i < kShortForm; ++i)
+        choices.push_back(listed[(2 * i + 1) * listed.size() / (2 * kShortForm)]);
+    return choices;
+}
+
+TEST_F(BrokenSkins, TheOptionsListShowsEachIndexFileOnceAndABrokenChoiceFailsCleanly)
+{
+    if (!IsCorpusScreen())
+        GTEST_SKIP() << "the corpus goes through the options dialog on 240x320";
+    ASSERT_TRUE(CGdiCounter::Install());
+    const CSettingsRestorer settings;
+    const COptionsFileKeeper optionsFile;
+    ASSERT_TRUE(WriteWholeFile(OptionsPath(), OptionsFileBytes(1, L"Silver.xml")));
+    g_bSkinLoadFailed = FALSE;
+
+    // Every index file once: those installed before, and each corpus case that has one.
+    std::vector<std::wstring> expectedList;
+    for (const std::wstring& file : InstalledBefore())
+        expectedList.push_back(ListedName(file));
+    for (const BrokenSkin& skin : Corpus())
+    {
+        if (!skin.bUnlisted)
+            expectedList.push_back(ListedName(skin.IndexFile()));
+    }
+    std::sort(expectedList.begin(), expectedList.end());
+
+    const std::vector<const BrokenSkin*> choices = Choices(Corpus());
+    int nFails = 0, nLoads = 0;
+    for (const BrokenSkin* pSkin : choices)
+    {
+        nFails += pSkin->outcome == LoadOutcome::Fails ? 1 : 0;
+        nLoads += pSkin->outcome == LoadOutcome::Loads ? 1 : 0;
+    }
+    ASSERT_GT(nFails, 0) << "the choices hold no skin that fails";
+    ASSERT_GT(nLoads, 0) << "the choices hold no skin that loads";
+
+    CSipHost host;
+    ASSERT_TRUE(host.Ready());
+    CBarStylus stylus(host.Bar(), host.Panel());
+    const HWND hwndMessageOwner = GetAncestor(host.Bar(), GA_ROOT);
+
+    CFigureTrack figures;
+    std::wstring previous = L"Silver";
+    DWORD dwPreviousHand = 1;
+    int nRefused = 0, nOpened = 0;
+    for (size_t i = 0; i < choices.size(); ++i)
+    {
+        const BrokenSkin& skin = *choices[i];
+        SCOPED_TRACE(skin.what + " (" + Narrow(skin.IndexFile()) + ")");
+        const DWORD dwHand = static_cast<DWORD>(i % 2);
+
+        OptionsChoice choice;
+        choice.selectSkinName = ListedName(skin.IndexFile());
+        choice.nClickRadio = dwHand != 0 ? IDC_OPTIONS_LEFT : IDC_OPTIONS_RIGHT;
+        OptionsShown shown;
+        bool bOptionsTapped = false;
+        AttendOptionsDialog([&] { bOptionsTapped = stylus.Tap(SIP_ACTION_OPTIONS); }, choice, shown);
+        ASSERT_TRUE(bOptionsTapped) << "the options button did not take the tap";
+        ASSERT_TRUE(shown.bSeen) << "the options dialog did not come up";
+        std::vector<std::wstring> shownList = shown.skins;
+        std::sort(shownList.begin(), shownList.end());
+        EXPECT_EQ(expectedList, shownList);
+        EXPECT_EQ(previous, shown.shownSkinText) << "the skin stored last is not the one selected";
+        EXPECT_EQ(dwPreviousHand != 0, shown.bLeftChecked);
+        EXPECT_EQ(dwPreviousHand == 0, shown.bRightChecked);
+        ASSERT_TRUE(shown.bSelectedByName);
+        EXPECT_FALSE(g_bSkinLoadFailed) << "the options dialog forgets a failed load";
+
+        // OK stores the broken choice like any other.
+        EXPECT_EQ(OptionsFileBytes(dwHand, skin.IndexFile()), ReadWholeFile(OptionsPath()));
+        EXPECT_EQ(skin.IndexFile().substr(0, MAX_PATH - 1), std::wstring(g_szSkinFile));
+        EXPECT_EQ(dwHand, g_dwHabit);
+
+        host.Callback().Clear();
+        bool bTapped = false;
+        const KeyboardTapSeen tap = AttendKeyboardTap([&] { bTapped = stylus.Tap(SIP_ACTION_KEYBOARD); }, kTyped);
+        ASSERT_TRUE(bTapped) << "the keyboard button did not take the tap";
+        const bool bRefused = tap.messages.size() == 1 && tap.messages[0].text == kLoadSkinFailedMessage &&
+                              tap.messages[0].hwndOwner == hwndMessageOwner && !tap.bOpened;
+        const bool bClean = tap.messages.empty() && tap.bOpened &&
+                            host.Callback().Calls() == std::vector<CallbackCall>{StringCall(kTyped)};
+        if (skin.outcome == LoadOutcome::Fails)
+        {
+            EXPECT_TRUE(bRefused) << tap.messages.size() << " messages, keyboard opened: " << tap.bOpened;
+            EXPECT_TRUE(g_bSkinLoadFailed);
+            EXPECT_TRUE(host.Callback().Calls().empty());
+        }
+        else if (skin.outcome == LoadOutcome::Loads)
+        {
+            EXPECT_TRUE(bClean) << tap.messages.size() << " messages, keyboard opened: " << tap.bOpened;
+            EXPECT_FALSE(g_bSkinLoadFailed);
+        }
+        else
+        {
+            EXPECT_TRUE(bRefused || bClean) << tap.messages.size() << " messages, keyboard opened: " << tap.bOpened;
+        }
+        EXPECT_FALSE(g_bInitializing) << "the bar still shows its notice";
+        nRefused += bRefused ? 1 : 0;
+        nOpened += bClean ? 1 : 0;
+
+        previous = ListedName(skin.IndexFile());
+        dwPreviousHand = dwHand;
+        // Measured with no skin held (a skin that loaded holds its bitmaps until the
+        // next load, which the next choice brings anyway); what the first round leaves
+        // to caches of the system is not counted.
+        ReleaseSkin();
+        if (i == 0)
+            figures.Start();
+        else
+            figures.Sample();
+    }
+    figures.End();
+
+    const FigureAllowance allowance;
+    figures.Print("options",
+                  {std::to_string(expectedList.size()) + " skins listed, " + std::to_string(choices.size()) +
+                   " broken ones chosen and stored: " + std::to_string(nRefused) + " refused with the message, " +
+                   std::to_string(nOpened) + " opened the keyboard"},
+                  allowance);
+    for (const std::string& excess : figures.Excesses(allowance))
+        ADD_FAILURE() << excess;
+    g_bSkinLoadFailed = FALSE;
+    ResetSkinState();
+}
+
+}  // namespace

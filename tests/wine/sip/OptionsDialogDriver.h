@@ -1,0 +1,44 @@
+#pragma once
+#include <windows.h>
+
+#include "resources/resource.h"
+#include "sip/DialogWatcher.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+// What the user does in the options dialog, done from a watcher thread.
+struct OptionsChoice
+{
+    int nSelectSkin = -1;                       // -1: leave the selection (unless a name is given)
+    std::optional<std::wstring> selectSkinName; // select the item showing exactly this text
+    int nClickRadio = 0;           // 0: leave the radio buttons
+    WORD wCloseCommand = IDM_OPTIONS_OK;
+    bool bPressSoftKey = false;    // close through the menu bar's key instead of a command
+};
+
+// What the options dialog showed when it came up.
+struct OptionsShown
+{
+    bool bSeen = false;
+    int nShownSkin = -2;
+    std::wstring shownSkinText;
+    std::vector<std::wstring> skins;   // every item of the skin list, in list order
+    bool bLeftChecked = false;
+    bool bRightChecked = false;
+    RECT rcBanner = {};
+    bool bBannerVisible = false;
+    bool bSkinsVisible = false;
+    bool bSelectedByName = false;      // the named skin was found and selected
+    bool bSoftKeyFound = false;
+};
+
+// Runs open on this thread, which is to bring up the options dialog modally
+// (COptionsDlg::DoModal, or a tap on the bar's options button), and works the
+// dialog from a watcher thread: records what it shows, makes the choice and
+// closes it. Message boxes captioned "Brevanto Keyboard" are dismissed.
+// Returns every dialog window that came up meanwhile, in order.
+std::vector<SeenDialog> AttendOptionsDialog(const std::function<void()>& open, const OptionsChoice& choice,
+                                            OptionsShown& shown);
