@@ -1,6 +1,7 @@
 #include "Device.h"
 
 #include "DeviceLayout.h"
+#include "WindowObject.h"
 
 namespace {
 constexpr wchar_t kSyncClass[] = L"BrevantoDeviceSync";
@@ -130,10 +131,7 @@ LRESULT CDevice::OnSync() const
 
 LRESULT CALLBACK CDevice::SyncProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
-    if (uMsg == WM_NCCREATE)
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-    auto* pThis = reinterpret_cast<CDevice*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* pThis = WindowObject<CDevice>(hwnd, uMsg, lParam);
     if (pThis == nullptr)
         return DefWindowProcW(hwnd, uMsg, wParam, lParam);
     switch (uMsg)

@@ -1,5 +1,7 @@
 #include "NotesApp.h"
 
+#include "WindowObject.h"
+
 #include <vector>
 
 namespace {
@@ -59,10 +61,7 @@ std::wstring CNotesApp::Text() const
 
 LRESULT CALLBACK CNotesApp::WndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
-    if (uMsg == WM_NCCREATE)
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-    auto* pThis = reinterpret_cast<CNotesApp*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* pThis = WindowObject<CNotesApp>(hwnd, uMsg, lParam);
     if (pThis == nullptr)
         return DefWindowProcW(hwnd, uMsg, wParam, lParam);
     switch (uMsg)

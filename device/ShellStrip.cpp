@@ -1,5 +1,7 @@
 #include "ShellStrip.h"
 
+#include "WindowObject.h"
+
 bool CShellStrip::Create(HINSTANCE hInstance, IShellEvents* pEvents, const RECT& rc, const wchar_t* pszClass,
                          const wchar_t* pszTitle)
 {
@@ -27,10 +29,7 @@ void CShellStrip::Move(const RECT& rc)
 
 LRESULT CALLBACK CShellStrip::WndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
-    if (uMsg == WM_NCCREATE)
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-    auto* pThis = reinterpret_cast<CShellStrip*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* pThis = WindowObject<CShellStrip>(hwnd, uMsg, lParam);
     if (pThis == nullptr)
         return DefWindowProcW(hwnd, uMsg, wParam, lParam);
     switch (uMsg)

@@ -1,5 +1,7 @@
 #include "SipWindow.h"
 
+#include "WindowObject.h"
+
 namespace {
 constexpr wchar_t kSipClass[] = L"SipWndClass";
 }
@@ -22,10 +24,7 @@ bool CSipWindow::Create(HINSTANCE hInstance, IShellEvents* pEvents)
 
 LRESULT CALLBACK CSipWindow::WndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
-    if (uMsg == WM_NCCREATE)
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-    auto* pThis = reinterpret_cast<CSipWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* pThis = WindowObject<CSipWindow>(hwnd, uMsg, lParam);
     if (pThis == nullptr)
         return DefWindowProcW(hwnd, uMsg, wParam, lParam);
     switch (uMsg)
