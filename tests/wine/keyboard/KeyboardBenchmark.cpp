@@ -9,6 +9,7 @@
 #include "keyboard/KeyboardTouch.h"
 #include "settings/Settings.h"
 #include "sip/SipPanel.h"
+#include "sip/TestStateGuards.h"
 #include "skin/SkinCatalogue.h"
 #include "support/DisplayMetrics.h"
 #include "support/FontHelper.h"
@@ -68,9 +69,7 @@ protected:
     {
         if (GetResolutionClass() == ResolutionClass::Unsupported)
             GTEST_SKIP() << "no skin layout for this screen";
-        CFontHelper& fonts = CFontHelper::Instance();
-        if (fonts.GetFont(CFontHelper::kTextFontSlot) == nullptr)
-            fonts.CreateFontInSlot(CFontHelper::kTextFontSlot, ScaleByDpi(16), FW_NORMAL, L"Tahoma", 0, 0, 0);
+        EnsureTextFont();
         ReleaseSkin();
         ReleaseKeyboardFonts();
         SetSkinFile(L"Silver.xml");

@@ -5,6 +5,7 @@
 
 CSipHost::CSipHost()
 {
+    EnsureTextFont();
     {
         // An unsupported screen brings up its message at construction.
         CDialogWatcher watcher([](const SeenDialog& dialog) { DismissMessageBox(dialog); });
