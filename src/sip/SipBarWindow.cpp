@@ -2,6 +2,7 @@
 
 #include "sip/SipPanel.h"
 #include "support/DisplayMetrics.h"
+#include "support/FontHelper.h"
 #include "support/GdiHandles.h"
 
 namespace
@@ -65,6 +66,14 @@ LRESULT OnLButtonUp(HWND hwnd, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(hwnd, WM_LBUTTONUP, wParam, lParam);
 }
 
+// The keyboard makes its enlarged key label from the font the bar reports,
+// turned with the skin; a bar that reported none would leave the label small
+// and upright. The bar's font is the shared text font, in the SIP window's face.
+LRESULT OnGetFont()
+{
+    return reinterpret_cast<LRESULT>(CFontHelper::Instance().GetFont(CFontHelper::kTextFontSlot));
+}
+
 LRESULT OnCommand(HWND hwnd, WPARAM wParam, LPARAM lParam)
 {
     if (LOWORD(wParam) == kRepaintCommandId && lParam == kRepaintCommandParam)
@@ -105,6 +114,8 @@ LRESULT CALLBACK SipBarWindowProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lP
         return OnLButtonUp(hwnd, wParam, lParam);
     case WM_COMMAND:
         return OnCommand(hwnd, wParam, lParam);
+    case WM_GETFONT:
+        return OnGetFont();
     default:
         return DefWindowProcW(hwnd, uMsg, wParam, lParam);
     }

@@ -10,6 +10,7 @@
 #include "keyboard/KeyboardTestSupport.h"
 #include "keyboard/TestSkin.h"
 #include "settings/Settings.h"
+#include "sip/TestStateGuards.h"
 #include "skin/SkinCatalogue.h"
 #include "skin/SkinRecord.h"
 #include "support/DisplayMetrics.h"
@@ -53,9 +54,7 @@ protected:
         m_dwSavedHabit = g_dwHabit;
         wcscpy_s(g_szSkinFile, GetParam().pszSkinFile);
         g_dwHabit = GetParam().dwHabit;
-        CFontHelper& fonts = CFontHelper::Instance();
-        if (fonts.GetFont(CFontHelper::kTextFontSlot) == nullptr)
-            fonts.CreateFontInSlot(CFontHelper::kTextFontSlot, ScaleByDpi(16), FW_NORMAL, L"Tahoma", 0, 0, 0);
+        EnsureTextFont();
         ReleaseKeyboardFonts();
         ReleaseSkin();
         ASSERT_EQ(1, LoadSkin(g_hInstance, GetDesktopWindow()));

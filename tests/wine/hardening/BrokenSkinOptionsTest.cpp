@@ -9,6 +9,7 @@
 
 #include "settings/Settings.h"
 #include "settings/SettingsFileTest.h"
+#include "keyboard/KeyboardFonts.h"
 #include "sip/BarLayout.h"
 #include "sip/BarStylus.h"
 #include "sip/KeyboardTapWatch.h"
@@ -154,9 +155,10 @@ TEST_F(BrokenSkins, TheOptionsListShowsEachIndexFileOnceAndABrokenChoiceFailsCle
 
         previous = ListedName(skin.IndexFile());
         dwPreviousHand = dwHand;
-        // Measured with no skin held (a skin that loaded holds its bitmaps until the
-        // next load, which the next choice brings anyway); what the first round leaves
-        // to caches of the system is not counted.
+        // Measured with no skin held (a skin that loaded holds its bitmaps and the
+        // keyboard its fonts until the next load, which the next choice brings anyway);
+        // what the first round leaves to caches of the system is not counted.
+        ReleaseKeyboardFonts();
         ReleaseSkin();
         if (i == 0)
             figures.Start();

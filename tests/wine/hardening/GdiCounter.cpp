@@ -201,6 +201,45 @@ long CGdiCounter::Live()
     return static_cast<long>(Objects().size());
 }
 
+std::vector<void*> CGdiCounter::LiveObjects()
+{
+    return std::vector<void*>(Objects().begin(), Objects().end());
+}
+
+std::string CGdiCounter::Describe(void* hObject)
+{
+    const auto hGdi = static_cast<HGDIOBJ>(hObject);
+    switch (GetObjectType(hGdi))
+    {
+    case OBJ_BITMAP:
+    {
+        BITMAP bm{};
+        GetObjectW(hGdi, sizeof bm, &bm);
+        return "bitmap " + std::to_string(bm.bmWidth) + "x" + std::to_string(bm.bmHeight);
+    }
+    case OBJ_FONT:
+    {
+        LOGFONTW lf{};
+        GetObjectW(hGdi, sizeof lf, &lf);
+        const std::wstring face = lf.lfFaceName;
+        return "font " + std::to_string(lf.lfHeight) + " escapement " + std::to_string(lf.lfEscapement) + " " +
+               std::string(face.begin(), face.end());
+    }
+    case OBJ_PEN:
+        return "pen";
+    case OBJ_BRUSH:
+        return "brush";
+    case OBJ_REGION:
+        return "region";
+    case OBJ_DC:
+        return "window DC";
+    case OBJ_MEMDC:
+        return "memory DC";
+    default:
+        return "object of kind " + std::to_string(GetObjectType(hGdi));
+    }
+}
+
 long CGdiCounter::LiveMenus()
 {
     return static_cast<long>(Menus().size());

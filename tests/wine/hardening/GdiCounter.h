@@ -1,6 +1,9 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 // Wine's GetGuiResources reports 0 for every process, so leaks are counted here: the
 // GDI, DC and menu functions this program imports are redirected (in its own import
 // table) to wrappers that remember every object created and forget it when it is
@@ -20,4 +23,10 @@ public:
 
     // Menus loaded and not yet destroyed.
     static long LiveMenus();
+
+    // The objects and DCs that Live counts, for telling which ones a run left behind.
+    static std::vector<void*> LiveObjects();
+
+    // One object in words: its kind, and a bitmap's size or a font's height and face.
+    static std::string Describe(void* hObject);
 };

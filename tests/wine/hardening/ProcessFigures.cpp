@@ -59,6 +59,7 @@ ProcessFigures MeasureProcess()
 
 void CFigureTrack::Start()
 {
+    m_startObjects = CGdiCounter::LiveObjects();
     m_start = MeasureProcess();
     m_peak = m_start;
     m_end = m_start;
@@ -92,6 +93,16 @@ std::vector<std::string> CFigureTrack::Excesses(const FigureAllowance& allowance
                                std::to_string(nEnd) + " (allowed " + std::to_string(nAllowed) + " more)");
     };
     count("GDI objects and DCs", m_start.nGdi, m_end.nGdi, allowance.nGdi);
+    if (!excesses.empty() && m_end.nGdi > m_start.nGdi + allowance.nGdi)
+    {
+        std::string left = "made since the start and still there:";
+        for (void* hObject : CGdiCounter::LiveObjects())
+        {
+            if (std::find(m_startObjects.begin(), m_startObjects.end(), hObject) == m_startObjects.end())
+                left += " " + CGdiCounter::Describe(hObject) + ";";
+        }
+        excesses.push_back(left);
+    }
     count("windows", m_start.nWindows, m_end.nWindows, allowance.nWindows);
     count("menus", m_start.nMenus, m_end.nMenus, allowance.nMenus);
     if (m_end.cbPrivate > m_start.cbPrivate + allowance.cbPrivate)

@@ -44,7 +44,8 @@ public:
     const ProcessFigures& EndFigures() const { return m_end; }
     const ProcessFigures& PeakFigures() const { return m_peak; }
 
-    // Each figure whose end lies beyond its start plus the allowance, in words; empty when none does.
+    // Each figure whose end lies beyond its start plus the allowance, in words (with the
+    // GDI objects made since the start and still there); empty when none does.
     std::vector<std::string> Excesses(const FigureAllowance& allowance) const;
 
     // One block: the run's own lines, then start, end, peak and allowance of each figure.
@@ -53,6 +54,7 @@ public:
 private:
     void Raise(const ProcessFigures& figures);
 
+    std::vector<void*> m_startObjects;
     ProcessFigures m_start{};
     ProcessFigures m_end{};
     ProcessFigures m_peak{};

@@ -8,6 +8,7 @@
 #include "keyboard/KeyboardPaint.h"
 #include "keyboard/KeyboardSkin.h"
 #include "settings/Settings.h"
+#include "sip/TestStateGuards.h"
 #include "support/DisplayMetrics.h"
 #include "support/FontHelper.h"
 #include "WineTestSupport.h"
@@ -30,9 +31,7 @@ protected:
     {
         if (IsSquareScreen())
             GTEST_SKIP() << "the dialog keeps the template's places on a square screen";
-        CFontHelper& fonts = CFontHelper::Instance();
-        if (fonts.GetFont(CFontHelper::kTextFontSlot) == nullptr)
-            fonts.CreateFontInSlot(CFontHelper::kTextFontSlot, ScaleByDpi(16), FW_NORMAL, L"Tahoma", 0, 0, 0);
+        EnsureTextFont();
         LoadTestSkin({GetParam()});
         m_pKeyboard = new CModelessKeyboard();
         ASSERT_NE(nullptr, m_pKeyboard->Dialog());

@@ -9,6 +9,7 @@
 #include "keyboard/KeyboardSkin.h"
 #include "settings/Settings.h"
 #include "sip/SipPanel.h"
+#include "sip/TestStateGuards.h"
 #include "support/DisplayMetrics.h"
 #include "support/FontHelper.h"
 #include "support/ModuleInstance.h"
@@ -26,13 +27,6 @@ std::wstring Buffer(const WCHAR* p) { return p != nullptr ? std::wstring(p) : st
 bool IsSquareScreen() { return GetSystemMetrics(SM_CXSCREEN) == GetSystemMetrics(SM_CYSCREEN); }
 
 // The text font of slot 1, as the input method makes it at its first activation.
-void EnsureTextFont()
-{
-    CFontHelper& fonts = CFontHelper::Instance();
-    if (fonts.GetFont(CFontHelper::kTextFontSlot) == nullptr)
-        fonts.CreateFontInSlot(CFontHelper::kTextFontSlot, ScaleByDpi(16), FW_NORMAL, L"Tahoma", 0, 0, 0);
-}
-
 class KeyboardDialog : public testing::TestWithParam<DWORD>
 {
 protected:

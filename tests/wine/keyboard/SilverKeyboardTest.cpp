@@ -10,6 +10,7 @@
 #include "keyboard/KeyboardSkin.h"
 #include "settings/Settings.h"
 #include "sip/SipPanel.h"
+#include "sip/TestStateGuards.h"
 #include "skin/SkinCatalogue.h"
 #include "support/DisplayMetrics.h"
 #include "support/FontHelper.h"
@@ -37,9 +38,7 @@ protected:
         if (IsSquareScreen())
             GTEST_SKIP() << "the dialog keeps the template's places on a square screen";
         m_pPanel = std::make_unique<SipPanel>(g_hInstance);
-        CFontHelper& fonts = CFontHelper::Instance();
-        if (fonts.GetFont(CFontHelper::kTextFontSlot) == nullptr)
-            fonts.CreateFontInSlot(CFontHelper::kTextFontSlot, ScaleByDpi(16), FW_NORMAL, L"Tahoma", 0, 0, 0);
+        EnsureTextFont();
         ReleaseSkin();
         ReleaseKeyboardFonts();
         g_dwHabit = GetParam();

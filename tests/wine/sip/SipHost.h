@@ -9,9 +9,10 @@
 class SipPanel;
 
 // The SIP manager's part around the input method, for tests that use it the
-// way a device does: a SIP window, the input method created, given a
-// recording callback, selected and shown, with its bar window found. Ready()
-// is false when any of that failed. Deselected and released on destruction.
+// way a device does: a SIP window, the input method created (with the shared
+// text font of a first Select), given a recording callback, selected and
+// shown, with its bar window found. Ready() is false when any of that failed.
+// Deselected and released on destruction.
 class CSipHost
 {
 public:

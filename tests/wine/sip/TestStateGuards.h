@@ -4,6 +4,7 @@
 #include "settings/Settings.h"
 #include "sip/Zarn.h"
 #include "support/DisplayMetrics.h"
+#include "support/FontHelper.h"
 
 #include <cwchar>
 
@@ -41,6 +42,16 @@ private:
     int m_nHorzRes;
     int m_nVertRes;
 };
+
+// The shared text font as the first Select of a device makes it (16 pixels at 96 DPI),
+// unless the process has it already: the keyboard's edit control and the SIP bar
+// report it, and the keyboard makes its turned fonts from it.
+inline void EnsureTextFont()
+{
+    CFontHelper& fonts = CFontHelper::Instance();
+    if (fonts.GetFont(CFontHelper::kTextFontSlot) == nullptr)
+        fonts.CreateFontInSlot(CFontHelper::kTextFontSlot, ScaleByDpi(16), FW_NORMAL, L"Tahoma", 0, 0, 0);
+}
 
 // Keeps the settings in memory as a test found them: the dialogs and the
 // keyboard action load and change them, and later tests read them.
