@@ -79,6 +79,9 @@ HWND SipPanel::CreateBarWindow(LPCWSTR pszWindowName, DWORD dwStyle, const RECT&
             return nullptr;
         g_bClassRegistered = TRUE;
     }
+    // A second Select without a Deselect between must not leave the first bar
+    // behind, still pointing at this panel after Deselect deletes it.
+    DestroyBarWindow();
     m_hwnd = CreateWindowExW(0, kSipBarClassName, pszWindowName, dwStyle, rc.left, rc.top,
                              rc.right - rc.left, rc.bottom - rc.top, hwndParent, nullptr, hInstance, nullptr);
     if (m_hwnd == nullptr)

@@ -233,6 +233,24 @@ TEST_F(ZarnTest, SelectCreatesTheBarAndDeselectDestroysIt)
     EXPECT_EQ(S_OK, p->Showing());
 }
 
+TEST_F(ZarnTest, ASecondSelectReplacesTheBarInsteadOfLeavingOneBehind)
+{
+    CSipWindow sip;
+    CComPointer<IInputMethod> p = Create();
+    ASSERT_EQ(S_OK, p->Select(sip.Get()));
+    const HWND hwndFirst = BarWindowOf(sip.Get());
+    ASSERT_NE(nullptr, hwndFirst);
+    ASSERT_EQ(S_OK, p->Select(sip.Get()));
+    const HWND hwndSecond = BarWindowOf(sip.Get());
+    ASSERT_NE(nullptr, hwndSecond);
+    EXPECT_FALSE(IsWindow(hwndFirst));
+    EXPECT_EQ(nullptr, FindWindowExW(sip.Get(), hwndSecond, L"IM", L"IM"));
+
+    ASSERT_EQ(S_OK, p->Deselect());
+    EXPECT_FALSE(IsWindow(hwndSecond));
+    EXPECT_EQ(nullptr, BarWindowOf(sip.Get()));
+}
+
 TEST_F(ZarnTest, TheCallbackReachesThePanelInEitherOrderAndIsBorrowed)
 {
     CRecordingCallback callback;
