@@ -23,6 +23,9 @@ bool ReloadSkin(SipPanel& panel)
     if (LoadSkin(panel.m_hInstance, panel.m_hwnd) == 0)
     {
         ReleaseSkin();
+        // No skin is loaded for any orientation now, so the next tap loads again
+        // even after the options dialog has cleared the failure flag unchanged.
+        SetLoadedOrientation(kNoLoadedOrientation);
         MessageBoxW(panel.m_hwnd, kLoadSkinFailedMessage, kMessageCaption, MB_ICONHAND);
         g_bSkinLoadFailed = TRUE;
         panel.EndInitializing();

@@ -5,6 +5,7 @@
 #include "sip/TestStateGuards.h"
 #include "sip/KeyboardHook.h"
 #include "sip/KeyboardTapWatch.h"
+#include "sip/OptionsDialogDriver.h"
 #include "sip/RecordingCallback.h"
 #include "sip/ServerTestSupport.h"
 #include "sip/SipActions.h"
@@ -59,6 +60,21 @@ protected:
         RemovePath(SkinsFolder() + L"\\" + kBrokenSkin);
         g_bSkinLoadFailed = FALSE;
         EXPECT_EQ(1, m_callback.References());
+    }
+
+    // A tap in the middle of one bar button, as mouse messages to the bar.
+    void TapButton(int nAction)
+    {
+        RECT rc = {};
+        GetClientRect(m_hwndBar, &rc);
+        const BarButtonLayout& layout =
+            GetResolutionClass() == ResolutionClass::Vga ? GetVgaBarLayout() : GetQvgaBarLayout();
+        const BarRect& button = layout.aRects[nAction];
+        const int X = BarLeft(rc.left, rc.right, GetBitmapWidth(g_hBarBitmap));
+        const LPARAM lParam = MAKELPARAM(X + (button.left + button.right) / 2, (button.top + button.bottom) / 2);
+        SendMessageW(m_hwndBar, WM_LBUTTONDOWN, MK_LBUTTON, lParam);
+        EXPECT_EQ(nAction, m_pPanel->m_nPressed);
+        SendMessageW(m_hwndBar, WM_LBUTTONUP, 0, lParam);
     }
 
     // Taps the keyboard button; returns the messages that came up meanwhile.
@@ -180,6 +196,32 @@ TEST_F(KeyboardActionTest, AFailedLoadIsRetriedEvenWhenNothingChanged)
     EXPECT_EQ(std::vector<CallbackCall>{StringCall(L"ok")}, m_callback.Calls());
     EXPECT_TRUE(TapKeyboard(L"").empty());
     EXPECT_TRUE(m_bKeyboardOpened);
+}
+
+// Cancelling the options dialog clears the failure flag without changing
+// Options.dat: the skin is still missing, so the next tap must try again and
+// keep the keyboard shut rather than open it with nothing to draw.
+TEST_F(KeyboardActionTest, AFailedLoadIsRetriedAfterTheOptionsAreCancelled)
+{
+    if (!IsSupported())
+        GTEST_SKIP() << "no skin is made for this screen";
+    SelectSkin(L"Silver.xml");
+    EXPECT_TRUE(TapKeyboard(L"").empty());
+    ASSERT_TRUE(m_bKeyboardOpened);
+    SelectSkin(kBrokenSkin);
+    ExpectLoadFailedMessages(TapKeyboard(L"x"), 1);
+
+    OptionsChoice choice;
+    choice.wCloseCommand = IDM_OPTIONS_CANCEL;
+    OptionsShown shown;
+    AttendOptionsDialog([&] { TapButton(SIP_ACTION_OPTIONS); }, choice, shown);
+    ASSERT_TRUE(shown.bSeen);
+    ASSERT_FALSE(g_bSkinLoadFailed);
+
+    ExpectLoadFailedMessages(TapKeyboard(L"x"), 1);
+    EXPECT_FALSE(m_bKeyboardOpened);
+    EXPECT_TRUE(g_bSkinLoadFailed);
+    EXPECT_TRUE(m_callback.Calls().empty());
 }
 
 } // namespace
