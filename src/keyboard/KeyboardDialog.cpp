@@ -32,7 +32,9 @@ constexpr UINT kCaretBlinkMs = 500;
 constexpr WPARAM kCaretToEnd = 0xFFFF;
 
 constexpr int kTextFontHeight = 16;
-// The park traces carry the source positions the log has always shown for them.
+// The park traces carry the source positions the log has always shown for them:
+// the file's own name, not the path this build was compiled from.
+constexpr char kTraceSource[] = "KeyboardDialog.cpp";
 constexpr int kReleaseTraceLine = 156;
 constexpr int kAllocateTraceLine = 159;
 
@@ -110,9 +112,9 @@ void ParkText(HWND hDlg)
         g_pSipPanel->m_pBuffer = nullptr;
         delete[] g_pSipPanel->m_pUnprocStr;
         g_pSipPanel->m_pUnprocStr = nullptr;
-        LOG_MSG("RELEASE_STRING(g_pSipPanel->m_pUnprocStr);", __builtin_FILE(), kReleaseTraceLine);
+        LOG_MSG("RELEASE_STRING(g_pSipPanel->m_pUnprocStr);", kTraceSource, kReleaseTraceLine);
         g_pSipPanel->m_pUnprocStr = CopyEditText(g_hEditCtrlWnd);
-        LOG_MSG("m_pUnprocStr = new TCHAR[iWindowTextLength + 2];", __builtin_FILE(), kAllocateTraceLine);
+        LOG_MSG("m_pUnprocStr = new TCHAR[iWindowTextLength + 2];", kTraceSource, kAllocateTraceLine);
     }
     EndDialog(hDlg, 0);
 }
