@@ -1,6 +1,7 @@
 #include "keyboard/KeyboardDialog.h"
 
 #include "keyboard/EditView.h"
+#include "keyboard/KeyModel.h"
 #include "keyboard/KeyboardPaint.h"
 #include "keyboard/KeyboardSkin.h"
 #include "keyboard/KeyboardTouch.h"
@@ -83,6 +84,11 @@ BOOL OnInitDialog(HWND hDlg)
 {
     g_hDlgWnd = hDlg;
     g_bClosing = 0;
+    // A turn or a switch away may have ended the last opening under a held
+    // stylus, whose lift never came: that press is over. Caps lock, shift and
+    // the view carry over.
+    g_nPressedKey = KEY_NONE;
+    g_bStylusDown = 0;
     g_hEditCtrlWnd = GetDlgItem(hDlg, IDC_KEYBOARD_EDIT);
     g_hKeyboardWnd = GetDlgItem(hDlg, IDC_KEYBOARD_VIEW);
 

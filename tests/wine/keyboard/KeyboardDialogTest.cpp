@@ -268,6 +268,25 @@ TEST_P(KeyboardDialog, ScreenResetEndsWithOkOnlyWhenTheScreenTurned)
     EXPECT_EQ(nullptr, m_pPanel->m_pUnprocStr);
 }
 
+// A turn or a switch away can end the dialog under a held stylus; its lift
+// never comes, and the next opening must not show that key still pressed.
+TEST_P(KeyboardDialog, APressLeftOverFromTheLastOpeningIsForgotten)
+{
+    g_nPressedKey = KEY_A + 10;
+    g_bStylusDown = 1;
+    int nPressedAtOpening = 0;
+    int bDownAtOpening = 1;
+    CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
+        nPressedAtOpening = g_nPressedKey;
+        bDownAtOpening = g_bStylusDown;
+        driver.Tap(KEY_A);
+        driver.Tap(KEY_OK);
+    });
+    EXPECT_EQ(KEY_NONE, nPressedAtOpening);
+    EXPECT_EQ(0, bDownAtOpening);
+    EXPECT_EQ(L"a", Buffer(m_pPanel->m_pBuffer));
+}
+
 // A desktop tells its windows of a turned screen with WM_DISPLAYCHANGE.
 TEST_P(KeyboardDialog, DisplayChangeToATurnedScreenEndsWithOk)
 {
