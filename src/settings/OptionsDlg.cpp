@@ -10,6 +10,7 @@
 
 #include <commctrl.h>
 
+#include <cwchar>
 #include <new>
 
 namespace
@@ -235,7 +236,8 @@ void COptionsDlg::FillSkinList(HWND hDlg)
             SkinListEntry entry = {};
             if (!m_pSkinList->Get(i, &entry, sizeof(entry)))
                 continue;
-            if (lstrcmpW(entry.szFileName, szCurrent) == 0)
+            // Exact and case-sensitive: lstrcmpW would compare by locale rules.
+            if (std::wcscmp(entry.szFileName, szCurrent) == 0)
                 m_nSkinIndex = i;
             SendMessageW(hCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.szDisplayName));
         }
