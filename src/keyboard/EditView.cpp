@@ -41,8 +41,14 @@ bool IsArrowKey(WPARAM vk) { return vk == VK_LEFT || vk == VK_UP || vk == VK_RIG
 int GetEditLineHeight(HWND hEdit)
 {
     CWindowDc dc(hEdit);
+    if (!dc)
+        return 0;
+    // A fresh DC holds the system font; the control lays out its lines and
+    // caret with its own font, and the drawn lines must fall on those.
+    const auto hFont = reinterpret_cast<HFONT>(SendMessageW(hEdit, WM_GETFONT, 0, 0));
+    CSelectObject selectFont(dc.Get(), hFont);
     TEXTMETRICW tm{};
-    if (!dc || !GetTextMetricsW(dc.Get(), &tm))
+    if (!GetTextMetricsW(dc.Get(), &tm))
         return 0;
     return tm.tmHeight;
 }

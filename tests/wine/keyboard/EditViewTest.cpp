@@ -11,6 +11,7 @@
 #include "sip/TestStateGuards.h"
 #include "support/DisplayMetrics.h"
 #include "support/FontHelper.h"
+#include "support/GdiHandles.h"
 #include "WineTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -170,5 +171,36 @@ INSTANTIATE_TEST_SUITE_P(BothHands, EditView, testing::Values(DWORD{0}, DWORD{1}
                          [](const testing::TestParamInfo<DWORD>& info) {
                              return info.param != 0 ? std::string("LeftHanded") : std::string("RightHanded");
                          });
+
+}  // namespace
+
+namespace {
+
+// The drawn lines must fall where the control keeps its own lines and caret,
+// so their height is the height of the control's font, whatever the DC's.
+TEST(EditLineHeight, IsTheHeightOfTheControlsOwnFont)
+{
+    const HWND hEdit = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | ES_MULTILINE, 0, 0, 200, 100, nullptr, nullptr,
+                                       nullptr, nullptr);
+    ASSERT_NE(nullptr, hEdit);
+    for (const int nHeight : {30, 12})
+    {
+        const HFONT hFont = CreateFontW(nHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, 0, L"Tahoma");
+        ASSERT_NE(nullptr, hFont);
+        TEXTMETRICW tm{};
+        {
+            CMemoryDc dc(CreateCompatibleDC(nullptr));
+            CSelectObject select(dc.Get(), hFont);
+            ASSERT_TRUE(GetTextMetricsW(dc.Get(), &tm));
+        }
+        SendMessageW(hEdit, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
+        EXPECT_EQ(tm.tmHeight, GetEditLineHeight(hEdit)) << nHeight;
+        EXPECT_EQ(100 / tm.tmHeight, GetEditVisibleLines(hEdit)) << nHeight;
+        SendMessageW(hEdit, WM_SETFONT, 0, FALSE);
+        DeleteObject(hFont);
+    }
+    DestroyWindow(hEdit);
+}
 
 }  // namespace
