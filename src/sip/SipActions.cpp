@@ -9,7 +9,33 @@ BOOL g_bSkinLoadFailed = FALSE;
 void SipPanel::OnButtonUp()
 {
     ReleaseCapture();
-    switch (m_nPressed)
+    ++m_nActionDepth;
+    RunAction(m_nPressed);
+    --m_nActionDepth;
+    if (m_bRetired && m_nActionDepth == 0)
+    {
+        delete this;
+        return;
+    }
+    m_nPressed = SIP_ACTION_NONE;
+    Redraw();
+}
+
+void SipPanel::Retire()
+{
+    if (m_nActionDepth == 0)
+    {
+        delete this;
+        return;
+    }
+    m_bRetired = true;
+    // The SIP manager may let its callback go with the deselection.
+    m_pCallback = nullptr;
+}
+
+void SipPanel::RunAction(int nAction)
+{
+    switch (nAction)
     {
     case SIP_ACTION_KEYBOARD:
         RunKeyboard();
@@ -38,8 +64,6 @@ void SipPanel::OnButtonUp()
     default:
         break;
     }
-    m_nPressed = SIP_ACTION_NONE;
-    Redraw();
 }
 
 void SipPanel::RunOptions()

@@ -35,6 +35,11 @@ public:
     void MoveBarWindow(int x, int y, int nWidth, int nHeight);
     BOOL DestroyBarWindow();
     void SetCallback(IIMCallback* pCallback);
+    // The end of the panel, for Deselect and the object's release: deleted now,
+    // or, when they come from inside an action's dialog (its message loop runs
+    // them), as soon as that action returns; a retired panel sends nothing more.
+    // The panel must come from new.
+    void Retire();
 
     int HitTest(int x, int y) const;
     void OnButtonDown(int x, int y);
@@ -60,8 +65,12 @@ public:
     int m_nPressed;
 
 private:
+    void RunAction(int nAction);
     bool LoadBarBitmaps(HINSTANCE hInstance);
     void PressAt(int x, int y);
     void RunKeyboard();
     void RunOptions();
+
+    int m_nActionDepth = 0;   // actions under way, counting those run from inside another's dialog
+    bool m_bRetired = false;
 };

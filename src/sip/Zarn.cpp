@@ -50,7 +50,8 @@ Zarn::Zarn(IUnknown* pOuter)
 
 Zarn::~Zarn()
 {
-    delete m_pSipPanel;
+    if (m_pSipPanel != nullptr)
+        m_pSipPanel->Retire();
     m_pSipPanel = nullptr;
     if (m_himlSmall != nullptr)
         ImageList_Destroy(m_himlSmall);

@@ -62,7 +62,8 @@ HRESULT Zarn::Select(HWND hwndSip)
 HRESULT Zarn::Deselect()
 {
     m_hwndSip = nullptr;
-    delete m_pSipPanel;
+    if (m_pSipPanel != nullptr)
+        m_pSipPanel->Retire();
     m_pSipPanel = nullptr;
     return S_OK;
 }

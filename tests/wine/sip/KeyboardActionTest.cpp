@@ -1,3 +1,4 @@
+#include "keyboard/KeyboardDialog.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFileTest.h"
 #include "sip/BarLayout.h"
@@ -222,6 +223,50 @@ TEST_F(KeyboardActionTest, AFailedLoadIsRetriedAfterTheOptionsAreCancelled)
     EXPECT_FALSE(m_bKeyboardOpened);
     EXPECT_TRUE(g_bSkinLoadFailed);
     EXPECT_TRUE(m_callback.Calls().empty());
+}
+
+// The SIP manager's deselection, run from inside the keyboard's message loop:
+// once the keyboard is up, the input method is deselected, then a text is
+// typed and confirmed.
+IInputMethod* g_pDeselectedMethod = nullptr;
+HWND g_hwndDeselectedBar = nullptr;
+bool g_bDeselectedWhileOpen = false;
+bool g_bBarKeptWhileOpen = false;
+
+void CALLBACK DeselectWhileKeyboardOpen(HWND, UINT, UINT_PTR idTimer, DWORD)
+{
+    if (g_hDlgWnd == nullptr || !IsWindowVisible(g_hDlgWnd) || g_hEditCtrlWnd == nullptr)
+        return;
+    KillTimer(nullptr, idTimer);
+    g_bDeselectedWhileOpen = SUCCEEDED(g_pDeselectedMethod->Deselect());
+    g_bBarKeptWhileOpen = IsWindow(g_hwndDeselectedBar) != FALSE;
+    SetWindowTextW(g_hEditCtrlWnd, L"abc");
+    PostMessageW(g_hDlgWnd, WM_COMMAND, IDOK, 0);
+}
+
+// A deselection that comes while the keyboard is open must not pull the panel
+// from under the action: it goes when the keyboard has closed, and the text
+// has nowhere to go, as the SIP manager may have let its callback go.
+TEST_F(KeyboardActionTest, DeselectedWhileTheKeyboardIsOpenThePanelGoesAfterIt)
+{
+    if (!IsSupported())
+        GTEST_SKIP() << "no skin is made for this screen";
+    SelectSkin(L"Silver.xml");
+    g_pDeselectedMethod = m_host.InputMethod();
+    g_hwndDeselectedBar = m_hwndBar;
+    g_bDeselectedWhileOpen = false;
+    g_bBarKeptWhileOpen = false;
+    const UINT_PTR idTimer = SetTimer(nullptr, 0, 20, DeselectWhileKeyboardOpen);
+    ASSERT_NE(0u, idTimer);
+    TapButton(SIP_ACTION_KEYBOARD);
+    KillTimer(nullptr, idTimer);
+
+    EXPECT_TRUE(g_bDeselectedWhileOpen);
+    EXPECT_TRUE(g_bBarKeptWhileOpen);
+    EXPECT_FALSE(IsWindow(m_hwndBar));
+    EXPECT_EQ(nullptr, static_cast<Zarn*>(m_host.InputMethod())->GetSipPanel());
+    EXPECT_TRUE(m_callback.Calls().empty());
+    EXPECT_EQ(nullptr, GetKeyboardHook());
 }
 
 } // namespace
