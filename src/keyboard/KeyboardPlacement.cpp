@@ -15,6 +15,9 @@ KeyboardPlacement PlaceKeyboard(const PlacementInput& in)
     if (in.nScreen != ORIENT_LANDSCAPE && in.nScreen != ORIENT_PORTRAIT)
         return placement;
     placement.bMove = true;
+    // The whole screen in either orientation: the keyboard is centred along the
+    // long side, so a dialog only as big as the background would cut off its
+    // far end wherever the screen is longer than the skin (240x400, say).
     placement.dialog = {0, 0, in.nScreenWidth, in.nScreenHeight};
     // The edit view area lies turned on the screen when the text is turned;
     // the edit control holds the text upright.
