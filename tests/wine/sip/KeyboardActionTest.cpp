@@ -111,6 +111,18 @@ protected:
         EXPECT_EQ(GetAncestor(m_hwndBar, GA_ROOT), messages.back().hwndOwner);
     }
 
+    // A good load first, so the orientation is recorded and no change is
+    // pending; then a broken skin selected, whose load fails on the next tap.
+    void FailAfterAGoodLoad()
+    {
+        SelectSkin(L"Silver.xml");
+        EXPECT_TRUE(TapKeyboard(L"").empty());
+        ASSERT_TRUE(m_bKeyboardOpened);
+        SelectSkin(kBrokenSkin);
+        ExpectLoadFailedMessages(TapKeyboard(L"x"), 1);
+        ASSERT_FALSE(m_bKeyboardOpened);
+    }
+
     bool IsSupported() const { return GetResolutionClass() != ResolutionClass::Unsupported; }
 
     CSettingsRestorer m_settings;
@@ -172,14 +184,7 @@ TEST_F(KeyboardActionTest, AFailedLoadIsRetriedEvenWhenNothingChanged)
 {
     if (!IsSupported())
         GTEST_SKIP() << "no skin is made for this screen";
-    // A good load first, so the orientation is recorded and no change is pending.
-    SelectSkin(L"Silver.xml");
-    EXPECT_TRUE(TapKeyboard(L"").empty());
-    ASSERT_TRUE(m_bKeyboardOpened);
-
-    SelectSkin(kBrokenSkin);
-    ExpectLoadFailedMessages(TapKeyboard(L"x"), 1);
-    EXPECT_FALSE(m_bKeyboardOpened);
+    ASSERT_NO_FATAL_FAILURE(FailAfterAGoodLoad());
 
     // Nothing changed since: the failure is reported on the tap and again
     // after the repeated attempt, and the keyboard still does not open.
@@ -206,11 +211,7 @@ TEST_F(KeyboardActionTest, AFailedLoadIsRetriedAfterTheOptionsAreCancelled)
 {
     if (!IsSupported())
         GTEST_SKIP() << "no skin is made for this screen";
-    SelectSkin(L"Silver.xml");
-    EXPECT_TRUE(TapKeyboard(L"").empty());
-    ASSERT_TRUE(m_bKeyboardOpened);
-    SelectSkin(kBrokenSkin);
-    ExpectLoadFailedMessages(TapKeyboard(L"x"), 1);
+    ASSERT_NO_FATAL_FAILURE(FailAfterAGoodLoad());
 
     OptionsChoice choice;
     choice.wCloseCommand = IDM_OPTIONS_CANCEL;
