@@ -78,6 +78,49 @@ TEST(BitmapRotation, TopLeftOfThreeByTwoGoesTopRightOrBottomLeft)
     EXPECT_EQ(5, std::count(ccwPixels.begin(), ccwPixels.end(), 0xFF00FFu));
 }
 
+// Bitmaps that are not bottom-up 24- or 32-bit DIB sections (a bitmap of the
+// display's format, a top-down section) are copied into 32 bits first; they turn
+// the same way.
+TEST(BitmapRotation, OtherBitmapFormatsTurnTheSameWay)
+{
+    constexpr int w = 5, h = 3;
+    CWindowDc screen(nullptr);
+    CUniqueBitmap display(CreateCompatibleBitmap(screen.Get(), w, h));
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* pBits = nullptr;
+    CUniqueBitmap topDown(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pBits, nullptr, 0));
+    ASSERT_TRUE(display);
+    ASSERT_TRUE(topDown);
+    CTestWindow window;
+    for (HBITMAP hSource : {display.Get(), topDown.Get()})
+    {
+        {
+            CMemoryDc dc(CreateCompatibleDC(nullptr));
+            CSelectObject select(dc.Get(), hSource);
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x)
+                {
+                    const uint32_t c = Distinct(x, y);
+                    SetPixel(dc.Get(), x, y, RGB(c >> 16 & 0xFF, c >> 8 & 0xFF, c & 0xFF));
+                }
+        }
+        // The display's format may round the colours; compare with what the source holds.
+        const std::vector<uint32_t> source = ReadPixels(hSource);
+        ASSERT_EQ(static_cast<size_t>(w * h), source.size());
+        CUniqueBitmap turned(RotateBitmapClockwise(hSource, window.Get()));
+        int tw = 0, th = 0;
+        const std::vector<uint32_t> pixels = ReadPixels(turned.Get(), &tw, &th);
+        ASSERT_EQ(h, tw);
+        ASSERT_EQ(w, th);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                EXPECT_EQ(source[static_cast<size_t>(y) * w + x], pixels[static_cast<size_t>(x) * tw + (h - 1 - y)])
+                    << (hSource == display.Get() ? "display " : "top-down ") << x << "," << y;
+        EXPECT_NE(source[0], source[w * h - 1]);
+    }
+}
+
 TEST(BitmapRotation, NothingToTurnOrNoWindowGivesNull)
 {
     CSkinTestFiles files;
