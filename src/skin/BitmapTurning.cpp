@@ -6,7 +6,11 @@
 #include "skin/SkinScreen.h"
 #include "support/GdiHandles.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <memory>
+#include <new>
 #include <utility>
 
 namespace {
@@ -46,9 +50,63 @@ HDC TurningDc(HDC hSessionDc, CMemoryDc& ownDc)
     return ownDc.Get();
 }
 
+// The picture's bottom row as GDI draws it, in 32-bit pixels; null on failure.
+// A blit places rows by picture coordinates whichever way the memory runs.
+std::unique_ptr<uint32_t[]> ReadBottomRow(HBITMAP hSource, int nWidth, int nHeight)
+{
+    CMemoryDc ownSourceDc;
+    CMemoryDc ownRowDc;
+    const HDC hSourceDc = TurningDc(g_hSessionSourceDc, ownSourceDc);
+    const HDC hRowDc = TurningDc(g_hSessionCopyDc, ownRowDc);
+    uint32_t* pRowBits = nullptr;
+    CUniqueBitmap rowDib(Create32BitDib(nWidth, 1, &pRowBits));
+    std::unique_ptr<uint32_t[]> row(new (std::nothrow) uint32_t[static_cast<std::size_t>(nWidth)]);
+    if (hSourceDc == nullptr || hRowDc == nullptr || !rowDib || !row)
+        return nullptr;
+    CSelectObject selectSource(hSourceDc, hSource);
+    CSelectObject selectRow(hRowDc, rowDib.Get());
+    if (!selectSource.Succeeded() || !selectRow.Succeeded() ||
+        !BitBlt(hRowDc, 0, 0, nWidth, 1, hSourceDc, 0, nHeight - 1, SRCCOPY))
+        return nullptr;
+    GdiFlush();
+    std::memcpy(row.get(), pRowBits, static_cast<std::size_t>(nWidth) * sizeof(uint32_t));
+    return row;
+}
+
+// A loaded skin bitmap is a DIB section of the file's own format; at 24 or 32
+// bits its rows are turned straight from its memory, without a 32-bit copy made
+// by a blit first. GDI reports a top-down section's height as positive too, so
+// the row order is told from the picture's bottom row. Null for any other bitmap,
+// or when the order cannot be told.
+CUniqueBitmap TurnDibSectionBits(HBITMAP hSource, SkinTurn turn)
+{
+    DIBSECTION ds{};
+    if (GetObjectW(hSource, sizeof ds, &ds) != sizeof ds || ds.dsBm.bmBits == nullptr ||
+        ds.dsBmih.biCompression != BI_RGB || ds.dsBm.bmWidth <= 0 || ds.dsBm.bmHeight <= 0 ||
+        (ds.dsBm.bmBitsPixel != 24 && ds.dsBm.bmBitsPixel != 32))
+        return CUniqueBitmap();
+    const int w = ds.dsBm.bmWidth;
+    const int h = ds.dsBm.bmHeight;
+    GdiFlush();  // drawing into the source must have landed before its memory is read
+    const std::unique_ptr<uint32_t[]> bottomRow = ReadBottomRow(hSource, w, h);
+    if (!bottomRow || FindRowOrder(bottomRow.get(), ds.dsBm.bmBits, ds.dsBm.bmBitsPixel, w, h) != RowOrder::BottomUp)
+        return CUniqueBitmap();
+    uint32_t* pTargetBits = nullptr;
+    CUniqueBitmap targetDib(Create32BitDib(h, w, &pTargetBits));
+    if (!targetDib)
+        return CUniqueBitmap();
+    if (ds.dsBm.bmBitsPixel == 24)
+        TurnPixels24(turn, static_cast<const uint8_t*>(ds.dsBm.bmBits), w, h, pTargetBits);
+    else
+        TurnPixels(turn, static_cast<const uint32_t*>(ds.dsBm.bmBits), w, h, pTargetBits);
+    return targetDib;
+}
+
 // The turned pixels in a 32-bit DIB section of H x W, or null.
 CUniqueBitmap TurnIntoDib(HBITMAP hSource, SkinTurn turn)
 {
+    if (CUniqueBitmap turned = TurnDibSectionBits(hSource, turn))
+        return turned;
     CMemoryDc ownSourceDc;
     CMemoryDc ownCopyDc;
     const HDC hSourceDc = TurningDc(g_hSessionSourceDc, ownSourceDc);

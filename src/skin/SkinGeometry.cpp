@@ -66,6 +66,38 @@ std::size_t TurnedPixelIndex(SkinTurn turn, int x, int y, int nWidth, int nHeigh
     return uy * w + ux;
 }
 
+namespace {
+
+// Walks the source row by row; each source row becomes one target column.
+// pixelAt(x, y) reads source pixel x of memory row y.
+template <typename PixelAt>
+void TurnInto(SkinTurn turn, std::size_t w, std::size_t h, uint32_t* pTarget, PixelAt pixelAt)
+{
+    for (std::size_t y = 0; y < h; ++y)
+    {
+        if (turn == SkinTurn::Clockwise)
+        {
+            uint32_t* pOut = pTarget + (w - 1) * h + y;  // x = 0
+            for (std::size_t x = 0; x < w; ++x, pOut -= h)
+                *pOut = pixelAt(x, y);
+        }
+        else
+        {
+            uint32_t* pOut = pTarget + (h - 1 - y);  // x = 0
+            for (std::size_t x = 0; x < w; ++x, pOut += h)
+                *pOut = pixelAt(x, y);
+        }
+    }
+}
+
+uint32_t Rgb24At(const uint8_t* pRow, std::size_t x)
+{
+    const uint8_t* p = pRow + x * 3;
+    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16;
+}
+
+}  // namespace
+
 void TurnPixels(SkinTurn turn, const uint32_t* pSource, int nWidth, int nHeight,
                 uint32_t* pTarget)
 {
@@ -78,21 +110,59 @@ void TurnPixels(SkinTurn turn, const uint32_t* pSource, int nWidth, int nHeight,
         std::memcpy(pTarget, pSource, w * h * sizeof(uint32_t));
         return;
     }
-    // Walk the source row by row; each source row becomes one target column.
-    for (std::size_t y = 0; y < h; ++y)
+    TurnInto(turn, w, h, pTarget, [&](std::size_t x, std::size_t y) { return pSource[y * w + x]; });
+}
+
+std::size_t Rgb24RowBytes(int nWidth)
+{
+    return nWidth > 0 ? (static_cast<std::size_t>(nWidth) * 3 + 3) / 4 * 4 : 0;
+}
+
+void TurnPixels24(SkinTurn turn, const uint8_t* pSource, int nWidth, int nHeight, uint32_t* pTarget)
+{
+    if (nWidth <= 0 || nHeight <= 0)
+        return;
+    const std::size_t w = static_cast<std::size_t>(nWidth);
+    const std::size_t h = static_cast<std::size_t>(nHeight);
+    const std::size_t nStride = Rgb24RowBytes(nWidth);
+    const auto pixelAt = [&](std::size_t x, std::size_t y) { return Rgb24At(pSource + y * nStride, x); };
+    if (turn != SkinTurn::None)
     {
-        const uint32_t* pRow = pSource + y * w;
-        if (turn == SkinTurn::Clockwise)
-        {
-            uint32_t* pOut = pTarget + (w - 1) * h + y;  // x = 0
-            for (std::size_t x = 0; x < w; ++x, pOut -= h)
-                *pOut = pRow[x];
-        }
-        else
-        {
-            uint32_t* pOut = pTarget + (h - 1 - y);  // x = 0
-            for (std::size_t x = 0; x < w; ++x, pOut += h)
-                *pOut = pRow[x];
-        }
+        TurnInto(turn, w, h, pTarget, pixelAt);
+        return;
     }
+    for (std::size_t y = 0; y < h; ++y)
+        for (std::size_t x = 0; x < w; ++x)
+            pTarget[y * w + x] = pixelAt(x, y);
+}
+
+RowOrder FindRowOrder(const uint32_t* pBottomRow, const void* pBits, int nBitCount, int nWidth, int nHeight)
+{
+    if (nWidth <= 0 || nHeight <= 0 || (nBitCount != 24 && nBitCount != 32))
+        return RowOrder::Unknown;
+    if (nHeight == 1)
+        return RowOrder::BottomUp;
+    const std::size_t w = static_cast<std::size_t>(nWidth);
+    const std::size_t nStride = nBitCount == 24 ? Rgb24RowBytes(nWidth) : w * 4;
+    const auto* pFirst = static_cast<const uint8_t*>(pBits);
+    const uint8_t* pLast = pFirst + nStride * static_cast<std::size_t>(nHeight - 1);
+    const auto colourAt = [nBitCount](const uint8_t* pRow, std::size_t x) {
+        uint32_t c = 0;
+        if (nBitCount == 24)
+            c = Rgb24At(pRow, x);
+        else
+            std::memcpy(&c, pRow + x * 4, sizeof c);
+        return c & 0xFFFFFFu;
+    };
+    bool bFirstMatches = true;
+    bool bLastMatches = true;
+    for (std::size_t x = 0; x < w; ++x)
+    {
+        const uint32_t c = pBottomRow[x] & 0xFFFFFFu;
+        bFirstMatches = bFirstMatches && colourAt(pFirst, x) == c;
+        bLastMatches = bLastMatches && colourAt(pLast, x) == c;
+    }
+    if (bFirstMatches == bLastMatches)
+        return RowOrder::Unknown;
+    return bFirstMatches ? RowOrder::BottomUp : RowOrder::TopDown;
 }

@@ -48,3 +48,19 @@ std::size_t TurnedPixelIndex(SkinTurn turn, int x, int y, int nWidth, int nHeigh
 // copies the pixels as they are.
 void TurnPixels(SkinTurn turn, const uint32_t* pSource, int nWidth, int nHeight,
                 uint32_t* pTarget);
+
+// Bytes in one row of a 24-bit DIB nWidth pixels wide: three a pixel, padded to four.
+std::size_t Rgb24RowBytes(int nWidth);
+
+// The same move from 24-bit rows (blue, green, red bytes; each row padded to
+// Rgb24RowBytes), giving 32-bit pixels with a zero top byte, as a blit of the
+// 24-bit picture into a 32-bit one would.
+void TurnPixels24(SkinTurn turn, const uint8_t* pSource, int nWidth, int nHeight, uint32_t* pTarget);
+
+enum class RowOrder { BottomUp, TopDown, Unknown };
+
+// Which way the rows of a 24- or 32-bit DIB's memory (pBits) run, told from its
+// bottom row as GDI reads it (pBottomRow, 32-bit pixels): the first memory row for
+// bottom-up, the last for top-down. Unknown when both rows or neither match, or
+// for any other bit count. The top bytes are not compared.
+RowOrder FindRowOrder(const uint32_t* pBottomRow, const void* pBits, int nBitCount, int nWidth, int nHeight);

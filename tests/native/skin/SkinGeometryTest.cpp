@@ -6,6 +6,7 @@
 
 #include <climits>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -115,6 +116,63 @@ INSTANTIATE_TEST_SUITE_P(Table, PixelTurning, testing::Values(
     PixelCase{SkinTurn::Clockwise, 1, 1}, PixelCase{SkinTurn::CounterClockwise, 1, 1},
     PixelCase{SkinTurn::Clockwise, 1, 5}, PixelCase{SkinTurn::CounterClockwise, 7, 1},
     PixelCase{SkinTurn::Clockwise, 64, 33}, PixelCase{SkinTurn::CounterClockwise, 33, 64}));
+
+// A 24-bit picture turns into the very pixels its 32-bit copy does, padding
+// bytes at the row ends skipped (widths 1, 2 and 3 pad 1, 2 and 3 bytes).
+TEST(PixelTurning, TwentyFourBitRowsTurnLikeTheirThirtyTwoBitCopy)
+{
+    for (const SkinTurn turn : {SkinTurn::None, SkinTurn::Clockwise, SkinTurn::CounterClockwise})
+        for (const auto& size : {std::pair<int, int>{1, 1}, {2, 3}, {3, 2}, {4, 5}, {33, 7}})
+        {
+            const int w = size.first, h = size.second;
+            const std::size_t nStride = Rgb24RowBytes(w);
+            ASSERT_EQ(0u, nStride % 4);
+            ASSERT_LT(nStride - static_cast<std::size_t>(w) * 3, 4u);
+            std::vector<uint8_t> rows(nStride * h, 0xEE);   // padding that must not show
+            std::vector<uint32_t> copy(static_cast<std::size_t>(w) * h);
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x)
+                {
+                    const uint8_t b = static_cast<uint8_t>(x * 7 + y), g = static_cast<uint8_t>(y * 13),
+                                  r = static_cast<uint8_t>(x + 100);
+                    uint8_t* p = &rows[y * nStride + x * 3];
+                    p[0] = b, p[1] = g, p[2] = r;
+                    copy[static_cast<std::size_t>(y) * w + x] = b | g << 8 | static_cast<uint32_t>(r) << 16;
+                }
+            std::vector<uint32_t> expected(copy.size(), 0), turned(copy.size(), 0xFFFFFFFF);
+            TurnPixels(turn, copy.data(), w, h, expected.data());
+            TurnPixels24(turn, rows.data(), w, h, turned.data());
+            EXPECT_EQ(expected, turned) << static_cast<int>(turn) << " " << w << "x" << h;
+        }
+}
+
+// The row order of a section's memory, from its bottom row as GDI reads it.
+TEST(PixelTurning, RowOrderIsToldFromTheBottomRow)
+{
+    // Three rows of two pixels in memory; 32-bit with stray top bytes, and the
+    // same colours in 24-bit rows (6 bytes, padded to 8).
+    const uint32_t memory32[6] = {0xAA000001, 0x00000002, 0x00000003, 0x00000004, 0x00000005, 0x00000006};
+    const uint8_t memory24[24] = {1, 0, 0, 2, 0, 0, 9, 9, 3, 0, 0, 4, 0, 0, 9, 9, 5, 0, 0, 6, 0, 0, 9, 9};
+    const uint32_t firstRow[2] = {0x01, 0x02};
+    const uint32_t lastRow[2] = {0xFF000005, 0x06};
+    const uint32_t neither[2] = {0x01, 0x06};
+    const uint32_t same[6] = {7, 8, 0, 0, 7, 8};
+    const uint32_t sameRow[2] = {7, 8};
+    struct Case { const char* pszName; const uint32_t* pBottom; const void* pBits; int nBits; int w, h; RowOrder expected; };
+    const Case cases[] = {
+        {"32-bit bottom-up", firstRow, memory32, 32, 2, 3, RowOrder::BottomUp},
+        {"32-bit top-down", lastRow, memory32, 32, 2, 3, RowOrder::TopDown},
+        {"24-bit bottom-up", firstRow, memory24, 24, 2, 3, RowOrder::BottomUp},
+        {"24-bit top-down", lastRow, memory24, 24, 2, 3, RowOrder::TopDown},
+        {"no row matches", neither, memory32, 32, 2, 3, RowOrder::Unknown},
+        {"first and last rows alike", sameRow, same, 32, 2, 3, RowOrder::Unknown},
+        {"one row is either way", neither, memory32, 32, 2, 1, RowOrder::BottomUp},
+        {"16-bit", firstRow, memory32, 16, 2, 3, RowOrder::Unknown},
+        {"empty", firstRow, memory32, 32, 0, 3, RowOrder::Unknown},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, FindRowOrder(c.pBottom, c.pBits, c.nBits, c.w, c.h)) << c.pszName;
+}
 
 TEST(PixelTurning, TopLeftCornerOfAThreeByTwoImage)
 {
