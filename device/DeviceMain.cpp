@@ -5,6 +5,7 @@
 //
 //   BrevantoDevice.exe [--script FILE] [--report FILE] [--out DIR] [--module PATH]
 
+#include "common/TextUtf.h"
 #include "Device.h"
 #include "ScriptRunner.h"
 #include "device/Script.h"
@@ -51,11 +52,6 @@ std::wstring ExecutableFolder()
     GetModuleFileNameW(nullptr, szPath, MAX_PATH);
     std::wstring sPath = szPath;
     return sPath.substr(0, sPath.rfind(L'\\'));
-}
-
-std::string Narrow(const std::wstring& s)
-{
-    return Utf16ToUtf8(std::u16string(s.begin(), s.end()));
 }
 
 bool ReadText(const std::wstring& sPath, std::string& text)

@@ -1,4 +1,5 @@
 #include "LoadedSkin.h"
+#include "common/TextUtf.h"
 
 #include "device/Script.h"
 
@@ -48,13 +49,13 @@ std::unique_ptr<XmlNode> ReadXml(const std::wstring& sPath, std::string& sWhy)
     std::vector<unsigned char> bytes;
     if (!ReadWholeFile(sPath, bytes))
     {
-        sWhy = "cannot read " + Utf16ToUtf8(std::u16string(sPath.begin(), sPath.end()));
+        sWhy = "cannot read " + Narrow(sPath);
         return nullptr;
     }
     std::string error;
     std::unique_ptr<XmlNode> root = ParseXml(AsUtf8(bytes), &error);
     if (!root)
-        sWhy = Utf16ToUtf8(std::u16string(sPath.begin(), sPath.end())) + ": " + error;
+        sWhy = Narrow(sPath) + ": " + error;
     return root;
 }
 

@@ -50,6 +50,3 @@ ScriptParse ParseScript(const std::string& text);
 // The bar buttons by script name, as action numbers 0..7; -1 for an unknown name.
 int BarButtonByName(const std::string& name);
 
-// UTF-8 to UTF-16 code units (invalid bytes become U+FFFD).
-std::u16string Utf8ToUtf16(const std::string& s);
-std::string Utf16ToUtf8(const std::u16string& s);

@@ -1,4 +1,5 @@
 #include "ScriptRunner.h"
+#include "common/TextUtf.h"
 
 #include "Device.h"
 #include "InputInjector.h"
@@ -30,17 +31,6 @@ const POINT g_aVgaButtons[8] = {{61, 55}, {174, 27}, {174, 81}, {278, 27}, {278,
 bool IsVgaScreen(int w, int h)
 {
     return (h == 480 && (w == 640 || w == 800)) || (w == 480 && (h == 640 || h == 800));
-}
-
-std::string Narrow(const std::wstring& s)
-{
-    return Utf16ToUtf8(std::u16string(s.begin(), s.end()));
-}
-
-std::wstring Widen(const std::string& s)
-{
-    const std::u16string u = Utf8ToUtf16(s);
-    return std::wstring(u.begin(), u.end());
 }
 
 struct WindowSearch

@@ -1,4 +1,5 @@
 #include "device/Script.h"
+#include "common/TextUtf.h"
 
 #include <gtest/gtest.h>
 
