@@ -38,14 +38,6 @@ const char* ViewName(int nView)
 
 }  // namespace
 
-std::string Narrow(const wchar_t* psz)
-{
-    std::string out;
-    for (; psz != nullptr && *psz != L'\0'; ++psz)
-        out.push_back(*psz < 0x80 ? static_cast<char>(*psz) : '_');
-    return out;
-}
-
 std::string BuildIndexDocument(const std::string& comment, const std::vector<IndexEntry>& entries)
 {
     std::string xml = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<Skin>\n";

@@ -1,5 +1,6 @@
 #pragma once
 #include "KeyboardPlan.h"
+#include "common/TextUtf.h"
 
 #include <string>
 #include <vector>
@@ -28,4 +29,4 @@ std::string KeyImageFileName(int nClass, int nKey);
 std::string BuildLayoutDocument(const std::string& comment, const KeyboardPlan& plan, int nClass);
 
 // A wide ASCII name as a narrow string.
-std::string Narrow(const wchar_t* psz);
+
