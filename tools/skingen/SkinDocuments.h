@@ -1,6 +1,5 @@
 #pragma once
 #include "KeyboardPlan.h"
-#include "common/TextUtf.h"
 
 #include <string>
 #include <vector>
@@ -30,3 +29,6 @@ std::string BuildLayoutDocument(const std::string& comment, const KeyboardPlan& 
 
 // A wide ASCII name as a narrow string.
 
+// A name for a file the generator writes: ASCII kept, anything else becomes '_',
+// so that the skins' file names read the same on every code page.
+std::string AsciiFileName(const wchar_t* psz);
