@@ -106,8 +106,7 @@ TEST(PreviewThroughTheBar, TheHeldKeysLabelFillsTheAreaAlongTheSkin)
         ++nRun;
         const CSettingsRestorer settings;
         const COptionsFileKeeper optionsFile;
-        Sleep(20);  // a new write time, so that the tap loads the skin afresh
-        ASSERT_TRUE(WriteWholeFile(OptionsPath(), OptionsFileBytes(c.dwHand, L"Silver.xml")));
+        ASSERT_TRUE(WriteNewerOptions(c.dwHand, L"Silver.xml"));  // so that the tap loads the skin afresh
         g_bSkinLoadFailed = FALSE;
         CSipHost host;
         ASSERT_TRUE(host.Ready());
