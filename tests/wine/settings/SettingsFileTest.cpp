@@ -1,6 +1,5 @@
 #include "settings/SettingsFileTest.h"
 
-#include "settings/DataFile.h"
 #include "settings/ModulePath.h"
 #include "settings/Settings.h"
 #include "support/ModuleInstance.h"
@@ -67,17 +66,14 @@ bool ShiftWriteTime(const std::wstring& path, LONGLONG nSeconds)
 bool WriteNewerOptions(DWORD dwHabit, const std::wstring& skin)
 {
     const std::wstring path = OptionsPath();
-    if (!WriteFileBytes(path, OptionsFileBytes(dwHabit, skin)))
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!WriteFileBytes(path, OptionsFileBytes(dwHabit, skin)) ||
+        !GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data))
         return false;
-    CDataFile file;
-    FILETIME ft{};
-    if (!file.Open(path.c_str(), FALSE) || !file.GetLastWriteTime(ft))
-        return false;
-    file.Close();
-    if (Ticks(ft) > Ticks(g_ftOptionsTime))
-        return true;
-    const LONGLONG nBehind = static_cast<LONGLONG>(Ticks(g_ftOptionsTime) - Ticks(ft)) / kTicksPerSecond;
-    return ShiftWriteTime(path, nBehind + 1);
+    const ULONGLONG written = Ticks(data.ftLastWriteTime);
+    const ULONGLONG recorded = Ticks(g_ftOptionsTime);
+    return written > recorded ||
+           ShiftWriteTime(path, static_cast<LONGLONG>(recorded - written) / kTicksPerSecond + 1);
 }
 
 COptionsFileKeeper::COptionsFileKeeper() : m_saved(ReadFileBytes(OptionsPath())) {}
