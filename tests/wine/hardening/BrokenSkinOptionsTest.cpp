@@ -65,7 +65,7 @@ TEST_F(BrokenSkins, TheOptionsListShowsEachIndexFileOnceAndABrokenChoiceFailsCle
     ASSERT_TRUE(CGdiCounter::Install());
     const CSettingsRestorer settings;
     const COptionsFileKeeper optionsFile;
-    ASSERT_TRUE(WriteWholeFile(OptionsPath(), OptionsFileBytes(1, L"Silver.xml")));
+    ASSERT_TRUE(WriteFileBytes(OptionsPath(), OptionsFileBytes(1, L"Silver.xml")));
     g_bSkinLoadFailed = FALSE;
 
     // Every index file once: those installed before, and each corpus case that has one.
@@ -122,7 +122,7 @@ TEST_F(BrokenSkins, TheOptionsListShowsEachIndexFileOnceAndABrokenChoiceFailsCle
         EXPECT_FALSE(g_bSkinLoadFailed) << "the options dialog forgets a failed load";
 
         // OK stores the broken choice like any other.
-        EXPECT_EQ(OptionsFileBytes(dwHand, skin.IndexFile()), ReadWholeFile(OptionsPath()));
+        EXPECT_EQ(OptionsFileBytes(dwHand, skin.IndexFile()), ReadFileBytes(OptionsPath()));
         EXPECT_EQ(skin.IndexFile().substr(0, MAX_PATH - 1), std::wstring(g_szSkinFile));
         EXPECT_EQ(dwHand, g_dwHabit);
 

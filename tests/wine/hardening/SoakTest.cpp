@@ -193,7 +193,7 @@ public:
         AttendOptionsDialog([&] { bTapped = m_stylus.Tap(SIP_ACTION_OPTIONS); }, choice, shown);
         EXPECT_TRUE(bTapped && shown.bSeen && shown.bSelectedByName)
             << "the options dialog did not let " << NameOf(change) << " change";
-        EXPECT_EQ(OptionsFileBytes(m_dwHand, m_skin + L".xml"), ReadWholeFile(OptionsPath()));
+        EXPECT_EQ(OptionsFileBytes(m_dwHand, m_skin + L".xml"), ReadFileBytes(OptionsPath()));
     }
 
     // After the opening that followed a change: the skin loaded is the one chosen, for
@@ -270,7 +270,7 @@ TEST(Soak, OpeningsReloadsAndBarTapsGiveBackWhatTheyTake)
     ASSERT_TRUE(CGdiCounter::Install());
     const CSettingsRestorer settings;
     const COptionsFileKeeper optionsFile;
-    ASSERT_TRUE(WriteWholeFile(OptionsPath(), OptionsFileBytes(1, L"Silver.xml")));
+    ASSERT_TRUE(WriteFileBytes(OptionsPath(), OptionsFileBytes(1, L"Silver.xml")));
     g_bSkinLoadFailed = FALSE;
     const SoakForm form = Form();
 
