@@ -1,10 +1,9 @@
 #include "keyboard/EditView.h"
 
 #include "keyboard/Ampersands.h"
-#include "keyboard/KeyboardDialog.h"
 #include "keyboard/KeyboardFonts.h"
 #include "keyboard/KeyboardSkin.h"
-#include "keyboard/KeyboardTouch.h"
+#include "keyboard/KeyboardState.h"
 #include "support/DisplayMetrics.h"
 #include "support/GdiHandles.h"
 
