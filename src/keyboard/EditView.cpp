@@ -1,11 +1,9 @@
 #include "keyboard/EditView.h"
 
 #include "keyboard/Ampersands.h"
-#include "keyboard/KeyboardDialog.h"
 #include "keyboard/KeyboardFonts.h"
 #include "keyboard/KeyboardSkin.h"
-#include "keyboard/KeyboardTouch.h"
-#include "settings/Settings.h"
+#include "keyboard/KeyboardState.h"
 #include "support/DisplayMetrics.h"
 #include "support/GdiHandles.h"
 
@@ -99,8 +97,8 @@ void MapCaretPoint(const POINT& pt, const RECT& rcArea, POINT* pOut)
 {
     if (pOut == nullptr)
         return;
-    const ViewPoint mapped = MapCaretPoint(ViewPoint{pt.x, pt.y}, ToViewRect(rcArea), GetDesignOrientation(),
-                                           GetScreenOrientation(), g_dwHabit);
+    const ViewPoint mapped =
+        MapCaretPoint(ViewPoint{pt.x, pt.y}, ToViewRect(rcArea), CurrentSkinTurn(), GetDesignOrientation());
     *pOut = POINT{mapped.x, mapped.y};
 }
 
@@ -132,8 +130,7 @@ LRESULT CALLBACK EditSubclassProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lP
 {
     if (uMsg != WM_KEYDOWN)
         return CallWindowProcW(g_pfnEditProc, hwnd, uMsg, wParam, lParam);
-    const EditKeyRoute route = RouteEditKey(static_cast<int>(wParam), GetDesignOrientation(),
-                                            GetScreenOrientation(), g_dwHabit);
+    const EditKeyRoute route = RouteEditKey(static_cast<int>(wParam), CurrentSkinTurn());
     LRESULT lResult = 0;
     if (route.bPass)
         lResult = CallWindowProcW(g_pfnEditProc, hwnd, WM_KEYDOWN, static_cast<WPARAM>(route.nKey), lParam);

@@ -16,16 +16,6 @@
 #include "support/LogFile.h"
 #include "support/ModuleInstance.h"
 
-#include <new>
-
-HWND g_hDlgWnd = nullptr;
-HWND g_hKeyboardWnd = nullptr;
-HWND g_hEditCtrlWnd = nullptr;
-WNDPROC g_pfnKeyboardProc = nullptr;
-WNDPROC g_pfnEditProc = nullptr;
-SipPanel* g_pSipPanel = nullptr;
-int g_bClosing = 0;
-
 namespace {
 
 constexpr int kTaskbarAllowance = 26;   // the device's taskbar height, not scaled
@@ -179,26 +169,6 @@ void SetKeyboardDialogContext(HINSTANCE hInstance, HWND /*hwndSipBar*/, SipPanel
     g_pSipPanel = pSipPanel;
 }
 
-WCHAR* CopyEditText(HWND hEdit)
-{
-    const int nLength = GetWindowTextLengthW(hEdit);
-    WCHAR* pText = new (std::nothrow) WCHAR[nLength + 2]();
-    if (pText != nullptr)
-        GetWindowTextW(hEdit, pText, nLength + 1);
-    return pText;
-}
-
-void FinishDialog()
-{
-    g_bClosing = 1;
-    if (g_pSipPanel != nullptr)
-    {
-        delete[] g_pSipPanel->m_pBuffer;
-        g_pSipPanel->m_pBuffer = CopyEditText(g_hEditCtrlWnd);
-    }
-    EndDialog(g_hDlgWnd, 0);
-}
-
 LPCDLGTEMPLATEW LoadKeyboardTemplate(HINSTANCE hInstance)
 {
     const HRSRC hResource = FindResourceW(hInstance, MAKEINTRESOURCEW(IDD_KEYBOARD), RT_DIALOG);
@@ -207,10 +177,6 @@ LPCDLGTEMPLATEW LoadKeyboardTemplate(HINSTANCE hInstance)
     const HGLOBAL hTemplate = LoadResource(hInstance, hResource);
     return hTemplate != nullptr ? static_cast<LPCDLGTEMPLATEW>(LockResource(hTemplate)) : nullptr;
 }
-
-HWND GetEditCtrlWnd() { return g_hEditCtrlWnd; }
-HWND GetDlgWnd() { return g_hDlgWnd; }
-HWND GetKeyboardWnd() { return g_hKeyboardWnd; }
 
 INT_PTR CALLBACK KeyboardDialogProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {

@@ -2,9 +2,9 @@
 
 #include "keyboard/EditView.h"
 #include "keyboard/KeyModel.h"
-#include "keyboard/KeyboardDialog.h"
 #include "keyboard/KeyboardFonts.h"
 #include "keyboard/KeyboardSkin.h"
+#include "keyboard/KeyboardState.h"
 #include "keyboard/KeyboardTouch.h"
 #include "platform/TransparentImage.h"
 #include "support/DisplayMetrics.h"

@@ -1,19 +1,13 @@
 #pragma once
 
+#include "support/PlacedRect.h"
+
 // Where the keyboard dialog and its two controls go on the screen. The dialog
 // covers the screen; the keyboard control is centred along the screen's long
 // side. A skin shown turned by 90 degrees takes its design height across and
 // its design width along the screen. The edit control, never seen, sits at
 // (10, 20) and is sized like the edit view area as the text reads in it, so
 // that its lines wrap at the length the area shows.
-
-struct PlacedRect
-{
-    int x;
-    int y;
-    int nWidth;
-    int nHeight;
-};
 
 struct KeyboardPlacement
 {

@@ -65,22 +65,23 @@ int GetPressedKey() { return g_nPressedKey; }
 bool IsCapsOn() { return g_bCapsLock != 0; }
 bool IsShiftOn() { return g_bShift != 0; }
 
-TextTurn CurrentTextTurn()
+SkinTurn CurrentSkinTurn()
 {
-    return ChooseTextTurn(GetDesignOrientation(), GetScreenOrientation(), g_dwHabit);
+    return ChooseSkinTurn(GetScreenOrientation(), GetDesignOrientation(), g_dwHabit != 0);
 }
+
+TextTurn CurrentTextTurn() { return TextTurnFor(CurrentSkinTurn()); }
 
 PlacementInput CurrentPlacementInput()
 {
-    const int nScreen = GetScreenOrientation();
     PlacementInput input{};
-    input.nScreen = nScreen;
+    input.nScreen = GetScreenOrientation();
     input.nScreenWidth = GetLastScreenWidth();
     input.nScreenHeight = GetLastScreenHeight();
     input.nBackgroundWidth = GetSkinMetric(SKIN_METRIC_BACKGROUND_WIDTH);
     input.nBackgroundHeight = GetSkinMetric(SKIN_METRIC_BACKGROUND_HEIGHT);
     input.nEditWidth = GetSkinMetric(SKIN_METRIC_EDIT_WIDTH);
     input.nEditHeight = GetSkinMetric(SKIN_METRIC_EDIT_HEIGHT);
-    input.bTurned = ChooseTextTurn(GetDesignOrientation(), nScreen, g_dwHabit) != TextTurn::Upright;
+    input.bTurned = CurrentSkinTurn() != SkinTurn::None;
     return input;
 }

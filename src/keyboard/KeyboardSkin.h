@@ -41,8 +41,12 @@ bool IsShiftOn();
 #include "keyboard/KeyboardPlacement.h"
 #include "keyboard/TextDirection.h"
 
-// How text reads on the keyboard now: by the skin's design orientation, the
-// screen (queried afresh) and the user's hand.
+// How the skin is shown now: by the screen (queried afresh), the skin's
+// design orientation and the user's hand. Text, caret, arrows and placement
+// all follow it, as the loaded rectangles and bitmaps did.
+SkinTurn CurrentSkinTurn();
+
+// How text reads on the keyboard now: along the turned skin.
 TextTurn CurrentTextTurn();
 
 // The screen, the skin and its turn, as the dialog placement needs them now.

@@ -1,8 +1,8 @@
 #include "keyboard/KeyboardTouch.h"
 
 #include "keyboard/KeyModel.h"
-#include "keyboard/KeyboardDialog.h"
 #include "keyboard/KeyboardSkin.h"
+#include "keyboard/KeyboardState.h"
 
 namespace {
 
@@ -27,12 +27,6 @@ void ToKeyboardPoint(int* pX, int* pY)
     if (pX == nullptr || pY == nullptr)
         return;
     DialogToKeyboardPoint(CurrentPlacementInput(), *pX, *pY);
-}
-
-void RedrawKeyboard(HWND hwnd)
-{
-    InvalidateRect(hwnd, nullptr, FALSE);
-    UpdateWindow(hwnd);
 }
 
 void OnKeyboardLButtonDown(HWND hKeyboard, int x, int y)

@@ -18,9 +18,6 @@ void OnKeyboardLButtonUp(HWND hKeyboard, int x, int y);
 // Dialog client point to keyboard control point.
 void ToKeyboardPoint(int* pX, int* pY);
 
-// Paints the keyboard at once, without erasing it first.
-void RedrawKeyboard(HWND hwnd);
-
 bool PressKeyAt(int x, int y);
 bool TrackKeyAt(int x, int y);
 bool ReleaseKey();

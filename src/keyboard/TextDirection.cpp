@@ -1,12 +1,8 @@
 #include "keyboard/TextDirection.h"
 
-#include "support/ScreenRules.h"
-
 namespace {
 
 constexpr int kLandscapeDesign = 4;
-
-bool IsLandscape(int nScreen) { return nScreen == ORIENT_LANDSCAPE; }
 
 // The arrow seen by a user who reads the text turned by 90 degrees
 // counter-clockwise: left goes up the text, up goes right, and so on round.
@@ -38,30 +34,30 @@ bool IsArrow(int nKey) { return nKey >= VK_ARROW_LEFT && nKey <= VK_ARROW_DOWN; 
 
 }  // namespace
 
-TextTurn ChooseTextTurn(int nDesign, int nScreen, unsigned long dwHabit)
+TextTurn TextTurnFor(SkinTurn turn)
 {
-    if (nDesign == kLandscapeDesign)
+    switch (turn)
     {
-        if (IsLandscape(nScreen))
-            return TextTurn::Upright;
-        return dwHabit != 0 ? TextTurn::CounterClockwise : TextTurn::Clockwise;
+    case SkinTurn::Clockwise: return TextTurn::Clockwise;
+    case SkinTurn::CounterClockwise: return TextTurn::CounterClockwise;
+    case SkinTurn::None: break;
     }
-    return IsLandscape(nScreen) ? TextTurn::CounterClockwise : TextTurn::Upright;
+    return TextTurn::Upright;
 }
 
-ViewPoint MapCaretPoint(ViewPoint p, const ViewRect& a, int nDesign, int nScreen, unsigned long dwHabit)
+ViewPoint MapCaretPoint(ViewPoint p, const ViewRect& a, SkinTurn turn, int nDesign)
 {
-    if (nDesign != kLandscapeDesign)
+    const bool bLandscapeDesign = nDesign == kLandscapeDesign;
+    switch (turn)
     {
-        if (!IsLandscape(nScreen))
-            return {a.left + p.x, a.top + p.y - 1};
-        return {a.left + p.y, a.bottom - p.x - 1};
-    }
-    if (IsLandscape(nScreen))
-        return {a.left + p.x + 1, a.top + p.y - 1};
-    if (dwHabit == 0)
+    case SkinTurn::Clockwise:
         return {a.right - p.y - 1, a.top + p.x};
-    return {a.left + p.y, a.bottom - p.x - 2};
+    case SkinTurn::CounterClockwise:
+        return {a.left + p.y, a.bottom - p.x - (bLandscapeDesign ? 2 : 1)};
+    case SkinTurn::None:
+        break;
+    }
+    return {a.left + p.x + (bLandscapeDesign ? 1 : 0), a.top + p.y - 1};
 }
 
 ViewPoint EditLineOrigin(TextTurn turn, const ViewRect& a, int nMargin, int nOffset)
@@ -78,16 +74,15 @@ ViewPoint EditLineOrigin(TextTurn turn, const ViewRect& a, int nMargin, int nOff
     return {a.left + nMargin + 2, a.top + nOffset};
 }
 
-EditKeyRoute RouteEditKey(int nKey, int nDesign, int nScreen, unsigned long dwHabit)
+EditKeyRoute RouteEditKey(int nKey, SkinTurn turn)
 {
-    const TextTurn turn = ChooseTextTurn(nDesign, nScreen, dwHabit);
-    if (turn == TextTurn::Upright)
+    if (turn == SkinTurn::None)
         return {true, nKey};
     // Keys other than the arrows would act on text the user sees turned, in
     // directions that no longer match their names: they are dropped.
     if (!IsArrow(nKey))
         return {false, nKey};
-    if (turn == TextTurn::CounterClockwise)
+    if (turn == SkinTurn::CounterClockwise)
         return {true, TurnArrowCounterClockwise(nKey)};
     return {true, TurnArrowClockwise(nKey)};
 }

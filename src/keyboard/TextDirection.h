@@ -1,10 +1,10 @@
 #pragma once
 
-// How text, caret and arrow keys follow a skin that is shown turned. A skin
-// drawn for a landscape screen is turned by 90 degrees on a portrait (or
-// square) screen: counter-clockwise for left-handed users, clockwise for
-// right-handed ones; a skin drawn for a portrait screen is turned
-// counter-clockwise on a landscape screen. Text and caret turn with it.
+#include "skin/SkinGeometry.h"
+
+// How text, caret and arrow keys follow a skin that is shown turned: all of
+// them take the skin's own turn (ChooseSkinTurn), so the text reads along
+// the keys it is typed with.
 
 // Escapement of the font that reads along the turned skin, in tenths of a degree.
 enum class TextTurn
@@ -14,10 +14,7 @@ enum class TextTurn
     Clockwise = 2700,         // reads top to bottom, next line to the left
 };
 
-// nDesign: the skin's design orientation (4 landscape, anything else portrait);
-// nScreen: the screen orientation (1 landscape, 2 portrait, 3 square);
-// dwHabit: non-zero for a left-handed user.
-TextTurn ChooseTextTurn(int nDesign, int nScreen, unsigned long dwHabit);
+TextTurn TextTurnFor(SkinTurn turn);
 
 // A point and a rectangle of the keyboard control, right and bottom exclusive.
 struct ViewPoint
@@ -35,8 +32,10 @@ struct ViewRect
 };
 
 // Where the edit control's caret point P (edit control pixels) lies on the
-// keyboard when the edit view is drawn in area A.
-ViewPoint MapCaretPoint(ViewPoint p, const ViewRect& a, int nDesign, int nScreen, unsigned long dwHabit);
+// keyboard when the edit view is drawn in area A of a skin shown with that
+// turn. nDesign (4 landscape, else portrait) only nudges the caret by a pixel
+// to sit on the glyphs of each kind of design.
+ViewPoint MapCaretPoint(ViewPoint p, const ViewRect& a, SkinTurn turn, int nDesign);
 
 // Where line text starts: the reading start of a line nOffset pixels (the sum
 // of the line heights above it) into area A, with the edit control's left margin.
@@ -57,4 +56,4 @@ struct EditKeyRoute
     int nKey;     // the key to hand on
 };
 
-EditKeyRoute RouteEditKey(int nKey, int nDesign, int nScreen, unsigned long dwHabit);
+EditKeyRoute RouteEditKey(int nKey, SkinTurn turn);

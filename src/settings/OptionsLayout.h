@@ -1,16 +1,10 @@
 #pragma once
 
+#include "support/PlacedRect.h"
+
 // Placement arithmetic of the options dialog: two flow placers (a control
 // centred under the previous one, and a full-width row) and the layout of the
 // Options tab for landscape and portrait screens. Plain arithmetic.
-
-struct PlacedRect
-{
-    int x;
-    int y;
-    int nWidth;
-    int nHeight;
-};
 
 // Vertical cursor of the centring placer.
 struct CenteredCursor

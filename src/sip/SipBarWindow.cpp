@@ -1,16 +1,20 @@
 #include "sip/SipBarWindow.h"
 
-#include "sip/SipPanel.h"
+#include "sip/BarLayout.h"
 #include "support/DisplayMetrics.h"
 #include "support/FontHelper.h"
 #include "support/GdiHandles.h"
 
+HBITMAP g_hBarBitmap = nullptr;
+BOOL g_bInitializing = FALSE;
+BOOL g_bClassRegistered = FALSE;
+
 namespace
 {
 
-SipPanel* PanelOf(HWND hwnd)
+ISipBarClient* ClientOf(HWND hwnd)
 {
-    return reinterpret_cast<SipPanel*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return reinterpret_cast<ISipBarClient*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 // Where the bar bitmap's left edge sits in this window right now.
@@ -33,27 +37,27 @@ LRESULT OnPaint(HWND hwnd)
     GetClientRect(hwnd, &rc);
     if (g_bInitializing)
         PaintInitializingNotice(dc.Get(), rc);
-    else if (const SipPanel* pPanel = PanelOf(hwnd))
-        pPanel->Paint(dc.Get(), rc);
+    else if (const ISipBarClient* pClient = ClientOf(hwnd))
+        pClient->Paint(dc.Get(), rc);
     return 1;
 }
 
 LRESULT OnLButtonDown(HWND hwnd, WPARAM wParam, LPARAM lParam)
 {
-    if (SipPanel* pPanel = PanelOf(hwnd))
+    if (ISipBarClient* pClient = ClientOf(hwnd))
     {
         const BarPoint pt = BarPointOf(hwnd, lParam);
-        pPanel->OnButtonDown(pt.x, pt.y);
+        pClient->OnButtonDown(pt.x, pt.y);
     }
     return DefWindowProcW(hwnd, WM_LBUTTONDOWN, wParam, lParam);
 }
 
 LRESULT OnMouseMove(HWND hwnd, WPARAM wParam, LPARAM lParam)
 {
-    if (SipPanel* pPanel = PanelOf(hwnd))
+    if (ISipBarClient* pClient = ClientOf(hwnd))
     {
         const BarPoint pt = BarPointOf(hwnd, lParam);
-        pPanel->OnButtonMove(pt.x, pt.y);
+        pClient->OnButtonMove(pt.x, pt.y);
     }
     return DefWindowProcW(hwnd, WM_MOUSEMOVE, wParam, lParam);
 }
@@ -61,8 +65,8 @@ LRESULT OnMouseMove(HWND hwnd, WPARAM wParam, LPARAM lParam)
 LRESULT OnLButtonUp(HWND hwnd, WPARAM wParam, LPARAM lParam)
 {
     // The action is the button pressed last, wherever the finger is lifted.
-    if (SipPanel* pPanel = PanelOf(hwnd))
-        pPanel->OnButtonUp();
+    if (ISipBarClient* pClient = ClientOf(hwnd))
+        pClient->OnButtonUp();
     return DefWindowProcW(hwnd, WM_LBUTTONUP, wParam, lParam);
 }
 
@@ -85,6 +89,11 @@ LRESULT OnCommand(HWND hwnd, WPARAM wParam, LPARAM lParam)
 }
 
 } // namespace
+
+void AttachBarClient(HWND hwnd, ISipBarClient* pClient)
+{
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pClient));
+}
 
 bool RegisterSipBarClass(HINSTANCE hInstance)
 {

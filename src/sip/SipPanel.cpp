@@ -1,13 +1,8 @@
 #include "sip/SipPanel.h"
 
 #include "settings/Settings.h"
-#include "sip/SipBarWindow.h"
 #include "support/DisplayMetrics.h"
 #include "support/ModuleInstance.h"
-
-HBITMAP g_hBarBitmap = nullptr;
-BOOL g_bInitializing = FALSE;
-BOOL g_bClassRegistered = FALSE;
 
 namespace
 {
@@ -86,7 +81,7 @@ HWND SipPanel::CreateBarWindow(LPCWSTR pszWindowName, DWORD dwStyle, const RECT&
                              rc.right - rc.left, rc.bottom - rc.top, hwndParent, nullptr, hInstance, nullptr);
     if (m_hwnd == nullptr)
         return nullptr;
-    SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    AttachBarClient(m_hwnd, this);
     LoadOptions();
     ShowWindow(m_hwnd, SW_SHOW);
     UpdateWindow(m_hwnd);

@@ -3,6 +3,7 @@
 
 #include "platform/SipInterfaces.h"
 #include "sip/BarLayout.h"
+#include "sip/SipBarWindow.h"
 
 // One button of the SIP bar: its action, its rectangle in bar-bitmap
 // coordinates, and its pressed image (owned by the panel).
@@ -13,20 +14,13 @@ struct BarButton
     HBITMAP hPressed;
 };
 
-// The bar bitmap with every button unpressed, loaded by each panel construction.
-extern HBITMAP g_hBarBitmap;
-// While set, the bar shows the initializing notice instead of its buttons.
-extern BOOL g_bInitializing;
-// The window class "IM" is registered in this process.
-extern BOOL g_bClassRegistered;
-
 // The object behind the SIP bar: its window, its buttons and the text that the
 // full-screen keyboard hands over for delivery.
-class SipPanel
+class SipPanel : public ISipBarClient
 {
 public:
     explicit SipPanel(HINSTANCE hInstance);
-    virtual ~SipPanel();
+    ~SipPanel() override;
     SipPanel(const SipPanel&) = delete;
     SipPanel& operator=(const SipPanel&) = delete;
 
@@ -42,16 +36,15 @@ public:
     void Retire();
 
     int HitTest(int x, int y) const;
-    void OnButtonDown(int x, int y);
-    void OnButtonMove(int x, int y);
-    void OnButtonUp();
+    void OnButtonDown(int x, int y) override;
+    void OnButtonMove(int x, int y) override;
+    void OnButtonUp() override;
 
     void Redraw();
     void BeginInitializing();
     void EndInitializing();
 
-    // Draws the bar as it stands into a DC of the window's client size.
-    void Paint(HDC hdc, const RECT& rcClient) const;
+    void Paint(HDC hdc, const RECT& rcClient) const override;
 
     HINSTANCE m_hInstance;
     HWND m_hwnd;

@@ -8,7 +8,6 @@
 namespace {
 
 constexpr int kDesignLandscape = 4;
-constexpr int kDesignPortrait = 5;
 
 int ClampToInt(long long n)
 {
@@ -23,10 +22,10 @@ int ClampToInt(long long n)
 
 SkinTurn ChooseSkinTurn(int nScreenOrientation, int nDesignOrientation, bool bLeftHanded)
 {
+    const bool bLandscapeDesign = nDesignOrientation == kDesignLandscape;
     if (nScreenOrientation == ORIENT_LANDSCAPE)
-        return nDesignOrientation == kDesignLandscape ? SkinTurn::None : SkinTurn::CounterClockwise;
-    // Portrait, and square, which the text rules group with portrait.
-    if (nDesignOrientation == kDesignPortrait)
+        return bLandscapeDesign ? SkinTurn::None : SkinTurn::CounterClockwise;
+    if (!bLandscapeDesign)
         return SkinTurn::None;
     return bLeftHanded ? SkinTurn::CounterClockwise : SkinTurn::Clockwise;
 }

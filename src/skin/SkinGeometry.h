@@ -14,13 +14,14 @@ enum class SkinTurn
     CounterClockwise,  // design point (x, y) goes to (y, BW - x)
 };
 
-// nScreenOrientation: ORIENT_LANDSCAPE, ORIENT_PORTRAIT or ORIENT_SQUARE.
-// nDesignOrientation: 4 drawn for landscape, 5 drawn for portrait, anything else read
-// from a damaged layout.
-// A square screen is treated as portrait. On a landscape screen every skin not drawn
-// for landscape turns counter-clockwise whatever the hand (the text and arrow rules of
-// the keyboard assume that turn); on a portrait screen a skin not drawn for portrait
-// turns clockwise for the right hand and counter-clockwise for the left.
+// The one rule for how the keyboard is shown: bitmaps, key rectangles, the keyboard's
+// place on the screen, its text, caret and arrow keys all follow the turn chosen here.
+// nScreenOrientation: ORIENT_LANDSCAPE, ORIENT_PORTRAIT or ORIENT_SQUARE (square counts
+// as portrait). nDesignOrientation: 4 drawn for landscape; any other value (5, or a
+// value a layout left out or damaged) is taken as drawn for portrait.
+// A landscape design turns on a portrait screen, clockwise for the right hand and
+// counter-clockwise for the left; a portrait design turns counter-clockwise on a
+// landscape screen whatever the hand.
 SkinTurn ChooseSkinTurn(int nScreenOrientation, int nDesignOrientation, bool bLeftHanded);
 
 struct SkinRect

@@ -1,5 +1,6 @@
 #include "skin/XmlDocument.h"
 
+#include "support/ComPointer.h"
 #include "support/GdiHandles.h"
 
 #include <memory>
@@ -36,7 +37,7 @@ int ReadXmlDocument(LPCWSTR pszPath, const std::function<void()>& onOpened,
     if (!apartment.Succeeded())
         return 0;
     // Declared after the apartment so that they are released before it ends.
-    CComOwner<IXMLDOMDocument> pDocument;
+    CComPointer<IXMLDOMDocument> pDocument;
     HRESULT hr = CoCreateInstance(CLSID_DOMDocument, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
                                   IID_IXMLDOMDocument, reinterpret_cast<void**>(pDocument.Put()));
     if (FAILED(hr) || !pDocument)
@@ -53,10 +54,10 @@ int ReadXmlDocument(LPCWSTR pszPath, const std::function<void()>& onOpened,
     if (pDocument->load(varPath, &bLoaded) != S_OK)
         return 0;
 
-    CComOwner<IXMLDOMElement> pRoot;
+    CComPointer<IXMLDOMElement> pRoot;
     if (pDocument->get_documentElement(pRoot.Put()) != S_OK || !pRoot)
         return 0;
-    CComOwner<IXMLDOMNodeList> pChildren;
+    CComPointer<IXMLDOMNodeList> pChildren;
     if (pRoot->get_childNodes(pChildren.Put()) != S_OK || !pChildren)
         return 0;
     long nLength = 0;
@@ -67,7 +68,7 @@ int ReadXmlDocument(LPCWSTR pszPath, const std::function<void()>& onOpened,
         onOpened();
     for (long i = 1; i < nLength; ++i)
     {
-        CComOwner<IXMLDOMNode> pNode;
+        CComPointer<IXMLDOMNode> pNode;
         if (FAILED(pChildren->get_item(i, pNode.Put())) || !pNode)
             continue;
         readEntry(pNode.Get());
@@ -80,7 +81,7 @@ long VisitXmlAttributes(IXMLDOMNode* pNode,
 {
     if (pNode == nullptr)
         return -1;
-    CComOwner<IXMLDOMNamedNodeMap> pAttributes;
+    CComPointer<IXMLDOMNamedNodeMap> pAttributes;
     if (FAILED(pNode->get_attributes(pAttributes.Put())) || !pAttributes)
         return -1;
     long nCount = 0;
@@ -88,7 +89,7 @@ long VisitXmlAttributes(IXMLDOMNode* pNode,
         return -1;
     for (long i = 0; i < nCount; ++i)
     {
-        CComOwner<IXMLDOMNode> pAttribute;
+        CComPointer<IXMLDOMNode> pAttribute;
         if (FAILED(pAttributes->get_item(i, pAttribute.Put())) || !pAttribute)
             return -1;
         CBstr bstrName;

@@ -3,7 +3,8 @@
 
 #include <utility>
 
-// Owns one reference to a COM interface and releases it on scope exit.
+// Owns one reference to a COM interface and releases it on scope exit: the one
+// owner of interface pointers in the module, its tools and tests.
 template <typename T>
 class CComPointer
 {
@@ -35,6 +36,13 @@ public:
     }
     void** PutVoid() { return reinterpret_cast<void**>(Put()); }
 
+    // Takes over a reference the caller holds; what was held before is released.
+    void Attach(T* p)
+    {
+        Reset();
+        m_p = p;
+    }
+    // Hands the reference to the caller, who releases it.
     T* Detach() { return std::exchange(m_p, nullptr); }
     void Reset()
     {

@@ -110,35 +110,6 @@ private:
     HGDIOBJ m_hOld;
 };
 
-// An interface pointer owned by the holder and released on scope exit.
-template <typename TInterface>
-class CComOwner
-{
-public:
-    CComOwner() = default;
-    ~CComOwner() { Reset(); }
-    CComOwner(const CComOwner&) = delete;
-    CComOwner& operator=(const CComOwner&) = delete;
-
-    TInterface* Get() const { return m_p; }
-    TInterface* operator->() const { return m_p; }
-    explicit operator bool() const { return m_p != nullptr; }
-    // Releases what is held and hands out the slot for a function that returns a new reference.
-    TInterface** Put()
-    {
-        Reset();
-        return &m_p;
-    }
-    void Reset()
-    {
-        if (m_p != nullptr)
-            std::exchange(m_p, nullptr)->Release();
-    }
-
-private:
-    TInterface* m_p = nullptr;
-};
-
 // A BSTR owned by the holder, freed with SysFreeString.
 class CBstr
 {

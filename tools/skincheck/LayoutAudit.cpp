@@ -216,7 +216,7 @@ private:
                 pRecord->values.nOrientationValue != kPortraitDesign)
                 m_findings.Error(m_file, Describe(*pRecord),
                                  Printf("OrientationValue %d is neither 4 (drawn for landscape screens) nor 5 (drawn "
-                                        "for portrait screens)",
+                                        "for portrait screens); it is shown as drawn for portrait screens",
                                         pRecord->values.nOrientationValue));
             if (pRecord->target.kind == LayoutEntryKind::DefaultBackground &&
                 (pRecord->values.nBackgroundWidth <= 0 || pRecord->values.nBackgroundHeight <= 0))
@@ -387,9 +387,9 @@ private:
         {
             const int w = screen.size.nWidth, h = screen.size.nHeight;
             const char* pszClass = ShortSideOf(w, h) >= 480 ? "VGA" : "QVGA";
-            // Without a known design orientation the turn is unknown too; that is reported already.
-            const bool bKnownDesign = m_nOrientation == kLandscapeDesign || m_nOrientation == kPortraitDesign;
-            if (bKnownDesign && m_nWidth > 0 && m_nHeight > 0)
+            // Without an orientation of its own the layout takes the previous skin's, and its
+            // turn is unknown; that is reported already. Any value it sets has a turn.
+            if (m_pOrientation != nullptr && m_nWidth > 0 && m_nHeight > 0)
             {
                 for (bool bLeft : {false, true})
                 {

@@ -1,5 +1,6 @@
 #include "skin/SkinGeometry.h"
 
+#include "keyboard/TextDirection.h"
 #include "support/ScreenRules.h"
 
 #include <gtest/gtest.h>
@@ -14,36 +15,42 @@ namespace {
 constexpr bool kLeft = true;
 constexpr bool kRight = false;
 
-struct TurnCase { int nScreen; int nDesign; bool bLeftHanded; SkinTurn expected; };
+// The one turn rule, and the escapement the text takes from it so that it reads
+// along the turned keys.
+struct TurnCase { int nScreen; int nDesign; bool bLeftHanded; SkinTurn expected; int nEscapement; };
 
 class SkinTurnChoice : public testing::TestWithParam<TurnCase> {};
 
 TEST_P(SkinTurnChoice, FollowsScreenDesignAndHand)
 {
     const TurnCase& c = GetParam();
-    EXPECT_EQ(static_cast<int>(c.expected),
-              static_cast<int>(ChooseSkinTurn(c.nScreen, c.nDesign, c.bLeftHanded)))
+    const SkinTurn turn = ChooseSkinTurn(c.nScreen, c.nDesign, c.bLeftHanded);
+    EXPECT_EQ(static_cast<int>(c.expected), static_cast<int>(turn))
+        << "screen " << c.nScreen << " design " << c.nDesign << " left " << c.bLeftHanded;
+    EXPECT_EQ(c.nEscapement, static_cast<int>(TextTurnFor(turn)))
         << "screen " << c.nScreen << " design " << c.nDesign << " left " << c.bLeftHanded;
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, SkinTurnChoice, testing::Values(
-    TurnCase{ORIENT_LANDSCAPE, 4, kLeft, SkinTurn::None},
-    TurnCase{ORIENT_LANDSCAPE, 4, kRight, SkinTurn::None},
-    TurnCase{ORIENT_PORTRAIT, 5, kLeft, SkinTurn::None},
-    TurnCase{ORIENT_PORTRAIT, 5, kRight, SkinTurn::None},
-    TurnCase{ORIENT_PORTRAIT, 4, kRight, SkinTurn::Clockwise},
-    TurnCase{ORIENT_PORTRAIT, 4, kLeft, SkinTurn::CounterClockwise},
-    TurnCase{ORIENT_LANDSCAPE, 5, kLeft, SkinTurn::CounterClockwise},
-    TurnCase{ORIENT_LANDSCAPE, 5, kRight, SkinTurn::CounterClockwise},
+    TurnCase{ORIENT_LANDSCAPE, 4, kLeft, SkinTurn::None, 0},
+    TurnCase{ORIENT_LANDSCAPE, 4, kRight, SkinTurn::None, 0},
+    TurnCase{ORIENT_PORTRAIT, 5, kLeft, SkinTurn::None, 0},
+    TurnCase{ORIENT_PORTRAIT, 5, kRight, SkinTurn::None, 0},
+    TurnCase{ORIENT_PORTRAIT, 4, kRight, SkinTurn::Clockwise, 2700},
+    TurnCase{ORIENT_PORTRAIT, 4, kLeft, SkinTurn::CounterClockwise, 900},
+    TurnCase{ORIENT_LANDSCAPE, 5, kLeft, SkinTurn::CounterClockwise, 900},
+    TurnCase{ORIENT_LANDSCAPE, 5, kRight, SkinTurn::CounterClockwise, 900},
     // A square screen is portrait.
-    TurnCase{ORIENT_SQUARE, 5, kRight, SkinTurn::None},
-    TurnCase{ORIENT_SQUARE, 4, kRight, SkinTurn::Clockwise},
-    TurnCase{ORIENT_SQUARE, 4, kLeft, SkinTurn::CounterClockwise},
-    // An orientation a layout never set (0) or damaged: turned like any non-matching design.
-    TurnCase{ORIENT_PORTRAIT, 0, kRight, SkinTurn::Clockwise},
-    TurnCase{ORIENT_PORTRAIT, -7, kLeft, SkinTurn::CounterClockwise},
-    TurnCase{ORIENT_LANDSCAPE, 0, kRight, SkinTurn::CounterClockwise},
-    TurnCase{ORIENT_LANDSCAPE, 6, kLeft, SkinTurn::CounterClockwise}));
+    TurnCase{ORIENT_SQUARE, 5, kRight, SkinTurn::None, 0},
+    TurnCase{ORIENT_SQUARE, 5, kLeft, SkinTurn::None, 0},
+    TurnCase{ORIENT_SQUARE, 4, kRight, SkinTurn::Clockwise, 2700},
+    TurnCase{ORIENT_SQUARE, 4, kLeft, SkinTurn::CounterClockwise, 900},
+    // An orientation a layout never set (0) or damaged is a portrait design.
+    TurnCase{ORIENT_PORTRAIT, 0, kRight, SkinTurn::None, 0},
+    TurnCase{ORIENT_PORTRAIT, -7, kLeft, SkinTurn::None, 0},
+    TurnCase{ORIENT_SQUARE, 6, kRight, SkinTurn::None, 0},
+    TurnCase{ORIENT_LANDSCAPE, 0, kRight, SkinTurn::CounterClockwise, 900},
+    TurnCase{ORIENT_LANDSCAPE, 6, kLeft, SkinTurn::CounterClockwise, 900}));
 
 struct RectCase { SkinTurn turn; int l, t, w, h, bw, bh; SkinRect expected; };
 

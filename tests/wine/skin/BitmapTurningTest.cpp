@@ -181,8 +181,7 @@ TEST_P(BitmapPreparation, StoresOrTurnsForThisScreen)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, BitmapPreparation, testing::Values(
-    PrepareCase{4, 0}, PrepareCase{4, 1}, PrepareCase{5, 0}, PrepareCase{5, 1},
-    PrepareCase{0, 0}, PrepareCase{0, 1}, PrepareCase{9, 0}));
+    PrepareCase{4, 0}, PrepareCase{4, 1}, PrepareCase{5, 0}, PrepareCase{5, 1}));
 
 TEST(BitmapPreparation, NullStaysNull)
 {

@@ -66,11 +66,7 @@ INSTANTIATE_TEST_SUITE_P(Table, LayoutKeyMapping, testing::Values(
     QCase{5, 0, {10, 20, 40, 60}, {20, 280, 60, 310}},
     QCase{5, 1, {10, 20, 40, 60}, {20, 280, 60, 310}},
     QCase{4, 0, {180, 10, 220, 40}, {10, 20, 40, 60}},
-    QCase{4, 1, {20, 280, 60, 310}, {10, 20, 40, 60}},
-    // An orientation neither 4 nor 5 turns like a landscape design on a portrait screen and
-    // like a portrait design on a landscape one, as its images do.
-    QCase{0, 0, {180, 10, 220, 40}, {20, 280, 60, 310}},
-    QCase{7, 1, {20, 280, 60, 310}, {20, 280, 60, 310}}));
+    QCase{4, 1, {20, 280, 60, 310}, {10, 20, 40, 60}}));
 
 TEST_F(LayoutEntries, DefaultBackgroundStoresItsValuesAndShowsTheCharacterView)
 {

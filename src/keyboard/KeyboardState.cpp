@@ -1,0 +1,43 @@
+#include "keyboard/KeyboardState.h"
+
+#include "sip/SipPanel.h"
+
+#include <new>
+
+HWND g_hDlgWnd = nullptr;
+HWND g_hKeyboardWnd = nullptr;
+HWND g_hEditCtrlWnd = nullptr;
+WNDPROC g_pfnKeyboardProc = nullptr;
+WNDPROC g_pfnEditProc = nullptr;
+SipPanel* g_pSipPanel = nullptr;
+int g_bClosing = 0;
+
+HWND GetEditCtrlWnd() { return g_hEditCtrlWnd; }
+HWND GetDlgWnd() { return g_hDlgWnd; }
+HWND GetKeyboardWnd() { return g_hKeyboardWnd; }
+
+WCHAR* CopyEditText(HWND hEdit)
+{
+    const int nLength = GetWindowTextLengthW(hEdit);
+    WCHAR* pText = new (std::nothrow) WCHAR[nLength + 2]();
+    if (pText != nullptr)
+        GetWindowTextW(hEdit, pText, nLength + 1);
+    return pText;
+}
+
+void FinishDialog()
+{
+    g_bClosing = 1;
+    if (g_pSipPanel != nullptr)
+    {
+        delete[] g_pSipPanel->m_pBuffer;
+        g_pSipPanel->m_pBuffer = CopyEditText(g_hEditCtrlWnd);
+    }
+    EndDialog(g_hDlgWnd, 0);
+}
+
+void RedrawKeyboard(HWND hwnd)
+{
+    InvalidateRect(hwnd, nullptr, FALSE);
+    UpdateWindow(hwnd);
+}

@@ -1,0 +1,36 @@
+#pragma once
+#include <windows.h>
+
+class SipPanel;
+
+// What the open keyboard dialog shares with its edit view, drawing and stylus
+// handling: its windows, the panel that carries the text out, and the ending
+// with OK. The lowest layer of the keyboard's windows; one dialog exists at a time.
+
+extern HWND g_hDlgWnd;
+extern HWND g_hKeyboardWnd;
+extern HWND g_hEditCtrlWnd;
+extern WNDPROC g_pfnKeyboardProc;
+extern WNDPROC g_pfnEditProc;
+// The panel whose buffers carry the text out of the dialog; not owned.
+extern SipPanel* g_pSipPanel;
+// Set while the dialog is being ended with OK, so that the deactivation that
+// ending causes does not park the text.
+extern int g_bClosing;
+
+// Identifier of the caret blink timer on the keyboard control.
+constexpr UINT_PTR IDT_CARET_BLINK = 101;
+
+HWND GetEditCtrlWnd();
+HWND GetDlgWnd();
+HWND GetKeyboardWnd();
+
+// Ends the dialog with OK: the edit control's text goes to the panel's m_pBuffer.
+void FinishDialog();
+
+// A new[]-allocated copy of the edit control's text: GetWindowTextLength + 2
+// units, zero-filled, at most length + 1 copied. Null when allocation fails.
+WCHAR* CopyEditText(HWND hEdit);
+
+// Paints the keyboard at once, without erasing it first.
+void RedrawKeyboard(HWND hwnd);
