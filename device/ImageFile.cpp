@@ -1,6 +1,7 @@
 #include "ImageFile.h"
 
 #include "ComScope.h"
+#include "support/ComPointer.h"
 #include "support/GdiHandles.h"
 
 #include <wincodec.h>
@@ -57,7 +58,7 @@ bool IsBmpName(const std::wstring& sPath)
     return sPath.size() >= 4 && lstrcmpiW(sPath.c_str() + sPath.size() - 4, L".bmp") == 0;
 }
 
-bool CreateFactory(CComOwner<IWICImagingFactory>& factory)
+bool CreateFactory(CComPointer<IWICImagingFactory>& factory)
 {
     return SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
                                       reinterpret_cast<void**>(factory.Put())));
@@ -70,10 +71,10 @@ bool WriteImageFile(const RgbImage& image, const std::wstring& sPath)
     if (image.nWidth <= 0 || image.nHeight <= 0)
         return false;
     const CComScope com;
-    CComOwner<IWICImagingFactory> factory;
-    CComOwner<IWICStream> stream;
-    CComOwner<IWICBitmapEncoder> encoder;
-    CComOwner<IWICBitmapFrameEncode> frame;
+    CComPointer<IWICImagingFactory> factory;
+    CComPointer<IWICStream> stream;
+    CComPointer<IWICBitmapEncoder> encoder;
+    CComPointer<IWICBitmapFrameEncode> frame;
     WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
     if (!com.Usable() || !CreateFactory(factory) || FAILED(factory->CreateStream(stream.Put())) ||
         FAILED(stream->InitializeFromFilename(sPath.c_str(), GENERIC_WRITE)) ||
@@ -93,10 +94,10 @@ bool WriteImageFile(const RgbImage& image, const std::wstring& sPath)
 bool ReadImageFile(const std::wstring& sPath, RgbImage& image)
 {
     const CComScope com;
-    CComOwner<IWICImagingFactory> factory;
-    CComOwner<IWICBitmapDecoder> decoder;
-    CComOwner<IWICBitmapFrameDecode> frame;
-    CComOwner<IWICFormatConverter> converter;
+    CComPointer<IWICImagingFactory> factory;
+    CComPointer<IWICBitmapDecoder> decoder;
+    CComPointer<IWICBitmapFrameDecode> frame;
+    CComPointer<IWICFormatConverter> converter;
     UINT uWidth = 0, uHeight = 0;
     if (!com.Usable() || !CreateFactory(factory) ||
         FAILED(factory->CreateDecoderFromFilename(sPath.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,

@@ -3,6 +3,7 @@
 
 #include "ComScope.h"
 #include "common/TextUtf.h"
+#include "support/ComPointer.h"
 #include "support/GdiHandles.h"
 
 // msxml.h, not msxml2.h: mingw-w64's msxml2.h renames the DOMDocument class to
@@ -18,13 +19,13 @@ std::string Utf8(const CBstr& bstr)
 
 bool ReadAttributes(IXMLDOMNode* pNode, SkinEntry& entry)
 {
-    CComOwner<IXMLDOMNamedNodeMap> attributes;
+    CComPointer<IXMLDOMNamedNodeMap> attributes;
     long nCount = 0;
     if (pNode->get_attributes(attributes.Put()) != S_OK || !attributes || FAILED(attributes->get_length(&nCount)))
         return false;
     for (long i = 0; i < nCount; ++i)
     {
-        CComOwner<IXMLDOMNode> attribute;
+        CComPointer<IXMLDOMNode> attribute;
         CBstr name, value;
         if (attributes->get_item(i, attribute.Put()) != S_OK || !attribute ||
             FAILED(attribute->get_nodeName(name.Put())) || FAILED(attribute->get_text(value.Put())))
@@ -47,7 +48,7 @@ bool ReadEntry(IXMLDOMNode* pNode, SkinEntry& entry)
 
 std::string WhyNotLoaded(IXMLDOMDocument* pDocument)
 {
-    CComOwner<IXMLDOMParseError> error;
+    CComPointer<IXMLDOMParseError> error;
     CBstr reason;
     if (FAILED(pDocument->get_parseError(error.Put())) || !error || FAILED(error->get_reason(reason.Put())))
         return "not XML";
@@ -59,15 +60,15 @@ std::string WhyNotLoaded(IXMLDOMDocument* pDocument)
 
 bool ReadRootChildren(IXMLDOMDocument* pDocument, SkinEntries& entries)
 {
-    CComOwner<IXMLDOMElement> root;
-    CComOwner<IXMLDOMNodeList> children;
+    CComPointer<IXMLDOMElement> root;
+    CComPointer<IXMLDOMNodeList> children;
     long nCount = 0;
     if (pDocument->get_documentElement(root.Put()) != S_OK || !root || FAILED(root->get_childNodes(children.Put())) ||
         !children || FAILED(children->get_length(&nCount)))
         return false;
     for (long i = 0; i < nCount; ++i)
     {
-        CComOwner<IXMLDOMNode> node;
+        CComPointer<IXMLDOMNode> node;
         entries.emplace_back();
         if (children->get_item(i, node.Put()) != S_OK || !node || !ReadEntry(node.Get(), entries.back()))
             return false;
@@ -81,7 +82,7 @@ bool ReadSkinEntries(const std::wstring& sPath, SkinEntries& entries, std::strin
 {
     entries.clear();
     const CComScope com;
-    CComOwner<IXMLDOMDocument> document;
+    CComPointer<IXMLDOMDocument> document;
     if (!com.Usable() || FAILED(CoCreateInstance(CLSID_DOMDocument, nullptr, CLSCTX_INPROC_SERVER, IID_IXMLDOMDocument,
                                                  reinterpret_cast<void**>(document.Put()))))
     {
