@@ -16,7 +16,8 @@ std::wstring ModuleFolder();
 // A colour of a picture pixel, 0x00RRGGBB.
 using PixelFunction = std::function<uint32_t(int x, int y)>;
 
-// The bytes of a bottom-up 24-bit .bmp of nWidth x nHeight painted by colour (y downwards).
+// The bytes of a 24-bit .bmp of nWidth x nHeight painted by colour (y downwards), from
+// the generator's encoder.
 std::vector<uint8_t> MakeBmpBytes(int nWidth, int nHeight, const PixelFunction& colour);
 
 // The pixels of a bitmap read back top-down as 0x00RRGGBB; empty when it cannot be read.
@@ -59,7 +60,7 @@ private:
     std::vector<std::wstring> m_folders;
 };
 
-// The pieces of a small layout document, as text.
+// The pieces of a small layout document, as text, for the cases about single entries.
 std::string LayoutHeader(int nOrientation, int nBackgroundWidth, int nBackgroundHeight);
 std::string KeyEntry(const std::string& entry, int l, int t, int w, int h, const std::string& path = "");
 std::string XmlDocumentText(const std::string& children);
