@@ -208,33 +208,40 @@ TEST_P(KeyboardDialog, IsPlacedOverTheScreenWithTheKeyboardCentred)
     EXPECT_EQ(placed.edit.nHeight, rcEdit.bottom - rcEdit.top);
 }
 
-TEST_P(KeyboardDialog, ScreenResetEndsWithOkOnlyWhenTheScreenTurned)
+// A screen reset (WM_SETTINGCHANGE 0x3002) or, from a desktop, WM_DISPLAYCHANGE ends
+// the dialog with OK only when the screen turned since the skin was loaded.
+TEST_P(KeyboardDialog, ScreenResetOrDisplayChangeEndsWithOkOnlyWhenTheScreenTurned)
 {
-    // Options.dat as the last load saw it, and the orientation recorded then.
-    SaveOptions();
-    IsOptionsChanged();
-    SetLoadedOrientation(GetScreenOrientation());
-    bool bStillOpen = false;
-    bool bIgnoredOther = false;
-    bool bDisplayStillOpen = false;
-    CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
-        driver.Tap(KEY_A);
-        SendMessageW(driver.Dialog(), WM_SETTINGCHANGE, 0x3002, 0);   // nothing changed
-        bStillOpen = IsWindowVisible(driver.Dialog()) != FALSE;
-        SendMessageW(driver.Dialog(), WM_DISPLAYCHANGE, 32, MAKELPARAM(GetSystemMetrics(SM_CXSCREEN),
-                                                                        GetSystemMetrics(SM_CYSCREEN)));
-        bDisplayStillOpen = IsWindowVisible(driver.Dialog()) != FALSE;
-        SetLoadedOrientation(GetScreenOrientation() == ORIENT_LANDSCAPE ? ORIENT_PORTRAIT : ORIENT_LANDSCAPE);
-        SendMessageW(driver.Dialog(), WM_SETTINGCHANGE, 0, 0);        // another kind of change
-        bIgnoredOther = IsWindowVisible(driver.Dialog()) != FALSE;
-        SendMessageW(driver.Dialog(), WM_SETTINGCHANGE, 0x3002, 0);   // the screen turned
-        CKeyboardDriver::WaitFor([&] { return !IsWindow(driver.Dialog()); });
-    });
-    EXPECT_TRUE(bStillOpen);
-    EXPECT_TRUE(bDisplayStillOpen);
-    EXPECT_TRUE(bIgnoredOther);
-    EXPECT_EQ(L"a", Buffer(m_pPanel->m_pBuffer));
-    EXPECT_EQ(nullptr, m_pPanel->m_pUnprocStr);
+    const auto send = [](HWND hDlg, UINT uMessage, WPARAM wParam) {
+        SendMessageW(hDlg, uMessage, wParam,
+                     uMessage == WM_DISPLAYCHANGE
+                         ? MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)) : 0);
+        return IsWindowVisible(hDlg) != FALSE;
+    };
+    for (UINT uMessage : {UINT{WM_SETTINGCHANGE}, UINT{WM_DISPLAYCHANGE}})
+    {
+        SCOPED_TRACE(uMessage);
+        const WPARAM wParam = uMessage == WM_SETTINGCHANGE ? 0x3002 : 32;
+        // Options.dat as the last load saw it, and the orientation recorded then.
+        SaveOptions();
+        IsOptionsChanged();
+        SetLoadedOrientation(GetScreenOrientation());
+        bool bStillOpen = false, bIgnoredOther = false;
+        delete[] m_pPanel->m_pBuffer;
+        m_pPanel->m_pBuffer = nullptr;
+        CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
+            driver.Tap(KEY_A);
+            bStillOpen = send(driver.Dialog(), uMessage, wParam);   // nothing changed
+            SetLoadedOrientation(GetScreenOrientation() == ORIENT_LANDSCAPE ? ORIENT_PORTRAIT : ORIENT_LANDSCAPE);
+            bIgnoredOther = send(driver.Dialog(), WM_SETTINGCHANGE, 0);   // another kind of change
+            send(driver.Dialog(), uMessage, wParam);                       // the screen turned
+            CKeyboardDriver::WaitFor([&] { return !IsWindow(driver.Dialog()); });
+        });
+        EXPECT_TRUE(bStillOpen);
+        EXPECT_TRUE(bIgnoredOther);
+        EXPECT_EQ(L"a", Buffer(m_pPanel->m_pBuffer));
+        EXPECT_EQ(nullptr, m_pPanel->m_pUnprocStr);
+    }
 }
 
 // A turn or a switch away can end the dialog under a held stylus; its lift
@@ -254,23 +261,6 @@ TEST_P(KeyboardDialog, APressLeftOverFromTheLastOpeningIsForgotten)
     EXPECT_EQ(KEY_NONE, nPressedAtOpening);
     EXPECT_EQ(0, bDownAtOpening);
     EXPECT_EQ(L"a", Buffer(m_pPanel->m_pBuffer));
-}
-
-// A desktop tells its windows of a turned screen with WM_DISPLAYCHANGE.
-TEST_P(KeyboardDialog, DisplayChangeToATurnedScreenEndsWithOk)
-{
-    SaveOptions();
-    IsOptionsChanged();
-    CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
-        driver.Tap(KEY_A + 1);
-        // The skin was loaded for the other orientation than the screen has now.
-        SetLoadedOrientation(GetScreenOrientation() == ORIENT_LANDSCAPE ? ORIENT_PORTRAIT : ORIENT_LANDSCAPE);
-        SendMessageW(driver.Dialog(), WM_DISPLAYCHANGE, 32,
-                     MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
-        CKeyboardDriver::WaitFor([&] { return !IsWindow(driver.Dialog()); });
-    });
-    EXPECT_EQ(L"b", Buffer(m_pPanel->m_pBuffer));
-    EXPECT_EQ(nullptr, m_pPanel->m_pUnprocStr);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothHands, KeyboardDialog, testing::Values(DWORD{0}, DWORD{1}),

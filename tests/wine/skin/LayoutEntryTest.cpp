@@ -45,34 +45,6 @@ protected:
     std::wstring m_folder;
 };
 
-// The key "char_Q" at 10, 20, 30 x 40: where it lands for each design and hand on this screen.
-struct QCase { int nOrientation; DWORD dwHabit; RECT portrait; RECT landscape; };
-
-class LayoutKeyMapping : public LayoutEntries, public testing::WithParamInterface<QCase> {};
-
-TEST_P(LayoutKeyMapping, PlacesCharQ)
-{
-    const QCase& c = GetParam();
-    g_dwHabit = c.dwHabit;
-    ASSERT_EQ(1, Load(LayoutHeader(c.nOrientation, 320, 240) + KeyEntry("char_Q", 10, 20, 30, 40, "k.bmp")));
-    const RECT expected = IsLandscapeScreen() ? c.landscape : c.portrait;
-    EXPECT_EQ(RectText(expected), RectText(Key(L"char_Q").rcKey));
-    int w = 0, h = 0;
-    ASSERT_FALSE(ReadPixels(Key(L"char_Q").hPressedImage, &w, &h).empty());
-    EXPECT_EQ(expected.right - expected.left, w);
-    EXPECT_EQ(expected.bottom - expected.top, h);
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, LayoutKeyMapping, testing::Values(
-    QCase{5, 0, {10, 20, 40, 60}, {20, 280, 60, 310}},
-    QCase{5, 1, {10, 20, 40, 60}, {20, 280, 60, 310}},
-    QCase{4, 0, {180, 10, 220, 40}, {10, 20, 40, 60}},
-    QCase{4, 1, {20, 280, 60, 310}, {10, 20, 40, 60}},
-    // An orientation neither 4 nor 5 turns like a landscape design on a portrait screen and
-    // like a portrait design on a landscape one, as its images do.
-    QCase{0, 0, {180, 10, 220, 40}, {20, 280, 60, 310}},
-    QCase{7, 1, {20, 280, 60, 310}, {20, 280, 60, 310}}));
-
 TEST_F(LayoutEntries, DefaultBackgroundStoresItsValuesAndShowsTheCharacterView)
 {
     g_nCurrentView = VIEW_SYMBOL;

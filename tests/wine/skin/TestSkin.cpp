@@ -48,7 +48,7 @@ KeyboardPlan TestSkinPlan(int nClass, int nDesign)
     return plan;
 }
 
-CTestSkin::CTestSkin(const TestSkinOptions& options) : m_savedSkinFile(g_szSkinFile), m_dwSavedHabit(g_dwHabit)
+CTestSkin::CTestSkin(const TestSkinOptions& options)
 {
     const std::wstring folder = std::wstring(kIndexFile).substr(0, wcslen(kIndexFile) - 4) + L"\\";
     m_files.Write(kIndexFile, BuildIndexDocument("test skin", {{1, 320, 240, LayoutFileName(240)},
@@ -71,18 +71,20 @@ CTestSkin::CTestSkin(const TestSkinOptions& options) : m_savedSkinFile(g_szSkinF
     }
 }
 
-CTestSkin::~CTestSkin()
+CSkinSelection::CSkinSelection() : m_savedSkinFile(g_szSkinFile), m_dwSavedHabit(g_dwHabit) {}
+
+CSkinSelection::~CSkinSelection()
 {
     ReleaseSkin();
     SetSkinFile(m_savedSkinFile.c_str());
     g_dwHabit = m_dwSavedHabit;
 }
 
-int CTestSkin::Load(DWORD dwHabit)
+int CSkinSelection::Load(const wchar_t* pszSkinFile, DWORD dwHabit)
 {
     ReleaseSkin();
     g_dwHabit = dwHabit;
-    SetSkinFile(kIndexFile);
+    SetSkinFile(pszSkinFile);
     g_nCurrentView = VIEW_CHAR;
     g_nPressedKey = KEY_NONE;
     g_bCapsLock = 0;

@@ -32,26 +32,38 @@ struct TestSkinOptions
 // The design of a class (240 or 480); a portrait design is the landscape one transposed.
 KeyboardPlan TestSkinPlan(int nClass, int nDesign = 4);
 
-// The skin's files, there while the object lives. The settings' skin file and hand are
-// put back when it goes.
+// Loads skins through LoadSkin the way the module does, the settings' skin file and hand
+// put back (and the skin released) when the object goes.
+class CSkinSelection
+{
+public:
+    CSkinSelection();
+    ~CSkinSelection();
+    CSkinSelection(const CSkinSelection&) = delete;
+    CSkinSelection& operator=(const CSkinSelection&) = delete;
+
+    // Selects the skin file for the hand (non-zero left) and loads it, the key model as a
+    // fresh module has it; LoadSkin's result.
+    int Load(const wchar_t* pszSkinFile, DWORD dwHabit);
+
+private:
+    std::wstring m_savedSkinFile;
+    DWORD m_dwSavedHabit;
+};
+
+// The test skin's files, there while the object lives.
 class CTestSkin
 {
 public:
     static constexpr const wchar_t* kIndexFile = L"ZzTestSkin.xml";
 
     explicit CTestSkin(const TestSkinOptions& options = TestSkinOptions());
-    ~CTestSkin();
-    CTestSkin(const CTestSkin&) = delete;
-    CTestSkin& operator=(const CTestSkin&) = delete;
 
-    // Selects the skin for the hand (non-zero left) and loads it through LoadSkin, the key
-    // model as a fresh module has it; LoadSkin's result.
-    int Load(DWORD dwHabit);
+    int Load(DWORD dwHabit) { return m_selection.Load(kIndexFile, dwHabit); }
 
     const CSkinTestFiles& Files() const { return m_files; }
 
 private:
     CSkinTestFiles m_files;
-    std::wstring m_savedSkinFile;
-    DWORD m_dwSavedHabit;
+    CSkinSelection m_selection;
 };
