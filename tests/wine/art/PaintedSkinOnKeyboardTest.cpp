@@ -1,7 +1,6 @@
 // The painted skins under the keyboard's own drawing: the typed text and the
 // enlarged label are drawn in black on the skin, so both panels must keep them
 // readable in every skin, light or dark, upright or turned.
-#include "BitmapFile.h"
 #include "WineTestSupport.h"
 #include "keyboard/KeyModel.h"
 #include "keyboard/KeyboardDialog.h"

@@ -27,11 +27,9 @@ TEST_P(BitmapRotation, EveryPixelLandsOnItsTurnedPlace)
     const std::wstring path = files.Write(L"ZzTurn\\picture.bmp", MakeBmpBytes(c.nWidth, c.nHeight, Distinct));
     CUniqueBitmap source(SHLoadDIBitmap(path.c_str()));
     ASSERT_TRUE(source);
-    CTestWindow window;
-    ASSERT_NE(nullptr, window.Get());
 
-    CUniqueBitmap turned(c.bClockwise ? RotateBitmapClockwise(source.Get(), window.Get())
-                                      : RotateBitmapCounterClockwise(source.Get(), window.Get()));
+    CUniqueBitmap turned(c.bClockwise ? RotateBitmapClockwise(source.Get(), GetDesktopWindow())
+                                      : RotateBitmapCounterClockwise(source.Get(), GetDesktopWindow()));
     ASSERT_TRUE(turned);
     int w = 0, h = 0;
     const std::vector<uint32_t> pixels = ReadPixels(turned.Get(), &w, &h);
@@ -68,7 +66,6 @@ TEST(BitmapRotation, OtherBitmapFormatsTurnTheSameWay)
     CUniqueBitmap topDown(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pBits, nullptr, 0));
     ASSERT_TRUE(display);
     ASSERT_TRUE(topDown);
-    CTestWindow window;
     for (HBITMAP hSource : {display.Get(), topDown.Get()})
     {
         {
@@ -84,7 +81,7 @@ TEST(BitmapRotation, OtherBitmapFormatsTurnTheSameWay)
         // The display's format may round the colours; compare with what the source holds.
         const std::vector<uint32_t> source = ReadPixels(hSource);
         ASSERT_EQ(static_cast<size_t>(w * h), source.size());
-        CUniqueBitmap turned(RotateBitmapClockwise(hSource, window.Get()));
+        CUniqueBitmap turned(RotateBitmapClockwise(hSource, GetDesktopWindow()));
         int tw = 0, th = 0;
         const std::vector<uint32_t> pixels = ReadPixels(turned.Get(), &tw, &th);
         ASSERT_EQ(h, tw);
@@ -102,9 +99,8 @@ TEST(BitmapRotation, NothingToTurnOrNoWindowGivesNull)
     CSkinTestFiles files;
     const std::wstring path = files.Write(L"ZzTurn\\one.bmp", MakeBmpBytes(1, 1, Distinct));
     CUniqueBitmap source(SHLoadDIBitmap(path.c_str()));
-    CTestWindow window;
-    EXPECT_EQ(nullptr, RotateBitmapClockwise(nullptr, window.Get()));
-    EXPECT_EQ(nullptr, RotateBitmapCounterClockwise(nullptr, window.Get()));
+    EXPECT_EQ(nullptr, RotateBitmapClockwise(nullptr, GetDesktopWindow()));
+    EXPECT_EQ(nullptr, RotateBitmapCounterClockwise(nullptr, GetDesktopWindow()));
     EXPECT_EQ(nullptr, RotateBitmapClockwise(source.Get(), nullptr));
     EXPECT_EQ(nullptr, RotateBitmapCounterClockwise(source.Get(), nullptr));
     EXPECT_EQ(OBJ_BITMAP, static_cast<int>(GetObjectType(source.Get())));
@@ -123,14 +119,13 @@ TEST_P(BitmapPreparation, StoresOrTurnsForThisScreen)
     const bool bLandscape = GetSystemMetrics(SM_CXSCREEN) > GetSystemMetrics(SM_CYSCREEN);
     const bool bKept = bLandscape ? nDesign == 4 : nDesign == 5;
     CSkinTestFiles files;
-    CTestWindow window;
     HBITMAP hField = reinterpret_cast<HBITMAP>(1);
-    PrepareSkinBitmap(nullptr, &hField, window.Get());
+    PrepareSkinBitmap(nullptr, &hField, GetDesktopWindow());
     EXPECT_EQ(nullptr, hField);
 
     HBITMAP hLoaded = SHLoadDIBitmap(files.Write(L"ZzTurn\\prep.bmp", MakeBmpBytes(3, 2, Distinct)).c_str());
     ASSERT_NE(nullptr, hLoaded);
-    PrepareSkinBitmap(hLoaded, &hField, window.Get());
+    PrepareSkinBitmap(hLoaded, &hField, GetDesktopWindow());
     CUniqueBitmap field(hField);
     int w = 0, h = 0;
     ReadPixels(hField, &w, &h);

@@ -53,16 +53,20 @@ std::vector<uint32_t> ReadPixels(HBITMAP hBitmap, int* pnWidth, int* pnHeight)
     return pixels;
 }
 
-CTestWindow::CTestWindow()
-    : m_hwnd(CreateWindowExW(0, L"STATIC", L"skin test", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
-                             GetModuleHandleW(nullptr), nullptr))
+Pixels ReadBitmapFile(const std::wstring& path)
 {
+    Pixels pixels;
+    HBITMAP hBitmap = static_cast<HBITMAP>(
+        LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    pixels.values = ReadPixels(hBitmap, &pixels.nWidth, &pixels.nHeight);
+    if (hBitmap != nullptr)
+        DeleteObject(hBitmap);
+    return pixels;
 }
 
-CTestWindow::~CTestWindow()
+int Luminance(uint32_t rgb)
 {
-    if (m_hwnd != nullptr)
-        DestroyWindow(m_hwnd);
+    return static_cast<int>(((rgb >> 16) & 0xFF) * 299 + ((rgb >> 8) & 0xFF) * 587 + (rgb & 0xFF) * 114) / 1000;
 }
 
 CSkinTestFiles::CSkinTestFiles() : m_skinsFolder(ModuleFolder() + L"\\skins")

@@ -23,19 +23,21 @@ std::vector<uint8_t> MakeBmpBytes(int nWidth, int nHeight, const PixelFunction& 
 // The pixels of a bitmap read back top-down as 0x00RRGGBB; empty when it cannot be read.
 std::vector<uint32_t> ReadPixels(HBITMAP hBitmap, int* pnWidth = nullptr, int* pnHeight = nullptr);
 
-// A plain window whose DC the bitmap turning copies for.
-class CTestWindow
+// A bitmap read back, with its size.
+struct Pixels
 {
-public:
-    CTestWindow();
-    ~CTestWindow();
-    CTestWindow(const CTestWindow&) = delete;
-    CTestWindow& operator=(const CTestWindow&) = delete;
-    HWND Get() const { return m_hwnd; }
-
-private:
-    HWND m_hwnd;
+    int nWidth = 0;
+    int nHeight = 0;
+    std::vector<uint32_t> values;
+    uint32_t At(int x, int y) const { return values[static_cast<size_t>(y) * nWidth + x]; }
 };
+
+// A .bmp file loaded the way a skin's files are (a DIB section) and read back; no pixels
+// when it cannot be read.
+Pixels ReadBitmapFile(const std::wstring& path);
+
+// 0 to 255.
+int Luminance(uint32_t rgb);
 
 class CSkinTestFiles
 {
