@@ -50,7 +50,7 @@ void LoadEach(const std::vector<const BrokenSkin*>& skins, DWORD dwHabit, HWND h
         }
         if (nResult == 1 && skin.outcome != LoadOutcome::ParserSays)
         {
-            const KeyRecord& key = g_skin.keys[0];
+            const KeyRecord& key = g_skin.keys[KEY_A];
             EXPECT_EQ(skin.bKeyImageLost, key.hPressedImage == nullptr) << skin.what;
             // A 30 x 40 key keeps its 30 x 40 image on its rectangle, turned or not.
             const int cx = key.rcKey.right - key.rcKey.left, cy = key.rcKey.bottom - key.rcKey.top;

@@ -248,7 +248,7 @@ TEST_P(KeyboardDialog, ScreenResetOrDisplayChangeEndsWithOkOnlyWhenTheScreenTurn
 // never comes, and the next opening must not show that key still pressed.
 TEST_P(KeyboardDialog, APressLeftOverFromTheLastOpeningIsForgotten)
 {
-    g_nPressedKey = KEY_A + 10;
+    g_nPressedKey = Key(L"char_K");
     g_bStylusDown = 1;
     int nPressedAtOpening = 0;
     int bDownAtOpening = 1;
