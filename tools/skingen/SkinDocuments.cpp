@@ -73,12 +73,12 @@ std::string KeyImageFileName(int nClass, int nKey)
     return std::to_string(nClass) + "_" + AsciiFileName(pInfo != nullptr ? pInfo->pszEntry : L"none") + ".bmp";
 }
 
-std::string BuildLayoutDocument(const std::string& comment, const KeyboardPlan& plan, int nClass)
+std::string BuildLayoutDocument(const std::string& comment, const KeyboardPlan& plan, int nClass, int nOrientation)
 {
     std::string xml = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<Layout>\n";
     xml += "  <!-- " + comment + " -->\n";
     // Orientation and design size first: every later rectangle and image is turned with them.
-    xml += Element(Attribute("OrientationValue", 4), "Orientation");
+    xml += Element(Attribute("OrientationValue", nOrientation), "Orientation");
     xml += Element(Attribute("DefaultBackgroundValue", 0) + Attribute("BackgroundWidth", plan.nWidth) +
                        Attribute("BackgroundHeight", plan.nHeight) + Attribute("ValidateWidth", plan.nWidth) +
                        Attribute("ValidateHeight", plan.nHeight),

@@ -23,9 +23,11 @@ std::string LayoutFileName(int nClass);
 std::string BackgroundFileName(int nClass, int nView);
 std::string KeyImageFileName(int nClass, int nKey);
 
-// The layout for a plan: orientation 4 (drawn for a landscape screen), the design
-// size, the three backgrounds, the two areas, and the 84 keys with their images.
-std::string BuildLayoutDocument(const std::string& comment, const KeyboardPlan& plan, int nClass);
+// The layout for a plan: the orientation (4, drawn for a landscape screen, for every
+// painted skin; the tests also draw for portrait, 5), the design size, the three
+// backgrounds, the two areas, and the 84 keys with their images.
+std::string BuildLayoutDocument(const std::string& comment, const KeyboardPlan& plan, int nClass,
+                                int nOrientation = 4);
 
 // A wide ASCII name as a narrow string.
 

@@ -32,16 +32,16 @@ TEST(LoadReport, ReadsBackWhatTheChildWrote)
     run.nSkin = 3;
     run.bLeftHanded = true;
     run.nResult = 1;
-    run.keys[83] = {{-5, 6, 7, 8}, 9, 10};
+    run.keys[KEY_COUNT - 1] = {{-5, 6, 7, 8}, 9, 10};
     const ScreenRun parsed = ParseScreenReport(kScreen, FormatLoadRun(run) + "done\n");
     ASSERT_TRUE(parsed.bRan);
     ASSERT_EQ(1u, parsed.runs.size());
     EXPECT_EQ(3, parsed.runs[0].nSkin);
     EXPECT_TRUE(parsed.runs[0].bLeftHanded);
     EXPECT_EQ(1, parsed.runs[0].nResult);
-    EXPECT_EQ(-5, parsed.runs[0].keys[83].rc.nLeft);
-    EXPECT_EQ(8, parsed.runs[0].keys[83].rc.nBottom);
-    EXPECT_EQ(10, parsed.runs[0].keys[83].nImageHeight);
+    EXPECT_EQ(-5, parsed.runs[0].keys[KEY_COUNT - 1].rc.nLeft);
+    EXPECT_EQ(8, parsed.runs[0].keys[KEY_COUNT - 1].rc.nBottom);
+    EXPECT_EQ(10, parsed.runs[0].keys[KEY_COUNT - 1].nImageHeight);
 }
 
 TEST(LoadReport, WithoutItsLastLineTheRunDidNotHappen)
@@ -81,13 +81,14 @@ INSTANTIATE_TEST_SUITE_P(Table, LoadAuditFinds, testing::Values(
     LoadCase{"a correct load", [](LoadRun&) {}, ""},
     LoadCase{"a refused load", [](LoadRun& r) { r.nResult = 0; },
              "error: Test.xml: the loader refuses the skin on a 480x640 screen (right hand)\n"},
-    LoadCase{"an image lost", [](LoadRun& r) { r.keys[16].nImageWidth = r.keys[16].nImageHeight = 0; },
+    LoadCase{"an image lost",
+             [](LoadRun& r) { r.keys[FindKeyByEntry(L"char_Q")] = {r.keys[FindKeyByEntry(L"char_Q")].rc, 0, 0}; },
              "error: Test\\layout.xml, child 25 \"char_Q\": on a 480x640 screen (right hand), the loader left the "
              "key without its pressed image\n"},
-    LoadCase{"an image turned but not its key", [](LoadRun& r) { r.keys[0].nImageWidth = 30; },
+    LoadCase{"an image turned but not its key", [](LoadRun& r) { r.keys[KEY_A].nImageWidth = 30; },
              "error: Test\\layout.xml, child 9 \"char_A\": on a 480x640 screen (right hand), the loaded pressed "
              "image is 30x40 but the key is 40x40\n"},
-    LoadCase{"a key put off the keyboard", [](LoadRun& r) { r.keys[30].rc = {460, 600, 500, 640}; },
+    LoadCase{"a key put off the keyboard", [](LoadRun& r) { r.keys[KEY_OK].rc = {460, 600, 500, 640}; },
              "error: Test\\layout.xml, child 39 \"char_ok\": on a 480x640 screen (right hand), the loader puts the "
              "key at (460, 600)-(500, 640), outside the 480x640 keyboard\n"}));
 

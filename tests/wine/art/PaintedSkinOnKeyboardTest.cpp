@@ -1,25 +1,20 @@
 // The painted skins under the keyboard's own drawing: the typed text and the
 // enlarged label are drawn in black on the skin, so both panels must keep them
 // readable in every skin, light or dark, upright or turned.
-#include "BitmapFile.h"
 #include "WineTestSupport.h"
 #include "keyboard/KeyModel.h"
 #include "keyboard/KeyboardDialog.h"
 #include "keyboard/KeyboardFonts.h"
 #include "keyboard/KeyboardPaint.h"
 #include "keyboard/KeyboardTestSupport.h"
-#include "keyboard/TestSkin.h"
-#include "settings/Settings.h"
+#include "skin/TestSkin.h"
 #include "sip/TestStateGuards.h"
-#include "skin/SkinCatalogue.h"
 #include "skin/SkinRecord.h"
-#include "support/DisplayMetrics.h"
 #include "support/FontHelper.h"
-#include "support/ModuleInstance.h"
 
 #include <gtest/gtest.h>
 
-#include <cwchar>
+#include <algorithm>
 
 namespace {
 
@@ -35,11 +30,7 @@ int DarkPixels(const CPixelCanvas& canvas, const RECT& rc)
     int n = 0;
     for (int y = std::max<LONG>(rc.top, 0); y < std::min<LONG>(rc.bottom, canvas.Height()); ++y)
         for (int x = std::max<LONG>(rc.left, 0); x < std::min<LONG>(rc.right, canvas.Width()); ++x)
-        {
-            const COLORREF c = canvas.At(x, y);
-            if (Luminance((GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c)) < 60)
-                ++n;
-        }
+            n += Luminance(canvas.At(x, y)) < 60 ? 1 : 0;
     return n;
 }
 
@@ -50,36 +41,19 @@ protected:
     {
         if (GetSystemMetrics(SM_CXSCREEN) == GetSystemMetrics(SM_CYSCREEN))
             GTEST_SKIP() << "the dialog keeps the template's places on a square screen";
-        wcscpy_s(m_szSavedSkin, g_szSkinFile);
-        m_dwSavedHabit = g_dwHabit;
-        wcscpy_s(g_szSkinFile, GetParam().pszSkinFile);
-        g_dwHabit = GetParam().dwHabit;
         EnsureTextFont();
         ReleaseKeyboardFonts();
-        ReleaseSkin();
-        ASSERT_EQ(1, LoadSkin(g_hInstance, GetDesktopWindow()));
+        ASSERT_EQ(1, m_selection.Load(GetParam().pszSkinFile, GetParam().dwHabit));
         CreatePreviewFonts(m_fontSource.Window());
-        g_nCurrentView = VIEW_CHAR;
-        g_nPressedKey = KEY_NONE;
     }
     void TearDown() override
     {
         g_nPressedKey = KEY_NONE;
         ReleaseKeyboardFonts();
-        ReleaseSkin();
-        wcscpy_s(g_szSkinFile, m_szSavedSkin);
-        g_dwHabit = m_dwSavedHabit;
     }
 
-    void Paint(CPixelCanvas& canvas) const
-    {
-        const RECT rc{0, 0, canvas.Width(), canvas.Height()};
-        PaintKeyboard(nullptr, canvas.Dc(), rc);
-    }
-
+    CSkinSelection m_selection;
     CFontSource m_fontSource;
-    WCHAR m_szSavedSkin[MAX_PATH] = {};
-    DWORD m_dwSavedHabit = 1;
 };
 
 TEST_P(PaintedSkinOnKeyboard, TypedTextAndTheHeldKeysLabelStandOutInBlack)
@@ -89,20 +63,17 @@ TEST_P(PaintedSkinOnKeyboard, TypedTextAndTheHeldKeysLabelStandOutInBlack)
     SendMessageW(g_hEditCtrlWnd, WM_SETFONT, SendMessageW(m_fontSource.Window(), WM_GETFONT, 0, 0), FALSE);
     const SIZE size = KeyboardSize();
     CPixelCanvas canvas(size.cx, size.cy);
-    Paint(canvas);
+    const RECT rc{0, 0, size.cx, size.cy};
+    PaintKeyboard(nullptr, canvas.Dc(), rc);
     // The painted panels hold no black of their own.
     EXPECT_EQ(0, DarkPixels(canvas, g_skin.rcEditView));
     EXPECT_EQ(0, DarkPixels(canvas, g_skin.rcCharView));
 
     SetWindowTextW(g_hEditCtrlWnd, L"Hello from Brevanto");
-    g_nPressedKey = KEY_A + ('W' - 'A');
-    Paint(canvas);
+    g_nPressedKey = FindKeyByEntry(L"char_W");
+    PaintKeyboard(nullptr, canvas.Dc(), rc);
     EXPECT_GT(DarkPixels(canvas, g_skin.rcEditView), 40) << "typed text hard to see";
     EXPECT_GT(DarkPixels(canvas, g_skin.rcCharView), 40) << "enlarged label hard to see";
-    const std::wstring path = PicturePath(std::wstring(GetParam().pszSkinFile) + L"-" + std::to_wstring(size.cx) + L"x" +
-                                          std::to_wstring(size.cy) + (GetParam().dwHabit ? L"-left.bmp" : L"-right.bmp"));
-    if (!path.empty())
-        canvas.SaveBmp(path.c_str());
 }
 
 INSTANTIATE_TEST_SUITE_P(Skins, PaintedSkinOnKeyboard,

@@ -1,7 +1,7 @@
 // The artwork linked into the module as resources: loaded back from the test
 // program (which carries the same resources) and checked pixel by pixel.
-#include "BitmapFile.h"
 #include "WineTestSupport.h"
+#include "skin/SkinTestFiles.h"
 #include "resources/resource.h"
 #include "sip/BarLayout.h"
 #include "support/ModuleInstance.h"
@@ -19,7 +19,8 @@ constexpr std::uint32_t kMagenta = 0xFF00FF;
 bool LoadResourcePixels(int nId, Pixels& pixels)
 {
     HBITMAP hBitmap = LoadBitmapW(g_hInstance, MAKEINTRESOURCEW(nId));
-    const bool bOk = ReadPixels(hBitmap, pixels);
+    pixels.values = ReadPixels(hBitmap, &pixels.nWidth, &pixels.nHeight);
+    const bool bOk = !pixels.values.empty();
     if (hBitmap != nullptr)
         DeleteObject(hBitmap);
     return bOk;

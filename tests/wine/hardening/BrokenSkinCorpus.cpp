@@ -3,32 +3,20 @@
 #include <climits>
 #include <cwchar>
 #include <cstring>
+#include <random>
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-// A small deterministic generator, so the corpus is the same on every run.
-class CBytesGenerator
+// Seeded, so the corpus is the same on every run.
+Bytes RandomBytes(std::minstd_rand& random, size_t n)
 {
-public:
-    explicit CBytesGenerator(uint32_t nSeed) : m_nState(nSeed) {}
-    uint8_t Next()
-    {
-        m_nState = m_nState * 1664525u + 1013904223u;
-        return static_cast<uint8_t>(m_nState >> 24);
-    }
-    Bytes Take(size_t n)
-    {
-        Bytes bytes(n);
-        for (uint8_t& b : bytes)
-            b = Next();
-        return bytes;
-    }
-
-private:
-    uint32_t m_nState;
-};
+    Bytes bytes(n);
+    for (uint8_t& b : bytes)
+        b = static_cast<uint8_t>(random() >> 8);
+    return bytes;
+}
 
 // The index every layout case uses: both screen classes name the layout "L.xml".
 std::string GoodIndex()
@@ -87,14 +75,10 @@ BrokenSkin BitmapCase(const std::string& what, const Bytes& bitmap)
             LoadOutcome::Loads, true};
 }
 
-void Put32(Bytes& bytes, size_t nOffset, uint32_t nValue)
+// Little-endian, as the headers store it.
+void Put(Bytes& bytes, size_t nOffset, uint32_t nValue, size_t nBytes = 4)
 {
-    std::memcpy(&bytes[nOffset], &nValue, 4);
-}
-
-void Put16(Bytes& bytes, size_t nOffset, uint16_t nValue)
-{
-    std::memcpy(&bytes[nOffset], &nValue, 2);
+    std::memcpy(&bytes[nOffset], &nValue, nBytes);
 }
 
 std::string Repeat(const std::string& s, size_t n)
@@ -118,10 +102,10 @@ void AddIndexCases(std::vector<BrokenSkin>& corpus)
     for (size_t n = 0; n < index.size(); n += 4)
         corpus.push_back(IndexCase("index cut to " + std::to_string(n) + " bytes", index.substr(0, n),
                                    LoadOutcome::Fails));
-    CBytesGenerator random(7);
+    std::minstd_rand random(7);
     for (size_t n : {1u, 2u, 16u, 100u, 1000u, 4096u, 65536u})
     {
-        const Bytes bytes = random.Take(n);
+        const Bytes bytes = RandomBytes(random, n);
         corpus.push_back(IndexCase("index of " + std::to_string(n) + " random bytes",
                                    std::string(bytes.begin(), bytes.end()), LoadOutcome::Fails));
     }
@@ -226,10 +210,10 @@ void AddLayoutCases(std::vector<BrokenSkin>& corpus)
     for (size_t n = 0; n < layout.size(); n += 8)
         corpus.push_back(LayoutCase("layout cut to " + std::to_string(n) + " bytes", layout.substr(0, n),
                                     LoadOutcome::Fails));
-    CBytesGenerator random(11);
+    std::minstd_rand random(11);
     for (size_t n : {3u, 64u, 5000u})
     {
-        const Bytes bytes = random.Take(n);
+        const Bytes bytes = RandomBytes(random, n);
         corpus.push_back(LayoutCase("layout of " + std::to_string(n) + " random bytes",
                                     std::string(bytes.begin(), bytes.end()), LoadOutcome::Fails));
     }
@@ -308,13 +292,10 @@ void AddLayoutCases(std::vector<BrokenSkin>& corpus)
 }
 
 // A valid key bitmap with one field of its headers changed.
-BrokenSkin HeaderCase(const std::string& what, size_t nOffset, uint32_t nValue, int nBytes = 4)
+BrokenSkin HeaderCase(const std::string& what, size_t nOffset, uint32_t nValue, size_t nBytes = 4)
 {
     Bytes bytes = KeyBitmap();
-    if (nBytes == 4)
-        Put32(bytes, nOffset, nValue);
-    else
-        Put16(bytes, nOffset, static_cast<uint16_t>(nValue));
+    Put(bytes, nOffset, nValue, nBytes);
     return BitmapCase(what, bytes);
 }
 
@@ -348,27 +329,27 @@ void AddBitmapCases(std::vector<BrokenSkin>& corpus)
     // A 256-colour bitmap whose colour table is claimed far larger than the file.
     Bytes paletted(54 + 1024 + 32 * 40, 0);
     std::memcpy(paletted.data(), "BM", 2);
-    Put32(paletted, 2, static_cast<uint32_t>(paletted.size()));
-    Put32(paletted, 10, 54 + 1024);
-    Put32(paletted, 14, 40);
-    Put32(paletted, 18, 30);
-    Put32(paletted, 22, 40);
-    Put16(paletted, 26, 1);
-    Put16(paletted, 28, 8);
-    Put32(paletted, 46, 0x7FFFFFFF);
+    Put(paletted, 2, static_cast<uint32_t>(paletted.size()));
+    Put(paletted, 10, 54 + 1024);
+    Put(paletted, 14, 40);
+    Put(paletted, 18, 30);
+    Put(paletted, 22, 40);
+    Put(paletted, 26, 1, 2);
+    Put(paletted, 28, 8, 2);
+    Put(paletted, 46, 0x7FFFFFFF);
     corpus.push_back(BitmapCase("a colour table of 2^31-1 entries", paletted));
-    Put32(paletted, 46, 257);
+    Put(paletted, 46, 257);
     corpus.push_back(BitmapCase("a colour table of 257 entries", paletted));
 
     // A header that claims a large picture whose pixels are not there.
     Bytes huge = good;
-    Put32(huge, 18, 8192);
-    Put32(huge, 22, 8192);
+    Put(huge, 18, 8192);
+    Put(huge, 22, 8192);
     corpus.push_back(BitmapCase("8192 x 8192 claimed, 30 x 40 present", huge));
-    CBytesGenerator random(23);
+    std::minstd_rand random(23);
     for (size_t n : {1u, 54u, 3654u, 100000u})
     {
-        Bytes bytes = random.Take(n);
+        Bytes bytes = RandomBytes(random, n);
         corpus.push_back(BitmapCase("key bitmap of " + std::to_string(n) + " random bytes", bytes));
         if (n >= 54)
         {
@@ -402,7 +383,7 @@ void AddBitmapCases(std::vector<BrokenSkin>& corpus)
                       LoadOutcome::Fails});
     // A good bitmap read upside down (a top-down picture) still loads.
     Bytes topDown = good;
-    Put32(topDown, 22, static_cast<uint32_t>(-40));
+    Put(topDown, 22, static_cast<uint32_t>(-40));
     corpus.push_back({"a top-down key bitmap",
                       [topDown](CSkinTestFiles& files, const std::wstring& name) {
                           WriteSkin(files, name, GoodIndex(), GoodLayout(), topDown);

@@ -50,7 +50,7 @@ void LoadEach(const std::vector<const BrokenSkin*>& skins, DWORD dwHabit, HWND h
         }
         if (nResult == 1 && skin.outcome != LoadOutcome::ParserSays)
         {
-            const KeyRecord& key = g_skin.keys[0];
+            const KeyRecord& key = g_skin.keys[KEY_A];
             EXPECT_EQ(skin.bKeyImageLost, key.hPressedImage == nullptr) << skin.what;
             // A 30 x 40 key keeps its 30 x 40 image on its rectangle, turned or not.
             const int cx = key.rcKey.right - key.rcKey.left, cy = key.rcKey.bottom - key.rcKey.top;
@@ -87,10 +87,8 @@ TEST_F(BrokenSkins, EachLoadsToItsOutcomeAndGivesBackEveryObject)
     ASSERT_GE(Corpus().size(), 200u);
     ASSERT_EQ(EveryScreenCaseCount(), Select(Corpus(), true).size()) << "a case marked for every screen is missing";
     ResetSkinState();
-    CTestWindow window;
-    ASSERT_NE(nullptr, window.Get());
-    LoadEach(Select(Corpus(), false), 0, window.Get());
-    LoadEach(Select(Corpus(), false), 1, window.Get());
+    LoadEach(Select(Corpus(), false), 0, GetDesktopWindow());
+    LoadEach(Select(Corpus(), false), 1, GetDesktopWindow());
     ResetSkinState();
 }
 
@@ -104,9 +102,7 @@ TEST_F(BrokenSkins, OneOfEachKindLoadsToItsOutcomeOnEveryScreen)
     const std::vector<const BrokenSkin*> skins = Select(Corpus(), true);
     ASSERT_EQ(EveryScreenCaseCount(), skins.size()) << "a case marked for every screen is not in the corpus";
     ResetSkinState();
-    CTestWindow window;
-    ASSERT_NE(nullptr, window.Get());
-    LoadEach(skins, 1, window.Get());
+    LoadEach(skins, 1, GetDesktopWindow());
     ResetSkinState();
 }
 

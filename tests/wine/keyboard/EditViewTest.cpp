@@ -1,5 +1,5 @@
 #include "KeyboardTestSupport.h"
-#include "TestSkin.h"
+#include "skin/TestSkin.h"
 
 #include "keyboard/EditView.h"
 #include "keyboard/KeyModel.h"
@@ -16,7 +16,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <string>
 
 namespace {
@@ -33,7 +32,7 @@ protected:
         if (IsSquareScreen())
             GTEST_SKIP() << "the dialog keeps the template's places on a square screen";
         EnsureTextFont();
-        LoadTestSkin({GetParam()});
+        ASSERT_EQ(1, m_skin.Load(GetParam()));
         m_pKeyboard = new CModelessKeyboard();
         ASSERT_NE(nullptr, m_pKeyboard->Dialog());
         SetWindowTextW(g_hEditCtrlWnd, L"first\r\nsecond\r\nthird");
@@ -50,6 +49,7 @@ protected:
     static DWORD Caret() { return LOWORD(SendMessageW(g_hEditCtrlWnd, EM_GETSEL, 0, 0)); }
     static LRESULT KeyDown(UINT vk) { return SendMessageW(g_hEditCtrlWnd, WM_KEYDOWN, vk, 0); }
 
+    CTestSkin m_skin;
     CModelessKeyboard* m_pKeyboard = nullptr;
 };
 
@@ -134,23 +134,12 @@ TEST_P(EditView, CaretIsATextLineTallStrokeAtTheMappedCaretPoint)
     const RECT rc{0, 0, size.cx, size.cy};
     g_bCaretVisible = 0;
     PaintKeyboard(nullptr, canvas.Dc(), rc);
-    const std::vector<COLORREF> hidden = Snapshot(canvas);
+    const std::vector<uint32_t> hidden = canvas.Snapshot();
     g_bCaretVisible = 1;
     PaintKeyboard(nullptr, canvas.Dc(), rc);
-    RECT box{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
-    int nChanged = 0;
-    for (int y = 0; y < size.cy; ++y)
-    {
-        for (int x = 0; x < size.cx; ++x)
-        {
-            if (hidden[y * size.cx + x] == canvas.At(x, y))
-                continue;
-            ++nChanged;
-            box = RECT{std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x + 1),
-                       std::max<LONG>(box.bottom, y + 1)};
-        }
-    }
-    ASSERT_GT(nChanged, 0);
+    const PixelChange change = ComparePixels(hidden, canvas);
+    const RECT box = change.box;
+    ASSERT_GT(change.nCount, 0);
     POINT start{};
     MapCaretPoint(caret, g_skin.rcEditView, &start);
     // The stroke starts at the mapped caret point and runs one line along the

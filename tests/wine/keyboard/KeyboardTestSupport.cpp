@@ -5,6 +5,7 @@
 #include "support/DisplayMetrics.h"
 #include "support/ModuleInstance.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -58,10 +59,71 @@ SIZE KeyboardSize()
     return SIZE{GetBitmapWidth(hBackground), GetBitmapHeight(hBackground)};
 }
 
-std::wstring PicturePath(const std::wstring& name)
+
+CPixelCanvas::CPixelCanvas(int nWidth, int nHeight) : m_nWidth(nWidth), m_nHeight(nHeight)
 {
-    const wchar_t* pszFolder = _wgetenv(L"BREVANTO_PICTURES");
-    if (pszFolder == nullptr || *pszFolder == L'\0')
-        return std::wstring();
-    return std::wstring(pszFolder) + L"\\" + name;
+    BITMAPINFO bmi{};
+    bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), nWidth, -nHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* pBits = nullptr;
+    m_hBitmap = CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    m_pBits = static_cast<const std::uint32_t*>(pBits);
+    m_hdc = CreateCompatibleDC(nullptr);
+    if (m_hdc != nullptr && m_hBitmap != nullptr)
+        m_hOld = SelectObject(m_hdc, m_hBitmap);
+}
+
+CPixelCanvas::~CPixelCanvas()
+{
+    if (m_hOld != nullptr)
+        SelectObject(m_hdc, m_hOld);
+    if (m_hdc != nullptr)
+        DeleteDC(m_hdc);
+    if (m_hBitmap != nullptr)
+        DeleteObject(m_hBitmap);
+}
+
+std::uint32_t CPixelCanvas::At(int x, int y) const
+{
+    if (m_pBits == nullptr || x < 0 || y < 0 || x >= m_nWidth || y >= m_nHeight)
+        return 0xFFFFFFFF;
+    GdiFlush();
+    return m_pBits[y * m_nWidth + x] & 0xFFFFFF;
+}
+
+std::vector<std::uint32_t> CPixelCanvas::Snapshot() const
+{
+    std::vector<std::uint32_t> pixels;
+    for (int y = 0; y < m_nHeight; ++y)
+        for (int x = 0; x < m_nWidth; ++x)
+            pixels.push_back(At(x, y));
+    return pixels;
+}
+
+
+PixelChange ComparePixels(const std::vector<std::uint32_t>& before, const CPixelCanvas& after)
+{
+    PixelChange change;
+    change.box = RECT{after.Width(), after.Height(), 0, 0};
+    for (int y = 0; y < after.Height(); ++y)
+        for (int x = 0; x < after.Width(); ++x)
+        {
+            if (before[static_cast<size_t>(y) * after.Width() + x] == after.At(x, y))
+                continue;
+            ++change.nCount;
+            change.box = RECT{std::min<LONG>(change.box.left, x), std::min<LONG>(change.box.top, y),
+                              std::max<LONG>(change.box.right, x + 1), std::max<LONG>(change.box.bottom, y + 1)};
+        }
+    return change;
+}
+
+bool IsInside(const RECT& inner, const RECT& outer)
+{
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+std::string Describe(const RECT& rc)
+{
+    return "(" + std::to_string(rc.left) + ", " + std::to_string(rc.top) + ")-(" + std::to_string(rc.right) + ", " +
+           std::to_string(rc.bottom) + ")";
 }

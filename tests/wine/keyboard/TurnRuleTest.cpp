@@ -133,12 +133,11 @@ protected:
             children += KeyEntry(k.pszEntry, k.l, k.t, k.w, k.h, name);
         }
         const std::wstring path = m_files.Write(L"ZzTurnRule\\layout.xml", XmlDocumentText(children));
-        ASSERT_EQ(1, LoadLayoutFile(path.c_str(), g_hInstance, m_window.Get()));
+        ASSERT_EQ(1, LoadLayoutFile(path.c_str(), g_hInstance, GetDesktopWindow()));
     }
 
     Design m_design = MakeDesign();
     CSkinTestFiles m_files;
-    CTestWindow m_window;
     CFontSource m_fontSource;
     std::unique_ptr<SipPanel> m_pPanel;
 };

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 
 namespace {
 
@@ -42,33 +41,6 @@ TEST(EnumerateSkins, ListsIndexFilesWithTheirDisplayNames)
     EXPECT_EQ(0u, skins.count(L"ZzNotASkin.txt"));
     EXPECT_EQ(0u, skins.count(L"ZzFolder.xml")) << "a folder is not a skin";
     EXPECT_EQ(0u, skins.count(L"Nested.xml"));
-}
-
-TEST(FileFinder, WalksEveryMatchAndClosesItsSearch)
-{
-    CSkinTestFiles files;
-    const std::wstring folder = files.MakeFolder(L"ZzFind");
-    files.Write(L"ZzFind\\a.xml", std::string("1"));
-    files.Write(L"ZzFind\\b.xml", std::string("2"));
-    files.Write(L"ZzFind\\c.bmp", std::string("3"));
-
-    CFileFinder finder;
-    EXPECT_FALSE(finder.IsFound());
-    std::set<std::wstring> names;
-    for (finder.FindFirst((folder + L"\\*.xml").c_str()); finder.IsFound(); finder.FindNext())
-        names.insert(finder.Data().cFileName);
-    EXPECT_EQ((std::set<std::wstring>{L"a.xml", L"b.xml"}), names);
-    finder.FindNext();
-    EXPECT_FALSE(finder.IsFound());
-    finder.Close();
-    finder.Close();  // closing twice is harmless
-    finder.FindNext();
-    EXPECT_FALSE(finder.IsFound());
-
-    // A second search on the same finder starts afresh.
-    finder.FindFirst((folder + L"\\*.bmp").c_str());
-    EXPECT_TRUE(finder.IsFound());
-    EXPECT_STREQ(L"c.bmp", finder.Data().cFileName);
 }
 
 TEST(FileFinder, NothingFoundInAMissingFolder)

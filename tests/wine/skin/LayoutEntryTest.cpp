@@ -1,4 +1,4 @@
-#include "TestSkin.h"
+#include "SkinTestFiles.h"
 
 #include "keyboard/KeyModel.h"
 #include "settings/Settings.h"
@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 
 namespace {
 
@@ -20,6 +19,8 @@ std::string RectText(const RECT& r)
 }
 
 uint32_t Grey(int, int) { return 0x808080; }
+
+KeyRecord& Key(const wchar_t* pszEntry) { return g_skin.keys[FindKeyByEntry(pszEntry)]; }
 
 class LayoutEntries : public testing::Test
 {
@@ -36,37 +37,12 @@ protected:
     int Load(const std::string& children)
     {
         const std::wstring path = m_files.Write(L"ZzLayout\\layout.xml", XmlDocumentText(children));
-        return LoadLayoutFile(path.c_str(), GetModuleHandleW(nullptr), m_window.Get());
+        return LoadLayoutFile(path.c_str(), GetModuleHandleW(nullptr), GetDesktopWindow());
     }
 
     CSkinTestFiles m_files;
-    CTestWindow m_window;
     std::wstring m_folder;
 };
-
-// The key "char_Q" at 10, 20, 30 x 40: where it lands for each design and hand on this screen.
-struct QCase { int nOrientation; DWORD dwHabit; RECT portrait; RECT landscape; };
-
-class LayoutKeyMapping : public LayoutEntries, public testing::WithParamInterface<QCase> {};
-
-TEST_P(LayoutKeyMapping, PlacesCharQ)
-{
-    const QCase& c = GetParam();
-    g_dwHabit = c.dwHabit;
-    ASSERT_EQ(1, Load(LayoutHeader(c.nOrientation, 320, 240) + KeyEntry("char_Q", 10, 20, 30, 40, "k.bmp")));
-    const RECT expected = IsLandscapeScreen() ? c.landscape : c.portrait;
-    EXPECT_EQ(RectText(expected), RectText(g_skin.keys[16].rcKey));
-    int w = 0, h = 0;
-    ASSERT_FALSE(ReadPixels(g_skin.keys[16].hPressedImage, &w, &h).empty());
-    EXPECT_EQ(expected.right - expected.left, w);
-    EXPECT_EQ(expected.bottom - expected.top, h);
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, LayoutKeyMapping, testing::Values(
-    QCase{5, 0, {10, 20, 40, 60}, {20, 280, 60, 310}},
-    QCase{5, 1, {10, 20, 40, 60}, {20, 280, 60, 310}},
-    QCase{4, 0, {180, 10, 220, 40}, {10, 20, 40, 60}},
-    QCase{4, 1, {20, 280, 60, 310}, {10, 20, 40, 60}}));
 
 TEST_F(LayoutEntries, DefaultBackgroundStoresItsValuesAndShowsTheCharacterView)
 {
@@ -87,10 +63,10 @@ TEST_F(LayoutEntries, KeyBeforeDefaultBackgroundUsesTheEarlierDesignSize)
     ASSERT_EQ(1, Load("<o OrientationValue='4'>Orientation</o>" + KeyEntry("char_Q", 10, 20, 30, 40) +
                       "<d BackgroundWidth='320' BackgroundHeight='240'>DefaultBackground</d>"));
     // First load: the design size is still 0 x 0.
-    EXPECT_EQ(IsLandscapeScreen() ? "10,20,40,60" : "-60,10,-20,40", RectText(g_skin.keys[16].rcKey));
+    EXPECT_EQ(IsLandscapeScreen() ? "10,20,40,60" : "-60,10,-20,40", RectText(Key(L"char_Q").rcKey));
     ASSERT_EQ(1, Load("<o OrientationValue='4'>Orientation</o>" + KeyEntry("char_Q", 10, 20, 30, 40) +
                       "<d BackgroundWidth='640' BackgroundHeight='480'>DefaultBackground</d>"));
-    EXPECT_EQ(IsLandscapeScreen() ? "10,20,40,60" : "180,10,220,40", RectText(g_skin.keys[16].rcKey));
+    EXPECT_EQ(IsLandscapeScreen() ? "10,20,40,60" : "180,10,220,40", RectText(Key(L"char_Q").rcKey));
 }
 
 TEST_F(LayoutEntries, OrientationWithoutAttributesIsIgnored)
@@ -112,21 +88,6 @@ TEST_F(LayoutEntries, TextAreasGetRectanglesButNoImage)
     EXPECT_EQ(nullptr, g_skin.hCharBackground);
 }
 
-TEST_F(LayoutEntries, MissingOrUnreadableBitmapLeavesTheKeyWithoutImage)
-{
-    m_files.Write(L"ZzLayout\\text.bmp", std::string("this is text, not a bitmap"));
-    ASSERT_EQ(1, Load(LayoutHeader(IsLandscapeScreen() ? 4 : 5, 320, 240) +
-                      KeyEntry("char_A", 1, 1, 30, 40, "absent.bmp") + KeyEntry("char_B", 2, 2, 30, 40, "text.bmp") +
-                      KeyEntry("char_C", 3, 3, 30, 40, std::string(300, 'p') + ".bmp") +
-                      KeyEntry("char_D", 4, 4, 30, 40, "k.bmp")));
-    EXPECT_EQ("1,1,31,41", RectText(g_skin.keys[0].rcKey));
-    EXPECT_EQ(nullptr, g_skin.keys[0].hPressedImage);
-    EXPECT_EQ(nullptr, g_skin.keys[1].hPressedImage);
-    EXPECT_EQ("3,3,33,43", RectText(g_skin.keys[2].rcKey));
-    EXPECT_EQ(nullptr, g_skin.keys[2].hPressedImage);
-    EXPECT_NE(nullptr, g_skin.keys[3].hPressedImage);
-}
-
 TEST_F(LayoutEntries, EntryTextsMatchExactly)
 {
     ASSERT_EQ(1, Load(LayoutHeader(IsLandscapeScreen() ? 4 : 5, 320, 240) +
@@ -134,29 +95,29 @@ TEST_F(LayoutEntries, EntryTextsMatchExactly)
                       KeyEntry("char_Cx", 1, 1, 30, 40, "k.bmp") + KeyEntry("nothing", 1, 1, 30, 40, "k.bmp") +
                       "<k Left='1' Top='1' Width='30' Height='40' DefaultPath='k.bmp'></k>" +
                       "<k Left='1' Top='1' Width='30' Height='40'>  char_D  </k>"));
-    for (int i = 0; i < 3; ++i)
+    for (const wchar_t* pszEntry : {L"char_A", L"char_B", L"char_C"})
     {
-        EXPECT_EQ("0,0,0,0", RectText(g_skin.keys[i].rcKey)) << i;
-        EXPECT_EQ(nullptr, g_skin.keys[i].hPressedImage) << i;
+        EXPECT_EQ("0,0,0,0", RectText(Key(pszEntry).rcKey));
+        EXPECT_EQ(nullptr, Key(pszEntry).hPressedImage);
     }
     // The DOM trims the element's text, so surrounding blanks still name the key.
-    EXPECT_EQ("1,1,31,41", RectText(g_skin.keys[3].rcKey));
+    EXPECT_EQ("1,1,31,41", RectText(Key(L"char_D").rcKey));
 }
 
 TEST_F(LayoutEntries, SecondEntryForAKeyReplacesTheFirstAndFreesItsImage)
 {
     m_files.Write(L"ZzLayout\\k2.bmp", MakeBmpBytes(8, 9, Grey));
     ASSERT_EQ(1, Load(LayoutHeader(IsLandscapeScreen() ? 4 : 5, 320, 240) + KeyEntry("char_Z", 1, 1, 30, 40, "k.bmp")));
-    const HBITMAP hFirst = g_skin.keys[25].hPressedImage;
+    const HBITMAP hFirst = Key(L"char_Z").hPressedImage;
     ASSERT_NE(nullptr, hFirst);
     ASSERT_EQ(1, Load(KeyEntry("char_Z", 5, 5, 8, 9, "k2.bmp")));
-    EXPECT_EQ("5,5,13,14", RectText(g_skin.keys[25].rcKey));
+    EXPECT_EQ("5,5,13,14", RectText(Key(L"char_Z").rcKey));
     int w = 0;
-    ReadPixels(g_skin.keys[25].hPressedImage, &w);
+    ReadPixels(Key(L"char_Z").hPressedImage, &w);
     EXPECT_EQ(8, w);
     EXPECT_EQ(0u, GetObjectType(hFirst)) << "the first image leaked";
     ASSERT_EQ(1, Load(KeyEntry("char_Z", 5, 5, 8, 9)));
-    EXPECT_EQ(nullptr, g_skin.keys[25].hPressedImage) << "an entry without a bitmap clears the image";
+    EXPECT_EQ(nullptr, Key(L"char_Z").hPressedImage) << "an entry without a bitmap clears the image";
 }
 
 TEST_F(LayoutEntries, NoSkinFolderFallsBackToSilver)
@@ -165,28 +126,7 @@ TEST_F(LayoutEntries, NoSkinFolderFallsBackToSilver)
     m_files.Write(L"Silver\\ZzFallback.bmp", MakeBmpBytes(30, 40, Grey));
     ASSERT_EQ(1, Load(LayoutHeader(IsLandscapeScreen() ? 4 : 5, 320, 240) + KeyEntry("char_K", 0, 0, 30, 40, "ZzFallback.bmp")));
     EXPECT_EQ(m_files.SkinsFolder() + L"\\Silver", std::wstring(g_skin.szSkinPath));
-    EXPECT_NE(nullptr, g_skin.keys[10].hPressedImage);
-}
-
-TEST_F(LayoutEntries, HostileNumbersNeitherWrapNorCrash)
-{
-    g_dwHabit = 0;
-    ASSERT_EQ(1, Load("<o OrientationValue='99999999999'>Orientation</o>"
-                      "<d BackgroundWidth='-99999999999' BackgroundHeight='99999999999'>DefaultBackground</d>"
-                      "<k Left='99999999999' Top='-5' Width='99999999999' Height='-99999999999'>char_M</k>"));
-    EXPECT_EQ(INT_MAX, g_skin.nOrientation);
-    EXPECT_EQ(INT_MIN, g_skin.nBackgroundWidth);
-    const RECT& r = g_skin.keys[12].rcKey;
-    // Whatever the turn, an inverted or saturated rectangle never covers a point.
-    EXPECT_TRUE(r.right <= r.left || r.bottom <= r.top) << RectText(r);
-}
-
-TEST_F(LayoutEntries, UnreadableLayoutFails)
-{
-    EXPECT_EQ(0, LoadLayoutFile((m_folder + L"\\absent.xml").c_str(), GetModuleHandleW(nullptr), m_window.Get()));
-    const std::wstring bad = m_files.Write(L"ZzLayout\\bad.xml", std::string("<skin><a>Orientation</skin>"));
-    EXPECT_EQ(0, LoadLayoutFile(bad.c_str(), GetModuleHandleW(nullptr), m_window.Get()));
-    EXPECT_EQ(0, LoadLayoutFile(m_folder.c_str(), GetModuleHandleW(nullptr), m_window.Get()));
+    EXPECT_NE(nullptr, Key(L"char_K").hPressedImage);
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
 #include "TestSkin.h"
 
 #include "keyboard/KeyModel.h"
-#include "keyboard/KeyTable.h"
 #include "settings/Settings.h"
-#include "skin/RecordList.h"
 #include "skin/SkinCatalogue.h"
+#include "skin/SkinGeometry.h"
 #include "skin/SkinRecord.h"
 #include "support/ModuleInstance.h"
 
@@ -15,136 +14,101 @@
 
 namespace {
 
-enum class Turn { None, Clockwise, CounterClockwise };
-
-// What this screen should get: the layout class and the turn, worked out from the screen
-// alone (a square screen counts as portrait; the test skin is drawn for landscape).
-struct Expectation
+// The turn this screen must give the landscape test skin: none on a landscape screen,
+// else by the hand (a square screen counts as portrait). The turn's arithmetic is
+// checked natively; here, that the loader applies it to every rectangle and picture.
+SkinTurn ExpectedTurn(DWORD dwHabit)
 {
-    TestSkinDesign design;
-    Turn turn;
-};
-
-Expectation ExpectedFor(DWORD dwHabit)
-{
-    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-    Expectation e{TestSkinDesignFor(std::min(w, h) >= 480 ? 480 : 240), Turn::None};
-    if (w <= h)
-        e.turn = dwHabit != 0 ? Turn::CounterClockwise : Turn::Clockwise;
-    return e;
+    if (GetSystemMetrics(SM_CXSCREEN) > GetSystemMetrics(SM_CYSCREEN))
+        return SkinTurn::None;
+    return dwHabit != 0 ? SkinTurn::CounterClockwise : SkinTurn::Clockwise;
 }
 
-RECT ExpectedRect(const Expectation& e, int l, int t, int w, int h)
-{
-    const int bw = e.design.nWidth, bh = e.design.nHeight;
-    switch (e.turn)
-    {
-    case Turn::Clockwise: return RECT{bh - t - h, l, bh - t, l + w};
-    case Turn::CounterClockwise: return RECT{t, bw - l - w, t + h, bw - l};
-    case Turn::None: break;
-    }
-    return RECT{l, t, l + w, t + h};
-}
-
-// Where the top-left marker of an image of nWidth x nHeight (as stored) must be.
-size_t MarkerIndex(Turn turn, int nWidth, int nHeight)
-{
-    switch (turn)
-    {
-    case Turn::Clockwise: return static_cast<size_t>(nWidth - 1);                 // top-right
-    case Turn::CounterClockwise: return static_cast<size_t>(nHeight - 1) * nWidth; // bottom-left
-    case Turn::None: break;
-    }
-    return 0;
-}
-
-std::string RectText(const RECT& r)
+std::string Text(const RECT& r)
 {
     return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
            std::to_string(r.bottom);
 }
 
-class LoadSkinOnThisScreen : public testing::TestWithParam<DWORD>
+std::string Expected(SkinTurn turn, const KeyboardPlan& plan, const PixelRect& rc)
 {
-protected:
-    void SetUp() override
+    const SkinRect s = MapDesignRect(turn, rc.nLeft, rc.nTop, rc.Width(), rc.Height(), plan.nWidth, plan.nHeight);
+    return Text(RECT{s.nLeft, s.nTop, s.nRight, s.nBottom});
+}
+
+// Where the top-left corner of a design picture is in the loaded one (nWidth x nHeight,
+// top-down).
+size_t CornerIndex(SkinTurn turn, int nWidth, int nHeight)
+{
+    switch (turn)
     {
-        ResetSkinState();
-        WriteTestSkin(m_files, L"ZzSkin");
-        g_dwHabit = GetParam();
-        SetSkinFile(L"ZzSkin.xml");
-        g_nCurrentView = VIEW_NUMBER;
+    case SkinTurn::Clockwise: return static_cast<size_t>(nWidth - 1);                 // top-right
+    case SkinTurn::CounterClockwise: return static_cast<size_t>(nHeight - 1) * nWidth; // bottom-left
+    case SkinTurn::None: break;
     }
-    void TearDown() override { ResetSkinState(); }
+    return 0;
+}
 
-    CSkinTestFiles m_files;
-    CTestWindow m_window;
-};
+int ScreenClass() { return std::min(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)) >= 480 ? 480 : 240; }
 
-TEST_P(LoadSkinOnThisScreen, EveryKeyGetsItsTurnedRectangleAndImage)
+// Every key's rectangle and image, the areas and the backgrounds of a loaded test skin
+// of that class.
+void ExpectLoaded(const KeyboardPlan& plan, SkinTurn turn)
 {
-    const Expectation e = ExpectedFor(GetParam());
-    ASSERT_EQ(1, LoadSkin(GetModuleHandleW(nullptr), m_window.Get()));
-
-    EXPECT_EQ(e.design.nWidth, g_skin.nBackgroundWidth);
-    EXPECT_EQ(e.design.nHeight, g_skin.nBackgroundHeight);
-    EXPECT_EQ(4, g_skin.nOrientation);
-    EXPECT_EQ(VIEW_CHAR, g_nCurrentView) << "DefaultBackground sets the character view";
-    EXPECT_EQ(m_files.SkinsFolder() + L"\\ZzSkin", std::wstring(g_skin.szSkinPath));
-    const bool bTurned = e.turn != Turn::None;
-    const int nAreaW = bTurned ? e.design.nHeight : e.design.nWidth;
-    const int nAreaH = bTurned ? e.design.nWidth : e.design.nHeight;
-
+    EXPECT_EQ(plan.nWidth, g_skin.nBackgroundWidth);
+    EXPECT_EQ(plan.nHeight, g_skin.nBackgroundHeight);
     for (int i = 0; i < KEY_COUNT; ++i)
     {
         const KeyRecord& key = g_skin.keys[i];
         EXPECT_EQ(GetDefaultKeyView(i), key.nView) << "key " << i;
-        int l, t, w, h;
-        TestSkinKeyRect(e.design, i, &l, &t, &w, &h);
-        const RECT expected = ExpectedRect(e, l, t, w, h);
-        ASSERT_EQ(RectText(expected), RectText(key.rcKey)) << "key " << i;
-        EXPECT_TRUE(key.rcKey.left >= 0 && key.rcKey.top >= 0 && key.rcKey.right <= nAreaW &&
-                    key.rcKey.bottom <= nAreaH) << "key " << i << " outside the keyboard";
-
-        int iw = 0, ih = 0;
-        const std::vector<uint32_t> pixels = ReadPixels(key.hPressedImage, &iw, &ih);
+        ASSERT_EQ(Expected(turn, plan, plan.keys[i]), Text(key.rcKey)) << "key " << i;
+        int w = 0, h = 0;
+        const std::vector<uint32_t> pixels = ReadPixels(key.hPressedImage, &w, &h);
         ASSERT_FALSE(pixels.empty()) << "key " << i << " has no image";
-        EXPECT_EQ(key.rcKey.right - key.rcKey.left, iw) << "key " << i;
-        EXPECT_EQ(key.rcKey.bottom - key.rcKey.top, ih) << "key " << i;
-        EXPECT_EQ(kMarker, pixels[MarkerIndex(e.turn, iw, ih)]) << "key " << i << " turned the wrong way";
-        EXPECT_EQ(static_cast<long>(pixels.size()) - 1,
-                  std::count(pixels.begin(), pixels.end(), TestSkinKeyColour(i))) << "key " << i;
+        EXPECT_EQ(key.rcKey.right - key.rcKey.left, w) << "key " << i;
+        EXPECT_EQ(key.rcKey.bottom - key.rcKey.top, h) << "key " << i;
+        EXPECT_EQ(COLOUR_KEY, pixels[CornerIndex(turn, w, h)]) << "key " << i << " turned the wrong way";
+        EXPECT_EQ(static_cast<long>(pixels.size()) - kMagentaBlock * kMagentaBlock,
+                  std::count(pixels.begin(), pixels.end(), PressedColour(i))) << "key " << i;
     }
-
-    const HBITMAP backgrounds[3] = {g_skin.hCharBackground, g_skin.hSymbolBackground, g_skin.hNumberBackground};
-    const uint32_t colours[3] = {0xC0C0C0, 0x80C0FF, 0xFFC080};
-    for (int v = 0; v < 3; ++v)
+    EXPECT_EQ(Expected(turn, plan, plan.rcCharView), Text(g_skin.rcCharView));
+    EXPECT_EQ(Expected(turn, plan, plan.rcEditView), Text(g_skin.rcEditView));
+    const std::pair<HBITMAP, Colour> backgrounds[] = {{g_skin.hCharBackground, kCharBackground},
+                                                      {g_skin.hSymbolBackground, kSymbolBackground},
+                                                      {g_skin.hNumberBackground, kNumberBackground}};
+    for (const auto& [hBackground, colour] : backgrounds)
     {
-        int iw = 0, ih = 0;
-        const std::vector<uint32_t> pixels = ReadPixels(backgrounds[v], &iw, &ih);
-        ASSERT_EQ(static_cast<size_t>(nAreaW) * nAreaH, pixels.size()) << "background " << v;
-        EXPECT_EQ(nAreaW, iw);
-        EXPECT_EQ(kMarker, pixels[MarkerIndex(e.turn, iw, ih)]) << "background " << v;
-        EXPECT_EQ(colours[v], pixels[pixels.size() / 2 + 3]) << "background " << v;
+        int w = 0, h = 0;
+        const std::vector<uint32_t> pixels = ReadPixels(hBackground, &w, &h);
+        ASSERT_EQ(static_cast<size_t>(plan.nWidth) * plan.nHeight, pixels.size());
+        EXPECT_EQ(turn == SkinTurn::None ? plan.nWidth : plan.nHeight, w);
+        EXPECT_EQ(kMarker, pixels[CornerIndex(turn, w, h)]) << "background turned the wrong way";
+        EXPECT_EQ(colour, pixels[pixels.size() / 2 + 3]);
     }
+}
 
-    EXPECT_EQ(RectText(ExpectedRect(e, 0, 0, e.design.nWidth / 4, e.design.nHeight / 6)),
-              RectText(g_skin.rcCharView));
-    EXPECT_EQ(RectText(ExpectedRect(e, e.design.nWidth / 4, 0, e.design.nWidth * 3 / 4, e.design.nHeight / 6)),
-              RectText(g_skin.rcEditView));
+class LoadSkinOnThisScreen : public testing::TestWithParam<DWORD>
+{
+protected:
+    void SetUp() override { ResetSkinState(); }
+    void TearDown() override { ResetSkinState(); }
+    CTestSkin m_skin;
+};
+
+TEST_P(LoadSkinOnThisScreen, EveryKeyGetsItsTurnedRectangleAndImage)
+{
+    ASSERT_EQ(1, m_skin.Load(GetParam()));
+    EXPECT_EQ(4, g_skin.nOrientation);
+    EXPECT_EQ(m_skin.Files().SkinsFolder() + L"\\ZzTestSkin", std::wstring(g_skin.szSkinPath));
+    ExpectLoaded(TestSkinPlan(ScreenClass()), ExpectedTurn(GetParam()));
 }
 
 TEST_P(LoadSkinOnThisScreen, ReleaseSkinFreesEveryBitmapAndTheList)
 {
-    ASSERT_EQ(1, LoadSkin(GetModuleHandleW(nullptr), m_window.Get()));
-    std::vector<HGDIOBJ> handles;
+    ASSERT_EQ(1, m_skin.Load(GetParam()));
+    std::vector<HGDIOBJ> handles = {g_skin.hCharBackground, g_skin.hSymbolBackground, g_skin.hNumberBackground};
     for (const KeyRecord& key : g_skin.keys)
         handles.push_back(key.hPressedImage);
-    handles.push_back(g_skin.hCharBackground);
-    handles.push_back(g_skin.hSymbolBackground);
-    handles.push_back(g_skin.hNumberBackground);
-    for (HGDIOBJ h : handles)
-        ASSERT_EQ(static_cast<DWORD>(OBJ_BITMAP), GetObjectType(h));
     ASSERT_NE(nullptr, g_skin.pResolutionList);
     const RECT rcBefore = g_skin.keys[5].rcKey;
 
@@ -159,85 +123,44 @@ TEST_P(LoadSkinOnThisScreen, ReleaseSkinFreesEveryBitmapAndTheList)
     EXPECT_EQ(nullptr, g_skin.hNumberBackground);
     EXPECT_EQ(nullptr, g_skin.pResolutionList);
     // Rectangles, sizes and the orientation stay.
-    EXPECT_EQ(RectText(rcBefore), RectText(g_skin.keys[5].rcKey));
+    EXPECT_EQ(Text(rcBefore), Text(g_skin.keys[5].rcKey));
     EXPECT_EQ(4, g_skin.nOrientation);
     ReleaseSkin();  // a second release finds nothing to free
+}
+
+// The layout of a screen class other than this screen's, turned as this screen turns it.
+TEST_P(LoadSkinOnThisScreen, ForAShortSideTakesThatSidesLayoutTurnedForThisScreen)
+{
+    struct Case { int nShortSide; int nClass; };   // nClass 0: no layout fits
+    for (const Case& c : {Case{240, 240}, Case{480, 480}, Case{320, 240}, Case{200, 0}})
+    {
+        SCOPED_TRACE(c.nShortSide);
+        ASSERT_EQ(1, m_skin.Load(GetParam()));
+        ReleaseSkin();
+        ASSERT_EQ(c.nClass != 0 ? 1 : 0, LoadSkinForShortSide(GetModuleHandleW(nullptr), GetDesktopWindow(),
+                                                               c.nShortSide));
+        if (c.nClass == 0)
+        {
+            EXPECT_EQ(nullptr, g_skin.hCharBackground);
+        }
+        else
+        {
+            ExpectLoaded(TestSkinPlan(c.nClass), ExpectedTurn(GetParam()));
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Hands, LoadSkinOnThisScreen, testing::Values(DWORD{0}, DWORD{1}),
     [](const testing::TestParamInfo<DWORD>& info) { return info.param != 0 ? "LeftHanded" : "RightHanded"; });
 
-// The layout of a screen class other than this screen's, turned as this screen turns it.
-struct ShortSideCase
-{
-    const char* pszName;
-    int nShortSide;
-    int nResult;
-    int nDesignClass;   // which layout must come: 240 or 480 (0: none)
-};
-
-class LoadSkinForShortSideOnThisScreen : public testing::TestWithParam<ShortSideCase>
-{
-protected:
-    void SetUp() override
-    {
-        ResetSkinState();
-        WriteTestSkin(m_files, L"ZzSkin");
-        g_dwHabit = 0;
-        SetSkinFile(L"ZzSkin.xml");
-    }
-    void TearDown() override { ResetSkinState(); }
-
-    CSkinTestFiles m_files;
-    CTestWindow m_window;
-};
-
-TEST_P(LoadSkinForShortSideOnThisScreen, TakesThatSidesLayoutTurnedForThisScreen)
-{
-    const ShortSideCase& c = GetParam();
-    ASSERT_EQ(c.nResult, LoadSkinForShortSide(GetModuleHandleW(nullptr), m_window.Get(), c.nShortSide));
-    if (c.nResult == 0)
-    {
-        EXPECT_EQ(nullptr, g_skin.hCharBackground);
-        return;
-    }
-    const TestSkinDesign design = TestSkinDesignFor(c.nDesignClass);
-    EXPECT_EQ(design.nWidth, g_skin.nBackgroundWidth);
-    EXPECT_EQ(design.nHeight, g_skin.nBackgroundHeight);
-
-    const Turn turn = ExpectedFor(0).turn;
-    int iw = 0, ih = 0;
-    const std::vector<uint32_t> pixels = ReadPixels(g_skin.hCharBackground, &iw, &ih);
-    ASSERT_FALSE(pixels.empty());
-    EXPECT_EQ(turn != Turn::None ? design.nHeight : design.nWidth, iw);
-    EXPECT_EQ(turn != Turn::None ? design.nWidth : design.nHeight, ih);
-    EXPECT_EQ(kMarker, pixels[MarkerIndex(turn, iw, ih)]) << "turned the wrong way";
-
-    int l, t, w, h;
-    TestSkinKeyRect(design, 40, &l, &t, &w, &h);
-    const Expectation e{design, turn};
-    EXPECT_EQ(RectText(ExpectedRect(e, l, t, w, h)), RectText(g_skin.keys[40].rcKey));
-}
-
-const ShortSideCase g_aShortSides[] = {
-    {"Qvga", 240, 1, 240},
-    {"Vga", 480, 1, 480},
-    {"BetweenTakesTheSmallerLayout", 320, 1, 240},
-    {"BelowEveryLayout", 200, 0, 0},
-};
-
-INSTANTIATE_TEST_SUITE_P(Sides, LoadSkinForShortSideOnThisScreen, testing::ValuesIn(g_aShortSides),
-    [](const testing::TestParamInfo<ShortSideCase>& info) { return info.param.pszName; });
-
 TEST(LoadSkin, EmptySkinFileLoadsSilverAndKeepsTheName)
 {
     ResetSkinState();
     CSkinTestFiles files;
-    CTestWindow window;
     SetSkinFile(L"");
     const bool bSilverInstalled =
         GetFileAttributesW((files.SkinsFolder() + L"\\Silver.xml").c_str()) != INVALID_FILE_ATTRIBUTES;
-    EXPECT_EQ(bSilverInstalled ? 1 : 0, LoadSkin(GetModuleHandleW(nullptr), window.Get()));
+    EXPECT_EQ(bSilverInstalled ? 1 : 0, LoadSkin(GetModuleHandleW(nullptr), GetDesktopWindow()));
     EXPECT_STREQ(L"Silver.xml", g_szSkinFile);
     if (bSilverInstalled)
     {

@@ -1,5 +1,8 @@
 #include "SkinTestFiles.h"
 
+#include "BmpEncoder.h"
+#include "common/FileBytes.h"
+
 #include "keyboard/KeyModel.h"
 #include "settings/Settings.h"
 #include "skin/SkinRecord.h"
@@ -16,31 +19,11 @@ std::wstring ModuleFolder()
 
 std::vector<uint8_t> MakeBmpBytes(int nWidth, int nHeight, const PixelFunction& colour)
 {
-    const size_t stride = ((static_cast<size_t>(nWidth) * 24 + 31) / 32) * 4;
-    std::vector<uint8_t> bytes(54 + stride * nHeight, 0);
-    auto put32 = [&bytes](size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            bytes[at + i] = static_cast<uint8_t>(v >> (8 * i));
-    };
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    put32(2, static_cast<uint32_t>(bytes.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, static_cast<uint32_t>(nWidth));
-    put32(22, static_cast<uint32_t>(nHeight));
-    bytes[26] = 1;
-    bytes[28] = 24;
+    CCanvas canvas(nWidth, nHeight);
     for (int y = 0; y < nHeight; ++y)
         for (int x = 0; x < nWidth; ++x)
-        {
-            const uint32_t c = colour(x, y);
-            uint8_t* p = &bytes[54 + static_cast<size_t>(nHeight - 1 - y) * stride + 3 * x];
-            p[0] = static_cast<uint8_t>(c);
-            p[1] = static_cast<uint8_t>(c >> 8);
-            p[2] = static_cast<uint8_t>(c >> 16);
-        }
-    return bytes;
+            canvas.Set(x, y, colour(x, y));
+    return EncodeBmp24(canvas);
 }
 
 std::vector<uint32_t> ReadPixels(HBITMAP hBitmap, int* pnWidth, int* pnHeight)
@@ -70,16 +53,20 @@ std::vector<uint32_t> ReadPixels(HBITMAP hBitmap, int* pnWidth, int* pnHeight)
     return pixels;
 }
 
-CTestWindow::CTestWindow()
-    : m_hwnd(CreateWindowExW(0, L"STATIC", L"skin test", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
-                             GetModuleHandleW(nullptr), nullptr))
+Pixels ReadBitmapFile(const std::wstring& path)
 {
+    Pixels pixels;
+    HBITMAP hBitmap = static_cast<HBITMAP>(
+        LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    pixels.values = ReadPixels(hBitmap, &pixels.nWidth, &pixels.nHeight);
+    if (hBitmap != nullptr)
+        DeleteObject(hBitmap);
+    return pixels;
 }
 
-CTestWindow::~CTestWindow()
+int Luminance(uint32_t rgb)
 {
-    if (m_hwnd != nullptr)
-        DestroyWindow(m_hwnd);
+    return static_cast<int>(((rgb >> 16) & 0xFF) * 299 + ((rgb >> 8) & 0xFF) * 587 + (rgb & 0xFF) * 114) / 1000;
 }
 
 CSkinTestFiles::CSkinTestFiles() : m_skinsFolder(ModuleFolder() + L"\\skins")
@@ -118,15 +105,8 @@ std::wstring CSkinTestFiles::Write(const std::wstring& relative, const std::vect
     if (slash != std::wstring::npos)
         MakeFolder(relative.substr(0, slash));
     const std::wstring path = m_skinsFolder + L"\\" + relative;
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h != INVALID_HANDLE_VALUE)
-    {
-        DWORD nWritten = 0;
-        WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &nWritten, nullptr);
-        CloseHandle(h);
-        if (std::find(m_files.begin(), m_files.end(), path) == m_files.end())
-            m_files.push_back(path);
-    }
+    if (WriteFileBytes(path, bytes) && std::find(m_files.begin(), m_files.end(), path) == m_files.end())
+        m_files.push_back(path);
     return path;
 }
 

@@ -16,25 +16,28 @@ std::wstring ModuleFolder();
 // A colour of a picture pixel, 0x00RRGGBB.
 using PixelFunction = std::function<uint32_t(int x, int y)>;
 
-// The bytes of a bottom-up 24-bit .bmp of nWidth x nHeight painted by colour (y downwards).
+// The bytes of a 24-bit .bmp of nWidth x nHeight painted by colour (y downwards), from
+// the generator's encoder.
 std::vector<uint8_t> MakeBmpBytes(int nWidth, int nHeight, const PixelFunction& colour);
 
 // The pixels of a bitmap read back top-down as 0x00RRGGBB; empty when it cannot be read.
 std::vector<uint32_t> ReadPixels(HBITMAP hBitmap, int* pnWidth = nullptr, int* pnHeight = nullptr);
 
-// A plain window whose DC the bitmap turning copies for.
-class CTestWindow
+// A bitmap read back, with its size.
+struct Pixels
 {
-public:
-    CTestWindow();
-    ~CTestWindow();
-    CTestWindow(const CTestWindow&) = delete;
-    CTestWindow& operator=(const CTestWindow&) = delete;
-    HWND Get() const { return m_hwnd; }
-
-private:
-    HWND m_hwnd;
+    int nWidth = 0;
+    int nHeight = 0;
+    std::vector<uint32_t> values;
+    uint32_t At(int x, int y) const { return values[static_cast<size_t>(y) * nWidth + x]; }
 };
+
+// A .bmp file loaded the way a skin's files are (a DIB section) and read back; no pixels
+// when it cannot be read.
+Pixels ReadBitmapFile(const std::wstring& path);
+
+// 0 to 255.
+int Luminance(uint32_t rgb);
 
 class CSkinTestFiles
 {
@@ -59,7 +62,7 @@ private:
     std::vector<std::wstring> m_folders;
 };
 
-// The pieces of a small layout document, as text.
+// The pieces of a small layout document, as text, for the cases about single entries.
 std::string LayoutHeader(int nOrientation, int nBackgroundWidth, int nBackgroundHeight);
 std::string KeyEntry(const std::string& entry, int l, int t, int w, int h, const std::string& path = "");
 std::string XmlDocumentText(const std::string& children);

@@ -1,82 +1,94 @@
 #include "TestSkin.h"
 
-#include "keyboard/KeyTable.h"
+#include "BmpEncoder.h"
+#include "SkinDocuments.h"
+#include "common/TextUtf.h"
+
+#include "keyboard/KeyModel.h"
+#include "settings/Settings.h"
+#include "skin/SkinCatalogue.h"
+#include "skin/SkinRecord.h"
 
 namespace {
 
-std::string Narrow(const std::wstring& s) { return std::string(s.begin(), s.end()); }
+PixelRect Transposed(const PixelRect& rc) { return {rc.nTop, rc.nLeft, rc.nBottom, rc.nRight}; }
 
-std::string Name(int nKey)
+std::vector<uint8_t> Background(int nWidth, int nHeight, Colour colour)
 {
-    return Narrow(FindKeyInfo(nKey)->pszEntry);
+    CCanvas canvas(nWidth, nHeight, colour);
+    canvas.Set(0, 0, kMarker);
+    return EncodeBmp24(canvas);
+}
+
+std::vector<uint8_t> PressedImage(const PixelRect& rc, Colour colour)
+{
+    CCanvas canvas(rc.Width(), rc.Height(), colour);
+    canvas.FillRect({0, 0, kMagentaBlock, kMagentaBlock}, COLOUR_KEY);
+    return EncodeBmp24(canvas);
 }
 
 }  // namespace
 
-TestSkinDesign TestSkinDesignFor(int nShortSideClass)
+Colour PressedColour(int nKey)
 {
-    return nShortSideClass >= 480 ? TestSkinDesign{640, 480} : TestSkinDesign{320, 240};
+    return MakeColour(20 + (nKey * 2) % 200, 40 + (nKey * 7) % 60, 90);
 }
 
-void TestSkinKeyRect(const TestSkinDesign& design, int nKey, int* pnLeft, int* pnTop, int* pnWidth, int* pnHeight)
+KeyboardPlan TestSkinPlan(int nClass, int nDesign)
 {
-    // 12 columns and 7 rows below a strip for the text areas; cells leave a 1-pixel gap.
-    const int nCellW = design.nWidth / 12;
-    const int nCellH = (design.nHeight - design.nHeight / 6) / 7;
-    *pnLeft = (nKey % 12) * nCellW;
-    *pnTop = design.nHeight / 6 + (nKey / 12) * nCellH;
-    *pnWidth = nCellW - 1 - (nKey % 3);  // different widths and heights catch swapped sides
-    *pnHeight = nCellH - 1 - (nKey % 2);
-}
-
-uint32_t TestSkinKeyColour(int nKey)
-{
-    return 0x000100u * static_cast<uint32_t>(nKey + 20) + 0x30u;
-}
-
-std::string TestSkinLayout(const TestSkinDesign& design, const std::string& prefix)
-{
-    std::string children = LayoutHeader(4, design.nWidth, design.nHeight);
-    children += "<b DefaultPath=\"" + prefix + "char.bmp\">CharBackground</b>\n";
-    children += "<b DefaultPath=\"" + prefix + "symbol.bmp\">SymbolBackground</b>\n";
-    children += "<b DefaultPath=\"" + prefix + "number.bmp\">NumberBackground</b>\n";
-    children += KeyEntry("char_charview", 0, 0, design.nWidth / 4, design.nHeight / 6);
-    children += KeyEntry("char_editview", design.nWidth / 4, 0, design.nWidth * 3 / 4, design.nHeight / 6);
-    for (int i = 0; i < KEY_COUNT; ++i)
+    KeyboardPlan plan = BuildKeyboardPlan(nClass / 240);
+    if (nDesign == 5)
     {
-        int l, t, w, h;
-        TestSkinKeyRect(design, i, &l, &t, &w, &h);
-        children += KeyEntry(Name(i), l, t, w, h, prefix + "key" + std::to_string(i) + ".bmp");
+        std::swap(plan.nWidth, plan.nHeight);
+        for (PixelRect& rc : plan.keys)
+            rc = Transposed(rc);
+        plan.rcEditView = Transposed(plan.rcEditView);
+        plan.rcCharView = Transposed(plan.rcCharView);
     }
-    return XmlDocumentText(children);
+    return plan;
 }
 
-void WriteTestSkin(CSkinTestFiles& files, const std::wstring& name)
+CTestSkin::CTestSkin(const TestSkinOptions& options)
 {
-    files.Write(name + L".xml", XmlDocumentText(
-        "<entry ResolutionID=\"1\" Width=\"320\" Height=\"240\" LayoutFileName=\"small.xml\"/>\n"
-        "<entry ResolutionID=\"2\" Width=\"640\" Height=\"480\" LayoutFileName=\"large.xml\"/>\n"));
+    const std::wstring folder = std::wstring(kIndexFile).substr(0, wcslen(kIndexFile) - 4) + L"\\";
+    m_files.Write(kIndexFile, BuildIndexDocument("test skin", {{1, 320, 240, LayoutFileName(240)},
+                                                               {2, 640, 480, LayoutFileName(480)}}));
     for (int nClass : {240, 480})
     {
-        const TestSkinDesign design = TestSkinDesignFor(nClass);
-        const std::string prefix = nClass == 240 ? "s_" : "l_";
-        const std::wstring wprefix(prefix.begin(), prefix.end());
-        files.Write(name + L"\\" + (nClass == 240 ? L"small.xml" : L"large.xml"), TestSkinLayout(design, prefix));
-        const uint32_t backgrounds[3] = {0xC0C0C0, 0x80C0FF, 0xFFC080};
-        const wchar_t* names[3] = {L"char.bmp", L"symbol.bmp", L"number.bmp"};
-        for (int v = 0; v < 3; ++v)
+        const KeyboardPlan plan = TestSkinPlan(nClass, options.nDesign);
+        m_files.Write(folder + Widen(LayoutFileName(nClass)),
+                      BuildLayoutDocument("test skin", plan, nClass, options.nDesign));
+        const std::pair<int, Colour> backgrounds[] = {
+            {VIEW_CHAR, kCharBackground}, {VIEW_SYMBOL, kSymbolBackground}, {VIEW_NUMBER, kNumberBackground}};
+        for (const auto& [nView, colour] : backgrounds)
         {
-            const uint32_t colour = backgrounds[v];
-            files.Write(name + L"\\" + wprefix + names[v], MakeBmpBytes(design.nWidth, design.nHeight,
-                [colour](int x, int y) { return x == 0 && y == 0 ? kMarker : colour; }));
+            if (nView != VIEW_NUMBER || options.bNumberBackground)
+                m_files.Write(folder + Widen(BackgroundFileName(nClass, nView)),
+                              Background(plan.nWidth, plan.nHeight, colour));
         }
         for (int i = 0; i < KEY_COUNT; ++i)
-        {
-            int l, t, w, h;
-            TestSkinKeyRect(design, i, &l, &t, &w, &h);
-            const uint32_t colour = TestSkinKeyColour(i);
-            files.Write(name + L"\\" + wprefix + L"key" + std::to_wstring(i) + L".bmp",
-                        MakeBmpBytes(w, h, [colour](int x, int y) { return x == 0 && y == 0 ? kMarker : colour; }));
-        }
+            m_files.Write(folder + Widen(KeyImageFileName(nClass, i)), PressedImage(plan.keys[i], PressedColour(i)));
     }
+}
+
+CSkinSelection::CSkinSelection() : m_savedSkinFile(g_szSkinFile), m_dwSavedHabit(g_dwHabit) {}
+
+CSkinSelection::~CSkinSelection()
+{
+    ReleaseSkin();
+    SetSkinFile(m_savedSkinFile.c_str());
+    g_dwHabit = m_dwSavedHabit;
+}
+
+int CSkinSelection::Load(const wchar_t* pszSkinFile, DWORD dwHabit)
+{
+    ReleaseSkin();
+    g_dwHabit = dwHabit;
+    SetSkinFile(pszSkinFile);
+    g_nCurrentView = VIEW_CHAR;
+    g_nPressedKey = KEY_NONE;
+    g_bCapsLock = 0;
+    g_bShift = 0;
+    g_bStylusDown = 0;
+    return LoadSkin(GetModuleHandleW(nullptr), GetDesktopWindow());
 }

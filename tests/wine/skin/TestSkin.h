@@ -1,32 +1,69 @@
 #pragma once
 #include "SkinTestFiles.h"
 
+#include "Canvas.h"
+#include "KeyboardPlan.h"
+
 #include <string>
 
-// A complete small skin written by the tests: index file NAME.xml whose first child is a
-// comment, entries for heights 240 and 480, and a landscape design of 320 x 240 and
-// 640 x 480 with every key on a 12 x 7 grid. Every bitmap carries a red marker pixel at
-// its top-left corner, so a test can tell how it was turned.
+// The one skin of the tests: the painted skins' keyboard plan (a 320 x 240 design, 640 x
+// 480 for the 480 class) in plain colours the tests look for, written under the skins
+// folder by the generator's own document and bitmap writers, and loaded through LoadSkin.
+//
+// Backgrounds are one colour a view with a kMarker pixel at the design's top-left corner.
+// Pressed images are the key's own colour with a kMagentaBlock square of the transparent
+// colour at their top-left corner. The corners tell how a picture was turned.
 
-constexpr uint32_t kMarker = 0xFF0000;
+constexpr Colour kCharBackground = MakeColour(200, 210, 220);
+constexpr Colour kSymbolBackground = MakeColour(180, 200, 160);
+constexpr Colour kNumberBackground = MakeColour(160, 170, 210);
+constexpr Colour kMarker = MakeColour(255, 0, 0);
+constexpr int kMagentaBlock = 3;
 
-struct TestSkinDesign
+// The colour of key nKey's pressed image.
+Colour PressedColour(int nKey);
+
+struct TestSkinOptions
 {
-    int nWidth;
-    int nHeight;
+    int nDesign = 4;  // the layout's orientation value: 4 drawn for landscape, 5 for portrait
+    bool bNumberBackground = true;
 };
 
-// The design size of the layout for a screen-short-side class (240 or 480).
-TestSkinDesign TestSkinDesignFor(int nShortSideClass);
+// The design of a class (240 or 480); a portrait design is the landscape one transposed.
+KeyboardPlan TestSkinPlan(int nClass, int nDesign = 4);
 
-// The design rectangle of key nKey (left, top, width, height) in a design of that size.
-void TestSkinKeyRect(const TestSkinDesign& design, int nKey, int* pnLeft, int* pnTop, int* pnWidth, int* pnHeight);
+// Loads skins through LoadSkin the way the module does, the settings' skin file and hand
+// put back (and the skin released) when the object goes.
+class CSkinSelection
+{
+public:
+    CSkinSelection();
+    ~CSkinSelection();
+    CSkinSelection(const CSkinSelection&) = delete;
+    CSkinSelection& operator=(const CSkinSelection&) = delete;
 
-// The colour that fills the pressed image of key nKey (its marker apart).
-uint32_t TestSkinKeyColour(int nKey);
+    // Selects the skin file for the hand (non-zero left) and loads it, the key model as a
+    // fresh module has it; LoadSkin's result.
+    int Load(const wchar_t* pszSkinFile, DWORD dwHabit);
 
-// Writes the skin under the skins folder as NAME.xml and folder NAME.
-void WriteTestSkin(CSkinTestFiles& files, const std::wstring& name);
+private:
+    std::wstring m_savedSkinFile;
+    DWORD m_dwSavedHabit;
+};
 
-// The layout document text of one design (used for the benchmark and broken variants).
-std::string TestSkinLayout(const TestSkinDesign& design, const std::string& prefix);
+// The test skin's files, there while the object lives.
+class CTestSkin
+{
+public:
+    static constexpr const wchar_t* kIndexFile = L"ZzTestSkin.xml";
+
+    explicit CTestSkin(const TestSkinOptions& options = TestSkinOptions());
+
+    int Load(DWORD dwHabit) { return m_selection.Load(kIndexFile, dwHabit); }
+
+    const CSkinTestFiles& Files() const { return m_files; }
+
+private:
+    CSkinTestFiles m_files;
+    CSkinSelection m_selection;
+};
