@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <memory>
 #include <string>
 #include <thread>
@@ -116,7 +118,8 @@ TEST_P(KeyboardDialog, HeldBackspaceRepeatsAndATapDeletesOne)
 {
     int nTapDeleted = -1;
     bool bRepeated = false;
-    int nSecondMs = -1;
+    bool bTimersRan = false;
+    int nMostAhead = INT_MIN;
     int nAtLift = -1;
     int nAfterLift = -1;
     const std::wstring text = L"abcdefghijklmnopqrstuvwxyz";
@@ -125,17 +128,19 @@ TEST_P(KeyboardDialog, HeldBackspaceRepeatsAndATapDeletesOne)
         driver.Tap(KEY_BACKSPACE);
         nTapDeleted = static_cast<int>(text.size() - driver.Text().size());
         driver.SetText(text.c_str());
-        bRepeated = driver.HoldBackspace(5, &nSecondMs);
+        bRepeated = driver.HoldBackspace(5, &nMostAhead);
         driver.Lift();
         nAtLift = static_cast<int>(text.size() - driver.Text().size());
-        Sleep(400);   // nothing more goes once the stylus is up
+        bTimersRan = driver.LetTimersRun();   // nothing more goes once the stylus is up
         nAfterLift = static_cast<int>(text.size() - driver.Text().size());
         driver.Tap(KEY_OK);
     });
     EXPECT_EQ(1, nTapDeleted);
-    // One at the press, then one every 100 ms once the 500 ms delay has passed.
+    // One at the press, then one every 100 ms once the 500 ms delay has passed: never
+    // more than the clock allows, and the five come within 5 s.
     EXPECT_TRUE(bRepeated);
-    EXPECT_GE(nSecondMs, 450);
+    EXPECT_LE(nMostAhead, 0) << "deletions ahead of the repeat's delay and rate";
+    ASSERT_TRUE(bTimersRan);
     EXPECT_EQ(nAtLift, nAfterLift);
     EXPECT_EQ(text.substr(0, text.size() - nAfterLift), Buffer(m_pPanel->m_pBuffer));
 }
@@ -144,20 +149,22 @@ TEST_P(KeyboardDialog, SlidingOffBackspaceStopsTheRepeatAndOntoItStartsNone)
 {
     std::wstring afterSlideOff;
     std::wstring afterSlideOn;
+    bool bTimersRan = true;
     CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
         driver.SetText(L"12345");
         driver.Press(KEY_BACKSPACE);   // deletes the 5
         driver.SlideTo(KEY_A);
-        Sleep(800);
+        bTimersRan = driver.LetTimersRun() && bTimersRan;   // past the repeat's 500 ms delay
         driver.Lift();                 // types a
         afterSlideOff = driver.Text();
         driver.Press(KEY_A);
         driver.SlideTo(KEY_BACKSPACE);
-        Sleep(800);
+        bTimersRan = driver.LetTimersRun() && bTimersRan;
         driver.Lift();
         afterSlideOn = driver.Text();
         driver.Tap(KEY_OK);
     });
+    ASSERT_TRUE(bTimersRan) << "the dialog's timers never ran, so nothing was checked";
     EXPECT_EQ(L"1234a", afterSlideOff);
     EXPECT_EQ(L"1234a", afterSlideOn);
 }

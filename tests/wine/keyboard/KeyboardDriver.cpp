@@ -3,12 +3,15 @@
 #include "KeyboardTestSupport.h"
 #include "StylusInput.h"
 
+#include "keyboard/EditView.h"
 #include "keyboard/KeyModel.h"
 #include "keyboard/KeyboardDialog.h"
 #include "skin/SkinRecord.h"
 #include "support/ModuleInstance.h"
 
+#include <algorithm>
 #include <atomic>
+#include <climits>
 #include <thread>
 
 int ReadShared(const int& nValue)
@@ -72,20 +75,36 @@ bool CKeyboardDriver::Tap(int nIndex)
     return Press(nIndex) && Lift();
 }
 
-bool CKeyboardDriver::HoldBackspace(int nDeletions, int* pnSecondMs)
+bool CKeyboardDriver::HoldBackspace(int nDeletions, int* pnMostAhead)
 {
     const size_t nBefore = Text().size();
     const ULONGLONG ullStart = GetTickCount64();
-    *pnSecondMs = -1;
+    *pnMostAhead = INT_MIN;
     if (!Press(KEY_BACKSPACE))
         return false;
     return WaitFor(
         [&] {
             const size_t nNow = Text().size();
-            const size_t nGone = nBefore > nNow ? nBefore - nNow : 0;
-            if (nGone >= 2 && *pnSecondMs < 0)
-                *pnSecondMs = static_cast<int>(GetTickCount64() - ullStart);
-            return nGone >= static_cast<size_t>(nDeletions);
+            const int nGone = nBefore > nNow ? static_cast<int>(nBefore - nNow) : 0;
+            // Read after the text, so the time can only be late; 20 ms for timer granularity.
+            const int nMs = static_cast<int>(GetTickCount64() - ullStart) + 20;
+            const int nAllowed = 1 + (nMs > 500 ? (nMs - 500) / 100 : 0);
+            *pnMostAhead = std::max(*pnMostAhead, nGone - nAllowed);
+            return nGone >= nDeletions;
+        },
+        5000);
+}
+
+bool CKeyboardDriver::LetTimersRun() const
+{
+    int nBlinks = 0;
+    int bLast = ReadShared(g_bCaretVisible);
+    return WaitFor(
+        [&] {
+            const int bNow = ReadShared(g_bCaretVisible);
+            nBlinks += bNow != bLast ? 1 : 0;
+            bLast = bNow;
+            return nBlinks >= 3;
         },
         5000);
 }

@@ -28,10 +28,17 @@ public:
     bool Tap(int nIndex);
 
     // Presses backspace and holds it until the text has lost nDeletions characters
-    // (false after 5 s). *pnSecondMs gets the time from just before the press to the
-    // second deletion, the first of the repeat. Load on the machine only makes the
-    // repeat later, so the time is checked from below and the count is waited for.
-    bool HoldBackspace(int nDeletions, int* pnSecondMs);
+    // (false after 5 s). Each poll counts the deletions against the time since just
+    // before the press: one at the press, then one every 100 ms once 500 ms have
+    // passed, at the most; *pnMostAhead gets the largest excess seen (0 or less when
+    // the repeat kept its delay and rate). Load only makes timers later, so the count
+    // is bounded from above by the clock and waited for from below.
+    bool HoldBackspace(int nDeletions, int* pnMostAhead);
+
+    // Waits until the caret has blinked three times: proof that the dialog's thread has
+    // run its timers for a second since the call (false after 5 s). A check that
+    // nothing happens by timer is only worth something after this.
+    bool LetTimersRun() const;
 
     std::wstring Text() const;
     // Sets the text with the caret after it.
