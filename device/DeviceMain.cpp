@@ -156,7 +156,7 @@ int wmain(int argc, wchar_t** argv)
         for (const std::string& call : device.Manager().Calls())
             report += "call: " + call + "\n";
         for (const std::string& call : device.Callback().Calls())
-            report += "callback: " + call + "\n";
+            report += "callback: " + Escape(call) + "\n";
         if (runner)
             for (const std::string& line : runner->Report())
                 report += line + "\n";

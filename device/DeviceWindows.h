@@ -18,7 +18,17 @@ constexpr UINT kOptionsCancelCommand = 32771;
 HWND FindKeyboardDialog(DWORD dwThread);
 HWND FindOptionsDialog(DWORD dwThread);
 
-// The visible message boxes, and the text of one.
+// Selects the skin the options dialog lists under this name; false when none is.
+// Works from another thread than the dialog's.
+bool SelectListedSkin(HWND hwndOptions, const std::wstring& sName);
+
+// The middle of a button of the SIP bar window on the screen (0 to 7, keyboard
+// to options), where the user sees it on the bar's bitmap centred in the window.
+POINT BarButtonOnScreen(HWND hwndBar, int nButton);
+
+// The visible dialog windows, message boxes among them, in no particular order.
+std::vector<HWND> FindDialogs(DWORD dwThread);
+// The visible message boxes, and the text of one (empty for another window).
 std::vector<HWND> FindMessageBoxes(DWORD dwThread);
 std::wstring MessageText(HWND hwndBox);
 

@@ -1,8 +1,9 @@
 #include "ImCallback.h"
 
 #include "InputInjector.h"
+#include "common/TextUtf.h"
 
-#include <cstdio>
+#include <sstream>
 
 namespace {
 
@@ -20,54 +21,104 @@ void SendKey(WORD wVk, bool bUp)
     SendInput(1, &input, sizeof(INPUT));
 }
 
-std::string Format(const char* pszFormat, unsigned a, unsigned b, unsigned c = 0)
+std::string Hex(unsigned long v)
 {
-    char sz[96];
-    std::snprintf(sz, sizeof sz, pszFormat, a, b, c);
-    return sz;
+    std::ostringstream out;
+    out << "0x" << std::hex << v;
+    return out.str();
+}
+
+std::string HexList(const UINT* p, UINT n)
+{
+    std::string out = "{";
+    for (UINT i = 0; i < n; ++i)
+        out += (i == 0 ? "" : ", ") + Hex(p[i]);
+    return out + "}";
+}
+
+std::string CharEvents(UINT uKey, DWORD dwFlags, const UINT* puShift, const UINT* puChars, UINT uChars)
+{
+    return "SendCharEvents(" + Hex(uKey) + ", " + Hex(dwFlags) + ", " + HexList(puShift, uChars) + ", " +
+           HexList(puChars, uChars) + ")";
+}
+
+std::string String(const std::wstring& text, bool bTerminated)
+{
+    return "SendString(\"" + Narrow(text) + "\", " + std::to_string(text.size()) +
+           (bTerminated ? ")" : ", unterminated)");
 }
 
 }  // namespace
 
-void CImCallback::Prepare()
+std::string VirtualKeyCall(UINT uKey, DWORD dwFlags)
+{
+    return "SendVirtualKey(" + Hex(uKey) + ", " + Hex(dwFlags) + ")";
+}
+
+std::string CharEventsCall(UINT uKey, DWORD dwFlags, UINT uChar)
+{
+    const UINT uShift = dwFlags;
+    return CharEvents(uKey, dwFlags, &uShift, &uChar, 1);
+}
+
+std::string StringCall(const std::wstring& text)
+{
+    return String(text, true);
+}
+
+void CImCallback::Note(const std::string& sLine)
+{
+    LARGE_INTEGER frequency = {};
+    LARGE_INTEGER now = {};
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    m_calls.push_back(sLine);
+    m_times.push_back(static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart));
+}
+
+bool CImCallback::Deliver()
 {
     if (m_pTarget != nullptr)
         m_pTarget->BeforeDelivery();
+    return m_pTarget != nullptr;
 }
 
 HRESULT STDMETHODCALLTYPE CImCallback::SetImInfo(IMINFO* /*pimi*/)
 {
-    m_calls.push_back("SetImInfo");
+    Note("SetImInfo");
     return S_OK;
 }
 
 HRESULT STDMETHODCALLTYPE CImCallback::SendVirtualKey(BYTE bVk, DWORD dwFlags)
 {
-    m_calls.push_back(Format("SendVirtualKey 0x%02X %u", bVk, static_cast<unsigned>(dwFlags)));
-    Prepare();
+    Note(VirtualKeyCall(bVk, dwFlags));
     // KEYEVENTF_SILENT only keeps a device from clicking; here only the release flag matters.
-    SendKey(bVk, (dwFlags & KEYEVENTF_KEYUP) != 0);
+    if (Deliver())
+        SendKey(bVk, (dwFlags & KEYEVENTF_KEYUP) != 0);
     return S_OK;
 }
 
 HRESULT STDMETHODCALLTYPE CImCallback::SendCharEvents(UINT uVk, UINT uKeyFlags, UINT uChars, UINT* puShift,
                                                       UINT* puChars)
 {
-    m_calls.push_back(Format("SendCharEvents 0x%02X 0x%08X %u", uVk, uKeyFlags, uChars));
-    if (uChars > 0 && puChars == nullptr)
+    if (puShift == nullptr || puChars == nullptr)
+    {
+        Note("SendCharEvents(" + Hex(uVk) + ", null)");
         return E_POINTER;
-    Prepare();
+    }
+    Note(CharEvents(uVk, uKeyFlags, puShift, puChars, uChars));
+    if (!Deliver())
+        return S_OK;
     for (UINT i = 0; i < uChars; ++i)
     {
-        const UINT uState = puShift != nullptr ? puShift[i] : uKeyFlags;
-        const bool bDown = (uState & kKeyStateDown) != 0;
+        const bool bDown = (puShift[i] & kKeyStateDown) != 0;
         if (uVk != 0)
         {
             // The key itself: with the modifiers already held, the application
             // sees the same keystroke and character as from a keyboard.
             SendKey(static_cast<WORD>(uVk), !bDown);
         }
-        else if (bDown && (uState & kKeyShiftNoCharacter) == 0)
+        else if (bDown && (puShift[i] & kKeyShiftNoCharacter) == 0)
             InputInjector::Character(static_cast<wchar_t>(puChars[i]));
     }
     return S_OK;
@@ -75,11 +126,14 @@ HRESULT STDMETHODCALLTYPE CImCallback::SendCharEvents(UINT uVk, UINT uKeyFlags, 
 
 HRESULT STDMETHODCALLTYPE CImCallback::SendString(BSTR ptszStr, DWORD dwChars)
 {
-    m_calls.push_back(Format("SendString %u", static_cast<unsigned>(dwChars), 0));
-    if (dwChars > 0 && ptszStr == nullptr)
+    if (ptszStr == nullptr)
+    {
+        Note("SendString(null)");
         return E_POINTER;
-    Prepare();
-    for (DWORD i = 0; i < dwChars; ++i)
-        InputInjector::Character(ptszStr[i]);
+    }
+    Note(String(std::wstring(ptszStr, dwChars), ptszStr[dwChars] == L'\0'));
+    if (Deliver())
+        for (DWORD i = 0; i < dwChars; ++i)
+            InputInjector::Character(ptszStr[i]);
     return S_OK;
 }

@@ -1,6 +1,7 @@
 #include "ScriptRunner.h"
 
 #include "Device.h"
+#include "DeviceWindows.h"
 #include "InputInjector.h"
 #include "common/TextUtf.h"
 
@@ -8,16 +9,6 @@
 #include <utility>
 
 namespace {
-
-// Bar buttons as the user sees them: centres of the eight buttons in bar-bitmap
-// coordinates, for the QVGA-class (240x54) and VGA-class (480x108) bars.
-const POINT g_aQvgaButtons[8] = {{30, 27}, {87, 13}, {87, 40}, {138, 13}, {138, 40}, {189, 13}, {189, 40}, {227, 27}};
-const POINT g_aVgaButtons[8] = {{61, 55}, {174, 27}, {174, 81}, {278, 27}, {278, 81}, {381, 27}, {381, 81}, {456, 55}};
-
-bool IsVgaScreen(int w, int h)
-{
-    return (h == 480 && (w == 640 || w == 800)) || (w == 480 && (h == 640 || h == 800));
-}
 
 WORD VirtualKeyByName(const std::string& name)
 {
@@ -66,13 +57,7 @@ bool CScriptRunner::OnTap(const ScriptCommand& command, std::string& sWhy)
     const HWND hwndBar = FindWindowExW(hwndSip, nullptr, L"IM", nullptr);
     if (nButton < 0 || nButton > 7 || hwndBar == nullptr || !IsWindowVisible(hwndSip))
         return false;
-    const bool bVga = IsVgaScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    const int nBitmapWidth = bVga ? 480 : 240;
-    RECT rc;
-    GetClientRect(hwndBar, &rc);
-    POINT pt = bVga ? g_aVgaButtons[nButton] : g_aQvgaButtons[nButton];
-    pt.x += (rc.right - nBitmapWidth) / 2;
-    ClientToScreen(hwndBar, &pt);
+    const POINT pt = BarButtonOnScreen(hwndBar, nButton);
     return TapAt(pt.x, pt.y);
 }
 

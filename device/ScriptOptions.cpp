@@ -35,18 +35,10 @@ bool CScriptRunner::OnSkin(const ScriptCommand& command, std::string& sWhy)
     const size_t nDot = sName.rfind(L'.');
     if (nDot != std::wstring::npos)
         sName.erase(nDot);
-    const HWND hwndList = GetDlgItem(hwndDialog, kOptionsSkinListId);
-    DWORD_PTR dwIndex = static_cast<DWORD_PTR>(CB_ERR);
-    SendMessageTimeoutW(hwndList, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(sName.c_str()),
-                        SMTO_NORMAL, kStepTimeout, &dwIndex);
-    if (static_cast<LRESULT>(dwIndex) == CB_ERR)
-    {
-        sWhy = "the options dialog does not list " + command.argument;
-        return false;
-    }
-    DWORD_PTR dwResult = 0;
-    SendMessageTimeoutW(hwndList, CB_SETCURSEL, dwIndex, 0, SMTO_NORMAL, kStepTimeout, &dwResult);
-    return true;
+    if (SelectListedSkin(hwndDialog, sName))
+        return true;
+    sWhy = "the options dialog does not list " + command.argument;
+    return false;
 }
 
 bool CScriptRunner::OnHand(const ScriptCommand& command, std::string& sWhy)

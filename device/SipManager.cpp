@@ -1,5 +1,7 @@
 #include "SipManager.h"
 
+#include "ChildProcess.h"
+
 #include <cstdio>
 #include <shlwapi.h>
 
@@ -26,26 +28,19 @@ bool SameFile(const std::wstring& a, const std::wstring& b)
 
 }  // namespace
 
-bool RegisterModule(const std::wstring& sModulePath, std::wstring& sError)
+bool RegisterModule(const std::wstring& sModulePath, std::wstring& sError, bool bUnregister)
 {
-    std::wstring commandLine = L"regsvr32.exe /s \"" + sModulePath + L"\"";
-    STARTUPINFOW si{};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    const int nExit = RunProgram(std::wstring(bUnregister ? L"regsvr32.exe /s /u \"" : L"regsvr32.exe /s \"") +
+                                 sModulePath + L"\"");
+    if (nExit == -1)
     {
-        sError = L"regsvr32 could not be started";
+        sError = L"regsvr32 could not be started, or did not end";
         return false;
     }
-    WaitForSingleObject(pi.hProcess, 60000);
-    DWORD dwExit = 1;
-    GetExitCodeProcess(pi.hProcess, &dwExit);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    if (dwExit != 0)
+    if (nExit != 0)
     {
         wchar_t sz[64];
-        swprintf(sz, 64, L"regsvr32 failed with exit code %lu", dwExit);
+        swprintf(sz, 64, L"regsvr32 failed with exit code %d", nExit);
         sError = sz;
         return false;
     }
@@ -105,7 +100,6 @@ void CSipManager::Record(const char* pszCall, HRESULT hr)
 
 bool CSipManager::Start(const std::wstring& sModulePath, HWND hwndSip, IIMCallback* pCallback, std::wstring& sError)
 {
-    m_hwndSip = hwndSip;
     if (!RegisterModule(sModulePath, sError))
         return false;
     CLSID clsid;
@@ -114,24 +108,31 @@ bool CSipManager::Start(const std::wstring& sModulePath, HWND hwndSip, IIMCallba
         sError = L"no class is registered as an SIP input method";
         return false;
     }
+    IInputMethod* pInputMethod = nullptr;
     const HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IInputMethod,
-                                        reinterpret_cast<void**>(&m_pInputMethod));
+                                        reinterpret_cast<void**>(&pInputMethod));
     Record("CoCreateInstance", hr);
-    if (FAILED(hr) || m_pInputMethod == nullptr)
+    if (FAILED(hr) || pInputMethod == nullptr)
     {
         wchar_t sz[80];
         swprintf(sz, 80, L"the input method could not be created (0x%08lX)", static_cast<unsigned long>(hr));
         sError = sz;
-        m_pInputMethod = nullptr;
         return false;
     }
+    Drive(pInputMethod, hwndSip, pCallback);
+    return true;
+}
+
+void CSipManager::Drive(IInputMethod* pInputMethod, HWND hwndSip, IIMCallback* pCallback)
+{
+    m_pInputMethod = pInputMethod;
+    m_hwndSip = hwndSip;
     Record("RegisterCallback", m_pInputMethod->RegisterCallback(pCallback));
     Record("Select", m_pInputMethod->Select(hwndSip));
     m_info = IMINFO{};
     m_info.cbSize = sizeof(IMINFO);
     Record("GetInfo", m_pInputMethod->GetInfo(&m_info));
     Show();
-    return true;
 }
 
 void CSipManager::Show()

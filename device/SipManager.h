@@ -20,6 +20,8 @@ public:
 
     // Registers sModulePath with regsvr32, then creates and selects the input method.
     bool Start(const std::wstring& sModulePath, HWND hwndSip, IIMCallback* pCallback, std::wstring& sError);
+    // Takes over an input method already created (its reference) and selects and shows it as Start does.
+    void Drive(IInputMethod* pInputMethod, HWND hwndSip, IIMCallback* pCallback);
     void Show();
     void Hide();
     // After the screen turned: places the panel again and asks for the visible desktop.
@@ -28,6 +30,7 @@ public:
     void Stop();
 
     bool IsStarted() const { return m_pInputMethod != nullptr; }
+    IInputMethod* InputMethod() const { return m_pInputMethod; }
     bool IsShowing() const { return m_bShowing; }
     RECT VisibleDesktop() const { return m_rcVisibleDesktop; }
     const IMINFO& Info() const { return m_info; }
@@ -46,8 +49,9 @@ private:
     std::vector<std::string> m_calls;
 };
 
-// Runs "regsvr32 /s" on the module and waits for it; true when it reported success.
-bool RegisterModule(const std::wstring& sModulePath, std::wstring& sError);
+// Runs "regsvr32 /s" (with /u: unregisters) on the module and waits for it; true
+// when it reported success.
+bool RegisterModule(const std::wstring& sModulePath, std::wstring& sError, bool bUnregister = false);
 // The class registered as an SIP input method whose server is sModulePath
 // (the first marked class when none names that file); false when none is marked.
 bool FindInputMethodClass(const std::wstring& sModulePath, CLSID& clsid);

@@ -1,22 +1,10 @@
 #include "sip/BarStylus.h"
 
 #include "StylusInput.h"
-#include "sip/BarLayout.h"
+#include "device/DeviceWindows.h"
 #include "sip/SipPanel.h"
-#include "support/DisplayMetrics.h"
 
 CBarStylus::CBarStylus(HWND hwndBar, const SipPanel& panel) : m_hwndBar(hwndBar), m_panel(panel) {}
-
-POINT CBarStylus::ButtonCentre(int nAction) const
-{
-    RECT rcClient{};
-    GetClientRect(m_hwndBar, &rcClient);
-    const BarRect& rc = m_panel.m_aButtons[nAction].rc;
-    POINT pt{BarLeft(rcClient.left, rcClient.right, GetBitmapWidth(g_hBarBitmap)) + (rc.left + rc.right) / 2,
-             (rc.top + rc.bottom) / 2};
-    MapWindowPoints(m_hwndBar, HWND_DESKTOP, &pt, 1);
-    return pt;
-}
 
 bool CBarStylus::PumpUntil(const std::function<bool()>& done, int nTimeoutMs)
 {
@@ -39,7 +27,7 @@ bool CBarStylus::PumpUntil(const std::function<bool()>& done, int nTimeoutMs)
 
 bool CBarStylus::MoveOnto(int nAction) const
 {
-    const POINT pt = ButtonCentre(nAction);
+    const POINT pt = BarButtonOnScreen(m_hwndBar, nAction);
     return WindowFromPoint(pt) == m_hwndBar && StylusMoveTo(pt);
 }
 

@@ -5,17 +5,15 @@
 
 class SipPanel;
 
-// Real stylus input on the SIP bar window, from the thread that owns the bar:
-// each event goes through the platform's input path (SendInput), and this
-// thread's messages are pumped until the bar has handled it. A lift on the
-// keyboard or options button returns after the dialog it runs has ended.
+// Real stylus input on the SIP bar window, from the thread that owns the bar, on
+// a button where the device's user sees it: each event goes through the
+// platform's input path (SendInput), and this thread's messages are pumped until
+// the bar has handled it. A lift on the keyboard or options button returns after
+// the dialog it runs has ended.
 class CBarStylus
 {
 public:
     CBarStylus(HWND hwndBar, const SipPanel& panel);
-
-    // The middle of a button, in screen coordinates, where the bar is now.
-    POINT ButtonCentre(int nAction) const;
 
     // False when the event was not handled within the timeout, or when the
     // point is not on the bar (another window covers it).

@@ -1,31 +1,11 @@
 #include "sip/DialogWatcher.h"
 
-namespace
-{
+#include "device/DeviceWindows.h"
 
-std::wstring WindowText(HWND hwnd)
+CDialogWatcher::CDialogWatcher(Handler handler)
+    : m_handler(std::move(handler)), m_dwThread(GetCurrentThreadId()), m_thread([this] { Run(); })
 {
-    WCHAR szText[512] = {};
-    if (hwnd != nullptr)
-        GetWindowTextW(hwnd, szText, 512);
-    return szText;
 }
-
-// The visible dialog windows of this process.
-BOOL CALLBACK CollectDialog(HWND hwnd, LPARAM lParam)
-{
-    DWORD dwProcess = 0;
-    GetWindowThreadProcessId(hwnd, &dwProcess);
-    WCHAR szClass[16] = {};
-    GetClassNameW(hwnd, szClass, 16);
-    if (dwProcess == GetCurrentProcessId() && IsWindowVisible(hwnd) && lstrcmpW(szClass, L"#32770") == 0)
-        reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hwnd);
-    return TRUE;
-}
-
-} // namespace
-
-CDialogWatcher::CDialogWatcher(Handler handler) : m_handler(std::move(handler)), m_thread([this] { Run(); }) {}
 
 CDialogWatcher::~CDialogWatcher()
 {
@@ -46,18 +26,16 @@ void CDialogWatcher::Run()
 {
     for (;;)
     {
-        std::vector<HWND> found;
-        EnumWindows(CollectDialog, reinterpret_cast<LPARAM>(&found));
-        for (HWND hwnd : found)
+        for (HWND hwnd : FindDialogs(m_dwThread))
         {
             {
                 std::lock_guard<std::mutex> lock(m_mutex);
                 if (m_bStop || !m_handled.insert(hwnd).second)
                     continue;
             }
-            // A message box's message is its static 0xFFFF.
-            const SeenDialog dialog{hwnd, GetWindow(hwnd, GW_OWNER), WindowText(hwnd),
-                                    WindowText(GetDlgItem(hwnd, 0xFFFF))};
+            WCHAR szTitle[256] = {};
+            GetWindowTextW(hwnd, szTitle, 256);
+            const SeenDialog dialog{hwnd, GetWindow(hwnd, GW_OWNER), szTitle, MessageText(hwnd)};
             {
                 std::lock_guard<std::mutex> lock(m_mutex);
                 m_seen.push_back(dialog);

@@ -17,10 +17,10 @@ struct SeenDialog
     std::wstring text;  // a message box's message (its static 0xFFFF), else empty
 };
 
-// Watches, from a thread of its own, for dialog windows (class "#32770") of
-// this process while a test runs a modal loop, records each one once and hands
-// it to a handler on the watcher thread. Messages sent from there reach the
-// dialog through its modal loop.
+// Watches, from a thread of its own, for the dialog windows of the thread that
+// made it (found as the device finds them) while that thread runs a modal loop;
+// records each one once and hands it to a handler on the watcher thread.
+// Messages sent from there reach the dialog through its modal loop.
 class CDialogWatcher
 {
 public:
@@ -37,6 +37,7 @@ private:
     void Run();
 
     Handler m_handler;
+    DWORD m_dwThread;
     mutable std::mutex m_mutex;
     std::vector<SeenDialog> m_seen;
     std::set<HWND> m_handled;

@@ -1,5 +1,6 @@
 #include "sip/OptionsDialogDriver.h"
 
+#include "device/DeviceWindows.h"
 #include "sip/SipActions.h"
 
 namespace
@@ -34,22 +35,10 @@ void RecordShown(HWND hDlg, OptionsShown& shown)
 
 void Choose(HWND hDlg, const OptionsChoice& choice, OptionsShown& shown)
 {
-    HWND hCombo = GetDlgItem(hDlg, IDC_OPTIONS_SKINS);
-    int nSelect = choice.nSelectSkin;
     if (choice.selectSkinName)
-    {
-        for (size_t i = 0; i < shown.skins.size(); ++i)
-        {
-            if (shown.skins[i] == *choice.selectSkinName)
-            {
-                nSelect = static_cast<int>(i);
-                shown.bSelectedByName = true;
-                break;
-            }
-        }
-    }
-    if (nSelect >= 0)
-        SendMessageW(hCombo, CB_SETCURSEL, static_cast<WPARAM>(nSelect), 0);
+        shown.bSelectedByName = SelectListedSkin(hDlg, *choice.selectSkinName);
+    else if (choice.nSelectSkin >= 0)
+        SendDlgItemMessageW(hDlg, IDC_OPTIONS_SKINS, CB_SETCURSEL, static_cast<WPARAM>(choice.nSelectSkin), 0);
     if (choice.nClickRadio != 0)
         SendDlgItemMessageW(hDlg, choice.nClickRadio, BM_CLICK, 0, 0);
 }

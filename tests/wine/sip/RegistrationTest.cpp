@@ -1,4 +1,5 @@
 #include "Corvell.h"
+#include "device/SipManager.h"
 #include "platform/SipInterfaces.h"
 #include "sip/DialogWatcher.h"
 #include "sip/ServerTestSupport.h"
@@ -18,6 +19,13 @@ std::wstring GuidString(REFGUID guid)
     WCHAR sz[39] = {};
     StringFromGUID2(guid, sz, 39);
     return sz;
+}
+
+// Registers the module as the device does, or unregisters it.
+bool Regsvr32(bool bUnregister = false)
+{
+    std::wstring sError;
+    return RegisterModule(KeyboardDllPath(), sError, bUnregister);
 }
 
 bool KeyExists(const std::wstring& path)
@@ -90,7 +98,7 @@ TEST(Registration, Regsvr32WritesEveryKeyAndUnregisteringRemovesThemButNotClsid)
                                              KEY_ALL_ACCESS, nullptr, &hStale, nullptr));
     RegCloseKey(hStale);
 
-    ASSERT_EQ(0, RunRegsvr32(KeyboardDllPath(), false));
+    ASSERT_TRUE(Regsvr32());
     ExpectRegistered();
     EXPECT_FALSE(KeyExists(classKey + L"\\Stale"));
 
@@ -100,10 +108,10 @@ TEST(Registration, Regsvr32WritesEveryKeyAndUnregisteringRemovesThemButNotClsid)
     EXPECT_TRUE(SamePath(ReadString(libKey + L"\\0\\win64", nullptr), KeyboardDllPath()));
 
     // Registering again changes nothing.
-    ASSERT_EQ(0, RunRegsvr32(KeyboardDllPath(), false));
+    ASSERT_TRUE(Regsvr32());
     ExpectRegistered();
 
-    ASSERT_EQ(0, RunRegsvr32(KeyboardDllPath(), true));
+    ASSERT_TRUE(Regsvr32(true));
     EXPECT_FALSE(KeyExists(L"Keyboard.Zarn.1"));
     EXPECT_FALSE(KeyExists(L"Keyboard.Zarn"));
     EXPECT_FALSE(KeyExists(classKey));
@@ -111,10 +119,10 @@ TEST(Registration, Regsvr32WritesEveryKeyAndUnregisteringRemovesThemButNotClsid)
     EXPECT_TRUE(KeyExists(libKey)) << "the type library stays registered";
 
     // Unregistering what is not registered still succeeds.
-    EXPECT_EQ(0, RunRegsvr32(KeyboardDllPath(), true));
+    EXPECT_TRUE(Regsvr32(true));
 
     // Leave the input method registered for the programs that look for it.
-    ASSERT_EQ(0, RunRegsvr32(KeyboardDllPath(), false));
+    ASSERT_TRUE(Regsvr32());
     CoUninitialize();
 }
 

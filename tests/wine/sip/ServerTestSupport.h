@@ -6,9 +6,6 @@
 // The full path of the Keyboard.dll built next to the test program.
 std::wstring KeyboardDllPath();
 
-// Runs Wine's regsvr32 silently on the module; its exit code, or -1 when it could not run.
-int RunRegsvr32(const std::wstring& module, bool bUnregister);
-
 // A borderless top-level window standing in for the SIP manager's SIP window.
 class CSipWindow
 {

@@ -1,23 +1,22 @@
 #pragma once
 #include <windows.h>
 
+#include "device/SipManager.h"
 #include "sip/RecordingCallback.h"
 #include "sip/ServerTestSupport.h"
 #include "sip/TestStateGuards.h"
-#include "support/ComPointer.h"
 
 class SipPanel;
 
-// The SIP manager's part around the input method, for tests that use it the
-// way a device does: a SIP window, the input method created (with the shared
-// text font of a first Select), given a recording callback, selected and
-// shown, with its bar window found. Ready() is false when any of that failed.
-// Deselected and released on destruction.
+// The device's SIP manager around the input method linked into the tests: a
+// SIP window, the input method created (with the shared text font of a first
+// Select), given a recording callback, selected and shown, with its bar window
+// found. Ready() is false when any of that failed. Stopped on destruction.
 class CSipHost
 {
 public:
     CSipHost();
-    ~CSipHost();
+    ~CSipHost() { Release(); }
     CSipHost(const CSipHost&) = delete;
     CSipHost& operator=(const CSipHost&) = delete;
 
@@ -26,11 +25,10 @@ public:
     HWND Bar() const { return m_hwndBar; }
     SipPanel& Panel() const { return *m_pPanel; }
     CRecordingCallback& Callback() { return m_callback; }
-    IInputMethod* InputMethod() const { return m_pInputMethod.Get(); }
+    IInputMethod* InputMethod() const { return m_manager.InputMethod(); }
 
-    // What the SIP manager does after the screen turned: shows the panel again
-    // and asks for the visible desktop.
-    void ScreenTurned();
+    // What the SIP manager does after the screen turned.
+    void ScreenTurned() { m_manager.ScreenChanged(); }
 
     // Deselects and releases the input method now (the destructor does it otherwise).
     void Release();
@@ -39,7 +37,7 @@ private:
     CFirstSelectDone m_firstSelectDone;
     CRecordingCallback m_callback;
     CSipWindow m_sip;
-    CComPointer<IInputMethod> m_pInputMethod;
+    CSipManager m_manager;
     HWND m_hwndBar = nullptr;
     SipPanel* m_pPanel = nullptr;
 };
