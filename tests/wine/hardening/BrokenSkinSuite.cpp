@@ -2,10 +2,6 @@
 
 #include "WineTestSupport.h"
 
-std::unique_ptr<std::vector<BrokenSkin>> BrokenSkins::s_pCorpus;
-std::unique_ptr<CSkinTestFiles> BrokenSkins::s_pFiles;
-std::unique_ptr<std::vector<std::wstring>> BrokenSkins::s_pInstalledBefore;
-
 namespace {
 
 std::vector<std::wstring> IndexFilesIn(const std::wstring& folder)
@@ -13,18 +9,27 @@ std::vector<std::wstring> IndexFilesIn(const std::wstring& folder)
     std::vector<std::wstring> files;
     WIN32_FIND_DATAW data{};
     HANDLE hFind = FindFirstFileW((folder + L"\\*.xml").c_str(), &data);
-    if (hFind == INVALID_HANDLE_VALUE)
-        return files;
-    do
+    for (BOOL bFound = hFind != INVALID_HANDLE_VALUE; bFound; bFound = FindNextFileW(hFind, &data))
     {
         if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
             files.push_back(data.cFileName);
-    } while (FindNextFileW(hFind, &data));
-    FindClose(hFind);
+    }
+    if (hFind != INVALID_HANDLE_VALUE)
+        FindClose(hFind);
     return files;
 }
 
 }  // namespace
+
+// Destroyed in reverse: the files go before the corpus that describes them.
+struct BrokenSkins::Written
+{
+    std::vector<BrokenSkin> corpus = MakeBrokenSkinCorpus();
+    CSkinTestFiles files;
+    std::vector<std::wstring> installedBefore = IndexFilesIn(files.SkinsFolder());
+};
+
+std::unique_ptr<BrokenSkins::Written> BrokenSkins::s_pWritten;
 
 bool BrokenSkins::IsCorpusScreen()
 {
@@ -35,19 +40,25 @@ bool BrokenSkins::IsCorpusScreen()
 
 void BrokenSkins::SetUpTestSuite()
 {
-    s_pCorpus = std::make_unique<std::vector<BrokenSkin>>(MakeBrokenSkinCorpus());
-    s_pFiles = std::make_unique<CSkinTestFiles>();
-    s_pInstalledBefore = std::make_unique<std::vector<std::wstring>>(IndexFilesIn(s_pFiles->SkinsFolder()));
-    for (const BrokenSkin& skin : *s_pCorpus)
+    s_pWritten = std::make_unique<Written>();
+    for (const BrokenSkin& skin : s_pWritten->corpus)
     {
         if (IsCorpusScreen() || skin.bEveryScreen)
-            skin.Write(*s_pFiles);
+            skin.Write(s_pWritten->files);
     }
 }
 
 void BrokenSkins::TearDownTestSuite()
 {
-    s_pFiles.reset();
-    s_pCorpus.reset();
-    s_pInstalledBefore.reset();
+    s_pWritten.reset();
+}
+
+const std::vector<BrokenSkin>& BrokenSkins::Corpus()
+{
+    return s_pWritten->corpus;
+}
+
+const std::vector<std::wstring>& BrokenSkins::InstalledBefore()
+{
+    return s_pWritten->installedBefore;
 }

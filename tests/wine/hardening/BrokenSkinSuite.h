@@ -19,13 +19,12 @@ protected:
     // True on the screen that runs the whole corpus.
     static bool IsCorpusScreen();
 
-    static const std::vector<BrokenSkin>& Corpus() { return *s_pCorpus; }
+    static const std::vector<BrokenSkin>& Corpus();
 
     // The index files (*.xml) the skins folder held before the corpus was written.
-    static const std::vector<std::wstring>& InstalledBefore() { return *s_pInstalledBefore; }
+    static const std::vector<std::wstring>& InstalledBefore();
 
 private:
-    static std::unique_ptr<std::vector<BrokenSkin>> s_pCorpus;
-    static std::unique_ptr<CSkinTestFiles> s_pFiles;
-    static std::unique_ptr<std::vector<std::wstring>> s_pInstalledBefore;
+    struct Written;
+    static std::unique_ptr<Written> s_pWritten;
 };
