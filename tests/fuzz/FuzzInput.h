@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-// Ends the run as a crash when a property does not hold.
+// A property that does not hold ends the run as a crash.
 inline void Check(bool bHolds)
 {
     if (!bHolds)
@@ -77,8 +77,7 @@ inline std::wstring Latin1Trip(const std::wstring& text)
     return out;
 }
 
-// What atoi reads from the text's trip, computed independently of the reader under test:
-// strtoll in base 10, clamped to the int range.
+// What atoi reads (from the text's trip), computed independently of the reader under test.
 inline int ReferenceNumber(const std::string& ansi)
 {
     return static_cast<int>(std::clamp<long long>(std::strtoll(ansi.c_str(), nullptr, 10), INT_MIN, INT_MAX));

@@ -14,31 +14,21 @@ Handles g_menus;
 template <int N>
 void* g_pfnReal = nullptr;
 
-template <int N, typename R, typename... A>
-R CallReal(A... a)
+// A wrapper: calls the real function, then remembers the handle it made or, when it gives
+// back the handle in its last argument, forgets that handle once given back.
+template <Handles& handles, bool bGivesBack, int N, typename R, typename... A>
+R WINAPI Counted(A... a)
 {
-    return reinterpret_cast<R(WINAPI*)(A...)>(g_pfnReal<N>)(a...);
-}
-
-// A function that makes a handle: the handle is remembered.
-template <Handles& handles, int N, typename R, typename... A>
-R WINAPI Making(A... a)
-{
-    const R h = CallReal<N, R>(a...);
-    if (h != nullptr)
-        handles.insert(reinterpret_cast<void*>(h));
-    return h;
-}
-
-// A function that gives back the handle in its last argument: it is forgotten once given back.
-template <Handles& handles, int N, typename R, typename... A>
-R WINAPI GivingBack(A... a)
-{
-    const R result = CallReal<N, R>(a...);
-    void* h = nullptr;
-    ((h = reinterpret_cast<void*>(a)), ...);
-    if (result)
-        handles.erase(h);
+    const R result = reinterpret_cast<R(WINAPI*)(A...)>(g_pfnReal<N>)(a...);
+    if constexpr (bGivesBack)
+    {
+        void* h = nullptr;
+        ((h = reinterpret_cast<void*>(a)), ...);
+        if (result)
+            handles.erase(h);
+    }
+    else if (result != nullptr)
+        handles.insert(reinterpret_cast<void*>(result));
     return result;
 }
 
@@ -49,37 +39,31 @@ struct Redirect
     void** ppReal;
 };
 
-template <int N, Handles& handles, typename R, typename... A>
-Redirect Made(const char* pszName, R(WINAPI*)(A...))
+template <int N, Handles& handles, bool bGivesBack = false, typename R, typename... A>
+Redirect Count(const char* pszName, R(WINAPI*)(A...))
 {
-    return {pszName, reinterpret_cast<void*>(&Making<handles, N, R, A...>), &g_pfnReal<N>};
-}
-
-template <int N, Handles& handles, typename R, typename... A>
-Redirect GivenBack(const char* pszName, R(WINAPI*)(A...))
-{
-    return {pszName, reinterpret_cast<void*>(&GivingBack<handles, N, R, A...>), &g_pfnReal<N>};
+    return {pszName, reinterpret_cast<void*>(&Counted<handles, bGivesBack, N, R, A...>), &g_pfnReal<N>};
 }
 
 // A bitmap loaded from the resources is a GDI object of the caller's, deleted with DeleteObject.
 const Redirect g_redirects[] = {
-    Made<0, g_objects>("CreateCompatibleDC", &CreateCompatibleDC),
-    Made<1, g_objects>("CreateCompatibleBitmap", &CreateCompatibleBitmap),
-    Made<2, g_objects>("CreateDIBSection", &CreateDIBSection),
-    Made<3, g_objects>("CreateBitmap", &CreateBitmap),
-    Made<4, g_objects>("CreateFontIndirectW", &CreateFontIndirectW),
-    Made<5, g_objects>("CreateFontW", &CreateFontW),
-    Made<6, g_objects>("LoadBitmapW", &LoadBitmapW),
-    Made<7, g_objects>("CreatePen", &CreatePen),
-    Made<8, g_objects>("CreateSolidBrush", &CreateSolidBrush),
-    Made<9, g_objects>("CreateRectRgn", &CreateRectRgn),
-    Made<10, g_objects>("GetDC", &GetDC),
-    Made<11, g_objects>("GetWindowDC", &GetWindowDC),
-    GivenBack<12, g_objects>("DeleteObject", &DeleteObject),
-    GivenBack<13, g_objects>("DeleteDC", &DeleteDC),
-    GivenBack<14, g_objects>("ReleaseDC", &ReleaseDC),
-    Made<15, g_menus>("LoadMenuW", &LoadMenuW),
-    GivenBack<16, g_menus>("DestroyMenu", &DestroyMenu),
+    Count<0, g_objects>("CreateCompatibleDC", &CreateCompatibleDC),
+    Count<1, g_objects>("CreateCompatibleBitmap", &CreateCompatibleBitmap),
+    Count<2, g_objects>("CreateDIBSection", &CreateDIBSection),
+    Count<3, g_objects>("CreateBitmap", &CreateBitmap),
+    Count<4, g_objects>("CreateFontIndirectW", &CreateFontIndirectW),
+    Count<5, g_objects>("CreateFontW", &CreateFontW),
+    Count<6, g_objects>("LoadBitmapW", &LoadBitmapW),
+    Count<7, g_objects>("CreatePen", &CreatePen),
+    Count<8, g_objects>("CreateSolidBrush", &CreateSolidBrush),
+    Count<9, g_objects>("CreateRectRgn", &CreateRectRgn),
+    Count<10, g_objects>("GetDC", &GetDC),
+    Count<11, g_objects>("GetWindowDC", &GetWindowDC),
+    Count<12, g_objects, true>("DeleteObject", &DeleteObject),
+    Count<13, g_objects, true>("DeleteDC", &DeleteDC),
+    Count<14, g_objects, true>("ReleaseDC", &ReleaseDC),
+    Count<15, g_menus>("LoadMenuW", &LoadMenuW),
+    Count<16, g_menus, true>("DestroyMenu", &DestroyMenu),
 };
 
 void Patch(IMAGE_THUNK_DATA* pAddress, const Redirect& redirect, int& nPatched)

@@ -12,15 +12,9 @@
 
 namespace {
 
-struct Figure
-{
-    const char* pszName;
-    SIZE_T nAllowed;
-    bool bMegabytes;
-};
-
-const Figure g_figures[] = {
-    {"GDI objects + DCs", 0, false}, {"windows", 0, false}, {"menus", 0, false}, {"private memory", 8u << 20, true}};
+const char* const g_apszFigures[] = {"GDI objects + DCs", "windows", "menus", "private memory"};
+const SIZE_T g_anAllowed[] = {0, 0, 0, 8u << 20};
+constexpr size_t kGdi = 0, kMemory = 3;
 
 BOOL CALLBACK CountWindow(HWND, LPARAM lParam)
 {
@@ -34,32 +28,23 @@ BOOL CALLBACK CountWindowAndChildren(HWND hwnd, LPARAM lParam)
     return CountWindow(hwnd, lParam);
 }
 
-SIZE_T ThreadWindows()
-{
-    SIZE_T n = 0;
-    EnumThreadWindows(GetCurrentThreadId(), CountWindowAndChildren, reinterpret_cast<LPARAM>(&n));
-    return n;
-}
-
-SIZE_T PrivateBytes()
-{
-    PROCESS_MEMORY_COUNTERS_EX counters = {};
-    counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
-    // Wine leaves PrivateUsage at 0; its commit charge is the same figure there.
-    return counters.PrivateUsage != 0 ? counters.PrivateUsage : counters.PagefileUsage;
-}
-
 std::array<SIZE_T, 4> Measure()
 {
-    return {static_cast<SIZE_T>(CGdiCounter::Live()), ThreadWindows(), static_cast<SIZE_T>(CGdiCounter::LiveMenus()),
-            PrivateBytes()};
+    SIZE_T nWindows = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountWindowAndChildren, reinterpret_cast<LPARAM>(&nWindows));
+    PROCESS_MEMORY_COUNTERS_EX memory = {};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
+    // Wine leaves PrivateUsage at 0; its commit charge is the same figure there.
+    const SIZE_T cbPrivate = memory.PrivateUsage != 0 ? memory.PrivateUsage : memory.PagefileUsage;
+    return {static_cast<SIZE_T>(CGdiCounter::Live()), nWindows, static_cast<SIZE_T>(CGdiCounter::LiveMenus()),
+            cbPrivate};
 }
 
-std::string Shown(const Figure& figure, SIZE_T n)
+std::string Shown(size_t nFigure, SIZE_T n)
 {
     char sz[32];
-    if (figure.bMegabytes)
+    if (nFigure == kMemory)
         std::snprintf(sz, sizeof sz, "%.1f MB", static_cast<double>(n) / 1048576.0);
     else
         std::snprintf(sz, sizeof sz, "%zu", n);
@@ -89,7 +74,7 @@ bool IsFullSoak()
 void CFigureTrack::Start()
 {
     m_startObjects = CGdiCounter::LiveObjects();
-    m_start = m_peak = m_end = Measure();
+    m_start = m_peak = Measure();
 }
 
 void CFigureTrack::Sample()
@@ -102,29 +87,24 @@ void CFigureTrack::Sample()
 void CFigureTrack::End(const char* pszTag, const std::vector<std::string>& lines)
 {
     Sample();
-    m_end = Measure();
+    const Figures end = Measure();
     for (const std::string& line : lines)
         std::printf("[ %-8s ] %s\n", pszTag, line.c_str());
     std::printf("[ %-8s ] %-20s %10s %10s %10s %10s\n", pszTag, "", "start", "end", "peak", "allowed");
-    for (size_t i = 0; i < m_start.size(); ++i)
+    for (size_t i = 0; i < end.size(); ++i)
     {
-        const Figure& figure = g_figures[i];
-        std::printf("[ %-8s ] %-20s %10s %10s %10s %10s\n", pszTag, figure.pszName, Shown(figure, m_start[i]).c_str(),
-                    Shown(figure, m_end[i]).c_str(), Shown(figure, m_peak[i]).c_str(),
-                    ("+" + Shown(figure, figure.nAllowed)).c_str());
-        if (m_end[i] > m_start[i] + figure.nAllowed)
-            ADD_FAILURE() << figure.pszName << " went from " << Shown(figure, m_start[i]) << " to "
-                          << Shown(figure, m_end[i]);
-    }
-    std::fflush(stdout);
-    if (m_end[0] > m_start[0])
-    {
-        std::string left = "made since the start and still there:";
+        std::printf("[ %-8s ] %-20s %10s %10s %10s %10s\n", pszTag, g_apszFigures[i], Shown(i, m_start[i]).c_str(),
+                    Shown(i, end[i]).c_str(), Shown(i, m_peak[i]).c_str(), ("+" + Shown(i, g_anAllowed[i])).c_str());
+        if (end[i] <= m_start[i] + g_anAllowed[i])
+            continue;
+        std::string left;
         for (void* hObject : CGdiCounter::LiveObjects())
         {
-            if (std::find(m_startObjects.begin(), m_startObjects.end(), hObject) == m_startObjects.end())
+            if (i == kGdi && std::find(m_startObjects.begin(), m_startObjects.end(), hObject) == m_startObjects.end())
                 left += " " + Describe(hObject) + ";";
         }
-        ADD_FAILURE() << left;
+        ADD_FAILURE() << g_apszFigures[i] << " went from " << Shown(i, m_start[i]) << " to " << Shown(i, end[i])
+                      << (left.empty() ? "" : "; made since the start and still there:" + left);
     }
+    std::fflush(stdout);
 }

@@ -28,6 +28,5 @@ private:
 
     std::vector<void*> m_startObjects;
     Figures m_start{};
-    Figures m_end{};
     Figures m_peak{};
 };
