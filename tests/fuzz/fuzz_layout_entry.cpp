@@ -37,27 +37,20 @@ std::vector<std::wstring> EntryNames()
     return names;
 }
 
-// What the skin record holds between entries, as far as the mapping needs it.
-struct DesignState
-{
-    int nOrientation = 0;
-    int nBackgroundWidth = 0;
-    int nBackgroundHeight = 0;
-};
-
 // Every mapped rectangle, checked against the plain sums in 64 bits and, for a single
-// design pixel, against where the image turning puts that pixel.
-void CheckMapping(const LayoutValues& v, const DesignState& state)
+// design pixel, against where the image turning puts that pixel. The design holds the
+// orientation and background size of the entries read so far.
+void CheckMapping(const LayoutValues& v, const LayoutValues& design)
 {
-    const int bw = state.nBackgroundWidth, bh = state.nBackgroundHeight;
-    const bool bFits = std::llabs(v.nLeft) < (1 << 28) && std::llabs(v.nTop) < (1 << 28) &&
-                       std::llabs(v.nWidth) < (1 << 28) && std::llabs(v.nHeight) < (1 << 28) &&
-                       std::llabs(bw) < (1 << 28) && std::llabs(bh) < (1 << 28);
+    const int bw = design.nBackgroundWidth, bh = design.nBackgroundHeight;
+    bool bFits = true;
+    for (long long n : {v.nLeft, v.nTop, v.nWidth, v.nHeight, bw, bh})
+        bFits = bFits && std::llabs(n) < (1 << 28);
     for (int nScreen : {ORIENT_LANDSCAPE, ORIENT_PORTRAIT, ORIENT_SQUARE})
     {
         for (bool bLeft : {false, true})
         {
-            const SkinTurn turn = ChooseSkinTurn(nScreen, state.nOrientation, bLeft);
+            const SkinTurn turn = ChooseSkinTurn(nScreen, design.nOrientationValue, bLeft);
             const bool bTurned = turn != SkinTurn::None;
             const SkinRect r = MapDesignRect(turn, v.nLeft, v.nTop, v.nWidth, v.nHeight, bw, bh);
             // The size survives the turn, its sides exchanged when turned.
@@ -123,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t cbD
     CFuzzInput input(pData, cbData);
     const bool bOutOfMemory = (input.Byte() & 0x01) != 0;
     const CTestCodePage codePage(bOutOfMemory);
-    DesignState state;
+    LayoutValues design{};
 
     const std::size_t nEntries = 1 + input.Byte() % 16;
     for (std::size_t e = 0; e < nEntries && !input.AtEnd(); ++e)
@@ -137,14 +130,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t cbD
         Check(bKey ? target.nKey >= 0 && target.nKey < KEY_COUNT && entryText == FindKeyInfo(target.nKey)->pszEntry
                    : target.nKey == KEY_NONE);
         if (target.kind == LayoutEntryKind::Orientation)
-            state.nOrientation = values.nOrientationValue;
+            design.nOrientationValue = values.nOrientationValue;
         else if (target.kind == LayoutEntryKind::DefaultBackground)
         {
-            state.nBackgroundWidth = values.nBackgroundWidth;
-            state.nBackgroundHeight = values.nBackgroundHeight;
+            design.nBackgroundWidth = values.nBackgroundWidth;
+            design.nBackgroundHeight = values.nBackgroundHeight;
         }
         else if (bKey || target.kind == LayoutEntryKind::EditView || target.kind == LayoutEntryKind::CharView)
-            CheckMapping(values, state);
+            CheckMapping(values, design);
     }
     return 0;
 }

@@ -77,7 +77,7 @@ TEST_F(BrokenSkins, TheOptionsListShowsEachIndexFileOnceAndABrokenChoiceFailsCle
     const auto has = [&](LoadOutcome outcome) {
         return std::any_of(choices.begin(), choices.end(), [&](const BrokenSkin* p) { return p->outcome == outcome; });
     };
-    ASSERT_TRUE(has(LoadOutcome::Fails) && has(LoadOutcome::Loads)) << "the choices need a skin that fails and one that loads";
+    ASSERT_TRUE(has(LoadOutcome::Fails) && has(LoadOutcome::Loads)) << "need one that fails, one that loads";
 
     CSipHost host;
     ASSERT_TRUE(host.Ready());
@@ -123,17 +123,18 @@ TEST_F(BrokenSkins, TheOptionsListShowsEachIndexFileOnceAndABrokenChoiceFailsCle
                               tap.messages[0].hwndOwner == hwndMessageOwner && !tap.bOpened;
         const bool bClean = tap.messages.empty() && tap.bOpened &&
                             host.Callback().Calls() == std::vector<CallbackCall>{StringCall(kTyped)};
-        const auto said = [&] { return std::to_string(tap.messages.size()) + " messages, opened " + std::to_string(tap.bOpened); };
+        const std::string said =
+            std::to_string(tap.messages.size()) + " messages, keyboard opened " + std::to_string(tap.bOpened);
         switch (skin.outcome)
         {
         case LoadOutcome::Fails:
-            EXPECT_TRUE(bRefused && g_bSkinLoadFailed && host.Callback().Calls().empty()) << said();
+            EXPECT_TRUE(bRefused && g_bSkinLoadFailed && host.Callback().Calls().empty()) << said;
             break;
         case LoadOutcome::Loads:
-            EXPECT_TRUE(bClean && !g_bSkinLoadFailed) << said();
+            EXPECT_TRUE(bClean && !g_bSkinLoadFailed) << said;
             break;
         case LoadOutcome::ParserSays:
-            EXPECT_TRUE(bRefused || bClean) << said();
+            EXPECT_TRUE(bRefused || bClean) << said;
             break;
         }
         EXPECT_FALSE(g_bInitializing) << "the bar still shows its notice";

@@ -21,15 +21,9 @@ std::vector<std::wstring> IndexFilesIn(const std::wstring& folder)
 
 }  // namespace
 
-// Destroyed in reverse: the files go before the corpus that describes them.
-struct BrokenSkins::Written
-{
-    std::vector<BrokenSkin> corpus = MakeBrokenSkinCorpus();
-    CSkinTestFiles files;
-    std::vector<std::wstring> installedBefore = IndexFilesIn(files.SkinsFolder());
-};
-
-std::unique_ptr<BrokenSkins::Written> BrokenSkins::s_pWritten;
+std::vector<BrokenSkin> BrokenSkins::s_corpus;
+std::unique_ptr<CSkinTestFiles> BrokenSkins::s_pFiles;
+std::vector<std::wstring> BrokenSkins::s_installedBefore;
 
 bool BrokenSkins::IsCorpusScreen()
 {
@@ -40,25 +34,19 @@ bool BrokenSkins::IsCorpusScreen()
 
 void BrokenSkins::SetUpTestSuite()
 {
-    s_pWritten = std::make_unique<Written>();
-    for (const BrokenSkin& skin : s_pWritten->corpus)
+    s_corpus = MakeBrokenSkinCorpus();
+    s_pFiles = std::make_unique<CSkinTestFiles>();
+    s_installedBefore = IndexFilesIn(s_pFiles->SkinsFolder());
+    for (const BrokenSkin& skin : s_corpus)
     {
         if (IsCorpusScreen() || skin.bEveryScreen)
-            skin.Write(s_pWritten->files);
+            skin.Write(*s_pFiles);
     }
 }
 
 void BrokenSkins::TearDownTestSuite()
 {
-    s_pWritten.reset();
-}
-
-const std::vector<BrokenSkin>& BrokenSkins::Corpus()
-{
-    return s_pWritten->corpus;
-}
-
-const std::vector<std::wstring>& BrokenSkins::InstalledBefore()
-{
-    return s_pWritten->installedBefore;
+    s_pFiles.reset();
+    s_corpus.clear();
+    s_installedBefore.clear();
 }

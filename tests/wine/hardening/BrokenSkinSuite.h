@@ -19,12 +19,13 @@ protected:
     // True on the screen that runs the whole corpus.
     static bool IsCorpusScreen();
 
-    static const std::vector<BrokenSkin>& Corpus();
+    static const std::vector<BrokenSkin>& Corpus() { return s_corpus; }
 
     // The index files (*.xml) the skins folder held before the corpus was written.
-    static const std::vector<std::wstring>& InstalledBefore();
+    static const std::vector<std::wstring>& InstalledBefore() { return s_installedBefore; }
 
 private:
-    struct Written;
-    static std::unique_ptr<Written> s_pWritten;
+    static std::vector<BrokenSkin> s_corpus;
+    static std::unique_ptr<CSkinTestFiles> s_pFiles;
+    static std::vector<std::wstring> s_installedBefore;
 };

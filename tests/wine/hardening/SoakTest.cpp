@@ -113,7 +113,7 @@ public:
             m_host.ScreenTurned();
         for (const SeenDialog& dialog : seen)
             EXPECT_NE(kMessageCaption, dialog.title) << "opening " << m_nOpenings << ": " << Narrow(dialog.text);
-        EXPECT_TRUE(bTapped && bOpened) << "opening " << m_nOpenings << ": tapped " << bTapped << ", opened " << bOpened;
+        EXPECT_TRUE(bTapped && bOpened) << "opening " << m_nOpenings << ": tapped " << bTapped << " opened " << bOpened;
         EXPECT_EQ(std::vector<CallbackCall>{StringCall(L"bre")}, m_host.Callback().Calls())
             << "opening " << m_nOpenings << (bTurn ? " (ended by a turn)" : "") << ": the keyboard showed \""
             << Narrow(shownText) << "\"; taps not taken in time: " << lostKeys;
@@ -144,8 +144,7 @@ public:
         SCOPED_TRACE(std::string("after a ") + g_apszChanges[change] + " change");
         const std::wstring path = g_skin.szSkinPath;
         const std::wstring suffix = L"\\skins\\" + m_skin;
-        EXPECT_TRUE(path.size() >= suffix.size() && path.compare(path.size() - suffix.size(), suffix.size(), suffix) == 0)
-            << Narrow(path);
+        EXPECT_TRUE(path.size() >= suffix.size() && path.substr(path.size() - suffix.size()) == suffix) << Narrow(path);
         // (Read while the keyboard was open: a turn that ends it makes the orientation stale again.)
         EXPECT_EQ(static_cast<DWORD>(GetScreenOrientation()), m_dwLoadedWhenOpen);
         const RECT& rc = g_skin.keys[1].rcKey;
@@ -238,7 +237,7 @@ TEST(Soak, OpeningsReloadsAndBarTapsGiveBackWhatTheyTake)
     soak.OpenAndType(false);
     soak.ExpectReloaded(previous);
     soak.ExpectHandsTurnTheKeysApart();
-    figures.End("soak", {soak.Summary(), std::to_string(nCycles + 1) + " skin reloads switching skin, hand or orientation"});
+    figures.End("soak", {soak.Summary(), std::to_string(nCycles + 1) + " skin reloads switching skin, hand or screen"});
 }
 
 }  // namespace
