@@ -4,11 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <condition_variable>
 #include <cstdio>
-#include <mutex>
 #include <string>
-#include <thread>
 
 namespace {
 
@@ -44,56 +41,32 @@ BOOL CALLBACK PrintVisibleWindow(HWND hwnd, LPARAM)
 // enough to see what is waiting.
 class CTestWatchdog : public testing::EmptyTestEventListener
 {
-public:
-    CTestWatchdog() : m_thread([this] { Run(); }) {}
-
-    ~CTestWatchdog() override
-    {
-        Set("", true);
-        m_thread.join();
-    }
-
     void OnTestStart(const testing::TestInfo& info) override
     {
-        Set(std::string(info.test_suite_name()) + "." + info.name(), false);
+        m_test = std::string(info.test_suite_name()) + "." + info.name();
+        const DWORD dwLimitMs = static_cast<DWORD>(std::chrono::milliseconds(kTestTimeLimit).count());
+        CreateTimerQueueTimer(&m_hTimer, nullptr, OnHung, this, dwLimitMs, 0, WT_EXECUTEONLYONCE);
     }
 
-    void OnTestEnd(const testing::TestInfo&) override { Set("", false); }
-
-private:
-    void Set(std::string test, bool bStop)
+    void OnTestEnd(const testing::TestInfo&) override
     {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        m_test = std::move(test);
-        m_bStop = bStop;
-        ++m_nChanges;
-        m_changed.notify_all();
+        DeleteTimerQueueTimer(nullptr, m_hTimer, INVALID_HANDLE_VALUE);  // (waits for a report under way)
+        m_hTimer = nullptr;
     }
 
-    void Run()
+    static void CALLBACK OnHung(void* pThis, BOOLEAN)
     {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        while (!m_bStop)
-        {
-            const unsigned nChanges = m_nChanges;
-            if (!m_changed.wait_for(lock, kTestTimeLimit, [&] { return m_nChanges != nChanges; }) && !m_test.empty())
-            {
-                std::fprintf(stderr, "\n[  HUNG    ] %s ran longer than %lld s; visible windows:\n", m_test.c_str(),
-                             static_cast<long long>(kTestTimeLimit.count()));
-                EnumWindows(PrintVisibleWindow, 0);
-                std::fflush(stderr);
-                std::fflush(stdout);
-                TerminateProcess(GetCurrentProcess(), 3);
-            }
-        }
+        const long long nLimit = kTestTimeLimit.count();
+        std::fprintf(stderr, "\n[  HUNG    ] %s ran longer than %lld s; visible windows:\n",
+                     static_cast<CTestWatchdog*>(pThis)->m_test.c_str(), nLimit);
+        EnumWindows(PrintVisibleWindow, 0);
+        std::fflush(stderr);
+        std::fflush(stdout);
+        TerminateProcess(GetCurrentProcess(), 3);
     }
 
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    std::string m_test;  // the test running, empty between tests
-    unsigned m_nChanges = 0;
-    bool m_bStop = false;
-    std::thread m_thread;  // last: it starts once the rest is ready
+    std::string m_test;
+    HANDLE m_hTimer = nullptr;
 };
 
 }  // namespace
