@@ -1,6 +1,6 @@
-// Creates the text font in the process-wide font cache and exits. Run under
-// a debugger, its debug output shows the cache's life; after the cache is
-// destroyed at exit, it reports whether the font it made still exists.
+// Creates the text font in the process-wide font cache and exits. Run under a debugger,
+// its debug output shows the cache's life; after the cache is destroyed at exit, it
+// reports whether the font it made still exists.
 #include "support/FontHelper.h"
 
 #include <cstdlib>
@@ -9,17 +9,12 @@ namespace {
 
 HFONT g_hCreated = nullptr;
 
-// Registered before the cache exists, so it runs after the cache's destruction.
-void ReportFontAfterUnload()
-{
-    OutputDebugStringW(GetObjectType(g_hCreated) == 0 ? L"font deleted\n" : L"font still alive\n");
-}
-
 }  // namespace
 
 int main()
 {
-    std::atexit(ReportFontAfterUnload);
+    // Registered before the cache exists, so it runs after the cache's destruction.
+    std::atexit([] { OutputDebugStringW(GetObjectType(g_hCreated) == 0 ? L"font deleted\n" : L"font still alive\n"); });
     CFontHelper& fonts = CFontHelper::Instance();
     g_hCreated = fonts.CreateFontInSlot(CFontHelper::kTextFontSlot, -16, FW_NORMAL, L"Tahoma", 0, 0, 0);
     CFontHelper::Instance();  // a second use makes no second instance

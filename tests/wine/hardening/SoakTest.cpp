@@ -151,18 +151,12 @@ public:
         EXPECT_TRUE(EqualRect(&m_keyPlaces.emplace(std::make_pair(m_skin, m_dwHand), rc).first->second, &rc));
     }
 
-    // The landscape design turns one way for each hand on this portrait screen.
+    // The landscape design turns one way for each hand on this portrait screen (and the
+    // cycles load each skin for both).
     void ExpectHandsTurnTheKeysApart()
     {
         for (const wchar_t* pszSkin : {L"Silver", L"Midnight"})
-        {
-            const auto left = m_keyPlaces.find({pszSkin, 1});
-            const auto right = m_keyPlaces.find({pszSkin, 0});
-            if (left != m_keyPlaces.end() && right != m_keyPlaces.end())
-            {
-                EXPECT_FALSE(EqualRect(&left->second, &right->second)) << Narrow(pszSkin) << ": both hands alike";
-            }
-        }
+            EXPECT_FALSE(EqualRect(&m_keyPlaces[{pszSkin, 1}], &m_keyPlaces[{pszSkin, 0}])) << Narrow(pszSkin);
     }
 
     std::string Summary() const
