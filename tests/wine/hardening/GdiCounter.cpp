@@ -66,17 +66,18 @@ const Redirect g_redirects[] = {
     Count<16, g_menus, true>("DestroyMenu", &DestroyMenu),
 };
 
-void Patch(IMAGE_THUNK_DATA* pAddress, const Redirect& redirect, int& nPatched)
+bool Patch(IMAGE_THUNK_DATA* pAddress, const Redirect& redirect)
 {
     *redirect.ppReal = reinterpret_cast<void*>(pAddress->u1.Function);
     DWORD dwOld = 0;
     if (!VirtualProtect(&pAddress->u1.Function, sizeof(void*), PAGE_READWRITE, &dwOld))
-        return;
+        return false;
     pAddress->u1.Function = reinterpret_cast<ULONG_PTR>(redirect.pWrapper);
     VirtualProtect(&pAddress->u1.Function, sizeof(void*), dwOld, &dwOld);
-    ++nPatched;
+    return true;
 }
 
+// The number of imports redirected; 0 when one could not be.
 int PatchImports()
 {
     auto* pBase = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
@@ -99,8 +100,11 @@ int PatchImports()
             const auto* pByName = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(pBase + pNames->u1.AddressOfData);
             for (const Redirect& redirect : g_redirects)
             {
-                if (std::strcmp(reinterpret_cast<const char*>(pByName->Name), redirect.pszName) == 0)
-                    Patch(pAddresses, redirect, nPatched);
+                if (std::strcmp(reinterpret_cast<const char*>(pByName->Name), redirect.pszName) != 0)
+                    continue;
+                if (!Patch(pAddresses, redirect))
+                    return 0;
+                ++nPatched;
             }
         }
     }

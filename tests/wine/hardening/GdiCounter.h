@@ -10,7 +10,7 @@
 class CGdiCounter
 {
 public:
-    // Patches the import table once; false when nothing could be redirected.
+    // Patches the import table once; false when a function could not be redirected.
     static bool Install();
 
     // GDI objects not yet deleted plus DCs not yet released; menus not yet destroyed.
