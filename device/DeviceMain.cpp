@@ -5,9 +5,10 @@
 //
 //   BrevantoDevice.exe [--script FILE] [--report FILE] [--out DIR] [--module PATH]
 
-#include "common/TextUtf.h"
 #include "Device.h"
 #include "ScriptRunner.h"
+#include "common/FileBytes.h"
+#include "common/TextUtf.h"
 #include "device/Script.h"
 
 #include <cstdio>
@@ -52,19 +53,6 @@ std::wstring ExecutableFolder()
     GetModuleFileNameW(nullptr, szPath, MAX_PATH);
     std::wstring sPath = szPath;
     return sPath.substr(0, sPath.rfind(L'\\'));
-}
-
-bool ReadText(const std::wstring& sPath, std::string& text)
-{
-    FILE* pFile = _wfopen(sPath.c_str(), L"rb");
-    if (pFile == nullptr)
-        return false;
-    char buffer[4096];
-    size_t cb;
-    while ((cb = std::fread(buffer, 1, sizeof buffer, pFile)) > 0)
-        text.append(buffer, cb);
-    std::fclose(pFile);
-    return true;
 }
 
 // Line breaks and backslashes escaped, so that each report entry is one line.
@@ -112,13 +100,13 @@ int wmain(int argc, wchar_t** argv)
     std::vector<ScriptCommand> commands;
     if (!args.sScript.empty())
     {
-        std::string text;
-        if (!ReadText(args.sScript, text))
+        FileBytes text;
+        if (!ReadFileBytes(args.sScript, text))
         {
             std::fprintf(stderr, "cannot read the script %s\n", Narrow(args.sScript).c_str());
             return 2;
         }
-        ScriptParse parse = ParseScript(text);
+        ScriptParse parse = ParseScript(std::string(text.begin(), text.end()));
         if (!parse.error.empty())
         {
             std::fprintf(stderr, "script: %s\n", parse.error.c_str());
@@ -175,14 +163,7 @@ int wmain(int argc, wchar_t** argv)
         report += "notes: " + Escape(Narrow(sText)) + "\n";
         report += std::string("finished: ") + (runner && runner->Completed() ? "yes" : "no") + "\n";
         if (!args.sReport.empty())
-        {
-            FILE* pFile = _wfopen(args.sReport.c_str(), L"wb");
-            if (pFile != nullptr)
-            {
-                std::fwrite(report.data(), 1, report.size(), pFile);
-                std::fclose(pFile);
-            }
-        }
+            WriteFileText(args.sReport, report);
         if (runner)
             for (const std::string& line : runner->Report())
                 if (line.compare(0, 6, "error:") == 0)

@@ -1,211 +1,115 @@
 #include "ImageFile.h"
 
-#include "Deflate.h"
+#include "ComScope.h"
+#include "support/GdiHandles.h"
+
+#include <wincodec.h>
+
+#include <vector>
 
 namespace {
 
-void PutBigEndian32(std::vector<uint8_t>& out, uint32_t u)
+constexpr UINT kLargestSide = 16384;
+
+// Rows of blue-green-red triples, each padded to four bytes: the platform's 24-bit format.
+UINT Stride(UINT uWidth)
 {
-    out.push_back(static_cast<uint8_t>(u >> 24));
-    out.push_back(static_cast<uint8_t>(u >> 16));
-    out.push_back(static_cast<uint8_t>(u >> 8));
-    out.push_back(static_cast<uint8_t>(u));
+    return (uWidth * 3 + 3) & ~3u;
 }
 
-void PutLittleEndian32(std::vector<uint8_t>& out, uint32_t u)
+std::vector<BYTE> ToBgrRows(const RgbImage& image)
 {
-    for (int i = 0; i < 4; ++i)
-        out.push_back(static_cast<uint8_t>(u >> (8 * i)));
+    const UINT cbStride = Stride(static_cast<UINT>(image.nWidth));
+    std::vector<BYTE> rows(static_cast<size_t>(cbStride) * image.nHeight, 0);
+    for (int y = 0; y < image.nHeight; ++y)
+        for (int x = 0; x < image.nWidth; ++x)
+        {
+            const size_t from = (static_cast<size_t>(y) * image.nWidth + x) * 3;
+            const size_t to = static_cast<size_t>(y) * cbStride + static_cast<size_t>(x) * 3;
+            rows[to] = image.pixels[from + 2];
+            rows[to + 1] = image.pixels[from + 1];
+            rows[to + 2] = image.pixels[from];
+        }
+    return rows;
 }
 
-void PutLittleEndian16(std::vector<uint8_t>& out, uint16_t u)
+RgbImage FromBgrRows(const std::vector<BYTE>& rows, UINT uWidth, UINT uHeight)
 {
-    out.push_back(static_cast<uint8_t>(u));
-    out.push_back(static_cast<uint8_t>(u >> 8));
+    RgbImage image;
+    image.nWidth = static_cast<int>(uWidth);
+    image.nHeight = static_cast<int>(uHeight);
+    image.pixels.resize(static_cast<size_t>(uWidth) * uHeight * 3);
+    const UINT cbStride = Stride(uWidth);
+    for (UINT y = 0; y < uHeight; ++y)
+        for (UINT x = 0; x < uWidth; ++x)
+        {
+            const size_t from = static_cast<size_t>(y) * cbStride + static_cast<size_t>(x) * 3;
+            const size_t to = (static_cast<size_t>(y) * uWidth + x) * 3;
+            image.pixels[to] = rows[from + 2];
+            image.pixels[to + 1] = rows[from + 1];
+            image.pixels[to + 2] = rows[from];
+        }
+    return image;
 }
 
-void PutChunk(std::vector<uint8_t>& out, const char* pszType, const std::vector<uint8_t>& data)
+bool IsBmpName(const std::wstring& sPath)
 {
-    PutBigEndian32(out, static_cast<uint32_t>(data.size()));
-    const size_t nTypeAt = out.size();
-    out.insert(out.end(), pszType, pszType + 4);
-    out.insert(out.end(), data.begin(), data.end());
-    PutBigEndian32(out, Crc32(out.data() + nTypeAt, out.size() - nTypeAt));
+    return sPath.size() >= 4 && lstrcmpiW(sPath.c_str() + sPath.size() - 4, L".bmp") == 0;
+}
+
+bool CreateFactory(CComOwner<IWICImagingFactory>& factory)
+{
+    return SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                      reinterpret_cast<void**>(factory.Put())));
 }
 
 }  // namespace
 
-uint32_t RgbImage::Pixel(int x, int y) const
+bool WriteImageFile(const RgbImage& image, const std::wstring& sPath)
 {
-    const size_t i = (static_cast<size_t>(y) * nWidth + x) * 3;
-    return (uint32_t{pixels[i]} << 16) | (uint32_t{pixels[i + 1]} << 8) | pixels[i + 2];
-}
-
-uint32_t Crc32(const uint8_t* pData, size_t cb, uint32_t crc)
-{
-    static uint32_t s_aTable[256];
-    static const bool s_bReady = [] {
-        for (uint32_t n = 0; n < 256; ++n)
-        {
-            uint32_t c = n;
-            for (int k = 0; k < 8; ++k)
-                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            s_aTable[n] = c;
-        }
-        return true;
-    }();
-    (void)s_bReady;
-    crc = ~crc;
-    for (size_t i = 0; i < cb; ++i)
-        crc = s_aTable[(crc ^ pData[i]) & 0xFF] ^ (crc >> 8);
-    return ~crc;
-}
-
-uint32_t Adler32(const uint8_t* pData, size_t cb)
-{
-    uint32_t a = 1, b = 0;
-    for (size_t i = 0; i < cb; ++i)
-    {
-        a = (a + pData[i]) % 65521;
-        b = (b + a) % 65521;
-    }
-    return (b << 16) | a;
-}
-
-std::vector<uint8_t> EncodePng(const RgbImage& image)
-{
-    std::vector<uint8_t> out = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-    std::vector<uint8_t> header;
-    PutBigEndian32(header, static_cast<uint32_t>(image.nWidth));
-    PutBigEndian32(header, static_cast<uint32_t>(image.nHeight));
-    header.insert(header.end(), {8, 2, 0, 0, 0});  // 8 bits, RGB, deflate, no filter choice, not interlaced
-    PutChunk(out, "IHDR", header);
-
-    // Each row starts with filter type 0 (none).
-    std::vector<uint8_t> raw;
-    const size_t cbRow = static_cast<size_t>(image.nWidth) * 3;
-    raw.reserve((cbRow + 1) * image.nHeight);
-    for (int y = 0; y < image.nHeight; ++y)
-    {
-        raw.push_back(0);
-        raw.insert(raw.end(), image.pixels.begin() + y * cbRow, image.pixels.begin() + (y + 1) * cbRow);
-    }
-    std::vector<uint8_t> zlib = {0x78, 0x01};
-    const std::vector<uint8_t> compressed = Deflate(raw);
-    zlib.insert(zlib.end(), compressed.begin(), compressed.end());
-    PutBigEndian32(zlib, Adler32(raw.data(), raw.size()));
-    PutChunk(out, "IDAT", zlib);
-    PutChunk(out, "IEND", {});
-    return out;
-}
-
-std::vector<uint8_t> EncodeBmp(const RgbImage& image)
-{
-    const uint32_t cbRow = (static_cast<uint32_t>(image.nWidth) * 3 + 3) & ~3u;
-    const uint32_t cbPixels = cbRow * static_cast<uint32_t>(image.nHeight);
-    std::vector<uint8_t> out;
-    out.push_back('B');
-    out.push_back('M');
-    PutLittleEndian32(out, 14 + 40 + cbPixels);
-    PutLittleEndian32(out, 0);
-    PutLittleEndian32(out, 14 + 40);
-    PutLittleEndian32(out, 40);
-    PutLittleEndian32(out, static_cast<uint32_t>(image.nWidth));
-    PutLittleEndian32(out, static_cast<uint32_t>(image.nHeight));
-    PutLittleEndian16(out, 1);
-    PutLittleEndian16(out, 24);
-    PutLittleEndian32(out, 0);  // BI_RGB
-    PutLittleEndian32(out, cbPixels);
-    PutLittleEndian32(out, 2835);
-    PutLittleEndian32(out, 2835);
-    PutLittleEndian32(out, 0);
-    PutLittleEndian32(out, 0);
-    for (int y = image.nHeight - 1; y >= 0; --y)
-    {
-        const size_t nRowStart = out.size();
-        for (int x = 0; x < image.nWidth; ++x)
-        {
-            const size_t i = (static_cast<size_t>(y) * image.nWidth + x) * 3;
-            out.push_back(image.pixels[i + 2]);
-            out.push_back(image.pixels[i + 1]);
-            out.push_back(image.pixels[i]);
-        }
-        out.resize(nRowStart + cbRow, 0);
-    }
-    return out;
-}
-
-bool DecodeBmp(const std::vector<uint8_t>& bytes, RgbImage& image)
-{
-    auto u16 = [&](size_t i) { return static_cast<uint32_t>(bytes[i] | (bytes[i + 1] << 8)); };
-    auto u32 = [&](size_t i) { return u16(i) | (u16(i + 2) << 16); };
-    if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M')
+    if (image.nWidth <= 0 || image.nHeight <= 0)
         return false;
-    const uint32_t uOffset = u32(10);
-    const int32_t nWidth = static_cast<int32_t>(u32(18));
-    const int32_t nRawHeight = static_cast<int32_t>(u32(22));
-    const uint32_t uBits = u16(28);
-    const uint32_t uCompression = u32(30);
-    if (nWidth <= 0 || nWidth > 16384 || nRawHeight == 0 || nRawHeight < -16384 || nRawHeight > 16384 ||
-        (uBits != 24 && uBits != 32) || (uCompression != 0 && !(uCompression == 3 && uBits == 32)))
+    const CComScope com;
+    CComOwner<IWICImagingFactory> factory;
+    CComOwner<IWICStream> stream;
+    CComOwner<IWICBitmapEncoder> encoder;
+    CComOwner<IWICBitmapFrameEncode> frame;
+    WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
+    if (!com.Usable() || !CreateFactory(factory) || FAILED(factory->CreateStream(stream.Put())) ||
+        FAILED(stream->InitializeFromFilename(sPath.c_str(), GENERIC_WRITE)) ||
+        FAILED(factory->CreateEncoder(IsBmpName(sPath) ? GUID_ContainerFormatBmp : GUID_ContainerFormatPng, nullptr,
+                                      encoder.Put())) ||
+        FAILED(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache)) ||
+        FAILED(encoder->CreateNewFrame(frame.Put(), nullptr)) || FAILED(frame->Initialize(nullptr)) ||
+        FAILED(frame->SetSize(static_cast<UINT>(image.nWidth), static_cast<UINT>(image.nHeight))) ||
+        FAILED(frame->SetPixelFormat(&format)) || !IsEqualGUID(format, GUID_WICPixelFormat24bppBGR))
         return false;
-    const int nHeight = nRawHeight < 0 ? -nRawHeight : nRawHeight;
-    const size_t cbPixel = uBits / 8;
-    const size_t cbRow = (static_cast<size_t>(nWidth) * cbPixel + 3) & ~static_cast<size_t>(3);
-    if (uOffset > bytes.size() || bytes.size() - uOffset < cbRow * nHeight)
+    std::vector<BYTE> rows = ToBgrRows(image);
+    return SUCCEEDED(frame->WritePixels(static_cast<UINT>(image.nHeight), Stride(static_cast<UINT>(image.nWidth)),
+                                        static_cast<UINT>(rows.size()), rows.data())) &&
+           SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
+}
+
+bool ReadImageFile(const std::wstring& sPath, RgbImage& image)
+{
+    const CComScope com;
+    CComOwner<IWICImagingFactory> factory;
+    CComOwner<IWICBitmapDecoder> decoder;
+    CComOwner<IWICBitmapFrameDecode> frame;
+    CComOwner<IWICFormatConverter> converter;
+    UINT uWidth = 0, uHeight = 0;
+    if (!com.Usable() || !CreateFactory(factory) ||
+        FAILED(factory->CreateDecoderFromFilename(sPath.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
+                                                  decoder.Put())) ||
+        FAILED(decoder->GetFrame(0, frame.Put())) || FAILED(factory->CreateFormatConverter(converter.Put())) ||
+        FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat24bppBGR, WICBitmapDitherTypeNone, nullptr, 0.0,
+                                     WICBitmapPaletteTypeCustom)) ||
+        FAILED(converter->GetSize(&uWidth, &uHeight)) || uWidth == 0 || uHeight == 0 || uWidth > kLargestSide ||
+        uHeight > kLargestSide)
         return false;
-    image.nWidth = nWidth;
-    image.nHeight = nHeight;
-    image.pixels.assign(static_cast<size_t>(nWidth) * nHeight * 3, 0);
-    for (int y = 0; y < nHeight; ++y)
-    {
-        const size_t nRow = nRawHeight < 0 ? y : nHeight - 1 - y;
-        const uint8_t* pRow = bytes.data() + uOffset + nRow * cbRow;
-        for (int x = 0; x < nWidth; ++x)
-        {
-            const size_t i = (static_cast<size_t>(y) * nWidth + x) * 3;
-            image.pixels[i] = pRow[x * cbPixel + 2];
-            image.pixels[i + 1] = pRow[x * cbPixel + 1];
-            image.pixels[i + 2] = pRow[x * cbPixel];
-        }
-    }
+    std::vector<BYTE> rows(static_cast<size_t>(Stride(uWidth)) * uHeight);
+    if (FAILED(converter->CopyPixels(nullptr, Stride(uWidth), static_cast<UINT>(rows.size()), rows.data())))
+        return false;
+    image = FromBgrRows(rows, uWidth, uHeight);
     return true;
-}
-
-RgbImage TurnImage(const RgbImage& image, bool bClockwise)
-{
-    RgbImage turned;
-    turned.nWidth = image.nHeight;
-    turned.nHeight = image.nWidth;
-    turned.pixels.assign(image.pixels.size(), 0);
-    for (int y = 0; y < image.nHeight; ++y)
-        for (int x = 0; x < image.nWidth; ++x)
-        {
-            const int tx = bClockwise ? image.nHeight - 1 - y : y;
-            const int ty = bClockwise ? x : image.nWidth - 1 - x;
-            const size_t from = (static_cast<size_t>(y) * image.nWidth + x) * 3;
-            const size_t to = (static_cast<size_t>(ty) * turned.nWidth + tx) * 3;
-            for (int c = 0; c < 3; ++c)
-                turned.pixels[to + c] = image.pixels[from + c];
-        }
-    return turned;
-}
-
-double MatchShare(const RgbImage& actual, const RgbImage& expected, const std::vector<PixelRect>& excluded, int nStep)
-{
-    if (actual.nWidth != expected.nWidth || actual.nHeight != expected.nHeight || nStep < 1)
-        return 0.0;
-    size_t nSampled = 0, nSame = 0;
-    for (int y = 0; y < expected.nHeight; y += nStep)
-        for (int x = 0; x < expected.nWidth; x += nStep)
-        {
-            bool bExcluded = false;
-            for (const PixelRect& r : excluded)
-                bExcluded = bExcluded || (r.nLeft <= x && x < r.nRight && r.nTop <= y && y < r.nBottom);
-            if (bExcluded)
-                continue;
-            ++nSampled;
-            nSame += actual.Pixel(x, y) == expected.Pixel(x, y) ? 1 : 0;
-        }
-    return nSampled == 0 ? 0.0 : static_cast<double>(nSame) / static_cast<double>(nSampled);
 }

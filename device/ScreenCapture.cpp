@@ -2,8 +2,6 @@
 
 #include "support/GdiHandles.h"
 
-#include <cwctype>
-
 RgbImage CaptureScreen(const RECT& rc)
 {
     RgbImage image;
@@ -40,20 +38,4 @@ RgbImage CaptureScreen(const RECT& rc)
         image.pixels[i * 3 + 2] = pSource[i * 4];
     }
     return image;
-}
-
-bool SaveImage(const RgbImage& image, const std::wstring& sPath)
-{
-    std::wstring lower = sPath;
-    for (wchar_t& ch : lower)
-        ch = static_cast<wchar_t>(std::towlower(ch));
-    const bool bBmp = lower.size() >= 4 && lower.compare(lower.size() - 4, 4, L".bmp") == 0;
-    const std::vector<uint8_t> bytes = bBmp ? EncodeBmp(image) : EncodePng(image);
-    HANDLE hFile = CreateFileW(sPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD cbWritten = 0;
-    const BOOL bWritten = WriteFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &cbWritten, nullptr);
-    CloseHandle(hFile);
-    return bWritten && cbWritten == bytes.size();
 }

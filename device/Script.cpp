@@ -1,6 +1,5 @@
 #include "Script.h"
 
-#include <cstdint>
 #include <cstdlib>
 #include <sstream>
 
@@ -50,121 +49,151 @@ int BarButtonByName(const std::string& name)
     return -1;
 }
 
+namespace {
+
+// How a verb reads the rest of its line.
+enum class Rest
+{
+    None,           // nothing may follow
+    Word,           // a word that must be there (and pass the rule's check, if it has one)
+    Text,           // a text after exactly one space, escapes resolved; not empty
+    TextOrNothing,  // the same, and empty is a text too
+    Screenshot      // FILE [region]
+};
+
+bool IsBarButton(const std::string& word) { return BarButtonByName(word) >= 0; }
+bool IsHand(const std::string& word) { return word == "left" || word == "right"; }
+bool IsOpenOrClosed(const std::string& word) { return word == "open" || word == "closed"; }
+
+bool IsMilliseconds(const std::string& word)
+{
+    char* pEnd = nullptr;
+    const long lMs = std::strtol(word.c_str(), &pEnd, 10);
+    return !word.empty() && *pEnd == '\0' && lMs >= 0 && lMs <= 600000;
+}
+
+struct VerbRule
+{
+    const char* pszName;
+    ScriptVerb verb;
+    Rest rest;
+    bool (*pfnAccepts)(const std::string& word);   // Rest::Word only; nullptr takes any word
+    const char* pszRefusal;                          // why a word pfnAccepts refuses is wrong
+};
+
+const VerbRule g_aVerbs[] = {
+    {"tap", ScriptVerb::Tap, Rest::Word, IsBarButton,
+     "tap needs a bar button: keyboard copy selectall cut enter paste backspace options"},
+    {"sip", ScriptVerb::Sip, Rest::None, nullptr, nullptr},
+    {"key", ScriptVerb::Key, Rest::Word, nullptr, nullptr},
+    {"type", ScriptVerb::Type, Rest::Text, nullptr, nullptr},
+    {"press", ScriptVerb::Press, Rest::Word, nullptr, nullptr},
+    {"rotate", ScriptVerb::Rotate, Rest::None, nullptr, nullptr},
+    {"switch", ScriptVerb::Switch, Rest::None, nullptr, nullptr},
+    {"notes", ScriptVerb::Notes, Rest::None, nullptr, nullptr},
+    {"skin", ScriptVerb::Skin, Rest::Word, nullptr, nullptr},
+    {"hand", ScriptVerb::Hand, Rest::Word, IsHand, "hand is left or right"},
+    {"ok", ScriptVerb::Ok, Rest::None, nullptr, nullptr},
+    {"cancel", ScriptVerb::Cancel, Rest::None, nullptr, nullptr},
+    {"screenshot", ScriptVerb::Screenshot, Rest::Screenshot, nullptr, nullptr},
+    {"wait", ScriptVerb::Wait, Rest::Word, IsMilliseconds, "wait needs milliseconds"},
+    {"write", ScriptVerb::Write, Rest::Text, nullptr, nullptr},
+    {"windows", ScriptVerb::Windows, Rest::None, nullptr, nullptr},
+    {"expect-text", ScriptVerb::ExpectText, Rest::TextOrNothing, nullptr, nullptr},
+    {"expect-message", ScriptVerb::ExpectMessage, Rest::Text, nullptr, nullptr},
+    {"expect-no-message", ScriptVerb::ExpectNoMessage, Rest::None, nullptr, nullptr},
+    {"expect-keyboard", ScriptVerb::ExpectKeyboard, Rest::Word, IsOpenOrClosed, "expect-keyboard open or closed"},
+    {"expect-background", ScriptVerb::ExpectBackground, Rest::None, nullptr, nullptr},
+};
+
+const VerbRule* FindVerb(const std::string& name)
+{
+    for (const VerbRule& rule : g_aVerbs)
+        if (name == rule.pszName)
+            return &rule;
+    return nullptr;
+}
+
+// The text starts after exactly one space, so that it may begin with blanks.
+std::string ReadText(const VerbRule& rule, const std::string& line, ScriptCommand& command)
+{
+    const size_t nAt = line.find_first_not_of(" \t\r") + std::string(rule.pszName).size();
+    std::string raw = nAt + 1 < line.size() ? line.substr(nAt + 1) : std::string();
+    if (!raw.empty() && raw.back() == '\r')
+        raw.pop_back();
+    if (!Unescape(raw, command.argument))
+        return "bad escape in the text (\\n, \\s and \\\\ are known)";
+    if (command.argument.empty() && rule.rest == Rest::Text)
+        return std::string(rule.pszName) + " needs a text";
+    return std::string();
+}
+
+std::string ReadScreenshot(const std::string& rest, ScriptCommand& command)
+{
+    std::istringstream words(rest);
+    std::string file, region, extra;
+    words >> file >> region >> extra;
+    if (file.empty() || !extra.empty())
+        return "screenshot FILE [screen|bar|keyboard|notes|dialog]";
+    if (region.empty())
+        region = "screen";
+    if (region != "screen" && region != "bar" && region != "keyboard" && region != "notes" && region != "dialog")
+        return "unknown screenshot region " + region;
+    command.argument = file;
+    command.region = region;
+    return std::string();
+}
+
+// The command of one line; the reason it is wrong, or empty.
+std::string ReadCommand(const std::string& line, ScriptCommand& command)
+{
+    const std::string trimmed = Trim(line);
+    const size_t nSpace = trimmed.find(' ');
+    const std::string name = trimmed.substr(0, nSpace);
+    const std::string rest = nSpace == std::string::npos ? std::string() : Trim(trimmed.substr(nSpace + 1));
+    const VerbRule* pRule = FindVerb(name);
+    if (pRule == nullptr)
+        return "unknown command " + name;
+    command.verb = pRule->verb;
+    switch (pRule->rest)
+    {
+    case Rest::None:
+        return rest.empty() ? std::string() : name + " takes no argument";
+    case Rest::Word:
+        if (pRule->pfnAccepts != nullptr && !pRule->pfnAccepts(rest))
+            return pRule->pszRefusal;
+        command.argument = rest;
+        return rest.empty() ? name + " needs an argument" : std::string();
+    case Rest::Text:
+    case Rest::TextOrNothing:
+        return ReadText(*pRule, line, command);
+    case Rest::Screenshot:
+        return ReadScreenshot(rest, command);
+    }
+    return std::string();
+}
+
+}  // namespace
+
 ScriptParse ParseScript(const std::string& text)
 {
     ScriptParse parse;
     std::istringstream lines(text);
     std::string line;
-    int nLine = 0;
-    auto fail = [&](const std::string& why) {
-        parse.error = "line " + std::to_string(nLine) + ": " + why;
-        parse.commands.clear();
-        return parse;
-    };
-    while (std::getline(lines, line))
+    for (int nLine = 1; std::getline(lines, line); ++nLine)
     {
-        ++nLine;
         const std::string trimmed = Trim(line);
         if (trimmed.empty() || trimmed[0] == '#')
             continue;
-        const size_t nSpace = trimmed.find(' ');
-        const std::string word = trimmed.substr(0, nSpace);
-        const std::string rest = nSpace == std::string::npos ? std::string() : Trim(trimmed.substr(nSpace + 1));
         ScriptCommand command{ScriptVerb::Wait, std::string(), std::string(), nLine};
-        auto needs = [&](bool bArgument) { return bArgument == !rest.empty(); };
-        if (word == "tap")
+        const std::string why = ReadCommand(line, command);
+        if (!why.empty())
         {
-            if (BarButtonByName(rest) < 0)
-                return fail("tap needs a bar button: keyboard copy selectall cut enter paste backspace options");
-            command.verb = ScriptVerb::Tap;
+            parse.error = "line " + std::to_string(nLine) + ": " + why;
+            parse.commands.clear();
+            return parse;
         }
-        else if (word == "key")
-            command.verb = ScriptVerb::Key;
-        else if (word == "type" || word == "write" || word == "expect-text" || word == "expect-message")
-        {
-            // The text starts after exactly one space, so that it may begin with blanks.
-            const size_t nAt = line.find(word) + word.size();
-            std::string raw = nAt + 1 < line.size() ? line.substr(nAt + 1) : std::string();
-            if (!raw.empty() && raw.back() == '\r')
-                raw.pop_back();
-            std::string unescaped;
-            if (!Unescape(raw, unescaped))
-                return fail("bad escape in the text (\\n, \\s and \\\\ are known)");
-            if (unescaped.empty() && word != "expect-text")
-                return fail(word + " needs a text");
-            command.verb = word == "type" ? ScriptVerb::Type
-                         : word == "write" ? ScriptVerb::Write
-                         : word == "expect-text" ? ScriptVerb::ExpectText
-                                                 : ScriptVerb::ExpectMessage;
-            command.argument = unescaped;
-            parse.commands.push_back(command);
-            continue;
-        }
-        else if (word == "press")
-            command.verb = ScriptVerb::Press;
-        else if (word == "skin")
-            command.verb = ScriptVerb::Skin;
-        else if (word == "hand")
-        {
-            if (rest != "left" && rest != "right")
-                return fail("hand is left or right");
-            command.verb = ScriptVerb::Hand;
-        }
-        else if (word == "screenshot")
-        {
-            command.verb = ScriptVerb::Screenshot;
-            std::istringstream words(rest);
-            std::string file, region, extra;
-            words >> file >> region >> extra;
-            if (file.empty() || !extra.empty())
-                return fail("screenshot FILE [screen|bar|keyboard|notes|dialog]");
-            if (region.empty())
-                region = "screen";
-            if (region != "screen" && region != "bar" && region != "keyboard" && region != "notes" && region != "dialog")
-                return fail("unknown screenshot region " + region);
-            command.argument = file;
-            command.region = region;
-            parse.commands.push_back(command);
-            continue;
-        }
-        else if (word == "wait")
-        {
-            char* pEnd = nullptr;
-            const long lMs = std::strtol(rest.c_str(), &pEnd, 10);
-            if (rest.empty() || *pEnd != '\0' || lMs < 0 || lMs > 600000)
-                return fail("wait needs milliseconds");
-            command.verb = ScriptVerb::Wait;
-        }
-        else if (word == "expect-keyboard")
-        {
-            if (rest != "open" && rest != "closed")
-                return fail("expect-keyboard open or closed");
-            command.verb = ScriptVerb::ExpectKeyboard;
-        }
-        else if (word == "sip" || word == "rotate" || word == "switch" || word == "notes" || word == "ok" ||
-                 word == "cancel" || word == "expect-no-message" || word == "expect-background" || word == "windows")
-        {
-            if (!needs(false))
-                return fail(word + " takes no argument");
-            command.verb = word == "sip" ? ScriptVerb::Sip
-                         : word == "rotate" ? ScriptVerb::Rotate
-                         : word == "switch" ? ScriptVerb::Switch
-                         : word == "notes" ? ScriptVerb::Notes
-                         : word == "ok" ? ScriptVerb::Ok
-                         : word == "cancel" ? ScriptVerb::Cancel
-                         : word == "expect-no-message" ? ScriptVerb::ExpectNoMessage
-                         : word == "windows" ? ScriptVerb::Windows
-                                                       : ScriptVerb::ExpectBackground;
-            parse.commands.push_back(command);
-            continue;
-        }
-        else
-            return fail("unknown command " + word);
-        if (!needs(true))
-            return fail(word + " needs an argument");
-        command.argument = rest;
         parse.commands.push_back(command);
     }
     return parse;
 }
-

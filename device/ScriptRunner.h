@@ -3,7 +3,6 @@
 
 #include "LoadedSkin.h"
 #include "device/Script.h"
-#include "device/SkinGeometry.h"
 #include "device/TypingPlan.h"
 
 #include <string>
@@ -35,32 +34,60 @@ public:
     bool Completed() const { return m_bCompleted; }
 
 private:
+    // How long a step may wait for the device to answer.
+    static constexpr DWORD kStepTimeout = 20000;
+
+    // A verb's handler: false, with the reason, when the step failed.
+    using Handler = bool (CScriptRunner::*)(const ScriptCommand& command, std::string& sWhy);
+    struct VerbHandler
+    {
+        ScriptVerb verb;
+        Handler handler;
+    };
+    static const VerbHandler s_aHandlers[];
+
+    // ScriptRunner.cpp: the session, in step with the device's thread.
     static DWORD WINAPI ThreadProc(void* pParameter);
     void Run();
     bool Execute(const ScriptCommand& command);
-
     void Sync();
     void DismissMessageBoxes();
-    void Fail(const ScriptCommand& command, const std::string& why);
-    bool TapAt(int x, int y);
-    bool TapAtPoint(int x, int y);
+    bool OnWait(const ScriptCommand& command, std::string& sWhy);
+    bool OnWindows(const ScriptCommand& command, std::string& sWhy);
 
-    bool TapBarButton(int nButton);
-    bool TapSipButton();
-    HWND FindKeyboardDialog() const;
-    HWND FindOptionsDialog() const;
+    // ScriptFinger.cpp: the finger on the screen and the hardware keyboard.
+    bool TapAt(int x, int y);
+    bool OnTap(const ScriptCommand& command, std::string& sWhy);
+    bool OnSip(const ScriptCommand& command, std::string& sWhy);
+    bool OnPress(const ScriptCommand& command, std::string& sWhy);
+    bool OnWrite(const ScriptCommand& command, std::string& sWhy);
+
+    // ScriptKeyboard.cpp: typing on the full-screen keyboard of the loaded skin.
     bool PrepareKeyboard(std::string& sWhy);
     bool TapKey(int nKey, std::string& sWhy);
-    bool TypeText(const std::u16string& text, std::string& sWhy);
-    bool Rotate(std::string& sWhy);
-    bool ChooseSkin(const std::string& file, std::string& sWhy);
-    bool ChooseHand(bool bLeft, std::string& sWhy);
-    bool CloseOptions(UINT uCommand, std::string& sWhy);
-    bool Screenshot(const std::string& file, const std::string& region, std::string& sWhy);
-    bool Write(const std::u16string& text);
-    bool ExpectText(const std::string& expected, std::string& sWhy);
-    bool ExpectBackground(std::string& sWhy);
-    void ListWindows();
+    bool OnKey(const ScriptCommand& command, std::string& sWhy);
+    bool OnType(const ScriptCommand& command, std::string& sWhy);
+
+    // ScriptOptions.cpp: choices in the options dialog.
+    bool OnSkin(const ScriptCommand& command, std::string& sWhy);
+    bool OnHand(const ScriptCommand& command, std::string& sWhy);
+    bool OnOk(const ScriptCommand& command, std::string& sWhy);
+    bool OnCancel(const ScriptCommand& command, std::string& sWhy);
+
+    // ScriptShell.cpp: what the device's shell does: turn the screen, switch applications.
+    bool OnRotate(const ScriptCommand& command, std::string& sWhy);
+    bool OnSwitch(const ScriptCommand& command, std::string& sWhy);
+    bool OnNotes(const ScriptCommand& command, std::string& sWhy);
+
+    // ScriptScreenshot.cpp
+    bool OnScreenshot(const ScriptCommand& command, std::string& sWhy);
+
+    // ScriptChecks.cpp: what the user sees.
+    bool OnExpectText(const ScriptCommand& command, std::string& sWhy);
+    bool OnExpectMessage(const ScriptCommand& command, std::string& sWhy);
+    bool OnExpectNoMessage(const ScriptCommand& command, std::string& sWhy);
+    bool OnExpectKeyboard(const ScriptCommand& command, std::string& sWhy);
+    bool OnExpectBackground(const ScriptCommand& command, std::string& sWhy);
 
     CDevice& m_device;
     std::vector<ScriptCommand> m_commands;

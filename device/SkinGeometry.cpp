@@ -7,6 +7,13 @@
 #include <cstdint>
 #include <cstdlib>
 
+const std::string* SkinEntry::Attribute(const std::string& name) const
+{
+    const auto found = std::find_if(attributes.begin(), attributes.end(),
+                                    [&name](const auto& attribute) { return attribute.first == name; });
+    return found != attributes.end() ? &found->second : nullptr;
+}
+
 ScreenShape ShapeOf(int nWidth, int nHeight)
 {
     if (nWidth > nHeight)
@@ -38,15 +45,15 @@ int ParseSkinInteger(const std::string& text)
     return static_cast<int>(llValue);
 }
 
-std::string ChooseLayoutFile(const XmlNode& indexRoot, int nShortSide)
+std::string ChooseLayoutFile(const SkinEntries& index, int nShortSide)
 {
     std::string candidate;
     int nBestHeight = 0;
     // The first child of the root is never an entry.
-    for (size_t i = 1; i < indexRoot.children.size(); ++i)
+    for (size_t i = 1; i < index.size(); ++i)
     {
-        const XmlNode& entry = *indexRoot.children[i];
-        if (entry.kind != XmlNode::Kind::Element)
+        const SkinEntry& entry = index[i];
+        if (!entry.bElement)
             continue;
         const std::string* pHeight = entry.Attribute("Height");
         const std::string* pFile = entry.Attribute("LayoutFileName");
@@ -63,12 +70,15 @@ std::string ChooseLayoutFile(const XmlNode& indexRoot, int nShortSide)
     return candidate;
 }
 
+bool IsTurned(int nOrientation, ScreenShape screen)
+{
+    return (screen == ScreenShape::Portrait && nOrientation == 4) || (screen == ScreenShape::Landscape && nOrientation == 5);
+}
+
 KeyRect MapDesignRect(int nLeft, int nTop, int nWidth, int nHeight, int nOrientation, ScreenShape screen,
                       bool bLeftHanded, int nBackgroundWidth, int nBackgroundHeight)
 {
-    const bool bTurned = (screen == ScreenShape::Portrait && nOrientation == 4) ||
-                         (screen == ScreenShape::Landscape && nOrientation == 5);
-    if (!bTurned)
+    if (!IsTurned(nOrientation, screen))
         return KeyRect{nLeft, nTop, nLeft + nWidth, nTop + nHeight};
     if (bLeftHanded)   // counter-clockwise: (x, y) -> (y, BW - x)
         return KeyRect{nTop, nBackgroundWidth - nLeft - nWidth, nTop + nHeight, nBackgroundWidth - nLeft};
@@ -76,18 +86,18 @@ KeyRect MapDesignRect(int nLeft, int nTop, int nWidth, int nHeight, int nOrienta
     return KeyRect{nBackgroundHeight - nTop - nHeight, nLeft, nBackgroundHeight - nTop, nLeft + nWidth};
 }
 
-void ReadSkinGeometry(const XmlNode& layoutRoot, ScreenShape screen, bool bLeftHanded, SkinGeometry& geometry)
+void ReadSkinGeometry(const SkinEntries& layout, ScreenShape screen, bool bLeftHanded, SkinGeometry& geometry)
 {
-    auto integer = [](const XmlNode& entry, const char* pszName) {
+    auto integer = [](const SkinEntry& entry, const char* pszName) {
         const std::string* pValue = entry.Attribute(pszName);
         return pValue != nullptr ? ParseSkinInteger(*pValue) : 0;
     };
-    for (size_t i = 1; i < layoutRoot.children.size(); ++i)
+    for (size_t i = 1; i < layout.size(); ++i)
     {
-        const XmlNode& entry = *layoutRoot.children[i];
-        if (entry.kind != XmlNode::Kind::Element || entry.attributes.empty())
+        const SkinEntry& entry = layout[i];
+        if (!entry.bElement || entry.attributes.empty())
             continue;
-        const std::string name = entry.TextContent();
+        const std::string& name = entry.text;
         if (name == "Orientation")
             geometry.nOrientation = integer(entry, "OrientationValue");
         else if (name == "DefaultBackground")

@@ -1,9 +1,10 @@
 #pragma once
-#include "MiniXml.h"
+#include "device/KeyRect.h"
 
 #include <array>
-#include <vector>
 #include <string>
+#include <utility>
+#include <vector>
 
 // Where the keys of a skin are on the keyboard control, read from the skin's own
 // files the way the keyboard reads them: the index file picks the layout for the
@@ -12,12 +13,19 @@
 
 enum class ScreenShape { Landscape = 1, Portrait = 2, Square = 3 };
 
-struct KeyRect
+// A child of a skin file's root element, in document order: an element with its
+// trimmed text and its attributes, or a comment or text (not an element). UTF-8.
+struct SkinEntry
 {
-    int nLeft = 0, nTop = 0, nRight = 0, nBottom = 0;
-    bool Contains(int x, int y) const { return nLeft <= x && x < nRight && nTop <= y && y < nBottom; }
-    bool IsEmpty() const { return nRight <= nLeft || nBottom <= nTop; }
+    bool bElement = false;
+    std::string text;
+    using Attributes = std::vector<std::pair<std::string, std::string>>;
+    Attributes attributes;
+
+    // The value of the attribute of that name (case counts); nullptr if none.
+    const std::string* Attribute(const std::string& name) const;
 };
+using SkinEntries = std::vector<SkinEntry>;
 
 struct SkinGeometry
 {
@@ -38,14 +46,17 @@ int ParseSkinInteger(const std::string& text);
 
 // The layout file the index file names for a screen whose shorter side is nShortSide:
 // the first entry of that height, else the tallest entry below it; empty when none fits.
-std::string ChooseLayoutFile(const XmlNode& indexRoot, int nShortSide);
+std::string ChooseLayoutFile(const SkinEntries& index, int nShortSide);
+
+// A skin drawn for the other orientation than the screen's is shown turned.
+bool IsTurned(int nOrientation, ScreenShape screen);
 
 // A design rectangle mapped onto the keyboard control for this screen and hand.
 KeyRect MapDesignRect(int nLeft, int nTop, int nWidth, int nHeight, int nOrientation, ScreenShape screen,
                       bool bLeftHanded, int nBackgroundWidth, int nBackgroundHeight);
 
-// Reads a layout document into the geometry, starting from geometry's current values.
-void ReadSkinGeometry(const XmlNode& layoutRoot, ScreenShape screen, bool bLeftHanded, SkinGeometry& geometry);
+// Reads the entries of a layout file into the geometry, starting from geometry's current values.
+void ReadSkinGeometry(const SkinEntries& layout, ScreenShape screen, bool bLeftHanded, SkinGeometry& geometry);
 
 // A point of key nKey that the keyboard resolves to that key in view nView (keys
 // of lower index win where rectangles overlap); false when the key cannot be hit.

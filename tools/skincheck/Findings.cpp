@@ -49,47 +49,6 @@ std::string CFindings::Format() const
     return out;
 }
 
-std::string ToUtf8(const std::wstring& text)
-{
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i)
-    {
-        unsigned long c = static_cast<unsigned long>(text[i]) & 0xFFFFFFFFul;
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size())
-        {
-            const unsigned long low = static_cast<unsigned long>(text[i + 1]);
-            if (low >= 0xDC00 && low <= 0xDFFF)
-            {
-                c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
-                ++i;
-            }
-        }
-        if ((c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
-            c = 0xFFFD;
-        if (c < 0x80)
-            out.push_back(static_cast<char>(c));
-        else if (c < 0x800)
-        {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-        else if (c < 0x10000)
-        {
-            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-        else
-        {
-            out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-    }
-    return out;
-}
-
 std::string Printf(const char* pszFormat, ...)
 {
     char szBuffer[1024];

@@ -40,8 +40,5 @@ private:
     std::vector<Finding> m_findings;
 };
 
-// UTF-8 of a UTF-16 (or UTF-32) string, for reports; lone surrogates become U+FFFD.
-std::string ToUtf8(const std::wstring& text);
-
 // printf-style formatting into a std::string.
 std::string Printf(const char* pszFormat, ...) __attribute__((format(printf, 1, 2)));

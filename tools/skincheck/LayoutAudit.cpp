@@ -1,4 +1,5 @@
 #include "LayoutAudit.h"
+#include "common/TextUtf.h"
 
 #include "keyboard/KeyTable.h"
 #include "skin/SkinGeometry.h"
@@ -165,7 +166,7 @@ private:
                 m_findings.Warning(m_file, Describe(record),
                                    suggestion.empty()
                                        ? std::string("names no entry; the loader ignores it")
-                                       : "names no entry (names are case-sensitive: \"" + ToUtf8(suggestion) +
+                                       : "names no entry (names are case-sensitive: \"" + Narrow(suggestion) +
                                              "\"?); the loader ignores it");
                 continue;
             }
@@ -252,7 +253,7 @@ private:
         {
             if (m_last.count(i) == 0)
                 m_findings.Error(m_file, "",
-                                 "has no entry \"" + ToUtf8(FindKeyInfo(i)->pszEntry) +
+                                 "has no entry \"" + Narrow(FindKeyInfo(i)->pszEntry) +
                                      "\": that key keeps the rectangle of the skin loaded before and has no pressed "
                                      "image");
         }
@@ -346,7 +347,7 @@ private:
                                  Printf("its %s name (DefaultPath) is empty or too long for a path", pszWhat));
                 continue;
             }
-            const std::string name = ToUtf8(v.szBitmapName);
+            const std::string name = Narrow(v.szBitmapName);
             const auto found = m_bitmaps.find(v.szBitmapName);
             const BitmapFacts facts = found != m_bitmaps.end() ? found->second : BitmapFacts{};
             switch (facts.state)

@@ -1,4 +1,5 @@
 #include "ScreenRuns.h"
+#include "common/FileBytes.h"
 
 #include "SkinRender.h"
 
@@ -22,34 +23,15 @@ std::wstring ModulePath()
     return szPath;
 }
 
+std::string ReadText(const std::wstring& path)
+{
+    const FileBytes bytes = ReadFileBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
 std::wstring Quoted(const std::wstring& text)
 {
     return L"\"" + text + L"\"";
-}
-
-bool WriteFileBytes(LPCWSTR pszPath, const std::string& bytes)
-{
-    HANDLE hFile = CreateFileW(pszPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD cbWritten = 0;
-    const BOOL bWritten = WriteFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &cbWritten, nullptr);
-    CloseHandle(hFile);
-    return bWritten && cbWritten == bytes.size();
-}
-
-std::string ReadFileBytes(LPCWSTR pszPath)
-{
-    std::string bytes;
-    HANDLE hFile = CreateFileW(pszPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return bytes;
-    char buffer[4096];
-    DWORD cbRead = 0;
-    while (ReadFile(hFile, buffer, sizeof buffer, &cbRead, nullptr) && cbRead != 0)
-        bytes.append(buffer, cbRead);
-    CloseHandle(hFile);
-    return bytes;
 }
 
 LoadRun LoadOnce(int nSkin, const std::wstring& skin, bool bLeftHanded, HWND hwnd)
@@ -102,7 +84,7 @@ int RunLoaderHere(LPCWSTR pszReportPath, const std::vector<std::wstring>& skins,
     if (hwnd != nullptr)
         DestroyWindow(hwnd);
     report += "done\n";
-    return WriteFileBytes(pszReportPath, report) ? 0 : 1;
+    return WriteFileText(pszReportPath, report) ? 0 : 1;
 }
 
 std::vector<ScreenRun> RunLoaderOnScreens(const std::vector<CheckedScreen>& screens,
@@ -135,7 +117,7 @@ std::vector<ScreenRun> RunLoaderOnScreens(const std::vector<CheckedScreen>& scre
             CloseHandle(process.hThread);
             CloseHandle(process.hProcess);
         }
-        results.push_back(ParseScreenReport(screen, ReadFileBytes(report.c_str())));
+        results.push_back(ParseScreenReport(screen, ReadText(report)));
         DeleteFileW(report.c_str());
     }
     return results;

@@ -1,4 +1,5 @@
 #include "SkinModel.h"
+#include "common/TextUtf.h"
 
 #include "Findings.h"
 #include "support/ScreenRules.h"
@@ -19,7 +20,7 @@ std::vector<CheckedScreen> SupportedScreens(int nDpiOverride)
 std::string DescribeEntry(int nChild, const std::wstring& text)
 {
     constexpr std::size_t kShown = 40;
-    std::string shown = ToUtf8(text.size() > kShown ? text.substr(0, kShown) : text);
+    std::string shown = Narrow(text.size() > kShown ? text.substr(0, kShown) : text);
     if (text.size() > kShown)
         shown += "...\" (" + std::to_string(text.size()) + " characters)";
     else

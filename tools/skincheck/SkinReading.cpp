@@ -1,4 +1,5 @@
 #include "SkinReading.h"
+#include "common/TextUtf.h"
 
 #include "Findings.h"
 
@@ -22,7 +23,7 @@ bool IsElement(IXMLDOMNode* pNode)
 IndexModel ReadIndexModel(LPCWSTR pszSkinsFolder, LPCWSTR pszIndexFile)
 {
     IndexModel model;
-    model.file = ToUtf8(pszIndexFile);
+    model.file = Narrow(pszIndexFile);
     WCHAR szPath[MAX_PATH];
     if (!JoinSkinPath(szPath, MAX_PATH, pszSkinsFolder, pszIndexFile))
         return model;

@@ -71,14 +71,7 @@ bool WritePicture(HDC hdcScreen, HWND hwnd, const SIZE& size, const std::wstring
         image.pixels[i * 3 + 1] = static_cast<uint8_t>(pPixels[i] >> 8);
         image.pixels[i * 3 + 2] = static_cast<uint8_t>(pPixels[i]);
     }
-    const std::vector<uint8_t> png = EncodePng(image);
-    HANDLE hFile = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD cbWritten = 0;
-    const BOOL bWritten = WriteFile(hFile, png.data(), static_cast<DWORD>(png.size()), &cbWritten, nullptr);
-    CloseHandle(hFile);
-    return bWritten && cbWritten == png.size();
+    return WriteImageFile(image, path);
 }
 
 // The font of the keyboard dialog's template: 8 points of "System".

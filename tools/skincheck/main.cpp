@@ -8,6 +8,7 @@
 // next to Keyboard.dll on a device; with no names, every installed skin is checked.
 // Exit code: 0 no errors, 1 errors found, 2 bad command line.
 #include "IndexAudit.h"
+#include "common/TextUtf.h"
 #include "LayoutAudit.h"
 #include "LoadRuns.h"
 #include "ScreenRuns.h"
@@ -141,7 +142,7 @@ void ReadSkin(LPCWSTR pszSkinsFolder, CheckedSkin& skin, const std::vector<Check
     }
     for (const auto& user : users)
     {
-        const std::string label = ToUtf8(std::wstring(szName) + L"\\" + user.first);
+        const std::string label = Narrow(std::wstring(szName) + L"\\" + user.first);
         LayoutModel& layout = skin.layouts[user.first] = ReadLayoutModel(szFolder, user.first.c_str(), label);
         ReadBitmapFacts(szFolder, layout, skin.bitmaps);
         AuditLayout(layout, skin.bitmaps, user.second, skin.findings);

@@ -1,8 +1,10 @@
 #include "OutputFolder.h"
 
 #include "BmpEncoder.h"
+#include "common/FileBytes.h"
+#include "common/TextUtf.h"
 
-#include <windows.h>
+#include <filesystem>
 
 namespace {
 
@@ -18,11 +20,6 @@ std::wstring ToWindowsPath(std::wstring path)
     return path;
 }
 
-std::wstring Widen(const std::string& s)
-{
-    return std::wstring(s.begin(), s.end());  // file names are ASCII
-}
-
 }  // namespace
 
 COutputFolder::COutputFolder(const std::wstring& path) : m_path(ToWindowsPath(path))
@@ -31,14 +28,9 @@ COutputFolder::COutputFolder(const std::wstring& path) : m_path(ToWindowsPath(pa
 
 bool COutputFolder::Create() const
 {
-    for (size_t pos = m_path.find(L'\\', 3); ; pos = m_path.find(L'\\', pos + 1))
-    {
-        const std::wstring part = m_path.substr(0, pos);
-        if (!CreateDirectoryW(part.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
-            return false;
-        if (pos == std::wstring::npos)
-            return true;
-    }
+    std::error_code error;
+    std::filesystem::create_directories(m_path, error);
+    return !error && std::filesystem::is_directory(m_path, error);
 }
 
 COutputFolder COutputFolder::Sub(const std::wstring& name) const
@@ -48,14 +40,7 @@ COutputFolder COutputFolder::Sub(const std::wstring& name) const
 
 bool COutputFolder::WriteBytes(const std::string& fileName, const std::vector<std::uint8_t>& bytes) const
 {
-    const std::wstring path = m_path + L"\\" + Widen(fileName);
-    HANDLE hFile = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD dwWritten = 0;
-    const BOOL bOk = WriteFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &dwWritten, nullptr);
-    const BOOL bClosed = CloseHandle(hFile);
-    return bOk && bClosed && dwWritten == bytes.size();
+    return WriteFileBytes(m_path + L"\\" + Widen(fileName), bytes);
 }
 
 bool COutputFolder::WriteText(const std::string& fileName, const std::string& text) const

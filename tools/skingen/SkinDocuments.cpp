@@ -38,7 +38,7 @@ const char* ViewName(int nView)
 
 }  // namespace
 
-std::string Narrow(const wchar_t* psz)
+std::string AsciiFileName(const wchar_t* psz)
 {
     std::string out;
     for (; psz != nullptr && *psz != L'\0'; ++psz)
@@ -70,7 +70,7 @@ std::string BackgroundFileName(int nClass, int nView)
 std::string KeyImageFileName(int nClass, int nKey)
 {
     const KeyInfo* pInfo = FindKeyInfo(nKey);
-    return std::to_string(nClass) + "_" + Narrow(pInfo != nullptr ? pInfo->pszEntry : L"none") + ".bmp";
+    return std::to_string(nClass) + "_" + AsciiFileName(pInfo != nullptr ? pInfo->pszEntry : L"none") + ".bmp";
 }
 
 std::string BuildLayoutDocument(const std::string& comment, const KeyboardPlan& plan, int nClass)
@@ -90,7 +90,7 @@ std::string BuildLayoutDocument(const std::string& comment, const KeyboardPlan& 
     xml += Element(AreaAttributes(plan.rcEditView), "char_editview");
     for (int i = 0; i < KEY_COUNT; ++i)
         xml += Element(AreaAttributes(plan.keys[i]) + Attribute("DefaultPath", KeyImageFileName(nClass, i)),
-                       Narrow(FindKeyInfo(i)->pszEntry));
+                       AsciiFileName(FindKeyInfo(i)->pszEntry));
     xml += "</Layout>\n";
     return xml;
 }

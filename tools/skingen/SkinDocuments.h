@@ -28,4 +28,7 @@ std::string KeyImageFileName(int nClass, int nKey);
 std::string BuildLayoutDocument(const std::string& comment, const KeyboardPlan& plan, int nClass);
 
 // A wide ASCII name as a narrow string.
-std::string Narrow(const wchar_t* psz);
+
+// A name for a file the generator writes: ASCII kept, anything else becomes '_',
+// so that the skins' file names read the same on every code page.
+std::string AsciiFileName(const wchar_t* psz);

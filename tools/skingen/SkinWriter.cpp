@@ -1,4 +1,5 @@
 #include "SkinWriter.h"
+#include "common/TextUtf.h"
 
 #include "KeyboardPlan.h"
 #include "SkinDocuments.h"
@@ -44,5 +45,5 @@ bool WriteSkin(const COutputFolder& skins, const SkinTheme& theme, CTextPainter&
         entries.push_back({nId++, rc.nClass * 4 / 3, rc.nClass, LayoutFileName(rc.nClass)});
     }
     const std::string comment = Narrow(theme.pszDescription) + " (Brevanto Keyboard skin)";
-    return skins.WriteText(Narrow(theme.pszName) + ".xml", BuildIndexDocument(comment, entries)) && bOk;
+    return skins.WriteText(AsciiFileName(theme.pszName) + ".xml", BuildIndexDocument(comment, entries)) && bOk;
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 struct MapCase { int nOrientation; ScreenShape screen; bool bLeft; KeyRect expected; };
@@ -28,11 +30,17 @@ INSTANTIATE_TEST_SUITE_P(Table, MapDesignRectTest, testing::Values(
     MapCase{4, ScreenShape::Portrait, true, {20, 280, 60, 310}},
     MapCase{5, ScreenShape::Landscape, true, {20, 280, 60, 310}}));
 
-const char* const kIndex =
-    "<?xml version=\"1.0\"?>\n<Skin>\n  <!-- never read -->\n"
-    "  <Entry ResolutionID=\"1\" Width=\"320\" Height=\"240\" LayoutFileName=\"small.xml\"/>\n"
-    "  <Entry ResolutionID=\"2\" Width=\"640\" Height=\"480\" LayoutFileName=\"large.xml\"/>\n"
-    "</Skin>\n";
+SkinEntry Element(const char* pszText, std::vector<std::pair<std::string, std::string>> attributes)
+{
+    return SkinEntry{true, pszText, std::move(attributes)};
+}
+
+// The children of an index file's root: a comment first, then the entries.
+const SkinEntries g_index = {
+    SkinEntry{false, "never read", {}},
+    Element("", {{"ResolutionID", "1"}, {"Width", "320"}, {"Height", "240"}, {"LayoutFileName", "small.xml"}}),
+    Element("", {{"ResolutionID", "2"}, {"Width", "640"}, {"Height", "480"}, {"LayoutFileName", "large.xml"}}),
+};
 
 struct ChooseCase { int nShortSide; const char* pszExpected; };
 
@@ -40,9 +48,7 @@ class ChooseLayoutTest : public testing::TestWithParam<ChooseCase> {};
 
 TEST_P(ChooseLayoutTest, PicksTheShorterSideOrTheTallestBelowIt)
 {
-    const auto root = ParseXml(kIndex);
-    ASSERT_TRUE(root);
-    EXPECT_EQ(GetParam().pszExpected, ChooseLayoutFile(*root, GetParam().nShortSide));
+    EXPECT_EQ(GetParam().pszExpected, ChooseLayoutFile(g_index, GetParam().nShortSide));
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ChooseLayoutTest, testing::Values(
@@ -51,31 +57,28 @@ INSTANTIATE_TEST_SUITE_P(Table, ChooseLayoutTest, testing::Values(
 
 TEST(ChooseLayout, NeverReadsTheFirstChildAndTakesTheFirstOfEqualHeights)
 {
-    const auto lone = ParseXml("<S><E Height=\"240\" LayoutFileName=\"a.xml\"/></S>");
-    ASSERT_TRUE(lone);
-    EXPECT_EQ("", ChooseLayoutFile(*lone, 240));
-    const auto twice = ParseXml("<S><x/><E Height=\"200\" LayoutFileName=\"a\"/><E Height=\" 240px\" LayoutFileName=\"b\"/>"
-                                "<E Height=\"240\" LayoutFileName=\"c\"/></S>");
-    ASSERT_TRUE(twice);
-    EXPECT_EQ("b", ChooseLayoutFile(*twice, 320));
+    EXPECT_EQ("", ChooseLayoutFile({Element("", {{"Height", "240"}, {"LayoutFileName", "a.xml"}})}, 240));
+    const SkinEntries twice = {Element("", {}), Element("", {{"Height", "200"}, {"LayoutFileName", "a"}}),
+                               Element("", {{"Height", " 240px"}, {"LayoutFileName", "b"}}),
+                               Element("", {{"Height", "240"}, {"LayoutFileName", "c"}})};
+    EXPECT_EQ("b", ChooseLayoutFile(twice, 320));
 }
-
-const char* const kLayout =
-    "<Layout><Comment>first child</Comment>"
-    "<Entry OrientationValue=\"4\">Orientation</Entry>"
-    "<Entry BackgroundWidth=\"320\" BackgroundHeight=\"240\">DefaultBackground</Entry>"
-    "<Entry Left=\"10\" Top=\"20\" Width=\"30\" Height=\"40\" DefaultPath=\"q.bmp\"> char_Q </Entry>"
-    "<Entry Left=\"0\" Top=\"0\" Width=\"100\" Height=\"100\">char_a</Entry>"
-    "<Entry>char_W</Entry>"
-    "<Entry Left=\"50\" Top=\"50\" Width=\"20\" Height=\"20\">number_7</Entry>"
-    "</Layout>";
 
 TEST(ReadSkinGeometry, MapsEachKeyWithTheOrientationAndSizeReadBeforeIt)
 {
-    const auto root = ParseXml(kLayout);
-    ASSERT_TRUE(root);
+    const SkinEntries layout = {
+        Element("char_S", {{"Left", "1"}, {"Top", "1"}, {"Width", "5"}, {"Height", "5"}}),
+        Element("Orientation", {{"OrientationValue", "4"}}),
+        Element("DefaultBackground", {{"BackgroundWidth", "320"}, {"BackgroundHeight", "240"}}),
+        Element("char_Q", {{"Left", "10"}, {"Top", "20"}, {"Width", "30"}, {"Height", "40"}, {"DefaultPath", "q.bmp"}}),
+        Element("char_a", {{"Left", "0"}, {"Top", "0"}, {"Width", "100"}, {"Height", "100"}}),
+        Element("char_W", {}),
+        SkinEntry{false, "char_E", {}},
+        Element("number_7", {{"Left", "50"}, {"Top", "50"}, {"Width", "20"}, {"Height", "20"}}),
+        Element("CharBackground", {{"DefaultPath", "chars.bmp"}}),
+    };
     SkinGeometry geometry;
-    ReadSkinGeometry(*root, ScreenShape::Portrait, false, geometry);
+    ReadSkinGeometry(layout, ScreenShape::Portrait, false, geometry);
     EXPECT_EQ(4, geometry.nOrientation);
     EXPECT_EQ(320, geometry.nBackgroundWidth);
     const KeyRect& q = geometry.aKeys[FindTypingKey("char_Q")];
@@ -83,9 +86,12 @@ TEST(ReadSkinGeometry, MapsEachKeyWithTheOrientationAndSizeReadBeforeIt)
     EXPECT_EQ(10, q.nTop);
     EXPECT_EQ(220, q.nRight);
     EXPECT_EQ(40, q.nBottom);
+    EXPECT_TRUE(geometry.aKeys[FindTypingKey("char_S")].IsEmpty()) << "the first child is never read";
     EXPECT_TRUE(geometry.aKeys[FindTypingKey("char_A")].IsEmpty()) << "names are case-sensitive";
     EXPECT_TRUE(geometry.aKeys[FindTypingKey("char_W")].IsEmpty()) << "an entry without attributes is ignored";
+    EXPECT_TRUE(geometry.aKeys[FindTypingKey("char_E")].IsEmpty()) << "only elements are entries";
     EXPECT_FALSE(geometry.aKeys[FindTypingKey("number_7")].IsEmpty());
+    EXPECT_EQ("chars.bmp", geometry.aBackgrounds[0]);
 }
 
 TEST(FindTapPoint, AvoidsTheOverlapWhereALowerKeyWins)

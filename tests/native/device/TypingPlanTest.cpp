@@ -69,36 +69,23 @@ INSTANTIATE_TEST_SUITE_P(Table, ApplyKeyTest, testing::Values(
     KeyCase{{2, false, true}, "char_space", L" ", {2, false, false}},
     KeyCase{{1, false, true}, "char_ok", L"", {1, false, true}}));
 
-TEST(PlanTyping, TypesTheDemoSentenceWithShiftForCapitals)
+// The keys a finger taps: shift for one capital, caps lock when it is on, the
+// number view and back for digits, the enter key for a line break of either kind.
+TEST(PlanTyping, TapsTheFewestKeysForTheText)
 {
-    const TypingPlan plan = PlanTyping(L"Hello, world!", KeyboardState{}, AllKeys());
-    ASSERT_TRUE(plan.bComplete);
-    const std::vector<std::string> expected = {"char_shift", "char_H", "char_E", "char_L", "char_L", "char_O",
-                                               "char_comma", "char_space", "char_W", "char_O", "char_R", "char_L",
-                                               "char_D", "char_exclamation"};
-    EXPECT_EQ(expected, Names(plan.aKeys));
-}
-
-TEST(PlanTyping, UsesCapsLockAlreadyOnInsteadOfShift)
-{
-    const TypingPlan plan = PlanTyping(L"AB", KeyboardState{1, true, false}, AllKeys());
-    ASSERT_TRUE(plan.bComplete);
-    EXPECT_EQ((std::vector<std::string>{"char_A", "char_B"}), Names(plan.aKeys));
-}
-
-TEST(PlanTyping, SwitchesToTheNumberViewAndBackForDigits)
-{
-    const TypingPlan plan = PlanTyping(L"a1b", KeyboardState{}, AllKeys());
-    ASSERT_TRUE(plan.bComplete);
-    EXPECT_EQ((std::vector<std::string>{"char_A", "char_123", "number_1", "char_123", "char_B"}), Names(plan.aKeys));
-    EXPECT_EQ(1, plan.finalState.nView);
-}
-
-TEST(PlanTyping, ALineFeedIsTheEnterKey)
-{
-    const TypingPlan plan = PlanTyping(L"a\nb\r\nc", KeyboardState{}, AllKeys());
-    ASSERT_TRUE(plan.bComplete);
-    EXPECT_EQ((std::vector<std::string>{"char_A", "char_enter", "char_B", "char_enter", "char_C"}), Names(plan.aKeys));
+    const struct { const wchar_t* pszText; KeyboardState start; std::vector<std::string> keys; } cases[] = {
+        {L"Hello, world!", {}, {"char_shift", "char_H", "char_E", "char_L", "char_L", "char_O", "char_comma",
+                                "char_space", "char_W", "char_O", "char_R", "char_L", "char_D", "char_exclamation"}},
+        {L"AB", {1, true, false}, {"char_A", "char_B"}},
+        {L"a1b", {}, {"char_A", "char_123", "number_1", "char_123", "char_B"}},
+        {L"a\nb\r\nc", {}, {"char_A", "char_enter", "char_B", "char_enter", "char_C"}},
+    };
+    for (const auto& c : cases)
+    {
+        const TypingPlan plan = PlanTyping(c.pszText, c.start, AllKeys());
+        ASSERT_TRUE(plan.bComplete) << c.pszText;
+        EXPECT_EQ(c.keys, Names(plan.aKeys)) << c.pszText;
+    }
 }
 
 TEST(PlanTyping, ReportsTheFirstCharacterNoKeyTypes)

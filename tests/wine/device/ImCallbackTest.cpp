@@ -26,7 +26,8 @@ public:
     void SetText(const wchar_t* psz)
     {
         SetWindowTextW(m_hwndEdit, psz);
-        SendMessageW(m_hwndEdit, EM_SETSEL, static_cast<WPARAM>(-1), -1);
+        const WPARAM nEnd = wcslen(psz);
+        SendMessageW(m_hwndEdit, EM_SETSEL, nEnd, static_cast<LPARAM>(nEnd));
     }
     // The text once the input sent so far has been dealt with: the queue stayed
     // empty and the text unchanged for a while.
@@ -59,7 +60,7 @@ private:
 };
 
 // The key sequences of the SIP bar's editing buttons, as the input method sends them.
-void Copy(IIMCallback& cb, UINT uVk = 0x43, UINT uChar = 0x03)
+void ControlKey(IIMCallback& cb, UINT uVk, UINT uChar)
 {
     UINT uDown = 0x40000080, uUp = 0x40010000;
     cb.SendVirtualKey(VK_CONTROL, 4);
@@ -67,8 +68,9 @@ void Copy(IIMCallback& cb, UINT uVk = 0x43, UINT uChar = 0x03)
     cb.SendCharEvents(uVk, 0x40010000, 1, &uUp, &uChar);
     cb.SendVirtualKey(VK_CONTROL, 6);
 }
-void Paste(IIMCallback& cb) { Copy(cb, 0x56, 0x16); }
-void Cut(IIMCallback& cb) { Copy(cb, 0x58, 0x18); }
+void Copy(IIMCallback& cb) { ControlKey(cb, 0x43, 0x03); }
+void Paste(IIMCallback& cb) { ControlKey(cb, 0x56, 0x16); }
+void Cut(IIMCallback& cb) { ControlKey(cb, 0x58, 0x18); }
 void SelectAll(IIMCallback& cb)
 {
     cb.SendVirtualKey(VK_CONTROL, 4);
@@ -91,9 +93,10 @@ protected:
         if (!IsScreen(240, 320))
             GTEST_SKIP() << "screen-independent";
     }
+    void TearDown() override { ReleaseKeys(); }
     // Enter and Backspace are pressed and never released, as the input method
-    // sends them; let them go so that later tests start from a keyboard at rest.
-    void TearDown() override
+    // sends them; let them go so that what follows starts from a keyboard at rest.
+    static void ReleaseKeys()
     {
         for (WORD wVk : {WORD{VK_RETURN}, WORD{VK_BACK}, WORD{VK_CONTROL}})
         {
@@ -111,59 +114,49 @@ protected:
     }
 };
 
-TEST_F(ImCallback, StringsArriveAsCharacters)
+void Enter(IIMCallback& cb) { cb.SendVirtualKey(VK_RETURN, 4); }
+void Backspace(IIMCallback& cb) { cb.SendVirtualKey(VK_BACK, 4); }
+
+struct DeliveryCase
 {
-    CFocusedEdit edit;
-    CImCallback cb;
-    SendText(cb, L"Hello, world!");
-    EXPECT_EQ(L"Hello, world!", edit.Text());
-    SendText(cb, L" a\rb");
-    EXPECT_EQ(L"Hello, world! a\r\nb", edit.Text()) << "a carriage return inside a string breaks the line";
+    const wchar_t* pszBefore;                  // the text, caret at its end
+    std::vector<void (*)(IIMCallback&)> steps;
+    const wchar_t* pszAfter;
+};
+
+// What each call of the input method does to the focused application's text.
+TEST_F(ImCallback, CallsActOnTheFocusedText)
+{
+    const DeliveryCase cases[] = {
+        {L"", {[](IIMCallback& cb) { SendText(cb, L"Hello, world!"); }}, L"Hello, world!"},
+        {L"", {[](IIMCallback& cb) { SendText(cb, L" a\rb"); }}, L" a\r\nb"},   // a carriage return breaks the line
+        {L"abc", {Backspace, Enter, [](IIMCallback& cb) { SendText(cb, L"d"); }}, L"ab\r\nd"},
+        {L"twice", {SelectAll, Copy}, L"twice"},
+        {L"twice", {SelectAll, Copy, Paste, Paste}, L"twicetwice"},   // the selection is replaced, then added to
+        {L"move me", {SelectAll, Cut, Paste, Paste}, L"move memove me"},
+        {L"gone", {SelectAll, Cut}, L""},
+    };
+    for (const DeliveryCase& c : cases)
+    {
+        CFocusedEdit edit;
+        edit.SetText(c.pszBefore);
+        CImCallback cb;
+        for (auto step : c.steps)
+            step(cb);
+        EXPECT_EQ(c.pszAfter, edit.Text()) << "from \"" << c.pszBefore << "\"";
+        EXPECT_EQ(0, GetKeyState(VK_CONTROL) & 0x8000) << "Ctrl is released at the end of each sequence";
+        ReleaseKeys();
+    }
 }
 
-TEST_F(ImCallback, EnterAndBackspaceArePressesThatActOnTheText)
+TEST_F(ImCallback, RecordsEveryCallInOrder)
 {
     CFocusedEdit edit;
     CImCallback cb;
     SendText(cb, L"abc");
-    cb.SendVirtualKey(VK_BACK, 4);
-    cb.SendVirtualKey(VK_RETURN, 4);
-    SendText(cb, L"d");
-    EXPECT_EQ(L"ab\r\nd", edit.Text());
-    EXPECT_EQ((std::vector<std::string>{"SendString 3", "SendVirtualKey 0x08 4", "SendVirtualKey 0x0D 4",
-                                        "SendString 1"}),
-              cb.Calls());
-}
-
-TEST_F(ImCallback, SelectAllCopyAndPasteGiveTheTextTwice)
-{
-    CFocusedEdit edit;
-    edit.SetText(L"twice");
-    CImCallback cb;
-    SelectAll(cb);
-    Copy(cb);
-    EXPECT_EQ(L"twice", edit.Text());
-    DWORD dwStart = 0, dwEnd = 0;
-    SendMessageW(edit.Edit(), EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));
-    EXPECT_EQ(0u, dwStart);
-    EXPECT_EQ(5u, dwEnd) << "Select All selected everything";
-    SendMessageW(edit.Edit(), EM_SETSEL, 5, 5);
-    Paste(cb);
-    EXPECT_EQ(L"twicetwice", edit.Text());
-}
-
-TEST_F(ImCallback, CutEmptiesAndPasteBringsBack)
-{
-    CFocusedEdit edit;
-    edit.SetText(L"move me");
-    CImCallback cb;
-    SelectAll(cb);
-    Cut(cb);
-    EXPECT_EQ(L"", edit.Text());
-    Paste(cb);
-    Paste(cb);
-    EXPECT_EQ(L"move memove me", edit.Text());
-    EXPECT_EQ(0, GetKeyState(VK_CONTROL) & 0x8000) << "Ctrl is released at the end of each sequence";
+    Backspace(cb);
+    Enter(cb);
+    EXPECT_EQ((std::vector<std::string>{"SendString 3", "SendVirtualKey 0x08 4", "SendVirtualKey 0x0D 4"}), cb.Calls());
 }
 
 TEST_F(ImCallback, AnswersOnlyItsOwnInterfaces)

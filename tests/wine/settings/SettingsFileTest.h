@@ -1,28 +1,28 @@
 #pragma once
 #include <windows.h>
 
-#include <string>
-#include <vector>
+#include "common/FileBytes.h"
 
-using Bytes = std::vector<unsigned char>;
+#include <string>
+
+using Bytes = FileBytes;
 
 // Options.dat next to the module under test (the test program here).
 std::wstring OptionsPath();
 
-// The whole content of a file; empty when it cannot be read.
-Bytes ReadWholeFile(const std::wstring& path);
-bool WriteWholeFile(const std::wstring& path, const Bytes& bytes);
-
 // Removes a file or an empty folder of that name, read-only or not.
 void RemovePath(const std::wstring& path);
 
-Bytes LeDword(DWORD v);
-Bytes Utf16Le(const std::wstring& s);
-Bytes Join(std::initializer_list<Bytes> parts);
-
 // Options.dat as the settings store writes it: the hand, the name's length in
-// units, then the name in UTF-16LE without a terminator.
-Bytes OptionsFileBytes(DWORD dwHabit, const std::wstring& skin);
+// units, then the name in UTF-16LE without a terminator; more bytes after it.
+Bytes OptionsFileBytes(DWORD dwHabit, const std::wstring& skin, const Bytes& tail = {});
+
+// Writes Options.dat with a last-write time after the one the settings recorded,
+// as a later save by the options dialog leaves it, however coarse the file clock.
+bool WriteNewerOptions(DWORD dwHabit, const std::wstring& skin);
+
+// Moves a file's last-write time by a number of seconds.
+bool ShiftWriteTime(const std::wstring& path, LONGLONG nSeconds);
 
 // Options.dat as a test found it, put back on destruction (removed when there was none).
 class COptionsFileKeeper

@@ -1,16 +1,18 @@
+#include "settings/DataFile.h"
+#include "settings/ModulePath.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFileTest.h"
 #include "support/DisplayMetrics.h"
+#include "support/ModuleInstance.h"
 
 #include <gtest/gtest.h>
 
-#include <random>
+#include <optional>
 
 namespace {
 
-const Bytes kDefaultFile = {0x01, 0x00, 0x00, 0x00, 0x0A, 0x00, 0x00, 0x00, 'S', 0, 'i', 0, 'l', 0, 'v', 0,
-                            'e', 0, 'r', 0, '.', 0, 'x', 0, 'm', 0, 'l', 0};
-
+// What the codec makes of every byte pattern is checked natively; here, what
+// the store does with the real file around it.
 class SettingsStore : public testing::Test
 {
 protected:
@@ -18,178 +20,103 @@ protected:
     std::wstring m_path = OptionsPath();
 };
 
-TEST_F(SettingsStore, OptionsFileLivesNextToTheModule)
-{
-    WCHAR szModule[MAX_PATH];
-    const DWORD cch = GetModuleFileNameW(nullptr, szModule, MAX_PATH);
-    std::wstring folder(szModule, cch);
-    folder.resize(folder.rfind(L'\\'));
-    EXPECT_EQ(folder + L"\\Options.dat", m_path);
-}
-
-TEST_F(SettingsStore, FirstLoadWritesTheDefaultFile)
-{
-    LoadOptions();
-    EXPECT_EQ(kDefaultFile, ReadWholeFile(m_path));
-    EXPECT_EQ(1u, g_dwHabit);
-    EXPECT_STREQ(L"Silver.xml", g_szSkinFile);
-}
-
-TEST_F(SettingsStore, FirstLoadWritesWhatIsInMemory)
-{
-    SetHabit(0);
-    SetSkinFile(L"Blue.xml");
-    LoadOptions();
-    EXPECT_EQ(Join({LeDword(0), LeDword(8), Utf16Le(L"Blue.xml")}), ReadWholeFile(m_path));
-}
-
 struct LoadCase
 {
     const char* pszName;
-    Bytes file;
-    DWORD dwExpectedHabit;
-    const wchar_t* pszExpectedSkin;
+    std::optional<Bytes> file;  // nothing: no file
+    DWORD dwHabit;
+    const wchar_t* pszSkin;
+    Bytes fileAfter;
 };
-
-class LoadExisting : public SettingsStore, public testing::WithParamInterface<LoadCase> {};
 
 // Memory holds habit 7 and "Before.xml" before each load, so that a value
 // left alone is told apart from one read or cleared.
-TEST_P(LoadExisting, ReadsTheFileAndLeavesItAsItWas)
+TEST_F(SettingsStore, LoadReadsAnExistingFileAsItIsAndWritesAMissingOne)
 {
-    const LoadCase& c = GetParam();
-    ASSERT_TRUE(WriteWholeFile(m_path, c.file));
-    g_dwHabit = 7;
-    SetSkinFile(L"Before.xml");
-    LoadOptions();
-    EXPECT_EQ(c.dwExpectedHabit, GetHabit()) << c.pszName;
-    EXPECT_STREQ(c.pszExpectedSkin, g_szSkinFile) << c.pszName;
-    EXPECT_EQ(c.file, ReadWholeFile(m_path)) << c.pszName;
-}
-
-INSTANTIATE_TEST_SUITE_P(Files, LoadExisting, testing::Values(
-    LoadCase{"default", kDefaultFile, 1, L"Silver.xml"},
-    LoadCase{"right-handed other skin", Join({LeDword(0), LeDword(9), Utf16Le(L"Black.xml")}), 0, L"Black.xml"},
-    LoadCase{"count 300", Join({LeDword(0), LeDword(300), Utf16Le(L"Black.xml")}), 0, L"Before.xml"},
-    LoadCase{"count 0xFFFFFFFF", Join({LeDword(1), LeDword(0xFFFFFFFF)}), 1, L"Before.xml"},
-    LoadCase{"count 0x80000000", Join({LeDword(1), LeDword(0x80000000), Utf16Le(L"x")}), 1, L"Before.xml"},
-    LoadCase{"empty file", Bytes{}, 0, L""},
-    LoadCase{"three bytes", Bytes{1, 0, 0}, 1, L""},
-    LoadCase{"count cut", Join({LeDword(1), Bytes{5, 0}}), 1, L""},
-    LoadCase{"name cut mid-unit", Bytes(kDefaultFile.begin(), kDefaultFile.begin() + 17), 1, L"Silve"},
-    LoadCase{"name cut", Bytes(kDefaultFile.begin(), kDefaultFile.begin() + 16), 1, L"Silv"},
-    LoadCase{"trailing bytes", Join({kDefaultFile, Bytes{0xFF, 0xFE, 0xFD}}), 1, L"Silver.xml"}));
-
-TEST_F(SettingsStore, RandomBytesLoadWithinBounds)
-{
-    std::mt19937 random(20101228);
-    for (int nRound = 0; nRound < 50; ++nRound)
+    const Bytes silver = OptionsFileBytes(1, L"Silver.xml");
+    const Bytes count300 = {0, 0, 0, 0, 0x2C, 0x01, 0, 0, 'B', 0};
+    const LoadCase aCases[] = {
+        {"no file: memory is written", std::nullopt, 7, L"Before.xml", OptionsFileBytes(7, L"Before.xml")},
+        {"the default", silver, 1, L"Silver.xml", silver},
+        {"refused count", count300, 0, L"Before.xml", count300},
+        {"empty file", Bytes{}, 0, L"", Bytes{}},
+        {"trailing bytes", OptionsFileBytes(0, L"Black.xml", {0xFF, 0xFE}), 0, L"Black.xml",
+         OptionsFileBytes(0, L"Black.xml", {0xFF, 0xFE})},
+    };
+    for (const LoadCase& c : aCases)
     {
-        Bytes file(nRound < 8 ? nRound : random() % 700);  // the first rounds are shorter than the fields
-        for (unsigned char& b : file)
-            b = static_cast<unsigned char>(random());
-        if (file.size() >= 8 && nRound % 2 == 0)
+        SCOPED_TRACE(c.pszName);
+        RemovePath(m_path);
+        if (c.file)
         {
-            // Half the rounds carry a count that fits, so that names get read too.
-            const DWORD n = static_cast<DWORD>((file.size() - 8) / 2 % 260);
-            std::copy_n(LeDword(n).begin(), 4, file.begin() + 4);
+            ASSERT_TRUE(WriteFileBytes(m_path, *c.file));
         }
-        ASSERT_TRUE(WriteWholeFile(m_path, file));
-        SetSkinFile(L"Before.xml");
         g_dwHabit = 7;
+        SetSkinFile(L"Before.xml");
         LoadOptions();
-
-        // Missing habit bytes read as zeros.
-        DWORD dwStored = 0;
-        for (size_t i = 0; i < 4 && i < file.size(); ++i)
-            dwStored |= DWORD(file[i]) << (8 * i);
-        EXPECT_EQ(dwStored, g_dwHabit) << "round " << nRound;
-        // A refused count keeps the name that was there.
-        if (file.size() >= 8 && (file[4] | file[5] << 8 | file[6] << 16 | DWORD(file[7]) << 24) >= 260)
-        {
-            EXPECT_STREQ(L"Before.xml", g_szSkinFile) << "round " << nRound;
-        }
-        EXPECT_EQ(L'\0', g_szSkinFile[MAX_PATH - 1]);
-        EXPECT_EQ(file, ReadWholeFile(m_path)) << "round " << nRound;
+        EXPECT_EQ(c.dwHabit, GetHabit());
+        EXPECT_STREQ(c.pszSkin, g_szSkinFile);
+        EXPECT_EQ(c.fileAfter, ReadFileBytes(m_path));
     }
 }
 
-TEST_F(SettingsStore, SaveRewritesTheFileFromScratch)
+TEST_F(SettingsStore, SaveRewritesTheFileFromScratchAndFillsInTheDefaultSkin)
 {
-    ASSERT_TRUE(WriteWholeFile(m_path, Join({kDefaultFile, Bytes(100, 0xAB)})));
+    ASSERT_TRUE(WriteFileBytes(m_path, OptionsFileBytes(1, L"Silver.xml", Bytes(100, 0xAB))));
     SetHabit(0);
-    SetSkinFile(L"Blue.xml");
+    SetSkinFile(L"\x00C9t\x00E9.xml");
     SaveOptions();
-    EXPECT_EQ(Join({LeDword(0), LeDword(8), Utf16Le(L"Blue.xml")}), ReadWholeFile(m_path));
-}
+    EXPECT_EQ(OptionsFileBytes(0, L"\x00C9t\x00E9.xml"), ReadFileBytes(m_path));
 
-TEST_F(SettingsStore, SaveOfAnEmptySkinWritesAndKeepsTheDefault)
-{
     SetHabit(1);
     SetSkinFile(L"");
     SaveOptions();
-    EXPECT_EQ(kDefaultFile, ReadWholeFile(m_path));
+    EXPECT_EQ(OptionsFileBytes(1, L"Silver.xml"), ReadFileBytes(m_path));
     EXPECT_STREQ(L"Silver.xml", g_szSkinFile);
 }
 
-TEST_F(SettingsStore, SaveThenLoadGivesTheSameValues)
+// A folder in the file's place, a read-only file and a file held open
+// elsewhere: nothing is written, and a save stops before it fills in the default.
+TEST_F(SettingsStore, AFileThatCannotBeWrittenIsLeftAlone)
 {
-    SetHabit(0);
-    SetSkinFile(L"\x00C9t\x00E9 skin.xml");
-    SaveOptions();
-    SetHabit(1);
-    SetSkinFile(L"Other.xml");
-    LoadOptions();
-    EXPECT_EQ(0u, GetHabit());
-    EXPECT_STREQ(L"\x00C9t\x00E9 skin.xml", g_szSkinFile);
-}
-
-TEST_F(SettingsStore, FolderInPlaceOfTheFileChangesNothing)
-{
-    ASSERT_TRUE(CreateDirectoryW(m_path.c_str(), nullptr));
-    SetHabit(0);
-    SetSkinFile(L"Blue.xml");
-    LoadOptions();
-    SaveOptions();
-    EXPECT_EQ(0u, GetHabit());
-    EXPECT_STREQ(L"Blue.xml", g_szSkinFile);
-    SetLoadedOrientation(GetScreenOrientation());
-    EXPECT_TRUE(IsOptionsChanged());
-    const DWORD dwAttributes = GetFileAttributesW(m_path.c_str());
-    ASSERT_NE(INVALID_FILE_ATTRIBUTES, dwAttributes);
-    EXPECT_TRUE(dwAttributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-TEST_F(SettingsStore, ReadOnlyFileLoadsButIsNotRewritten)
-{
-    const Bytes file = Join({LeDword(0), LeDword(8), Utf16Le(L"Blue.xml")});
-    ASSERT_TRUE(WriteWholeFile(m_path, file));
-    ASSERT_TRUE(SetFileAttributesW(m_path.c_str(), FILE_ATTRIBUTE_READONLY));
-    LoadOptions();
-    EXPECT_EQ(0u, GetHabit());
-    EXPECT_STREQ(L"Blue.xml", g_szSkinFile);
-
-    SetHabit(1);
-    SetSkinFile(L"");
-    SaveOptions();
-    EXPECT_EQ(file, ReadWholeFile(m_path));
-    EXPECT_EQ(1u, GetHabit());
-    EXPECT_STREQ(L"", g_szSkinFile);  // the save stopped before the default was put in
-}
-
-TEST_F(SettingsStore, FileHeldOpenElsewhereIsNeitherReadNorWritten)
-{
-    ASSERT_TRUE(WriteWholeFile(m_path, kDefaultFile));
-    HANDLE h = CreateFileW(m_path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, h);
-    SetHabit(0);
-    SetSkinFile(L"Blue.xml");
-    LoadOptions();
-    SaveOptions();
-    CloseHandle(h);
-    EXPECT_EQ(0u, GetHabit());
-    EXPECT_STREQ(L"Blue.xml", g_szSkinFile);
-    EXPECT_EQ(kDefaultFile, ReadWholeFile(m_path));
+    enum Block { Folder, ReadOnly, HeldOpen };
+    struct Case { const char* pszName; Block block; DWORD dwHabit; const wchar_t* pszSkin; };
+    const Case aCases[] = {
+        {"folder", Folder, 0, L"Blue.xml"},
+        {"read-only: read", ReadOnly, 1, L"Red.xml"},
+        {"held open: not even read", HeldOpen, 0, L"Blue.xml"},
+    };
+    const Bytes red = OptionsFileBytes(1, L"Red.xml");
+    for (const Case& c : aCases)
+    {
+        SCOPED_TRACE(c.pszName);
+        RemovePath(m_path);
+        HANDLE hHeld = INVALID_HANDLE_VALUE;
+        const bool bMade = c.block == Folder ? CreateDirectoryW(m_path.c_str(), nullptr) != FALSE
+                                             : WriteFileBytes(m_path, red);
+        ASSERT_TRUE(bMade);
+        ASSERT_TRUE(c.block != ReadOnly || SetFileAttributesW(m_path.c_str(), FILE_ATTRIBUTE_READONLY));
+        if (c.block == HeldOpen)
+            hHeld = CreateFileW(m_path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        SetHabit(0);
+        SetSkinFile(L"Blue.xml");
+        LoadOptions();
+        EXPECT_EQ(c.dwHabit, GetHabit());
+        EXPECT_STREQ(c.pszSkin, g_szSkinFile);
+        SetSkinFile(L"");
+        SaveOptions();
+        EXPECT_STREQ(L"", g_szSkinFile);
+        SetLoadedOrientation(GetScreenOrientation());
+        IsOptionsChanged();
+        EXPECT_EQ(c.block != ReadOnly, IsOptionsChanged()) << "a file that cannot be read stays a change";
+        if (hHeld != INVALID_HANDLE_VALUE)
+            CloseHandle(hHeld);
+        const DWORD dwAttributes = GetFileAttributesW(m_path.c_str());
+        if (c.block == Folder)
+            EXPECT_TRUE(dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY));
+        else
+            EXPECT_EQ(red, ReadFileBytes(m_path));
+    }
 }
 
 TEST_F(SettingsStore, SkinNameIsCutTo259Units)
@@ -201,6 +128,39 @@ TEST_F(SettingsStore, SkinNameIsCutTo259Units)
     EXPECT_EQ(std::wstring(259, L'k'), std::wstring(szOut));
     SetSkinFile(nullptr);
     EXPECT_STREQ(L"", g_szSkinFile);
+}
+
+// The file is opened without sharing: a save never meets a reader halfway.
+TEST_F(SettingsStore, TheFileIsOpenedForOneUserAtATime)
+{
+    CDataFile file;
+    ASSERT_TRUE(file.Open(m_path.c_str(), TRUE));
+    CDataFile second;
+    EXPECT_FALSE(second.Open(m_path.c_str(), FALSE));
+    EXPECT_FALSE(second.Open(m_path.c_str(), TRUE));
+    file.Close();
+    EXPECT_TRUE(second.Open(m_path.c_str(), FALSE));
+}
+
+// The composition itself is checked natively; here, the module's real folder.
+TEST(BuildModulePathTest, TheFolderOfTheGivenModule)
+{
+    WCHAR szExe[MAX_PATH];
+    const std::wstring exe(szExe, GetModuleFileNameW(nullptr, szExe, MAX_PATH));
+    const std::wstring folder = exe.substr(0, exe.rfind(L'\\'));
+    HMODULE hKeyboard = LoadLibraryW((folder + L"\\Keyboard.dll").c_str());
+    ASSERT_NE(nullptr, hKeyboard);
+    for (HMODULE hModule : {g_hInstance, hKeyboard})
+    {
+        WCHAR szOut[MAX_PATH];
+        EXPECT_TRUE(BuildModulePath(hModule, L"\\skins\\Silver", szOut));
+        EXPECT_EQ(folder + L"\\skins\\Silver", std::wstring(szOut));
+    }
+    FreeLibrary(hKeyboard);
+    EXPECT_EQ(folder + L"\\Options.dat", OptionsPath());
+    WCHAR szOut[MAX_PATH] = L"stale";
+    EXPECT_FALSE(BuildModulePath(reinterpret_cast<HMODULE>(static_cast<INT_PTR>(0x1230)), L"\\Options.dat", szOut));
+    EXPECT_EQ(L'\0', szOut[0]);
 }
 
 }  // namespace

@@ -3,17 +3,24 @@
 namespace
 {
 
-constexpr int kMessageBoxTextId = 0xFFFF;
-
 std::wstring WindowText(HWND hwnd)
 {
-    if (hwnd == nullptr)
-        return std::wstring();
-    const int cch = GetWindowTextLengthW(hwnd);
-    std::wstring text(static_cast<size_t>(cch) + 1, L'\0');
-    GetWindowTextW(hwnd, text.data(), cch + 1);
-    text.resize(static_cast<size_t>(cch));
-    return text;
+    WCHAR szText[512] = {};
+    if (hwnd != nullptr)
+        GetWindowTextW(hwnd, szText, 512);
+    return szText;
+}
+
+// The visible dialog windows of this process.
+BOOL CALLBACK CollectDialog(HWND hwnd, LPARAM lParam)
+{
+    DWORD dwProcess = 0;
+    GetWindowThreadProcessId(hwnd, &dwProcess);
+    WCHAR szClass[16] = {};
+    GetClassNameW(hwnd, szClass, 16);
+    if (dwProcess == GetCurrentProcessId() && IsWindowVisible(hwnd) && lstrcmpW(szClass, L"#32770") == 0)
+        reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hwnd);
+    return TRUE;
 }
 
 } // namespace
@@ -35,49 +42,33 @@ std::vector<SeenDialog> CDialogWatcher::Seen() const
     return m_seen;
 }
 
-BOOL CALLBACK CDialogWatcher::OnWindow(HWND hwnd, LPARAM lParam)
-{
-    auto* pFound = reinterpret_cast<std::vector<HWND>*>(lParam);
-    DWORD dwProcess = 0;
-    GetWindowThreadProcessId(hwnd, &dwProcess);
-    if (dwProcess != GetCurrentProcessId() || !IsWindowVisible(hwnd))
-        return TRUE;
-    WCHAR szClass[16] = {};
-    GetClassNameW(hwnd, szClass, 16);
-    if (lstrcmpW(szClass, L"#32770") == 0)
-        pFound->push_back(hwnd);
-    return TRUE;
-}
-
 void CDialogWatcher::Run()
 {
     for (;;)
     {
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            if (m_bStop)
-                return;
-        }
         std::vector<HWND> found;
-        EnumWindows(OnWindow, reinterpret_cast<LPARAM>(&found));
+        EnumWindows(CollectDialog, reinterpret_cast<LPARAM>(&found));
         for (HWND hwnd : found)
         {
-            SeenDialog dialog = {};
             {
                 std::lock_guard<std::mutex> lock(m_mutex);
-                if (!m_handled.insert(hwnd).second)
+                if (m_bStop || !m_handled.insert(hwnd).second)
                     continue;
             }
-            dialog.hwnd = hwnd;
-            dialog.hwndOwner = GetWindow(hwnd, GW_OWNER);
-            dialog.title = WindowText(hwnd);
-            dialog.text = WindowText(GetDlgItem(hwnd, kMessageBoxTextId));
+            // A message box's message is its static 0xFFFF.
+            const SeenDialog dialog{hwnd, GetWindow(hwnd, GW_OWNER), WindowText(hwnd),
+                                    WindowText(GetDlgItem(hwnd, 0xFFFF))};
             {
                 std::lock_guard<std::mutex> lock(m_mutex);
                 m_seen.push_back(dialog);
             }
             if (m_handler)
                 m_handler(dialog);
+        }
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (m_bStop)
+                return;
         }
         Sleep(20);
     }

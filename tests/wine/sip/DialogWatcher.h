@@ -35,7 +35,6 @@ public:
 
 private:
     void Run();
-    static BOOL CALLBACK OnWindow(HWND hwnd, LPARAM lParam);
 
     Handler m_handler;
     mutable std::mutex m_mutex;

@@ -1,9 +1,9 @@
 #include "sip/OptionsDialogDriver.h"
 
+#include "sip/SipActions.h"
+
 namespace
 {
-
-constexpr wchar_t kMessageBoxCaption[] = L"Brevanto Keyboard";
 
 std::wstring ComboText(HWND hCombo, int nIndex)
 {
@@ -28,10 +28,7 @@ void RecordShown(HWND hDlg, OptionsShown& shown)
         shown.skins.push_back(ComboText(hCombo, i));
     shown.bLeftChecked = SendDlgItemMessageW(hDlg, IDC_OPTIONS_LEFT, BM_GETCHECK, 0, 0) == BST_CHECKED;
     shown.bRightChecked = SendDlgItemMessageW(hDlg, IDC_OPTIONS_RIGHT, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    HWND hBanner = GetDlgItem(hDlg, IDC_OPTIONS_BANNER);
-    GetWindowRect(hBanner, &shown.rcBanner);
-    MapWindowPoints(nullptr, hDlg, reinterpret_cast<POINT*>(&shown.rcBanner), 2);
-    shown.bBannerVisible = IsWindowVisible(hBanner) != FALSE;
+    shown.bBannerVisible = IsWindowVisible(GetDlgItem(hDlg, IDC_OPTIONS_BANNER)) != FALSE;
     shown.bSkinsVisible = IsWindowVisible(hCombo) != FALSE;
 }
 
@@ -84,7 +81,7 @@ std::vector<SeenDialog> AttendOptionsDialog(const std::function<void()>& open, c
 {
     shown = OptionsShown{};
     CDialogWatcher watcher([&](const SeenDialog& dialog) {
-        if (dialog.title == kMessageBoxCaption)
+        if (dialog.title == kMessageCaption)
         {
             DismissMessageBox(dialog);
             return;

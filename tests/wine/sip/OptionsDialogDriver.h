@@ -28,7 +28,6 @@ struct OptionsShown
     std::vector<std::wstring> skins;   // every item of the skin list, in list order
     bool bLeftChecked = false;
     bool bRightChecked = false;
-    RECT rcBanner = {};
     bool bBannerVisible = false;
     bool bSkinsVisible = false;
     bool bSelectedByName = false;      // the named skin was found and selected

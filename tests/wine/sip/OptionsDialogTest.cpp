@@ -8,7 +8,6 @@
 #include "skin/SkinCatalogue.h"
 #include "support/DisplayMetrics.h"
 #include "support/ModuleInstance.h"
-#include "WineTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -60,126 +59,61 @@ protected:
     std::vector<SkinListEntry> m_skins;
 };
 
-TEST_F(OptionsDialogTest, OkSavesTheSecondSkinAndRightHandedByteForByte)
+struct DialogCase
+{
+    const char* pszName;
+    DWORD dwHabit;        // Options.dat before: the hand,
+    int nSkin;            // an installed skin by its place, -1 for one not installed,
+    Bytes tail;           // and bytes after the name
+    int nSelect;          // what the user does: -1 leaves the list alone,
+    int nRadio;           // 0 leaves the hand
+    WORD wClose;
+    bool bSoftKey;
+    INT_PTR nResult;      // what comes of it
+    int nShown;           // the skin the dialog showed selected
+    DWORD dwHabitAfter;   // Options.dat afterwards, and the settings in memory
+    int nSkinAfter;
+};
+
+// The options skin and hand scenario plays OK and Cancel with the pixels of
+// the keyboard as the proof; here, the bytes of Options.dat and every way out.
+TEST_F(OptionsDialogTest, ShowsTheFileAndSavesOnlyOnOk)
 {
     if (!IsSupported())
         GTEST_SKIP() << "the dialog refuses unsupported screens";
     ASSERT_GE(m_skins.size(), 2u) << "two skins must be installed";
-    ASSERT_TRUE(WriteWholeFile(OptionsPath(), OptionsFileBytes(1, m_skins[0].szFileName)));
-
-    OptionsChoice choice;
-    choice.nSelectSkin = 1;
-    choice.nClickRadio = IDC_OPTIONS_RIGHT;
-    OptionsShown state;
-    ASSERT_EQ(1, Run(choice, state));
-
-    EXPECT_EQ(0, state.nShownSkin);
-    EXPECT_EQ(static_cast<int>(m_skins.size()), static_cast<int>(state.skins.size()));
-    EXPECT_EQ(std::wstring(m_skins[0].szDisplayName), state.shownSkinText);
-    EXPECT_TRUE(state.bLeftChecked);
-    EXPECT_FALSE(state.bRightChecked);
-    EXPECT_EQ(OptionsFileBytes(0, m_skins[1].szFileName), ReadWholeFile(OptionsPath()));
-    EXPECT_EQ(0u, g_dwHabit);
-    EXPECT_STREQ(m_skins[1].szFileName, g_szSkinFile);
-}
-
-TEST_F(OptionsDialogTest, TheTitleBarOkButtonSavesToo)
-{
-    if (!IsSupported())
-        GTEST_SKIP() << "the dialog refuses unsupported screens";
-    ASSERT_GE(m_skins.size(), 2u);
-    ASSERT_TRUE(WriteWholeFile(OptionsPath(), OptionsFileBytes(0, m_skins[1].szFileName)));
-    OptionsChoice choice;
-    choice.nSelectSkin = 0;
-    choice.nClickRadio = IDC_OPTIONS_LEFT;
-    choice.wCloseCommand = IDOK;
-    OptionsShown state;
-    ASSERT_EQ(1, Run(choice, state));
-    EXPECT_EQ(1, state.nShownSkin);
-    EXPECT_FALSE(state.bLeftChecked);
-    EXPECT_TRUE(state.bRightChecked);
-    EXPECT_EQ(OptionsFileBytes(1, m_skins[0].szFileName), ReadWholeFile(OptionsPath()));
-}
-
-TEST_F(OptionsDialogTest, TheMenuBarKeysSaveAndCancel)
-{
-    if (!IsSupported())
-        GTEST_SKIP() << "the dialog refuses unsupported screens";
-    ASSERT_GE(m_skins.size(), 2u);
-    const Bytes before = OptionsFileBytes(1, m_skins[0].szFileName);
-    ASSERT_TRUE(WriteWholeFile(OptionsPath(), before));
-    OptionsChoice choice;
-    choice.nSelectSkin = 1;
-    choice.bPressSoftKey = true;
-    choice.wCloseCommand = IDM_OPTIONS_CANCEL;
-    OptionsShown state;
-    ASSERT_EQ(0, Run(choice, state));
-    EXPECT_TRUE(state.bSoftKeyFound);
-    EXPECT_EQ(before, ReadWholeFile(OptionsPath()));
-
-    choice.wCloseCommand = IDM_OPTIONS_OK;
-    ASSERT_EQ(1, Run(choice, state));
-    EXPECT_TRUE(state.bSoftKeyFound);
-    EXPECT_EQ(OptionsFileBytes(1, m_skins[1].szFileName), ReadWholeFile(OptionsPath()));
-}
-
-TEST_F(OptionsDialogTest, CancelLeavesTheFileUntouched)
-{
-    if (!IsSupported())
-        GTEST_SKIP() << "the dialog refuses unsupported screens";
-    ASSERT_GE(m_skins.size(), 2u);
-    const Bytes before = Join({OptionsFileBytes(1, m_skins[0].szFileName), Bytes{0xEE, 0xFF}});
-    ASSERT_TRUE(WriteWholeFile(OptionsPath(), before));
-
-    OptionsChoice choice;
-    choice.nSelectSkin = 1;
-    choice.nClickRadio = IDC_OPTIONS_RIGHT;
-    choice.wCloseCommand = IDM_OPTIONS_CANCEL;
-    OptionsShown state;
-    ASSERT_EQ(0, Run(choice, state));
-    EXPECT_EQ(before, ReadWholeFile(OptionsPath()));
-    // What the dialog loaded stays in memory.
-    EXPECT_EQ(1u, g_dwHabit);
-    EXPECT_STREQ(m_skins[0].szFileName, g_szSkinFile);
-}
-
-TEST_F(OptionsDialogTest, AnUninstalledSkinShowsTheFirstOneAndOkSavesIt)
-{
-    if (!IsSupported())
-        GTEST_SKIP() << "the dialog refuses unsupported screens";
-    ASSERT_GE(m_skins.size(), 1u);
-    ASSERT_TRUE(WriteWholeFile(OptionsPath(), OptionsFileBytes(0, L"Uninstalled.xml")));
-    OptionsShown state;
-    ASSERT_EQ(1, Run(OptionsChoice{}, state));
-    EXPECT_EQ(0, state.nShownSkin);
-    EXPECT_EQ(std::wstring(m_skins[0].szDisplayName), state.shownSkinText);
-    EXPECT_TRUE(state.bRightChecked);
-    EXPECT_EQ(OptionsFileBytes(0, m_skins[0].szFileName), ReadWholeFile(OptionsPath()));
-}
-
-TEST_F(OptionsDialogTest, TheBannerFitsTheOrientation)
-{
-    if (!IsSupported())
-        GTEST_SKIP() << "the dialog refuses unsupported screens";
-    struct Expected { int nWidth, nHeight, x, cx, cy; };
-    const Expected aExpected[] = {
-        {240, 320, -40, 320, 60}, {320, 240, -40, 400, 50}, {240, 400, -40, 320, 60},
-        {480, 640, -80, 640, 120}, {800, 480, 0, 800, 100},
+    const DialogCase aCases[] = {
+        {"OK, right hand, second skin", 1, 0, {}, 1, IDC_OPTIONS_RIGHT, IDM_OPTIONS_OK, false, 1, 0, 0, 1},
+        {"the title bar's OK", 0, 1, {}, 0, IDC_OPTIONS_LEFT, IDOK, false, 1, 1, 1, 0},
+        {"the menu bar's Cancel", 1, 0, {}, 1, 0, IDM_OPTIONS_CANCEL, true, 0, 0, 1, 0},
+        {"the menu bar's OK", 1, 0, {}, 1, 0, IDM_OPTIONS_OK, true, 1, 0, 1, 1},
+        {"Cancel leaves even odd bytes", 1, 0, {0xEE, 0xFF}, 1, IDC_OPTIONS_RIGHT, IDM_OPTIONS_CANCEL, false, 0, 0, 1, 0},
+        {"an uninstalled skin shows the first", 0, -1, {}, -1, 0, IDM_OPTIONS_OK, false, 1, 0, 0, 0},
     };
-    OptionsShown state;
-    OptionsChoice choice;
-    choice.wCloseCommand = IDM_OPTIONS_CANCEL;
-    ASSERT_EQ(0, Run(choice, state));
-    EXPECT_TRUE(state.bBannerVisible);
-    EXPECT_TRUE(state.bSkinsVisible);
-    for (const Expected& e : aExpected)
+    auto skin = [&](int n) { return std::wstring(n < 0 ? L"Uninstalled.xml" : m_skins[n].szFileName); };
+    for (const DialogCase& c : aCases)
     {
-        if (!IsScreen(e.nWidth, e.nHeight))
-            continue;
-        EXPECT_EQ(e.x, state.rcBanner.left);
-        EXPECT_EQ(0, state.rcBanner.top);
-        EXPECT_EQ(e.cx, state.rcBanner.right - state.rcBanner.left);
-        EXPECT_EQ(e.cy, state.rcBanner.bottom - state.rcBanner.top);
+        SCOPED_TRACE(c.pszName);
+        const Bytes before = OptionsFileBytes(c.dwHabit, skin(c.nSkin), c.tail);
+        ASSERT_TRUE(WriteFileBytes(OptionsPath(), before));
+        OptionsChoice choice;
+        choice.nSelectSkin = c.nSelect;
+        choice.nClickRadio = c.nRadio;
+        choice.wCloseCommand = c.wClose;
+        choice.bPressSoftKey = c.bSoftKey;
+        OptionsShown shown;
+        ASSERT_EQ(c.nResult, Run(choice, shown));
+        EXPECT_EQ(m_skins.size(), shown.skins.size());
+        EXPECT_EQ(c.nShown, shown.nShownSkin);
+        EXPECT_EQ(std::wstring(m_skins[c.nShown].szDisplayName), shown.shownSkinText);
+        EXPECT_EQ(c.dwHabit == 1, shown.bLeftChecked);
+        EXPECT_EQ(c.dwHabit == 0, shown.bRightChecked);
+        EXPECT_TRUE(shown.bBannerVisible && shown.bSkinsVisible);
+        EXPECT_EQ(c.bSoftKey, shown.bSoftKeyFound);
+        EXPECT_EQ(c.nResult == 0 ? before : OptionsFileBytes(c.dwHabitAfter, skin(c.nSkinAfter)),
+                  ReadFileBytes(OptionsPath()));
+        EXPECT_EQ(c.dwHabitAfter, g_dwHabit);
+        EXPECT_EQ(skin(c.nSkinAfter), g_szSkinFile);
     }
 }
 
@@ -188,13 +122,13 @@ TEST_F(OptionsDialogTest, AnUnsupportedScreenRefusesTheDialog)
     if (IsSupported())
         GTEST_SKIP() << "only unsupported screens refuse";
     const Bytes before = OptionsFileBytes(1, L"Silver.xml");
-    ASSERT_TRUE(WriteWholeFile(OptionsPath(), before));
+    ASSERT_TRUE(WriteFileBytes(OptionsPath(), before));
     OptionsShown state;
     std::vector<SeenDialog> seen;
     EXPECT_EQ(32771, Run(OptionsChoice{}, state, &seen));
     ASSERT_EQ(1u, seen.size());
     EXPECT_EQ(L"Device resolution is not supported.", seen[0].text);
-    EXPECT_EQ(before, ReadWholeFile(OptionsPath()));
+    EXPECT_EQ(before, ReadFileBytes(OptionsPath()));
 }
 
 } // namespace

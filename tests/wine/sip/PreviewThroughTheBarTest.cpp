@@ -28,39 +28,27 @@ namespace
 constexpr int kKeyW = 22;
 constexpr int kKeyboardViewId = 203;
 
-// The pixels of a rectangle of a window, read back through a memory bitmap.
-std::vector<COLORREF> Grab(HWND hwnd, const RECT& rc)
-{
-    const int nWidth = rc.right - rc.left;
-    const int nHeight = rc.bottom - rc.top;
-    std::vector<COLORREF> pixels(static_cast<size_t>(nWidth) * nHeight);
-    CWindowDc windowDc(hwnd);
-    CMemoryDc memoryDc(CreateCompatibleDC(windowDc.Get()));
-    CUniqueBitmap bitmap(CreateCompatibleBitmap(windowDc.Get(), nWidth, nHeight));
-    if (!windowDc || !memoryDc || !bitmap)
-        return {};
-    {
-        CSelectObject select(memoryDc.Get(), bitmap.Get());
-        BitBlt(memoryDc.Get(), 0, 0, nWidth, nHeight, windowDc.Get(), rc.left, rc.top, SRCCOPY);
-    }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = nWidth;
-    info.bmiHeader.biHeight = -nHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    if (GetDIBits(memoryDc.Get(), bitmap.Get(), 0, nHeight, pixels.data(), &info, DIB_RGB_COLORS) != nHeight)
-        return {};
-    return pixels;
-}
-
-// The keyboard as it paints itself now: the edit control under it may have drawn
-// over it on the screen (its caret, its frame), so it is painted afresh first.
+// The pixels of a rectangle of the keyboard as it paints itself now: the edit
+// control under it may have drawn over it on the screen (its caret, its
+// frame), so it is painted afresh first, then copied into a 32-bit section.
 std::vector<COLORREF> GrabPainted(HWND hKeyboard, const RECT& rc)
 {
     RedrawWindow(hKeyboard, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    return Grab(hKeyboard, rc);
+    const int nWidth = rc.right - rc.left;
+    const int nHeight = rc.bottom - rc.top;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), nWidth, -nHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* pBits = nullptr;
+    CWindowDc windowDc(hKeyboard);
+    CMemoryDc memoryDc(CreateCompatibleDC(windowDc.Get()));
+    CUniqueBitmap bitmap(CreateDIBSection(windowDc.Get(), &info, DIB_RGB_COLORS, &pBits, nullptr, 0));
+    if (!memoryDc || !bitmap)
+        return {};
+    CSelectObject select(memoryDc.Get(), bitmap.Get());
+    BitBlt(memoryDc.Get(), 0, 0, nWidth, nHeight, windowDc.Get(), rc.left, rc.top, SRCCOPY);
+    GdiFlush();
+    const auto* pPixels = static_cast<const COLORREF*>(pBits);
+    return std::vector<COLORREF>(pPixels, pPixels + static_cast<size_t>(nWidth) * nHeight);
 }
 
 // The box around the pixels that differ between two grabs of nWidth columns.
@@ -106,8 +94,7 @@ TEST(PreviewThroughTheBar, TheHeldKeysLabelFillsTheAreaAlongTheSkin)
         ++nRun;
         const CSettingsRestorer settings;
         const COptionsFileKeeper optionsFile;
-        Sleep(20);  // a new write time, so that the tap loads the skin afresh
-        ASSERT_TRUE(WriteWholeFile(OptionsPath(), OptionsFileBytes(c.dwHand, L"Silver.xml")));
+        ASSERT_TRUE(WriteNewerOptions(c.dwHand, L"Silver.xml"));  // so that the tap loads the skin afresh
         g_bSkinLoadFailed = FALSE;
         CSipHost host;
         ASSERT_TRUE(host.Ready());

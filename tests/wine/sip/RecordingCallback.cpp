@@ -1,80 +1,62 @@
 #include "sip/RecordingCallback.h"
 
+#include "common/TextUtf.h"
+
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <sstream>
 
 namespace
 {
 
-// Milliseconds from the performance counter, finer than the tick count.
-double NowMs()
+std::string Hex(unsigned long v)
 {
-    LARGE_INTEGER frequency = {};
-    LARGE_INTEGER now = {};
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+    std::ostringstream out;
+    out << "0x" << std::hex << v;
+    return out.str();
+}
+
+std::string HexList(const UINT* p, UINT n)
+{
+    std::string out = "{";
+    for (UINT i = 0; i < n; ++i)
+        out += (i == 0 ? "" : ", ") + Hex(p[i]);
+    return out + "}";
+}
+
+CallbackCall CharEvents(UINT uKey, DWORD dwFlags, const UINT* puShift, const UINT* puChars, UINT uChars)
+{
+    return "SendCharEvents(" + Hex(uKey) + ", " + Hex(dwFlags) + ", " + HexList(puShift, uChars) + ", " +
+           HexList(puChars, uChars) + ")";
+}
+
+CallbackCall String(const std::wstring& text, bool bTerminated)
+{
+    return "SendString(\"" + Narrow(text) + "\", " + std::to_string(text.size()) +
+           (bTerminated ? ")" : ", unterminated)");
 }
 
 } // namespace
 
-bool CallbackCall::operator==(const CallbackCall& other) const
-{
-    if (kind != other.kind)
-        return false;
-    switch (kind)
-    {
-    case VirtualKey:
-        return uKey == other.uKey && dwFlags == other.dwFlags;
-    case CharEvents:
-        return uKey == other.uKey && dwFlags == other.dwFlags && uChars == other.uChars &&
-               shifts == other.shifts && chars == other.chars;
-    case String:
-        return text == other.text && dwLength == other.dwLength && bTerminated == other.bTerminated;
-    case Pause:
-        return dwPauseMs == other.dwPauseMs;
-    }
-    return false;
-}
-
 CallbackCall VirtualKeyCall(UINT uKey, DWORD dwFlags)
 {
-    CallbackCall call = {};
-    call.kind = CallbackCall::VirtualKey;
-    call.uKey = uKey;
-    call.dwFlags = dwFlags;
-    return call;
+    return "SendVirtualKey(" + Hex(uKey) + ", " + Hex(dwFlags) + ")";
 }
 
 CallbackCall CharEventsCall(UINT uKey, DWORD dwFlags, UINT uChar)
 {
-    CallbackCall call = {};
-    call.kind = CallbackCall::CharEvents;
-    call.uKey = uKey;
-    call.dwFlags = dwFlags;
-    call.uChars = 1;
-    call.shifts = {static_cast<UINT>(dwFlags)};
-    call.chars = {uChar};
-    return call;
+    const UINT uShift = dwFlags;
+    return CharEvents(uKey, dwFlags, &uShift, &uChar, 1);
 }
 
 CallbackCall StringCall(const std::wstring& text)
 {
-    CallbackCall call = {};
-    call.kind = CallbackCall::String;
-    call.text = text;
-    call.dwLength = static_cast<DWORD>(text.size());
-    call.bTerminated = true;
-    return call;
+    return String(text, true);
 }
 
 CallbackCall PauseCall(DWORD dwMilliseconds)
 {
-    CallbackCall call = {};
-    call.kind = CallbackCall::Pause;
-    call.dwPauseMs = dwMilliseconds;
-    return call;
+    return "Pause(" + std::to_string(dwMilliseconds) + ")";
 }
 
 std::vector<CallbackCall> EditCommandCalls(int nAction)
@@ -110,45 +92,20 @@ std::vector<CallbackCall> EditCommandCalls(int nAction)
     }
 }
 
-void PrintTo(const CallbackCall& call, std::ostream* pOut)
-{
-    std::ostream& out = *pOut;
-    out << std::hex << std::showbase;
-    switch (call.kind)
-    {
-    case CallbackCall::VirtualKey:
-        out << "SendVirtualKey(" << call.uKey << ", " << call.dwFlags << ")";
-        break;
-    case CallbackCall::CharEvents:
-        out << "SendCharEvents(" << call.uKey << ", " << call.dwFlags << ", " << call.uChars << ", {";
-        for (UINT u : call.shifts)
-            out << u << " ";
-        out << "}, {";
-        for (UINT u : call.chars)
-            out << u << " ";
-        out << "})";
-        break;
-    case CallbackCall::String:
-        out << "SendString(\"";
-        for (wchar_t ch : call.text)
-        {
-            if (ch >= 0x20 && ch < 0x7F)
-                out << static_cast<char>(ch);
-            else
-                out << "\\u" << static_cast<unsigned>(ch);
-        }
-        out << "\", " << std::dec << call.dwLength << (call.bTerminated ? "" : ", unterminated") << ")";
-        break;
-    case CallbackCall::Pause:
-        out << "pause of " << std::dec << call.dwPauseMs << " ms";
-        break;
-    }
-    out << std::dec << std::noshowbase;
-}
-
 void CRecordingCallback::OnMisuse(const char* pszWhat)
 {
     ADD_FAILURE() << pszWhat;
+}
+
+HRESULT CRecordingCallback::Record(const CallbackCall& call)
+{
+    LARGE_INTEGER frequency = {};
+    LARGE_INTEGER now = {};
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    m_calls.push_back(call);
+    m_times.push_back(static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart));
+    return S_OK;
 }
 
 HRESULT CRecordingCallback::SetImInfo(IMINFO* /*pimi*/)
@@ -159,51 +116,25 @@ HRESULT CRecordingCallback::SetImInfo(IMINFO* /*pimi*/)
 
 HRESULT CRecordingCallback::SendVirtualKey(BYTE bVk, DWORD dwFlags)
 {
-    CallbackCall call = VirtualKeyCall(bVk, dwFlags);
-    call.dMs = NowMs();
-    m_calls.push_back(call);
-    return S_OK;
+    return Record(VirtualKeyCall(bVk, dwFlags));
 }
 
 HRESULT CRecordingCallback::SendCharEvents(UINT uVk, UINT uKeyFlags, UINT uChars, UINT* puShift, UINT* puChars)
 {
-    CallbackCall call = {};
-    call.kind = CallbackCall::CharEvents;
-    call.uKey = uVk;
-    call.dwFlags = uKeyFlags;
-    call.uChars = uChars;
     if (puShift == nullptr || puChars == nullptr)
         ADD_FAILURE() << "SendCharEvents without its arrays";
-    else
-    {
-        call.shifts.assign(puShift, puShift + uChars);
-        call.chars.assign(puChars, puChars + uChars);
-    }
-    call.dMs = NowMs();
-    m_calls.push_back(call);
-    return S_OK;
-}
-
-void CRecordingCallback::RecordPause(DWORD dwMilliseconds)
-{
-    CallbackCall call = PauseCall(dwMilliseconds);
-    call.dMs = NowMs();
-    m_calls.push_back(call);
+    return Record(puShift && puChars ? CharEvents(uVk, uKeyFlags, puShift, puChars, uChars)
+                                     : "SendCharEvents(" + Hex(uVk) + ", null)");
 }
 
 HRESULT CRecordingCallback::SendString(BSTR ptszStr, DWORD dwChars)
 {
-    CallbackCall call = {};
-    call.kind = CallbackCall::String;
-    call.dwLength = dwChars;
     if (ptszStr == nullptr)
         ADD_FAILURE() << "SendString with a null string";
-    else
-    {
-        call.text.assign(ptszStr, ptszStr + dwChars);
-        call.bTerminated = ptszStr[dwChars] == L'\0';
-    }
-    call.dMs = NowMs();
-    m_calls.push_back(call);
-    return S_OK;
+    return Record(ptszStr ? String(std::wstring(ptszStr, dwChars), ptszStr[dwChars] == L'\0') : "SendString(null)");
+}
+
+void CRecordingCallback::RecordPause(DWORD dwMilliseconds)
+{
+    Record(PauseCall(dwMilliseconds));
 }

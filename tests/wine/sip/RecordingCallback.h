@@ -7,24 +7,10 @@
 #include <vector>
 
 // One call the SIP manager's callback received, or a pause the delivery made
-// between two of them.
-struct CallbackCall
-{
-    enum Kind { VirtualKey, CharEvents, String, Pause };
-    Kind kind;
-    UINT uKey;          // virtual key
-    DWORD dwFlags;      // SendVirtualKey flags or SendCharEvents key-state flags
-    UINT uChars;        // SendCharEvents count
-    std::vector<UINT> shifts;
-    std::vector<UINT> chars;
-    std::wstring text;  // SendString: the units up to the given count
-    DWORD dwLength;     // SendString count
-    bool bTerminated;   // SendString: a NUL follows the counted units
-    DWORD dwPauseMs;    // Pause: how long the delivery asked to wait
-    double dMs;         // when the call came, in milliseconds
-
-    bool operator==(const CallbackCall& other) const;
-};
+// between two of them, written out in full so that a failure shows it:
+// "SendVirtualKey(0x11, 0x4)", "SendCharEvents(0x43, 0x40000080, {0x40000080}, {0x3})",
+// "SendString(\"abc\", 3)" (", unterminated" when no NUL follows), "Pause(50)".
+using CallbackCall = std::string;
 
 CallbackCall VirtualKeyCall(UINT uKey, DWORD dwFlags);
 CallbackCall CharEventsCall(UINT uKey, DWORD dwFlags, UINT uChar);
@@ -36,13 +22,10 @@ CallbackCall PauseCall(DWORD dwMilliseconds);
 // Empty for any other action.
 std::vector<CallbackCall> EditCommandCalls(int nAction);
 
-// Prints a call the way a failure message shows it.
-void PrintTo(const CallbackCall& call, std::ostream* pOut);
-
 // A real COM object standing in for the SIP manager's IIMCallback. It records
-// the three calls the input method may make; anything else (SetImInfo, an
-// unknown interface) fails the current test. It counts its references, so a
-// test can check that the input method borrows it without AddRef or Release.
+// the three calls the input method may make, and when each came; anything else
+// (SetImInfo, an unknown interface) fails the current test. It counts its
+// references, so a test can check that the input method borrows it.
 class CRecordingCallback : public COwnedImCallback
 {
 public:
@@ -59,11 +42,20 @@ public:
     void RecordPause(DWORD dwMilliseconds);
 
     const std::vector<CallbackCall>& Calls() const { return m_calls; }
-    void Clear() { m_calls.clear(); }
+    // When each call came, in milliseconds of the performance counter.
+    const std::vector<double>& Times() const { return m_times; }
+    void Clear()
+    {
+        m_calls.clear();
+        m_times.clear();
+    }
 
 protected:
     void OnMisuse(const char* pszWhat) override;
 
 private:
+    HRESULT Record(const CallbackCall& call);
+
     std::vector<CallbackCall> m_calls;
+    std::vector<double> m_times;
 };

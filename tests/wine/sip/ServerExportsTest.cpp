@@ -12,31 +12,30 @@ namespace
 using PfnDllGetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
 using PfnDllCanUnloadNow = HRESULT(STDAPICALLTYPE*)();
 
-// An aggregating object: counts its references and records which interfaces
-// the inner object asked it for. Anything but IUnknown and IInputMethod fails.
+// An aggregating object: counts its references and the queries the inner
+// object passes on to it. Anything but IUnknown and IInputMethod fails.
 class COuterObject : public IUnknown
 {
 public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
     {
         ++m_nQueries;
-        if (IsEqualIID(riid, IID_IUnknown))
-        {
-            *ppv = this;
-            AddRef();
-            return S_OK;
-        }
+        *ppv = nullptr;
         if (IsEqualIID(riid, IID_IInputMethod) && m_pInner != nullptr)
             return m_pInner->QueryInterface(riid, ppv);
-        ADD_FAILURE() << "unexpected interface asked of the outer object";
-        *ppv = nullptr;
-        return E_NOINTERFACE;
+        if (!IsEqualIID(riid, IID_IUnknown))
+        {
+            ADD_FAILURE() << "unexpected interface asked of the outer object";
+            return E_NOINTERFACE;
+        }
+        *ppv = this;
+        AddRef();
+        return S_OK;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(++m_cRef); }
     ULONG STDMETHODCALLTYPE Release() override
     {
-        if (m_cRef <= 1)
-            ADD_FAILURE() << "the outer object was released below its own reference";
+        EXPECT_GT(m_cRef, 1) << "the outer object was released below its own reference";
         return static_cast<ULONG>(--m_cRef);
     }
 
@@ -52,18 +51,17 @@ protected:
     {
         m_hModule = LoadLibraryW(KeyboardDllPath().c_str());
         ASSERT_NE(nullptr, m_hModule);
-        m_pfnGetClassObject =
-            reinterpret_cast<PfnDllGetClassObject>(reinterpret_cast<void*>(GetProcAddress(m_hModule, "DllGetClassObject")));
-        m_pfnCanUnloadNow =
-            reinterpret_cast<PfnDllCanUnloadNow>(reinterpret_cast<void*>(GetProcAddress(m_hModule, "DllCanUnloadNow")));
-        ASSERT_NE(nullptr, m_pfnGetClassObject);
-        ASSERT_NE(nullptr, m_pfnCanUnloadNow);
+        m_pfnGetClassObject = reinterpret_cast<PfnDllGetClassObject>(Export("DllGetClassObject"));
+        m_pfnCanUnloadNow = reinterpret_cast<PfnDllCanUnloadNow>(Export("DllCanUnloadNow"));
+        ASSERT_TRUE(m_pfnGetClassObject && m_pfnCanUnloadNow);
     }
     void TearDown() override
     {
         if (m_hModule != nullptr)
             FreeLibrary(m_hModule);
     }
+
+    void* Export(const char* pszName) { return reinterpret_cast<void*>(GetProcAddress(m_hModule, pszName)); }
 
     CComPointer<IClassFactory> Factory()
     {
@@ -107,18 +105,18 @@ TEST_F(ServerExports, GetClassObjectAnswers)
     EXPECT_EQ(S_OK, m_pfnCanUnloadNow());
 }
 
+// One factory; the module stays while a factory, an object or a lock is held,
+// and an object whose first query failed is not left behind.
 TEST_F(ServerExports, CanUnloadOnlyWhenNothingIsHeld)
 {
-    EXPECT_EQ(S_OK, m_pfnCanUnloadNow());
     CComPointer<IClassFactory> pFactory = Factory();
     ASSERT_TRUE(pFactory);
     EXPECT_EQ(S_FALSE, m_pfnCanUnloadNow()) << "factory held";
+    EXPECT_EQ(pFactory.Get(), Factory().Get()) << "the same factory every time";
 
-    // The same factory every time.
-    CComPointer<IClassFactory> pAgain = Factory();
-    EXPECT_EQ(pFactory.Get(), pAgain.Get());
-    pAgain.Reset();
-
+    CComPointer<IClassFactory> pWrong;
+    EXPECT_EQ(E_NOINTERFACE, pFactory->CreateInstance(nullptr, IID_IClassFactory, pWrong.PutVoid()));
+    EXPECT_EQ(nullptr, pWrong.Get());
     CComPointer<IInputMethod> pInputMethod;
     ASSERT_EQ(S_OK, pFactory->CreateInstance(nullptr, IID_IInputMethod, pInputMethod.PutVoid()));
     ASSERT_EQ(S_OK, pFactory->LockServer(TRUE));
@@ -130,18 +128,7 @@ TEST_F(ServerExports, CanUnloadOnlyWhenNothingIsHeld)
     pFactory = Factory();
     ASSERT_EQ(S_OK, pFactory->LockServer(FALSE));
     pFactory.Reset();
-    EXPECT_EQ(S_OK, m_pfnCanUnloadNow());
-}
-
-TEST_F(ServerExports, ObjectsAreReleasedWhenTheirQueryFails)
-{
-    CComPointer<IClassFactory> pFactory = Factory();
-    ASSERT_TRUE(pFactory);
-    CComPointer<IClassFactory> pWrong;
-    EXPECT_EQ(E_NOINTERFACE, pFactory->CreateInstance(nullptr, IID_IClassFactory, pWrong.PutVoid()));
-    EXPECT_EQ(nullptr, pWrong.Get());
-    pFactory.Reset();
-    EXPECT_EQ(S_OK, m_pfnCanUnloadNow()) << "the object of the failed query is gone";
+    EXPECT_EQ(S_OK, m_pfnCanUnloadNow()) << "nothing held, the object of the failed query gone too";
 }
 
 TEST_F(ServerExports, ZarnCanBeAggregated)

@@ -3,17 +3,11 @@
 
 #include <string>
 
-// The folder of the test program, where Keyboard.dll and the skins sit.
-std::wstring KeyboardDllFolder();
-
 // The full path of the Keyboard.dll built next to the test program.
 std::wstring KeyboardDllPath();
 
-// Runs Wine's regsvr32 silently on the module; its exit code, or ~0u when it could not start.
-DWORD RunRegsvr32(const std::wstring& module, bool bUnregister);
-
-// The bar bitmap's height the screen class calls for: 108 on VGA-class screens, else 54.
-int ExpectedBarHeight();
+// Runs Wine's regsvr32 silently on the module; its exit code, or -1 when it could not run.
+int RunRegsvr32(const std::wstring& module, bool bUnregister);
 
 // A borderless top-level window standing in for the SIP manager's SIP window.
 class CSipWindow

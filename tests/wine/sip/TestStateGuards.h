@@ -7,6 +7,7 @@
 #include "support/FontHelper.h"
 
 #include <cwchar>
+#include <tuple>
 
 // Makes the input method behave as after the first Select of the process
 // (display metrics read, shared fonts made) without making the fonts: they are
@@ -18,29 +19,16 @@ class CFirstSelectDone
 {
 public:
     CFirstSelectDone()
-        : m_bSaved(g_bFirstSelect), m_nLogPixelsX(g_nLogPixelsX), m_nLogPixelsY(g_nLogPixelsY),
-          m_nHorzRes(g_nHorzRes), m_nVertRes(g_nVertRes)
     {
         InitDisplayMetrics();
         g_bFirstSelect = FALSE;
     }
-    ~CFirstSelectDone()
-    {
-        g_bFirstSelect = m_bSaved;
-        g_nLogPixelsX = m_nLogPixelsX;
-        g_nLogPixelsY = m_nLogPixelsY;
-        g_nHorzRes = m_nHorzRes;
-        g_nVertRes = m_nVertRes;
-    }
+    ~CFirstSelectDone() { std::tie(g_bFirstSelect, g_nLogPixelsX, g_nLogPixelsY, g_nHorzRes, g_nVertRes) = m_saved; }
     CFirstSelectDone(const CFirstSelectDone&) = delete;
     CFirstSelectDone& operator=(const CFirstSelectDone&) = delete;
 
 private:
-    BOOL m_bSaved;
-    int m_nLogPixelsX;
-    int m_nLogPixelsY;
-    int m_nHorzRes;
-    int m_nVertRes;
+    std::tuple<BOOL, int, int, int, int> m_saved{g_bFirstSelect, g_nLogPixelsX, g_nLogPixelsY, g_nHorzRes, g_nVertRes};
 };
 
 // The shared text font as the first Select of a device makes it (16 pixels at 96 DPI),
@@ -58,24 +46,16 @@ inline void EnsureTextFont()
 class CSettingsRestorer
 {
 public:
-    CSettingsRestorer()
-        : m_dwHabit(g_dwHabit), m_ftOptionsTime(g_ftOptionsTime), m_nLoadedOrientation(g_nLoadedOrientation)
-    {
-        std::wmemcpy(m_szSkinFile, g_szSkinFile, MAX_PATH);
-    }
+    CSettingsRestorer() { std::wmemcpy(m_szSkinFile, g_szSkinFile, MAX_PATH); }
     ~CSettingsRestorer()
     {
-        g_dwHabit = m_dwHabit;
+        std::tie(g_dwHabit, g_ftOptionsTime, g_nLoadedOrientation) = m_saved;
         std::wmemcpy(g_szSkinFile, m_szSkinFile, MAX_PATH);
-        g_ftOptionsTime = m_ftOptionsTime;
-        g_nLoadedOrientation = m_nLoadedOrientation;
     }
     CSettingsRestorer(const CSettingsRestorer&) = delete;
     CSettingsRestorer& operator=(const CSettingsRestorer&) = delete;
 
 private:
-    DWORD m_dwHabit;
+    std::tuple<DWORD, FILETIME, DWORD> m_saved{g_dwHabit, g_ftOptionsTime, g_nLoadedOrientation};
     WCHAR m_szSkinFile[MAX_PATH];
-    FILETIME m_ftOptionsTime;
-    DWORD m_nLoadedOrientation;
 };

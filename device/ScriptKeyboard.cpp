@@ -1,0 +1,90 @@
+#include "ScriptRunner.h"
+
+#include "DeviceWindows.h"
+#include "common/TextUtf.h"
+#include "device/TypingKeys.h"
+
+// Reads the skin when a keyboard opened since the last look. A keyboard that
+// reloaded its skin (settings rewritten, screen turned, first opening) starts
+// again in the character view; caps lock and shift carry over.
+bool CScriptRunner::PrepareKeyboard(std::string& sWhy)
+{
+    const HWND hwndDialog = FindKeyboardDialog(m_dwDeviceThread);
+    if (hwndDialog == nullptr)
+    {
+        sWhy = "the keyboard is not open";
+        return false;
+    }
+    if (hwndDialog == m_hwndKeyboard)
+        return true;
+    const ULONGLONG ullOptionsTime = OptionsFileTime(m_sModuleDir);
+    const int nWidth = GetSystemMetrics(SM_CXSCREEN), nHeight = GetSystemMetrics(SM_CYSCREEN);
+    const int nOrientation = static_cast<int>(ShapeOf(nWidth, nHeight));
+    if (!m_bEverOpened || ullOptionsTime != m_ullOptionsTime || nOrientation != m_nOrientation)
+        m_keyboardState.nView = 1;
+    m_bEverOpened = true;
+    m_ullOptionsTime = ullOptionsTime;
+    m_nOrientation = nOrientation;
+    if (!ReadLoadedSkin(m_sModuleDir, m_skin, sWhy))
+        return false;
+    m_hwndKeyboard = hwndDialog;
+    return true;
+}
+
+bool CScriptRunner::TapKey(int nKey, std::string& sWhy)
+{
+    const HWND hwndControl = GetDlgItem(m_hwndKeyboard, kKeyboardControlId);
+    int x = 0, y = 0;
+    if (hwndControl == nullptr || !FindTapPoint(m_skin.geometry, nKey, m_keyboardState.nView, x, y))
+    {
+        sWhy = std::string("the key ") + GetTypingKey(nKey)->pszName + " cannot be tapped in this view";
+        return false;
+    }
+    POINT pt{x, y};
+    ClientToScreen(hwndControl, &pt);
+    if (!TapAt(pt.x, pt.y))
+    {
+        sWhy = "the pointer did not reach the key";
+        return false;
+    }
+    ApplyKey(m_keyboardState, nKey);
+    Sync();
+    return true;
+}
+
+bool CScriptRunner::OnKey(const ScriptCommand& command, std::string& sWhy)
+{
+    const int nKey = FindTypingKey(command.argument);
+    if (nKey < 0)
+    {
+        sWhy = "no key is called " + command.argument;
+        return false;
+    }
+    return PrepareKeyboard(sWhy) && TapKey(nKey, sWhy);
+}
+
+bool CScriptRunner::OnType(const ScriptCommand& command, std::string& sWhy)
+{
+    if (!PrepareKeyboard(sWhy))
+        return false;
+    KeyAvailability available{};
+    for (int i = 0; i < TYPING_KEY_COUNT; ++i)
+        available[i] = !m_skin.geometry.aKeys[i].IsEmpty();
+    const TypingPlan plan = PlanTyping(Widen(command.argument), m_keyboardState, available);
+    if (!plan.bComplete)
+    {
+        sWhy = "the skin has no way to type character " + std::to_string(plan.nFailedAt + 1) + " of the text";
+        return false;
+    }
+    for (int nKey : plan.aKeys)
+    {
+        if (FindKeyboardDialog(m_dwDeviceThread) != m_hwndKeyboard)
+        {
+            sWhy = "the keyboard closed while typing";
+            return false;
+        }
+        if (!TapKey(nKey, sWhy))
+            return false;
+    }
+    return true;
+}
