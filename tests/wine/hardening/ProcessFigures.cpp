@@ -43,11 +43,10 @@ std::array<SIZE_T, 4> Measure()
 
 std::string Shown(size_t nFigure, SIZE_T n)
 {
+    if (nFigure != kMemory)
+        return std::to_string(n);
     char sz[32];
-    if (nFigure == kMemory)
-        std::snprintf(sz, sizeof sz, "%.1f MB", static_cast<double>(n) / 1048576.0);
-    else
-        std::snprintf(sz, sizeof sz, "%zu", n);
+    std::snprintf(sz, sizeof sz, "%.1f MB", static_cast<double>(n) / 1048576.0);
     return sz;
 }
 
