@@ -18,17 +18,14 @@ public:
         if (m_bOutOfMemory && nLength != 0)
             return false;
         for (std::size_t i = 0; i < nLength; ++i)
-        {
-            const unsigned long unit = static_cast<unsigned long>(pszText[i]);
-            out.push_back(unit <= 0xFF ? static_cast<char>(unit) : '?');
-        }
+            out.push_back(static_cast<unsigned long>(pszText[i]) <= 0xFF ? static_cast<char>(pszText[i]) : '?');
         return true;
     }
 
     bool Widen(const char* pszAnsi, wchar_t* pszOut, std::size_t nCapacity) const override
     {
         const std::size_t nLength = std::strlen(pszAnsi);
-        if (nLength + 1 > nCapacity)
+        if (nLength >= nCapacity)
         {
             if (nCapacity != 0)
                 pszOut[0] = L'\0';

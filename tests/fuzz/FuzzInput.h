@@ -1,7 +1,7 @@
 #pragma once
-// Turns fuzz bytes into what the skin readers receive from a document: texts of UTF-16
-// units, attribute names (mostly the ones the readers know, sometimes anything), and
-// attribute lists. Running out of bytes gives empty texts, never an error.
+// Turns fuzz bytes into what the readers receive from a document: texts of UTF-16 units,
+// attribute names (mostly the ones the readers know, sometimes anything), and lengths.
+// Running out of bytes gives zeros and short texts, never an error.
 #include <algorithm>
 #include <climits>
 #include <cstddef>
@@ -10,6 +10,13 @@
 #include <string>
 #include <vector>
 
+// A property that does not hold ends the run as a crash.
+inline void Check(bool bHolds)
+{
+    if (!bHolds)
+        std::abort();
+}
+
 class CFuzzInput
 {
 public:
@@ -17,27 +24,19 @@ public:
 
     bool AtEnd() const { return m_nPos >= m_cbData; }
 
-    std::uint8_t Byte()
-    {
-        return m_nPos < m_cbData ? m_pData[m_nPos++] : 0;
-    }
+    std::uint8_t Byte() { return AtEnd() ? 0 : m_pData[m_nPos++]; }
 
-    // A length: mostly short, sometimes up to 65535 units, so that the readers see
-    // values far beyond their buffers.
+    // Mostly short; 0xFF is followed by a 16-bit length, far beyond the readers' buffers.
     std::size_t Length()
     {
-        const std::uint8_t b = Byte();
-        if (b != 0xFF)
-            return b;
-        return static_cast<std::size_t>(Byte()) | static_cast<std::size_t>(Byte()) << 8;
+        const std::size_t n = Byte();
+        return n != 0xFF ? n : Byte() | static_cast<std::size_t>(Byte()) << 8;
     }
 
-    // nLength units of text. Bytes come two per unit; once they run out, a unit repeats
-    // the last byte pair's low byte so that long texts cost few input bytes.
+    // Two bytes a unit; once they run out the last unit repeats, so long texts cost little.
     std::wstring Text(std::size_t nLength)
     {
         std::wstring text;
-        text.reserve(nLength);
         wchar_t fill = L'9';
         for (std::size_t i = 0; i < nLength; ++i)
         {
@@ -51,13 +50,11 @@ public:
         return text;
     }
 
-    // A name from the given list when the selector's top bit is clear, else any text.
+    // A name from the list when the selector's top bit is clear, else any short text.
     std::wstring Name(const std::vector<std::wstring>& known)
     {
         const std::uint8_t selector = Byte();
-        if ((selector & 0x80) == 0 && !known.empty())
-            return known[selector % known.size()];
-        return Text(selector & 0x1F);
+        return (selector & 0x80) == 0 ? known[selector % known.size()] : Text(selector & 0x1F);
     }
 
 private:
@@ -66,39 +63,28 @@ private:
     std::size_t m_nPos = 0;
 };
 
-struct FuzzAttribute
-{
-    std::wstring name;
-    std::wstring text;
-};
-
-// What atoi reads from the Latin-1 form of the text, computed independently of the
-// reader under test: strtoll, clamped to the int range.
-inline int ReferenceNumber(const std::wstring& text)
-{
-    std::string ansi;
-    for (wchar_t ch : text)
-    {
-        const unsigned long unit = static_cast<unsigned long>(ch);
-        if (unit == 0)
-            break;
-        ansi.push_back(unit <= 0xFF ? static_cast<char>(unit) : '?');
-    }
-    const long long n = std::strtoll(ansi.c_str(), nullptr, 10);
-    return static_cast<int>(std::clamp<long long>(n, INT_MIN, INT_MAX));
-}
-
 // The text up to its first zero unit, as a zero-terminated reader sees it.
 inline std::wstring UpToZero(const std::wstring& text)
 {
     return text.substr(0, text.find(L'\0'));
 }
 
-// The Latin-1 trip of a name, as the test code page makes it.
-inline std::wstring ReferenceTrip(const std::wstring& text)
+// The Latin-1 trip of a text, as the test code page makes it: '?' for what it cannot show.
+inline std::wstring Latin1Trip(const std::wstring& text)
 {
-    std::wstring out;
-    for (wchar_t ch : UpToZero(text))
-        out.push_back(static_cast<unsigned long>(ch) <= 0xFF ? ch : L'?');
+    std::wstring out = UpToZero(text);
+    std::replace_if(out.begin(), out.end(), [](wchar_t ch) { return static_cast<unsigned long>(ch) > 0xFF; }, L'?');
     return out;
+}
+
+// What atoi reads (from the text's trip), computed independently of the reader under test.
+inline int ReferenceNumber(const std::string& ansi)
+{
+    return static_cast<int>(std::clamp<long long>(std::strtoll(ansi.c_str(), nullptr, 10), INT_MIN, INT_MAX));
+}
+
+inline int ReferenceNumber(const std::wstring& text)
+{
+    const std::wstring trip = Latin1Trip(text);
+    return ReferenceNumber(std::string(trip.begin(), trip.end()));
 }

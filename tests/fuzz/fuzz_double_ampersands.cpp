@@ -5,25 +5,16 @@
 #include "keyboard/Ampersands.h"
 
 #include <cwchar>
-#include <memory>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t cbData)
 {
-    CFuzzInput input(pData, cbData);
-    const std::wstring text = UpToZero(input.Text(cbData / 2));
-    const std::size_t nUnits = static_cast<std::size_t>(DoubledLengthFor(static_cast<int>(text.size())));
-    std::unique_ptr<wchar_t[]> pDest(new wchar_t[nUnits]);
-    std::wmemset(pDest.get(), L'#', nUnits);
-    DoubleAmpersands(text.c_str(), pDest.get());
+    const std::wstring text = UpToZero(CFuzzInput(pData, cbData).Text(cbData / 2));
+    std::vector<wchar_t> dest(static_cast<std::size_t>(DoubledLengthFor(static_cast<int>(text.size()))), L'#');
+    DoubleAmpersands(text.c_str(), dest.data());
 
     std::wstring expected;
     for (wchar_t ch : text)
-    {
-        if (ch == L'&')
-            expected.push_back(L'&');
-        expected.push_back(ch);
-    }
-    if (wmemchr(pDest.get(), L'\0', nUnits) == nullptr || expected != pDest.get())
-        std::abort();
+        expected += ch == L'&' ? L"&&" : std::wstring(1, ch);
+    Check(wmemchr(dest.data(), L'\0', dest.size()) != nullptr && expected == dest.data());
     return 0;
 }

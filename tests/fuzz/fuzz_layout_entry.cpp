@@ -15,15 +15,17 @@
 
 namespace {
 
-void Check(bool bHolds)
-{
-    if (!bHolds)
-        std::abort();
-}
-
+// The numbers first, in the order of NumberFields; then the bitmap name and two unknown names.
 const std::vector<std::wstring> g_attributeNames = {
     L"DefaultBackgroundValue", L"BackgroundWidth", L"BackgroundHeight", L"ValidateWidth", L"ValidateHeight",
     L"OrientationValue", L"Left", L"Top", L"Width", L"Height", L"DefaultPath", L"left", L"Path"};
+constexpr std::ptrdiff_t kNumbers = 10, kDefaultPath = 10;
+
+std::vector<int*> NumberFields(LayoutValues& v)
+{
+    return {&v.nDefaultBackgroundValue, &v.nBackgroundWidth, &v.nBackgroundHeight, &v.nValidateWidth,
+            &v.nValidateHeight, &v.nOrientationValue, &v.nLeft, &v.nTop, &v.nWidth, &v.nHeight};
+}
 
 std::vector<std::wstring> EntryNames()
 {
@@ -35,67 +37,75 @@ std::vector<std::wstring> EntryNames()
     return names;
 }
 
-// What the skin record holds between entries, as far as the mapping needs it.
-struct DesignState
-{
-    int nOrientation = 0;
-    int nBackgroundWidth = 0;
-    int nBackgroundHeight = 0;
-};
-
-int* FieldOf(LayoutValues& v, const std::wstring& name)
-{
-    int* fields[] = {&v.nDefaultBackgroundValue, &v.nBackgroundWidth, &v.nBackgroundHeight, &v.nValidateWidth,
-                     &v.nValidateHeight, &v.nOrientationValue, &v.nLeft, &v.nTop, &v.nWidth, &v.nHeight};
-    for (std::size_t i = 0; i < 10; ++i)
-    {
-        if (name == g_attributeNames[i])
-            return fields[i];
-    }
-    return nullptr;
-}
-
 // Every mapped rectangle, checked against the plain sums in 64 bits and, for a single
-// design pixel, against where the image turning puts that pixel.
-void CheckMapping(const LayoutValues& v, const DesignState& state)
+// design pixel, against where the image turning puts that pixel. The design holds the
+// orientation and background size of the entries read so far.
+void CheckMapping(const LayoutValues& v, const LayoutValues& design)
 {
-    const int screens[] = {ORIENT_LANDSCAPE, ORIENT_PORTRAIT, ORIENT_SQUARE};
-    for (int nScreen : screens)
+    const int bw = design.nBackgroundWidth, bh = design.nBackgroundHeight;
+    bool bFits = true;
+    for (long long n : {v.nLeft, v.nTop, v.nWidth, v.nHeight, bw, bh})
+        bFits = bFits && std::llabs(n) < (1 << 28);
+    for (int nScreen : {ORIENT_LANDSCAPE, ORIENT_PORTRAIT, ORIENT_SQUARE})
     {
         for (bool bLeft : {false, true})
         {
-            const SkinTurn turn = ChooseSkinTurn(nScreen, state.nOrientation, bLeft);
-            const SkinRect r = MapDesignRect(turn, v.nLeft, v.nTop, v.nWidth, v.nHeight, state.nBackgroundWidth,
-                                             state.nBackgroundHeight);
-            const long long w = v.nWidth, h = v.nHeight;
-            const bool bFits = std::llabs(v.nLeft) < (1 << 28) && std::llabs(v.nTop) < (1 << 28) &&
-                               std::llabs(w) < (1 << 28) && std::llabs(h) < (1 << 28) &&
-                               std::llabs(state.nBackgroundWidth) < (1 << 28) &&
-                               std::llabs(state.nBackgroundHeight) < (1 << 28);
-            if (bFits)
-            {
-                // The size survives the turn, its sides exchanged when turned.
-                const long long cx = static_cast<long long>(r.nRight) - r.nLeft;
-                const long long cy = static_cast<long long>(r.nBottom) - r.nTop;
-                Check(turn == SkinTurn::None ? (cx == w && cy == h) : (cx == h && cy == w));
-            }
-            const int bw = state.nBackgroundWidth, bh = state.nBackgroundHeight;
-            if (bw > 0 && bh > 0 && bw <= 4096 && bh <= 4096)
-            {
-                const int x = static_cast<int>(static_cast<unsigned>(v.nLeft) % static_cast<unsigned>(bw));
-                const int y = static_cast<int>(static_cast<unsigned>(v.nTop) % static_cast<unsigned>(bh));
-                const SkinRect p = MapDesignRect(turn, x, y, 1, 1, bw, bh);
-                // Pixel arrays are bottom-up; the turned one is bh wide with bw rows.
-                const bool bTurned = turn != SkinTurn::None;
-                const std::size_t nIndex = TurnedPixelIndex(turn, x, bh - 1 - y, bw, bh);
-                const int nTargetWidth = bTurned ? bh : bw;
-                const int nTargetRows = bTurned ? bw : bh;
-                const int tx = static_cast<int>(nIndex % static_cast<std::size_t>(nTargetWidth));
-                const int ty = nTargetRows - 1 - static_cast<int>(nIndex / static_cast<std::size_t>(nTargetWidth));
-                Check(p.nLeft == tx && p.nTop == ty && p.nRight == tx + 1 && p.nBottom == ty + 1);
-            }
+            const SkinTurn turn = ChooseSkinTurn(nScreen, design.nOrientationValue, bLeft);
+            const bool bTurned = turn != SkinTurn::None;
+            const SkinRect r = MapDesignRect(turn, v.nLeft, v.nTop, v.nWidth, v.nHeight, bw, bh);
+            // The size survives the turn, its sides exchanged when turned.
+            const long long cx = static_cast<long long>(r.nRight) - r.nLeft;
+            const long long cy = static_cast<long long>(r.nBottom) - r.nTop;
+            Check(!bFits || (bTurned ? cx == v.nHeight && cy == v.nWidth : cx == v.nWidth && cy == v.nHeight));
+            if (bw <= 0 || bh <= 0 || bw > 4096 || bh > 4096)
+                continue;
+            const int x = static_cast<int>(static_cast<unsigned>(v.nLeft) % static_cast<unsigned>(bw));
+            const int y = static_cast<int>(static_cast<unsigned>(v.nTop) % static_cast<unsigned>(bh));
+            const SkinRect p = MapDesignRect(turn, x, y, 1, 1, bw, bh);
+            // Pixel arrays are bottom-up; the turned one is bh wide with bw rows.
+            const std::size_t nIndex = TurnedPixelIndex(turn, x, bh - 1 - y, bw, bh);
+            const std::size_t nTargetWidth = bTurned ? bh : bw;
+            const int tx = static_cast<int>(nIndex % nTargetWidth);
+            const int ty = (bTurned ? bw : bh) - 1 - static_cast<int>(nIndex / nTargetWidth);
+            Check(p.nLeft == tx && p.nTop == ty && p.nRight == tx + 1 && p.nBottom == ty + 1);
         }
     }
+}
+
+// Reads one entry's attributes and checks them against what they say; false when the
+// entry ended early (a text that could not be converted), as the reader then drops it.
+bool ReadValues(CFuzzInput& input, const CTestCodePage& codePage, bool bOutOfMemory, LayoutValues& values)
+{
+    LayoutValues expected{};
+    const std::vector<int*> expectedNumbers = NumberFields(expected);
+    const std::size_t nAttributes = input.Byte() % 12;
+    for (std::size_t i = 0; i < nAttributes && !input.AtEnd(); ++i)
+    {
+        const std::wstring name = input.Name(g_attributeNames);
+        const std::wstring text = input.Text(input.Length());
+        const bool bKept = StoreLayoutAttribute(values, name.c_str(), text.data(), text.size(), codePage);
+        const auto known = std::find(g_attributeNames.begin(), g_attributeNames.begin() + kDefaultPath + 1, name) -
+                           g_attributeNames.begin();
+        Check(bKept == !(known <= kDefaultPath && bOutOfMemory && !text.empty()));
+        Check(wmemchr(values.szBitmapName, L'\0', kBitmapNameUnits) != nullptr);
+        if (!bKept)
+            return false;
+        if (known < kNumbers)
+            *expectedNumbers[known] = ReferenceNumber(text);
+        else if (known == kDefaultPath)
+        {
+            expected.bBitmapNamed = true;
+            // A zero unit ends the name before its length is judged (no document holds one).
+            const std::wstring trip = UpToZero(text).size() < kBitmapNameUnits ? Latin1Trip(text) : std::wstring();
+            std::wmemcpy(expected.szBitmapName, trip.c_str(), trip.size() + 1);
+        }
+    }
+    const std::vector<int*> numbers = NumberFields(values);
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        Check(*numbers[i] == *expectedNumbers[i]);
+    Check(values.bBitmapNamed == expected.bBitmapNamed);
+    Check(std::wcscmp(values.szBitmapName, expected.szBitmapName) == 0);
+    return true;
 }
 
 }  // namespace
@@ -106,80 +116,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t cbD
     CFuzzInput input(pData, cbData);
     const bool bOutOfMemory = (input.Byte() & 0x01) != 0;
     const CTestCodePage codePage(bOutOfMemory);
-    DesignState state;
+    LayoutValues design{};
 
     const std::size_t nEntries = 1 + input.Byte() % 16;
     for (std::size_t e = 0; e < nEntries && !input.AtEnd(); ++e)
     {
-        const std::wstring entryText = input.Name(s_entryNames);
+        const std::wstring entryText = UpToZero(input.Name(s_entryNames));
         LayoutValues values{};
-        LayoutValues expected{};
-        bool bEnded = false;
-        const std::size_t nAttributes = input.Byte() % 12;
-        for (std::size_t i = 0; i < nAttributes && !input.AtEnd(); ++i)
-        {
-            const std::wstring name = input.Name(g_attributeNames);
-            const std::wstring text = input.Text(input.Length());
-            const bool bKept = StoreLayoutAttribute(values, name.c_str(), text.data(), text.size(), codePage);
-            int* pExpected = FieldOf(expected, name);
-            const bool bConverts = pExpected != nullptr || name == L"DefaultPath";
-            Check(bKept == !(bConverts && bOutOfMemory && !text.empty()));
-            if (!bKept)
-            {
-                bEnded = true;
-                break;
-            }
-            if (pExpected != nullptr)
-                *pExpected = ReferenceNumber(text);
-            else if (name == L"DefaultPath")
-            {
-                expected.bBitmapNamed = true;
-                // A zero unit ends the name before its length is judged (no document holds one).
-                const std::wstring trip =
-                    UpToZero(text).size() < kBitmapNameUnits ? ReferenceTrip(text) : std::wstring();
-                std::wmemcpy(expected.szBitmapName, trip.c_str(), trip.size() + 1);
-            }
-        }
-        Check(wmemchr(values.szBitmapName, L'\0', kBitmapNameUnits) != nullptr);
-        if (bEnded)
+        if (!ReadValues(input, codePage, bOutOfMemory, values))
             continue;
-        Check(values.nDefaultBackgroundValue == expected.nDefaultBackgroundValue);
-        Check(values.nBackgroundWidth == expected.nBackgroundWidth);
-        Check(values.nBackgroundHeight == expected.nBackgroundHeight);
-        Check(values.nValidateWidth == expected.nValidateWidth);
-        Check(values.nValidateHeight == expected.nValidateHeight);
-        Check(values.nOrientationValue == expected.nOrientationValue);
-        Check(values.nLeft == expected.nLeft && values.nTop == expected.nTop);
-        Check(values.nWidth == expected.nWidth && values.nHeight == expected.nHeight);
-        Check(values.bBitmapNamed == expected.bBitmapNamed);
-        Check(std::wcscmp(values.szBitmapName, expected.szBitmapName) == 0);
-
-        const LayoutEntryTarget target = ClassifyLayoutEntry(UpToZero(entryText).c_str());
-        if (target.kind == LayoutEntryKind::Key)
+        const LayoutEntryTarget target = ClassifyLayoutEntry(entryText.c_str());
+        const bool bKey = target.kind == LayoutEntryKind::Key;
+        Check(bKey ? target.nKey >= 0 && target.nKey < KEY_COUNT && entryText == FindKeyInfo(target.nKey)->pszEntry
+                   : target.nKey == KEY_NONE);
+        if (target.kind == LayoutEntryKind::Orientation)
+            design.nOrientationValue = values.nOrientationValue;
+        else if (target.kind == LayoutEntryKind::DefaultBackground)
         {
-            Check(target.nKey >= 0 && target.nKey < KEY_COUNT);
-            Check(UpToZero(entryText) == FindKeyInfo(target.nKey)->pszEntry);
+            design.nBackgroundWidth = values.nBackgroundWidth;
+            design.nBackgroundHeight = values.nBackgroundHeight;
         }
-        else
-            Check(target.nKey == KEY_NONE);
-
-        switch (target.kind)
-        {
-        case LayoutEntryKind::Orientation:
-            state.nOrientation = values.nOrientationValue;
-            break;
-        case LayoutEntryKind::DefaultBackground:
-            state.nBackgroundWidth = values.nBackgroundWidth;
-            state.nBackgroundHeight = values.nBackgroundHeight;
-            break;
-        case LayoutEntryKind::EditView:
-        case LayoutEntryKind::CharView:
-        case LayoutEntryKind::Key:
-            CheckMapping(values, state);
-            break;
-        default:
-            break;
-        }
+        else if (bKey || target.kind == LayoutEntryKind::EditView || target.kind == LayoutEntryKind::CharView)
+            CheckMapping(values, design);
     }
     return 0;
 }

@@ -1,13 +1,23 @@
-// Feeds arbitrary bytes to the Options.dat reader: it must never read or
-// write outside its buffers, must keep the name terminated, and must leave
-// the previous name alone whenever it refuses a count.
+// Feeds arbitrary bytes to the Options.dat reader: it must never read or write outside
+// its buffers, must keep the name terminated, must leave the previous name alone whenever
+// it refuses a count, and what it read must write back and read again the same.
+#include "FuzzInput.h"
 #include "settings/ByteStreams.h"
 #include "settings/OptionsFormat.h"
 
-#include <cstdlib>
 #include <cstring>
 
-extern "C" int LLVMFuzzerTestOneInput(const unsigned char* pData, std::size_t cbData)
+namespace {
+
+// The name up to its terminator: units after an embedded zero are not part of it.
+std::u16string Name(const char16_t* psz)
+{
+    return std::u16string(psz, std::find(psz, psz + kSkinFileUnits, u'\0'));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t cbData)
 {
     static const char16_t kBefore[] = u"Before.xml";
     std::uint32_t dwHabit = 7;
@@ -16,41 +26,21 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* pData, std::size_t cb
 
     CMemoryByteSource source(pData, cbData);
     ReadOptionsFrom(source, dwHabit, szSkin);
-
-    if (source.Position() > cbData)
-        std::abort();
-    bool bTerminated = false;
-    for (char16_t ch : szSkin)
-        bTerminated = bTerminated || ch == 0;
-    if (!bTerminated)
-        std::abort();
+    Check(source.Position() <= cbData && Name(szSkin).size() < kSkinFileUnits);
 
     // A count that does not fit leaves the old name; so does a file too short to hold a count.
     if (cbData >= 8)
     {
-        std::uint32_t n = 0;
-        for (int i = 0; i < 4; ++i)
-            n |= std::uint32_t(pData[4 + i]) << (8 * i);
-        if (std::uint64_t(n) * 2 >= kSkinFileBytes && std::memcmp(szSkin, kBefore, sizeof(kBefore)) != 0)
-            std::abort();
+        const std::uint64_t nCount = pData[4] | pData[5] << 8 | pData[6] << 16 | std::uint64_t(pData[7]) << 24;
+        Check(nCount * 2 < kSkinFileBytes || Name(szSkin) == kBefore);
     }
 
-    // What was read writes back to the same fields.
     CMemoryByteSink sink;
     WriteOptionsTo(sink, dwHabit, szSkin);
     std::uint32_t dwAgain = 0;
     char16_t szAgain[kSkinFileUnits] = {};
     CMemoryByteSource again(sink.Bytes().data(), sink.Bytes().size());
     ReadOptionsFrom(again, dwAgain, szAgain);
-    if (dwAgain != dwHabit)
-        std::abort();
-    // Names compare up to their terminator: units after an embedded zero are not part of the name.
-    for (std::size_t i = 0; i < kSkinFileUnits; ++i)
-    {
-        if (szAgain[i] != szSkin[i])
-            std::abort();
-        if (szSkin[i] == 0)
-            break;
-    }
+    Check(dwAgain == dwHabit && Name(szAgain) == Name(szSkin));
     return 0;
 }

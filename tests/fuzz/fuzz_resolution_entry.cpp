@@ -14,57 +14,34 @@ namespace {
 const std::vector<std::wstring> g_names = {L"ResolutionID", L"Width", L"Height", L"LayoutFileName",
                                            L"height", L"LayoutFileName "};
 
-void Check(bool bHolds)
-{
-    if (!bHolds)
-        std::abort();
-}
-
 // Reads one entry of up to 8 attributes and checks it against the attributes given.
 ResolutionEntry ReadEntry(CFuzzInput& input, const CTestCodePage& codePage, bool bOutOfMemory)
 {
-    std::vector<FuzzAttribute> attributes;
+    ResolutionEntry entry{};
+    ResolutionEntry expected{};
+    int* const apnNumbers[] = {&expected.ResolutionID, &expected.Width, &expected.Height};
+    std::wstring expectedName;
+    bool bEnded = false;
     const std::size_t nCount = input.Byte() % 9;
     for (std::size_t i = 0; i < nCount && !input.AtEnd(); ++i)
     {
-        FuzzAttribute attribute;
-        attribute.name = input.Name(g_names);
-        attribute.text = input.Text(input.Length());
-        attributes.push_back(attribute);
-    }
-
-    ResolutionEntry entry{};
-    int nExpectedId = 0, nExpectedWidth = 0, nExpectedHeight = 0;
-    std::wstring expectedName;
-    bool bEnded = false;
-    for (const FuzzAttribute& a : attributes)
-    {
-        const bool bKept = StoreResolutionAttribute(entry, a.name.c_str(), a.text.data(), a.text.size(), codePage);
-        const bool bNumber = a.name == L"ResolutionID" || a.name == L"Width" || a.name == L"Height";
+        const std::wstring name = input.Name(g_names);
+        const std::wstring text = input.Text(input.Length());
+        if (bEnded)
+            continue;  // (read all the same, so that the next entry starts where the seeds say)
+        const bool bKept = StoreResolutionAttribute(entry, name.c_str(), text.data(), text.size(), codePage);
+        const auto known = std::find(g_names.begin(), g_names.begin() + 4, name) - g_names.begin();
         // Only a number can end an entry, and only when its text cannot be converted.
-        Check(bKept == !(bNumber && bOutOfMemory && !a.text.empty()));
-        if (!bKept)
-        {
-            bEnded = true;
-            break;
-        }
-        if (a.name == L"ResolutionID")
-            nExpectedId = ReferenceNumber(a.text);
-        else if (a.name == L"Width")
-            nExpectedWidth = ReferenceNumber(a.text);
-        else if (a.name == L"Height")
-            nExpectedHeight = ReferenceNumber(a.text);
-        else if (a.name == L"LayoutFileName")
-            expectedName = a.text.size() < kLayoutFileNameUnits ? UpToZero(a.text) : std::wstring();
+        Check(bKept == !(known < 3 && bOutOfMemory && !text.empty()));
+        Check(wmemchr(entry.LayoutFileName, L'\0', kLayoutFileNameUnits) != nullptr);
+        bEnded = !bKept;
+        if (known < 3)
+            *apnNumbers[known] = ReferenceNumber(text);
+        else if (known == 3)
+            expectedName = text.size() < kLayoutFileNameUnits ? UpToZero(text) : std::wstring();
     }
-    Check(wmemchr(entry.LayoutFileName, L'\0', kLayoutFileNameUnits) != nullptr);
-    if (!bEnded)
-    {
-        Check(entry.ResolutionID == nExpectedId);
-        Check(entry.Width == nExpectedWidth);
-        Check(entry.Height == nExpectedHeight);
-        Check(expectedName == entry.LayoutFileName);
-    }
+    Check(bEnded || (entry.ResolutionID == expected.ResolutionID && entry.Width == expected.Width &&
+                     entry.Height == expected.Height && expectedName == entry.LayoutFileName));
     return entry;
 }
 
@@ -72,11 +49,9 @@ ResolutionEntry ReadEntry(CFuzzInput& input, const CTestCodePage& codePage, bool
 // largest positive heights below the short side.
 int ExpectedMatch(const std::vector<int>& heights, int nShortSide)
 {
-    for (std::size_t i = 0; i < heights.size(); ++i)
-    {
-        if (heights[i] == nShortSide)
-            return static_cast<int>(i);
-    }
+    const auto exact = std::find(heights.begin(), heights.end(), nShortSide);
+    if (exact != heights.end())
+        return static_cast<int>(exact - heights.begin());
     int nBest = -1;
     for (std::size_t i = 0; i < heights.size(); ++i)
     {
@@ -99,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t cbD
     for (std::size_t i = 0; i < nEntries; ++i)
         heights.push_back(ReadEntry(input, codePage, bOutOfMemory).Height);
 
-    for (int nShortSide : {240, 480, 320, 0, -1, 2147483647, -2147483647 - 1})
+    for (int nShortSide : {240, 480, 320, 0, -1, INT_MAX, INT_MIN})
         Check(MatchResolution(heights.data(), heights.size(), nShortSide) == ExpectedMatch(heights, nShortSide));
     return 0;
 }

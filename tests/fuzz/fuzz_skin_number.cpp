@@ -9,15 +9,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t cbData)
 {
     const std::string bytes(reinterpret_cast<const char*>(pData), cbData);
-    const long long nReference = std::strtoll(bytes.c_str(), nullptr, 10);
-    if (ParseSkinNumber(bytes.c_str()) != std::clamp<long long>(nReference, INT_MIN, INT_MAX))
-        std::abort();
+    Check(ParseSkinNumber(bytes.c_str()) == ReferenceNumber(bytes));
 
-    CFuzzInput input(pData, cbData);
-    const std::wstring text = input.Text(cbData / 2);
-    const CTestCodePage codePage;
+    const std::wstring text = CFuzzInput(pData, cbData).Text(cbData / 2);
     int nValue = 12345;
-    if (!ParseAnsiNumber(codePage, text.data(), text.size(), &nValue) || nValue != ReferenceNumber(text))
-        std::abort();
+    Check(ParseAnsiNumber(CTestCodePage(), text.data(), text.size(), &nValue) && nValue == ReferenceNumber(text));
     return 0;
 }

@@ -5,35 +5,27 @@
 #include "FuzzInput.h"
 #include "sip/SplitLine.h"
 
-#include <cwchar>
-#include <memory>
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t cbData)
 {
     CFuzzInput input(pData, cbData);
     const std::wstring separator = UpToZero(input.Text(input.Byte() % 5));
     const std::wstring text = UpToZero(input.Text(cbData / 2));
-
-    std::unique_ptr<wchar_t[]> pWork(new wchar_t[text.size() + 1]);
-    std::wmemcpy(pWork.get(), text.c_str(), text.size() + 1);
+    std::vector<wchar_t> work(text.c_str(), text.c_str() + text.size() + 1);
 
     std::wstring joined;
     wchar_t* pNext = nullptr;
-    wchar_t* pszLine = SplitLine(pWork.get(), separator.c_str(), &pNext);
+    wchar_t* pszLine = SplitLine(work.data(), separator.c_str(), &pNext);
     for (std::size_t nCalls = 1;; ++nCalls)
     {
-        if (pszLine == nullptr || nCalls > text.size() + 1)
-            std::abort();
+        Check(pszLine != nullptr && nCalls <= text.size() + 1);
         const std::wstring line = pszLine;
-        if (!separator.empty() && line.find(separator) != std::wstring::npos)
-            std::abort();
+        Check(separator.empty() || line.find(separator) == std::wstring::npos);
         joined += line;
         if (pNext == nullptr)
             break;
         joined += separator;
         pszLine = SplitLine(nullptr, separator.c_str(), &pNext);
     }
-    if (joined != text)
-        std::abort();
+    Check(joined == text);
     return 0;
 }

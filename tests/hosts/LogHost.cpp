@@ -9,45 +9,32 @@
 #include <thread>
 #include <vector>
 
-namespace {
-
-void RaceToTheFirstTrace()
-{
-    HANDLE hStart = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    std::vector<std::thread> threads;
-    for (int i = 0; i < 8; ++i)
-        threads.emplace_back([hStart] {
-            WaitForSingleObject(hStart, INFINITE);
-            LOG_MSG("racer");
-        });
-    Sleep(50);
-    SetEvent(hStart);
-    for (std::thread& thread : threads)
-        thread.join();
-    CloseHandle(hStart);
-}
-
-}  // namespace
-
 int main(int argc, char** argv)
 {
     const std::string word = argc > 1 ? argv[1] : "";
     if (word == "race")
-        RaceToTheFirstTrace();
-    const std::string first = "first line " + word;
-    LOG_MSG(first.c_str());
+    {
+        HANDLE hStart = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        std::vector<std::thread> threads;
+        for (int i = 0; i < 8; ++i)
+            threads.emplace_back([hStart] {
+                WaitForSingleObject(hStart, INFINITE);
+                LOG_MSG("racer");
+            });
+        Sleep(50);
+        SetEvent(hStart);
+        for (std::thread& thread : threads)
+            thread.join();
+        CloseHandle(hStart);
+    }
+    LOG_MSG(("first line " + word).c_str());
     if (word == "long")
         LOG_MSG(std::string(2000, 'x').c_str());
-    if (word == "counters")
+    CLogCounter* pFirst = word == "counters" ? CLogFile::Instance().AddCounter(3) : nullptr;
+    if (pFirst != nullptr && CLogFile::Instance().AddCounter(4) != nullptr)
     {
-        CLogCounter* pFirst = CLogFile::Instance().AddCounter(3);
-        CLogCounter* pSecond = CLogFile::Instance().AddCounter(4);
-        if (pFirst != nullptr && pSecond != nullptr)
-        {
-            pFirst->AddTime(10);
-            pFirst->AddTime(3);
-            pFirst->AddTime(4);
-        }
+        for (int nMs : {10, 3, 4})
+            pFirst->AddTime(nMs);
     }
     LOG_MSG("second line 100% done %s %n");
     return 0;

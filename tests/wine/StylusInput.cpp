@@ -6,15 +6,15 @@ namespace {
 // last pixel; rounding up lands on the pixel under either rounding back.
 LONG Normalise(LONG n, int nExtent)
 {
-    if (nExtent <= 1)
-        return 0;
-    return static_cast<LONG>((static_cast<LONGLONG>(n) * 65535 + nExtent - 2) / (nExtent - 1));
+    return nExtent <= 1 ? 0 : static_cast<LONG>((static_cast<LONGLONG>(n) * 65535 + nExtent - 2) / (nExtent - 1));
 }
 
-bool SendButton(DWORD dwFlags)
+bool Send(LONG dx, LONG dy, DWORD dwFlags)
 {
     INPUT input{};
     input.type = INPUT_MOUSE;
+    input.mi.dx = dx;
+    input.mi.dy = dy;
     input.mi.dwFlags = dwFlags;
     return SendInput(1, &input, sizeof(input)) == 1;
 }
@@ -31,15 +31,12 @@ bool StylusMoveTo(POINT ptScreen, HWND hwndReceiver)
 {
     const bool bOtherThread =
         hwndReceiver != nullptr && GetWindowThreadProcessId(hwndReceiver, nullptr) != GetCurrentThreadId();
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = Normalise(ptScreen.x, GetSystemMetrics(SM_CXSCREEN));
-    input.mi.dy = Normalise(ptScreen.y, GetSystemMetrics(SM_CYSCREEN));
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    const LONG dx = Normalise(ptScreen.x, GetSystemMetrics(SM_CXSCREEN));
+    const LONG dy = Normalise(ptScreen.y, GetSystemMetrics(SM_CYSCREEN));
     // Sent again every 100 ms for up to 3 s, in case an echo undid it.
     for (int nTry = 0; nTry < 30; ++nTry)
     {
-        if (SendInput(1, &input, sizeof(input)) != 1)
+        if (!Send(dx, dy, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE))
             return false;
         for (int nWaited = 0; nWaited < 100 && !IsCursorAt(ptScreen); nWaited += 5)
             Sleep(5);
@@ -66,10 +63,10 @@ bool StylusMoveTo(POINT ptScreen, HWND hwndReceiver)
 
 bool StylusDown()
 {
-    return SendButton(MOUSEEVENTF_LEFTDOWN);
+    return Send(0, 0, MOUSEEVENTF_LEFTDOWN);
 }
 
 bool StylusUp()
 {
-    return SendButton(MOUSEEVENTF_LEFTUP);
+    return Send(0, 0, MOUSEEVENTF_LEFTUP);
 }

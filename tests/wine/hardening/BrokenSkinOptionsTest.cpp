@@ -7,6 +7,8 @@
 #include "ProcessFigures.h"
 #include "WineTestSupport.h"
 
+#include "common/FileBytes.h"
+#include "common/TextUtf.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFileTest.h"
 #include "keyboard/KeyboardFonts.h"
@@ -22,16 +24,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
 constexpr wchar_t kTyped[] = L"ok";
-
-std::string Narrow(const std::wstring& text)
-{
-    return std::string(text.begin(), text.end());
-}
 
 // The skin list shows an index file by its name up to its last dot.
 std::wstring ListedName(const std::wstring& indexFile)
@@ -49,12 +45,10 @@ std::vector<const BrokenSkin*> Choices(const std::vector<BrokenSkin>& corpus)
         if (!skin.bUnlisted)
             listed.push_back(&skin);
     }
-    if (IsFullSoak())
-        return listed;
-    constexpr size_t kShortForm = 5;
     std::vector<const BrokenSkin*> choices;
-    for (size_t i = 0; i < kShortForm; ++i)
-        choices.push_back(listed[(2 * i + 1) * listed.size() / (2 * kShortForm)]);
+    const size_t nChoices = IsFullSoak() ? listed.size() : 5;
+    for (size_t i = 0; i < nChoices; ++i)
+        choices.push_back(IsFullSoak() ? listed[i] : listed[(2 * i + 1) * listed.size() / (2 * nChoices)]);
     return choices;
 }
 
@@ -80,14 +74,10 @@ TEST_F(BrokenSkins, TheOptionsListShowsEachIndexFileOnceAndABrokenChoiceFailsCle
     std::sort(expectedList.begin(), expectedList.end());
 
     const std::vector<const BrokenSkin*> choices = Choices(Corpus());
-    int nFails = 0, nLoads = 0;
-    for (const BrokenSkin* pSkin : choices)
-    {
-        nFails += pSkin->outcome == LoadOutcome::Fails ? 1 : 0;
-        nLoads += pSkin->outcome == LoadOutcome::Loads ? 1 : 0;
-    }
-    ASSERT_GT(nFails, 0) << "the choices hold no skin that fails";
-    ASSERT_GT(nLoads, 0) << "the choices hold no skin that loads";
+    const auto has = [&](LoadOutcome outcome) {
+        return std::any_of(choices.begin(), choices.end(), [&](const BrokenSkin* p) { return p->outcome == outcome; });
+    };
+    ASSERT_TRUE(has(LoadOutcome::Fails) && has(LoadOutcome::Loads)) << "need one that fails, one that loads";
 
     CSipHost host;
     ASSERT_TRUE(host.Ready());
@@ -110,8 +100,7 @@ TEST_F(BrokenSkins, TheOptionsListShowsEachIndexFileOnceAndABrokenChoiceFailsCle
         OptionsShown shown;
         bool bOptionsTapped = false;
         AttendOptionsDialog([&] { bOptionsTapped = stylus.Tap(SIP_ACTION_OPTIONS); }, choice, shown);
-        ASSERT_TRUE(bOptionsTapped) << "the options button did not take the tap";
-        ASSERT_TRUE(shown.bSeen) << "the options dialog did not come up";
+        ASSERT_TRUE(bOptionsTapped && shown.bSeen) << "the options dialog did not come up";
         std::vector<std::wstring> shownList = shown.skins;
         std::sort(shownList.begin(), shownList.end());
         EXPECT_EQ(expectedList, shownList);
@@ -134,20 +123,19 @@ TEST_F(BrokenSkins, TheOptionsListShowsEachIndexFileOnceAndABrokenChoiceFailsCle
                               tap.messages[0].hwndOwner == hwndMessageOwner && !tap.bOpened;
         const bool bClean = tap.messages.empty() && tap.bOpened &&
                             host.Callback().Calls() == std::vector<CallbackCall>{StringCall(kTyped)};
-        if (skin.outcome == LoadOutcome::Fails)
+        const std::string said =
+            std::to_string(tap.messages.size()) + " messages, keyboard opened " + std::to_string(tap.bOpened);
+        switch (skin.outcome)
         {
-            EXPECT_TRUE(bRefused) << tap.messages.size() << " messages, keyboard opened: " << tap.bOpened;
-            EXPECT_TRUE(g_bSkinLoadFailed);
-            EXPECT_TRUE(host.Callback().Calls().empty());
-        }
-        else if (skin.outcome == LoadOutcome::Loads)
-        {
-            EXPECT_TRUE(bClean) << tap.messages.size() << " messages, keyboard opened: " << tap.bOpened;
-            EXPECT_FALSE(g_bSkinLoadFailed);
-        }
-        else
-        {
-            EXPECT_TRUE(bRefused || bClean) << tap.messages.size() << " messages, keyboard opened: " << tap.bOpened;
+        case LoadOutcome::Fails:
+            EXPECT_TRUE(bRefused && g_bSkinLoadFailed && host.Callback().Calls().empty()) << said;
+            break;
+        case LoadOutcome::Loads:
+            EXPECT_TRUE(bClean && !g_bSkinLoadFailed) << said;
+            break;
+        case LoadOutcome::ParserSays:
+            EXPECT_TRUE(bRefused || bClean) << said;
+            break;
         }
         EXPECT_FALSE(g_bInitializing) << "the bar still shows its notice";
         nRefused += bRefused ? 1 : 0;
@@ -165,16 +153,9 @@ TEST_F(BrokenSkins, TheOptionsListShowsEachIndexFileOnceAndABrokenChoiceFailsCle
         else
             figures.Sample();
     }
-    figures.End();
-
-    const FigureAllowance allowance;
-    figures.Print("options",
-                  {std::to_string(expectedList.size()) + " skins listed, " + std::to_string(choices.size()) +
-                   " broken ones chosen and stored: " + std::to_string(nRefused) + " refused with the message, " +
-                   std::to_string(nOpened) + " opened the keyboard"},
-                  allowance);
-    for (const std::string& excess : figures.Excesses(allowance))
-        ADD_FAILURE() << excess;
+    figures.End("options", {std::to_string(expectedList.size()) + " skins listed, " + std::to_string(choices.size()) +
+                            " broken ones chosen and stored: " + std::to_string(nRefused) +
+                            " refused with the message, " + std::to_string(nOpened) + " opened the keyboard"});
     g_bSkinLoadFailed = FALSE;
     ResetSkinState();
 }

@@ -2,10 +2,6 @@
 
 #include "WineTestSupport.h"
 
-std::unique_ptr<std::vector<BrokenSkin>> BrokenSkins::s_pCorpus;
-std::unique_ptr<CSkinTestFiles> BrokenSkins::s_pFiles;
-std::unique_ptr<std::vector<std::wstring>> BrokenSkins::s_pInstalledBefore;
-
 namespace {
 
 std::vector<std::wstring> IndexFilesIn(const std::wstring& folder)
@@ -13,18 +9,21 @@ std::vector<std::wstring> IndexFilesIn(const std::wstring& folder)
     std::vector<std::wstring> files;
     WIN32_FIND_DATAW data{};
     HANDLE hFind = FindFirstFileW((folder + L"\\*.xml").c_str(), &data);
-    if (hFind == INVALID_HANDLE_VALUE)
-        return files;
-    do
+    for (BOOL bFound = hFind != INVALID_HANDLE_VALUE; bFound; bFound = FindNextFileW(hFind, &data))
     {
         if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
             files.push_back(data.cFileName);
-    } while (FindNextFileW(hFind, &data));
-    FindClose(hFind);
+    }
+    if (hFind != INVALID_HANDLE_VALUE)
+        FindClose(hFind);
     return files;
 }
 
 }  // namespace
+
+std::vector<BrokenSkin> BrokenSkins::s_corpus;
+std::unique_ptr<CSkinTestFiles> BrokenSkins::s_pFiles;
+std::vector<std::wstring> BrokenSkins::s_installedBefore;
 
 bool BrokenSkins::IsCorpusScreen()
 {
@@ -35,10 +34,10 @@ bool BrokenSkins::IsCorpusScreen()
 
 void BrokenSkins::SetUpTestSuite()
 {
-    s_pCorpus = std::make_unique<std::vector<BrokenSkin>>(MakeBrokenSkinCorpus());
+    s_corpus = MakeBrokenSkinCorpus();
     s_pFiles = std::make_unique<CSkinTestFiles>();
-    s_pInstalledBefore = std::make_unique<std::vector<std::wstring>>(IndexFilesIn(s_pFiles->SkinsFolder()));
-    for (const BrokenSkin& skin : *s_pCorpus)
+    s_installedBefore = IndexFilesIn(s_pFiles->SkinsFolder());
+    for (const BrokenSkin& skin : s_corpus)
     {
         if (IsCorpusScreen() || skin.bEveryScreen)
             skin.Write(*s_pFiles);
@@ -48,6 +47,6 @@ void BrokenSkins::SetUpTestSuite()
 void BrokenSkins::TearDownTestSuite()
 {
     s_pFiles.reset();
-    s_pCorpus.reset();
-    s_pInstalledBefore.reset();
+    s_corpus.clear();
+    s_installedBefore.clear();
 }

@@ -19,13 +19,13 @@ protected:
     // True on the screen that runs the whole corpus.
     static bool IsCorpusScreen();
 
-    static const std::vector<BrokenSkin>& Corpus() { return *s_pCorpus; }
+    static const std::vector<BrokenSkin>& Corpus() { return s_corpus; }
 
     // The index files (*.xml) the skins folder held before the corpus was written.
-    static const std::vector<std::wstring>& InstalledBefore() { return *s_pInstalledBefore; }
+    static const std::vector<std::wstring>& InstalledBefore() { return s_installedBefore; }
 
 private:
-    static std::unique_ptr<std::vector<BrokenSkin>> s_pCorpus;
+    static std::vector<BrokenSkin> s_corpus;
     static std::unique_ptr<CSkinTestFiles> s_pFiles;
-    static std::unique_ptr<std::vector<std::wstring>> s_pInstalledBefore;
+    static std::vector<std::wstring> s_installedBefore;
 };

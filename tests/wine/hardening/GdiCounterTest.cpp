@@ -6,70 +6,48 @@
 
 #include <gtest/gtest.h>
 
-// The leak checks of the broken-skin corpus rest on this count; it must see what the
-// product creates and deletes.
-TEST(GdiCounter, CountsWhatIsCreatedUntilItIsDeleted)
+#include <functional>
+
+// The leak checks rest on this count: each kind of object must count from made until given back.
+TEST(GdiCounter, CountsEachKindFromMadeUntilGivenBack)
 {
     ASSERT_TRUE(CGdiCounter::Install());
-    const long nStart = CGdiCounter::Live();
-
-    HDC hdc = CreateCompatibleDC(nullptr);
-    HDC hdcWindow = GetDC(nullptr);
-    EXPECT_EQ(nStart + 2, CGdiCounter::Live());
-    ReleaseDC(nullptr, hdcWindow);
-    DeleteDC(hdc);
-    EXPECT_EQ(nStart, CGdiCounter::Live());
-
-    // A bitmap made by the product's own loader is counted too.
     CSkinTestFiles files;
-    const std::wstring path = files.Write(L"counted.bmp", MakeBmpBytes(3, 2, [](int, int) { return 0x123456u; }));
-    HBITMAP hBitmap = SHLoadDIBitmap(path.c_str());
-    ASSERT_NE(nullptr, hBitmap);
-    EXPECT_EQ(nStart + 1, CGdiCounter::Live());
-    DeleteObject(hBitmap);
-    EXPECT_EQ(nStart, CGdiCounter::Live());
-}
-
-namespace {
-
-// One kind of object the counter follows: how it is made and given back, and which count it joins.
-struct CountedKind
-{
-    const char* pszWhat;
-    void* (*pfnCreate)();
-    void (*pfnDestroy)(void*);
-    long (*pfnCount)();
-};
-
-const CountedKind g_aCountedKinds[] = {
-    {"a bitmap loaded from the resources",
-     [] { return static_cast<void*>(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_BAR_QVGA))); },
-     [](void* h) { DeleteObject(static_cast<HBITMAP>(h)); }, CGdiCounter::Live},
-    {"a font made from its fields",
-     [] {
-         return static_cast<void*>(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                               DEFAULT_PITCH, L"Tahoma"));
-     },
-     [](void* h) { DeleteObject(static_cast<HFONT>(h)); }, CGdiCounter::Live},
-    {"a menu loaded from the resources",
-     [] { return static_cast<void*>(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_OPTIONS_MENU))); },
-     [](void* h) { DestroyMenu(static_cast<HMENU>(h)); }, CGdiCounter::LiveMenus},
-};
-
-}  // namespace
-
-TEST(GdiCounter, FollowsResourceBitmapsFontsAndMenus)
-{
-    ASSERT_TRUE(CGdiCounter::Install());
-    for (const CountedKind& kind : g_aCountedKinds)
+    const std::wstring bmp = files.Write(L"counted.bmp", MakeBmpBytes(3, 2, [](int, int) { return 0x123456u; }));
+    const HINSTANCE hInstance = GetModuleHandleW(nullptr);
+    const auto deleteObject = [](void* h) { DeleteObject(h); };
+    const struct
+    {
+        const char* pszWhat;
+        std::function<void*()> create;
+        std::function<void(void*)> destroy;
+        long (*pfnCount)();
+    } kinds[] = {
+        {"a memory DC", [] { return CreateCompatibleDC(nullptr); }, [](void* h) { DeleteDC(static_cast<HDC>(h)); },
+         CGdiCounter::Live},
+        {"a window DC", [] { return GetDC(nullptr); }, [](void* h) { ReleaseDC(nullptr, static_cast<HDC>(h)); },
+         CGdiCounter::Live},
+        {"a bitmap of the product's own loader", [&] { return SHLoadDIBitmap(bmp.c_str()); }, deleteObject,
+         CGdiCounter::Live},
+        {"a bitmap loaded from the resources", [&] { return LoadBitmapW(hInstance, MAKEINTRESOURCEW(IDB_BAR_QVGA)); },
+         deleteObject, CGdiCounter::Live},
+        {"a font made from its fields",
+         [] {
+             return CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma");
+         },
+         deleteObject, CGdiCounter::Live},
+        {"a menu loaded from the resources", [&] { return LoadMenuW(hInstance, MAKEINTRESOURCEW(IDR_OPTIONS_MENU)); },
+         [](void* h) { DestroyMenu(static_cast<HMENU>(h)); }, CGdiCounter::LiveMenus},
+    };
+    for (const auto& kind : kinds)
     {
         SCOPED_TRACE(kind.pszWhat);
         const long nStart = kind.pfnCount();
-        void* h = kind.pfnCreate();
+        void* h = kind.create();
         ASSERT_NE(nullptr, h);
         EXPECT_EQ(nStart + 1, kind.pfnCount());
-        kind.pfnDestroy(h);
+        kind.destroy(h);
         EXPECT_EQ(nStart, kind.pfnCount());
     }
 }
