@@ -4,12 +4,15 @@
 
 #include <string>
 
+#include <unistd.h>
+
 namespace {
 
 TEST(FileBytes, WritesReadsBackAndSaysWhatItCannotDo)
 {
     const std::filesystem::path folder = std::filesystem::temp_directory_path();
-    const std::filesystem::path path = folder / "brevanto_FileBytesTest.bin";
+    // One name per process: suites running side by side do not share the file.
+    const std::filesystem::path path = folder / ("brevanto_FileBytesTest_" + std::to_string(::getpid()) + ".bin");
     ASSERT_TRUE(WriteFileBytes(path, std::u16string(u"ab")));
     FileBytes bytes;
     EXPECT_TRUE(ReadFileBytes(path, bytes));
