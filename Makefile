@@ -1,5 +1,5 @@
 # The front door. `make test` runs the whole suite; `make build` builds everything.
-.PHONY: setup build test bench demo demo-interactive fuzz-long clean
+.PHONY: setup build test bench demo demo-interactive fuzz-long mutate clean
 
 setup:
 	@tools/setup.sh
@@ -30,6 +30,11 @@ demo-interactive:
 # Every fuzz target for FUZZ_SECONDS (default 180) each; prints executions, coverage, crashes.
 fuzz-long:
 	@tools/fuzz-long
+
+# Mutation check of the natively tested logic: surviving mutants and the score.
+# Options through MUTATE_ARGS, e.g. MUTATE_ARGS='--files src/skin --sample 0'.
+mutate: setup
+	@tools/mutate $(MUTATE_ARGS)
 
 clean:
 	@tools/wine/stop build/win64/wine; tools/wine/stop build/win64/wine-demo

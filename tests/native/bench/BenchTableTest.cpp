@@ -57,6 +57,7 @@ const RatioCase g_aRatios[] = {
     {"ZeroFloor", Rounds(2.0, 1.0), Rounds(0, 0), "n/a"},
     {"NoFloorRounds", Rounds(2.0, 1.0), Rounds(1.0, 1.0, 0), "n/a"},
     {"NoFigureRounds", Rounds(2.0, 1.0, 0), Rounds(1.0, 1.0), "n/a"},
+    {"NeverMeasured", SampleSummary{}, Rounds(1.0, 1.0), "n/a"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Ratios, FormatRatios, testing::ValuesIn(g_aRatios),

@@ -1,12 +1,14 @@
 #include "keyboard/Ampersands.h"
 #include "keyboard/KeyboardPlacement.h"
 #include "keyboard/RotatedTextGeometry.h"
+#include "keyboard/TextDirection.h"
 
 #include "support/ScreenRules.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -19,13 +21,8 @@ struct PlacementCase
     PlacedRect dialog, edit, keyboard;
 };
 
-void ExpectPlaced(const PlacedRect& expected, const PlacedRect& got, const char* pszWhat)
-{
-    EXPECT_EQ(expected.x, got.x) << pszWhat;
-    EXPECT_EQ(expected.y, got.y) << pszWhat;
-    EXPECT_EQ(expected.nWidth, got.nWidth) << pszWhat;
-    EXPECT_EQ(expected.nHeight, got.nHeight) << pszWhat;
-}
+std::tuple<int, int, int, int> Tie(const PlacedRect& r) { return {r.x, r.y, r.nWidth, r.nHeight}; }
+std::tuple<int, int, int, int> Tie(const ViewRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 TEST(KeyboardPlacement, KeyboardIsCentredAlongTheLongSide)
 {
@@ -55,9 +52,9 @@ TEST(KeyboardPlacement, KeyboardIsCentredAlongTheLongSide)
         EXPECT_EQ(c.bMove, got.bMove);
         if (!c.bMove)
             continue;
-        ExpectPlaced(c.dialog, got.dialog, "dialog");
-        ExpectPlaced(c.edit, got.edit, "edit");
-        ExpectPlaced(c.keyboard, got.keyboard, "keyboard");
+        EXPECT_EQ(Tie(c.dialog), Tie(got.dialog));
+        EXPECT_EQ(Tie(c.edit), Tie(got.edit));
+        EXPECT_EQ(Tie(c.keyboard), Tie(got.keyboard));
     }
 }
 
@@ -94,14 +91,6 @@ struct RectAtCase
     ViewRect expected;
 };
 
-void ExpectRect(const ViewRect& expected, const ViewRect& got)
-{
-    EXPECT_EQ(expected.left, got.left);
-    EXPECT_EQ(expected.top, got.top);
-    EXPECT_EQ(expected.right, got.right);
-    EXPECT_EQ(expected.bottom, got.bottom);
-}
-
 TEST(RotatedTextGeometry, TurnedTextIsDrawnInALargeSquareAroundTheBoxMiddle)
 {
     const RectAtCase cases[] = {
@@ -111,10 +100,7 @@ TEST(RotatedTextGeometry, TurnedTextIsDrawnInALargeSquareAroundTheBoxMiddle)
         {900, 0, 0, 0, 0, {-1000, -1000, 1000, 1000}},
     };
     for (const RectAtCase& c : cases)
-    {
-        SCOPED_TRACE(c.nEscapement);
-        ExpectRect(c.expected, TextRectAt(c.nEscapement, c.x, c.y, c.w, c.h));
-    }
+        EXPECT_EQ(Tie(c.expected), Tie(TextRectAt(c.nEscapement, c.x, c.y, c.w, c.h))) << c.nEscapement;
 }
 
 struct RectInCase
@@ -135,10 +121,7 @@ TEST(RotatedTextGeometry, CentredTurnedTextHasItsMiddleOnTheRectangleMiddle)
         {2700, r, 21, 11, {60 + 5 - 1000, 45 - 10 - 1000, 60 + 5 + 21 + 1000, 45 - 10 + 11 + 1000}},
     };
     for (const RectInCase& c : cases)
-    {
-        SCOPED_TRACE(c.nEscapement);
-        ExpectRect(c.expected, TextRectIn(c.nEscapement, c.r, c.w, c.h));
-    }
+        EXPECT_EQ(Tie(c.expected), Tie(TextRectIn(c.nEscapement, c.r, c.w, c.h))) << c.nEscapement;
 }
 
 TEST(RotatedTextGeometry, OnlyRightAnglesAreSupported)
@@ -147,6 +130,28 @@ TEST(RotatedTextGeometry, OnlyRightAnglesAreSupported)
                                                      {1800, false}, {-900, false}, {3600, false}};
     for (const auto& [nEscapement, bExpected] : cases)
         EXPECT_EQ(bExpected, IsSupportedEscapement(nEscapement)) << nEscapement;
+}
+
+// The turns the text takes are ones the turned-text drawing supports, and the arrows
+// that reach a turned edit control are Windows' arrow keys (VK_LEFT..VK_DOWN).
+TEST(RotatedTextGeometry, EveryTurnOfTheTextCanBeDrawnAndItsArrowsAreWindowsArrows)
+{
+    for (int nDesign : {4, 5})
+        for (int nScreen : {1, 2, 3})
+            for (unsigned long dwHabit : {0ul, 1ul})
+            {
+                const TextTurn turn = ChooseTextTurn(nDesign, nScreen, dwHabit);
+                EXPECT_TRUE(IsSupportedEscapement(static_cast<int>(turn))) << static_cast<int>(turn);
+                if (turn == TextTurn::Upright)
+                    continue;
+                for (int nKey = 0x25; nKey <= 0x28; ++nKey)
+                {
+                    const EditKeyRoute route = RouteEditKey(nKey, nDesign, nScreen, dwHabit);
+                    EXPECT_TRUE(route.bPass) << nKey;
+                    EXPECT_TRUE(route.nKey >= 0x25 && route.nKey <= 0x28) << route.nKey;
+                }
+                EXPECT_FALSE(RouteEditKey(0x41, nDesign, nScreen, dwHabit).bPass);
+            }
 }
 
 struct PreviewHeightCase

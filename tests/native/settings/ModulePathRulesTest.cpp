@@ -1,5 +1,7 @@
 #include "settings/ModulePathRules.h"
 
+#include "common/TextUtf.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -15,11 +17,6 @@ struct PathCase
     std::u16string expected;
 };
 
-std::string Narrow(const std::u16string& s)
-{
-    return std::string(s.begin(), s.end());
-}
-
 class ModulePathTest : public testing::TestWithParam<PathCase> {};
 
 TEST_P(ModulePathTest, ComposesOrRefuses)
@@ -29,12 +26,7 @@ TEST_P(ModulePathTest, ComposesOrRefuses)
     std::fill(std::begin(szOut), std::end(szOut), u'#');
     const bool bGot = ComposeModulePath(c.moduleFile.c_str(), c.moduleFile.size(), c.suffix.c_str(), szOut, kPathUnits);
     EXPECT_EQ(c.bExpected, bGot) << c.pszName;
-    EXPECT_EQ(Narrow(c.expected), Narrow(std::u16string(szOut))) << c.pszName;
-}
-
-std::u16string Repeat(char16_t ch, std::size_t n)
-{
-    return std::u16string(n, ch);
+    EXPECT_EQ(Utf16ToUtf8(c.expected), Utf16ToUtf8(szOut)) << c.pszName;
 }
 
 // "\Program Files\Brevanto\" is 24 units; names are padded to reach the limit exactly.
@@ -49,11 +41,11 @@ INSTANTIATE_TEST_SUITE_P(Table, ModulePathTest, testing::Values(
     PathCase{"no folder at all", u"Keyboard.dll", u"\\Options.dat", false, u""},
     PathCase{"empty module name", u"", u"\\Options.dat", false, u""},
     // folder 247 units + "\Options.dat" (12) = 259 units and the terminator: fits exactly
-    PathCase{"fits exactly", u"\\" + Repeat(u'f', 246) + u"\\K.dll", u"\\Options.dat", true,
-             u"\\" + Repeat(u'f', 246) + u"\\Options.dat"},
+    PathCase{"fits exactly", u"\\" + std::u16string(246, u'f') + u"\\K.dll", u"\\Options.dat", true,
+             u"\\" + std::u16string(246, u'f') + u"\\Options.dat"},
     // one unit longer: refused, not cut
-    PathCase{"one unit too long", u"\\" + Repeat(u'f', 247) + u"\\K.dll", u"\\Options.dat", false, u""},
-    PathCase{"far too long", u"\\" + Repeat(u'f', 258) + u"\\K", u"\\skins\\Silver", false, u""}));
+    PathCase{"one unit too long", u"\\" + std::u16string(247, u'f') + u"\\K.dll", u"\\Options.dat", false, u""},
+    PathCase{"far too long", u"\\" + std::u16string(258, u'f') + u"\\K", u"\\skins\\Silver", false, u""}));
 
 TEST(ModulePath, OnlyTheGivenLengthOfTheModuleNameCounts)
 {
@@ -73,6 +65,11 @@ TEST(ModulePath, ASmallOutputBufferIsRespected)
     EXPECT_EQ(u'#', szOut[1]);  // nothing written past the terminator
     EXPECT_TRUE(ComposeModulePath(u"\\A\\K.dll", 8, u"\\Opt", szOut, 8));
     EXPECT_EQ(u"\\A\\Opt", std::u16string(szOut));
+    char16_t szNone[1] = {u'#'};
+    EXPECT_FALSE(ComposeModulePath(u"\\A\\K.dll", 8, u"", szNone, 0));
+    EXPECT_EQ(u'#', szNone[0]);  // no room at all: nothing written
+    EXPECT_FALSE(ComposeModulePath(u"\\A\\K.dll", 8, u"\\Opt", szNone, 1));
+    EXPECT_EQ(u'\0', szNone[0]);
 }
 
 }  // namespace

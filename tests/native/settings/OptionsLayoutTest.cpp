@@ -2,15 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace
 {
 
 void ExpectRect(const PlacedRect& expected, const PlacedRect& actual, const char* pszWhat)
 {
-    EXPECT_EQ(expected.x, actual.x) << pszWhat << " x";
-    EXPECT_EQ(expected.y, actual.y) << pszWhat << " y";
-    EXPECT_EQ(expected.nWidth, actual.nWidth) << pszWhat << " width";
-    EXPECT_EQ(expected.nHeight, actual.nHeight) << pszWhat << " height";
+    EXPECT_EQ(std::tie(expected.x, expected.y, expected.nWidth, expected.nHeight),
+              std::tie(actual.x, actual.y, actual.nWidth, actual.nHeight)) << pszWhat;
 }
 
 OptionsLayoutInput QvgaInput(OptionsOrientation orientation, int nClientRight, int nScreenWidth, int nFontHeight)
@@ -108,6 +108,7 @@ struct CenteredStep
 TEST(LayoutCentered, FlowsDownFromTheCursor)
 {
     const CenteredStep aSteps[] = {
+        {0, 10, 20, 0, 20, 0, {0, 0, 20, 10}, 10},          // a new cursor starts at the top
         {3, 21, 120, 0, 240, 96, {60, 99, 120, 21}, 120},   // flow top moves the cursor
         {3, 21, 120, 0, 240, 0, {60, 123, 120, 21}, 144},   // 0 keeps it
         {5, 10, 50, 100, 200, 1, {125, 5, 50, 10}, 15},     // 1 restarts at 0
@@ -134,6 +135,8 @@ struct RowStep
 TEST(LayoutRow, RowsAndControlsBesideThePreviousOne)
 {
     const RowStep aSteps[] = {
+        // A new cursor has placed nothing: beside it starts at the origin.
+        {2, 10, 0, 50, 0, true, 0, {2, 2, 46, 10}},
         {6, 18, 20, 90, 72, false, 0, {26, 78, 58, 18}},
         // Beside it: same top, from its right edge plus a margin.
         {6, 18, 0, 200, 0, true, 0, {90, 78, 104, 18}},

@@ -1,5 +1,7 @@
 #include "common/TestCodePage.h"
+#include "common/TextUtf.h"
 #include "keyboard/KeyTable.h"
+#include "skin/AnsiCodePage.h"
 #include "skin/LayoutEntryReader.h"
 #include "skin/ResolutionEntryReader.h"
 
@@ -7,6 +9,7 @@
 
 #include <cwchar>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -118,6 +121,14 @@ LayoutValues Values(std::initializer_list<int> numbers, bool bNamed = false, con
     return v;
 }
 
+// Every field, in one comparable (and printable) value.
+auto Fields(const LayoutValues& v)
+{
+    return std::make_tuple(v.nDefaultBackgroundValue, v.nBackgroundWidth, v.nBackgroundHeight, v.nValidateWidth,
+                           v.nValidateHeight, v.nOrientationValue, v.nLeft, v.nTop, v.nWidth, v.nHeight,
+                           v.bBitmapNamed, Narrow(v.szBitmapName));
+}
+
 class LayoutEntryValues : public testing::TestWithParam<LayoutCase> {};
 
 TEST_P(LayoutEntryValues, StoresEachAttributeInItsField)
@@ -126,19 +137,7 @@ TEST_P(LayoutEntryValues, StoresEachAttributeInItsField)
     CTestCodePage codePage;
     LayoutValues values{};
     ASSERT_TRUE(ReadLayout(c.attributes, values, codePage)) << c.pszWhat;
-    const LayoutValues& e = c.expected;
-    EXPECT_EQ(e.nDefaultBackgroundValue, values.nDefaultBackgroundValue) << c.pszWhat;
-    EXPECT_EQ(e.nBackgroundWidth, values.nBackgroundWidth) << c.pszWhat;
-    EXPECT_EQ(e.nBackgroundHeight, values.nBackgroundHeight) << c.pszWhat;
-    EXPECT_EQ(e.nValidateWidth, values.nValidateWidth) << c.pszWhat;
-    EXPECT_EQ(e.nValidateHeight, values.nValidateHeight) << c.pszWhat;
-    EXPECT_EQ(e.nOrientationValue, values.nOrientationValue) << c.pszWhat;
-    EXPECT_EQ(e.nLeft, values.nLeft) << c.pszWhat;
-    EXPECT_EQ(e.nTop, values.nTop) << c.pszWhat;
-    EXPECT_EQ(e.nWidth, values.nWidth) << c.pszWhat;
-    EXPECT_EQ(e.nHeight, values.nHeight) << c.pszWhat;
-    EXPECT_EQ(e.bBitmapNamed, values.bBitmapNamed) << c.pszWhat;
-    EXPECT_EQ(std::wstring(e.szBitmapName), std::wstring(values.szBitmapName)) << c.pszWhat;
+    EXPECT_EQ(Fields(c.expected), Fields(values)) << c.pszWhat;
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, LayoutEntryValues, testing::Values(
@@ -156,6 +155,7 @@ INSTANTIATE_TEST_SUITE_P(Table, LayoutEntryValues, testing::Values(
     LayoutCase{"a bitmap name travels through the code page", {{L"DefaultPath", L"\x20AC\x00FC.bmp"}},
                Values({}, true, L"?\x00FC.bmp")},
     LayoutCase{"an empty bitmap name is still named", {{L"DefaultPath", L""}}, Values({}, true, L"")},
+    LayoutCase{"a one-letter bitmap name", {{L"DefaultPath", L"a"}}, Values({}, true, L"a")},
     LayoutCase{"a bitmap name of 259 units is kept", {{L"DefaultPath", kLong259}}, Values({}, true, kLong259.c_str())},
     LayoutCase{"a bitmap name of 260 units is dropped, not cut", {{L"DefaultPath", kLong260}}, Values({}, true, L"")},
     LayoutCase{"a dropped bitmap name replaces a good one", {{L"DefaultPath", L"a.bmp"}, {L"DefaultPath", kLong260}},
@@ -173,6 +173,15 @@ TEST(LayoutEntryValues, FailedConversionEndsTheEntry)
     EXPECT_EQ(L'\0', values.szBitmapName[0]);
     // Unknown attributes need no conversion and never end an entry.
     EXPECT_TRUE(StoreLayoutAttribute(values, L"Colour", L"red", 3, outOfMemory));
+}
+
+TEST(LayoutEntryValues, ANameNeverGoesIntoAMissingOrEmptyBuffer)
+{
+    CTestCodePage codePage;
+    wchar_t buffer[1] = {L'#'};
+    EXPECT_EQ(NameTrip::TooLong, RoundTripName(codePage, L"a", 1, buffer, 0));
+    EXPECT_EQ(L'#', buffer[0]);
+    EXPECT_EQ(NameTrip::TooLong, RoundTripName(codePage, L"a", 1, nullptr, 1));
 }
 
 struct ClassifyCase
@@ -202,12 +211,10 @@ INSTANTIATE_TEST_SUITE_P(Table, LayoutEntryNames, testing::Values(
     ClassifyCase{L"char_editview", LayoutEntryKind::EditView, KEY_NONE},
     ClassifyCase{L"char_charview", LayoutEntryKind::CharView, KEY_NONE},
     ClassifyCase{L"char_A", LayoutEntryKind::Key, 0},
-    ClassifyCase{L"char_Q", LayoutEntryKind::Key, 16},
     ClassifyCase{L"char_ok", LayoutEntryKind::Key, KEY_OK},
     ClassifyCase{L"number_0", LayoutEntryKind::Key, KEY_NUMBER_FIRST},
     ClassifyCase{L"symbol_left_parenthesis", LayoutEntryKind::Key, 83},
     ClassifyCase{L"char_a", LayoutEntryKind::Ignored, KEY_NONE},
-    ClassifyCase{L"orientation", LayoutEntryKind::Ignored, KEY_NONE},
     ClassifyCase{L"char_A ", LayoutEntryKind::Ignored, KEY_NONE},
     ClassifyCase{L"", LayoutEntryKind::Ignored, KEY_NONE},
     ClassifyCase{nullptr, LayoutEntryKind::Ignored, KEY_NONE}));

@@ -24,6 +24,7 @@ INSTANTIATE_TEST_SUITE_P(Table, SkinPathJoining, testing::Values(
     JoinCase{L"C:\\m\\skins", L"Silver.xml", 260, true, L"C:\\m\\skins\\Silver.xml"},
     JoinCase{L"ab", L"cd", 6, true, L"ab\\cd"},
     JoinCase{L"ab", L"cde", 6, false, L""},
+    JoinCase{L"", L"", 1, false, L""},
     JoinCase{L"", L"", 2, true, L"\\"},
     JoinCase{std::wstring(200, L'f'), std::wstring(59, L'n'), 260, false, L""},
     JoinCase{std::wstring(200, L'f'), std::wstring(58, L'n'), 260, true,

@@ -36,6 +36,14 @@ TEST(BmpEncoder, WritesHeadersAndPaddedBottomUpRows)
     EXPECT_EQ(0x11, bytes[68]);
 }
 
+TEST(BmpEncoder, RowsOfWholeWordsAreNotPaddedAndSizesPassSixteenBits)
+{
+    EXPECT_EQ(54u + 2u * 12u, EncodeBmp24(CCanvas(4, 2, 0x000000)).size());
+    const std::vector<std::uint8_t> large = EncodeBmp24(CCanvas(200, 110, 0x000000));
+    EXPECT_EQ(54u + 600u * 110u, U32(large, 2));
+    EXPECT_EQ(600u * 110u, U32(large, 34));
+}
+
 TEST(BmpEncoder, SameCanvasSameBytes)
 {
     CCanvas a(7, 5, 0xABCDEF);

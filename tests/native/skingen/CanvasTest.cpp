@@ -26,6 +26,9 @@ TEST(Canvas, GradientRunsFromTopToBottom)
     EXPECT_EQ(0x000000u, canvas.At(0, 0));
     EXPECT_EQ(0x7F7F7Fu, canvas.At(1, 1));
     EXPECT_EQ(0xFEFEFEu, canvas.At(0, 2));
+    CCanvas two(1, 2);
+    two.FillGradient({0, 0, 1, 2}, {0x000000, 0xFEFEFE});
+    EXPECT_EQ(0xFEFEFEu, two.At(0, 1));  // two rows: the second is already the end colour
 }
 
 TEST(Canvas, PolygonUsesNonZeroWindingAndStaysInside)

@@ -46,7 +46,7 @@ TEST_P(KeyboardPlanTest, NothingShownTogetherOverlaps)
     EXPECT_FALSE(Overlap(plan.rcEditPanel, plan.rcCharPanel));
 }
 
-TEST_P(KeyboardPlanTest, TextAreasLieInsideTheirPanels)
+TEST_P(KeyboardPlanTest, TextAreasAreCentredInTheirPanelsAboveBackspaceAndOk)
 {
     const KeyboardPlan plan = BuildKeyboardPlan(GetParam());
     for (const auto& [area, panel] : {std::pair{plan.rcEditView, plan.rcEditPanel}, std::pair{plan.rcCharView, plan.rcCharPanel}})
@@ -55,7 +55,16 @@ TEST_P(KeyboardPlanTest, TextAreasLieInsideTheirPanels)
         EXPECT_GT(area.nTop, panel.nTop);
         EXPECT_LT(area.nRight, panel.nRight);
         EXPECT_LT(area.nBottom, panel.nBottom);
+        EXPECT_EQ(area.nLeft - panel.nLeft, panel.nRight - area.nRight);  // centred
+        EXPECT_EQ(area.nTop - panel.nTop, panel.nBottom - area.nBottom);
     }
+    // Backspace and OK stand side by side under the preview.
+    const PixelRect& back = plan.keys[KEY_BACKSPACE];
+    const PixelRect& ok = plan.keys[KEY_OK];
+    EXPECT_EQ(back.nTop, ok.nTop);
+    EXPECT_EQ(back.nBottom, ok.nBottom);
+    EXPECT_LT(back.nRight, ok.nLeft);
+    EXPECT_GT(back.nTop, plan.rcCharPanel.nBottom);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, KeyboardPlanTest, testing::Values(1, 2));

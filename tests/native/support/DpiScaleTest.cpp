@@ -19,6 +19,8 @@ INSTANTIATE_TEST_SUITE_P(Table, DpiScaleTest, testing::Values(
     ScaleCase{26, 96, 26}, ScaleCase{26, 110, 30}, ScaleCase{26, 128, 35}, ScaleCase{26, 192, 52},
     ScaleCase{-12, 96, -12}, ScaleCase{-12, 110, -14}, ScaleCase{-12, 192, -24},
     ScaleCase{0, 192, 0}, ScaleCase{1, 48, 1}, ScaleCase{-1, 48, -1},
+    // Just under a half rounds toward zero, on both sides.
+    ScaleCase{47, 1, 0}, ScaleCase{-47, 1, 0},
     ScaleCase{2147483647, 96, 2147483647}, ScaleCase{-2147483647, 96, -2147483647}));
 
 }  // namespace
