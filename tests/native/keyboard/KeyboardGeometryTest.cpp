@@ -136,22 +136,20 @@ TEST(RotatedTextGeometry, OnlyRightAnglesAreSupported)
 // that reach a turned edit control are Windows' arrow keys (VK_LEFT..VK_DOWN).
 TEST(RotatedTextGeometry, EveryTurnOfTheTextCanBeDrawnAndItsArrowsAreWindowsArrows)
 {
-    for (int nDesign : {4, 5})
-        for (int nScreen : {1, 2, 3})
-            for (unsigned long dwHabit : {0ul, 1ul})
-            {
-                const TextTurn turn = ChooseTextTurn(nDesign, nScreen, dwHabit);
-                EXPECT_TRUE(IsSupportedEscapement(static_cast<int>(turn))) << static_cast<int>(turn);
-                if (turn == TextTurn::Upright)
-                    continue;
-                for (int nKey = 0x25; nKey <= 0x28; ++nKey)
-                {
-                    const EditKeyRoute route = RouteEditKey(nKey, nDesign, nScreen, dwHabit);
-                    EXPECT_TRUE(route.bPass) << nKey;
-                    EXPECT_TRUE(route.nKey >= 0x25 && route.nKey <= 0x28) << route.nKey;
-                }
-                EXPECT_FALSE(RouteEditKey(0x41, nDesign, nScreen, dwHabit).bPass);
-            }
+    for (SkinTurn skinTurn : {SkinTurn::None, SkinTurn::Clockwise, SkinTurn::CounterClockwise})
+    {
+        const TextTurn turn = TextTurnFor(skinTurn);
+        EXPECT_TRUE(IsSupportedEscapement(static_cast<int>(turn))) << static_cast<int>(turn);
+        if (turn == TextTurn::Upright)
+            continue;
+        for (int nKey = 0x25; nKey <= 0x28; ++nKey)
+        {
+            const EditKeyRoute route = RouteEditKey(nKey, skinTurn);
+            EXPECT_TRUE(route.bPass) << nKey;
+            EXPECT_TRUE(route.nKey >= 0x25 && route.nKey <= 0x28) << route.nKey;
+        }
+        EXPECT_FALSE(RouteEditKey(0x41, skinTurn).bPass);
+    }
 }
 
 struct PreviewHeightCase
