@@ -104,6 +104,7 @@ const VerbRule g_aVerbs[] = {
     {"expect-no-message", ScriptVerb::ExpectNoMessage, Rest::None, nullptr, nullptr},
     {"expect-keyboard", ScriptVerb::ExpectKeyboard, Rest::Word, IsOpenOrClosed, "expect-keyboard open or closed"},
     {"expect-background", ScriptVerb::ExpectBackground, Rest::None, nullptr, nullptr},
+    {"expect-preview", ScriptVerb::ExpectPreview, Rest::Word, nullptr, nullptr},
 };
 
 const VerbRule* FindVerb(const std::string& name)

@@ -24,11 +24,13 @@
 //   expect-no-message       ... and no message at all so far
 //   expect-keyboard open|closed
 //   expect-background       the keyboard shows the current view of the user's skin, turned for the hand
+//   expect-preview KEY      holding KEY down shows its label enlarged in the character view, lying
+//                           along it (take a letter wider than high, such as char_W); then lets go
 
 enum class ScriptVerb
 {
     Tap, Sip, Key, Type, Press, Rotate, Switch, Notes, Skin, Hand, Ok, Cancel, Screenshot, Wait, Write, Windows,
-    ExpectText, ExpectMessage, ExpectNoMessage, ExpectKeyboard, ExpectBackground
+    ExpectText, ExpectMessage, ExpectNoMessage, ExpectKeyboard, ExpectBackground, ExpectPreview
 };
 
 struct ScriptCommand

@@ -2,6 +2,7 @@
 
 #include "Device.h"
 #include "DeviceWindows.h"
+#include "InputInjector.h"
 #include "ScreenCapture.h"
 #include "common/TextUtf.h"
 #include "device/TypingKeys.h"
@@ -18,6 +19,22 @@ std::string Shown(const std::string& text)
     for (char ch : text)
         shown += ch == '\n' ? std::string("\\n") : std::string(1, ch);
     return shown;
+}
+
+// The box around the pixels that differ between two looks at the same place.
+KeyRect ChangedBox(const RgbImage& before, const RgbImage& after)
+{
+    KeyRect box{after.nWidth, after.nHeight, 0, 0};
+    for (int y = 0; y < std::min(before.nHeight, after.nHeight); ++y)
+        for (int x = 0; x < std::min(before.nWidth, after.nWidth); ++x)
+            if (before.Pixel(x, y) != after.Pixel(x, y))
+            {
+                box.nLeft = std::min(box.nLeft, x);
+                box.nTop = std::min(box.nTop, y);
+                box.nRight = std::max(box.nRight, x + 1);
+                box.nBottom = std::max(box.nBottom, y + 1);
+            }
+    return box;
 }
 
 }  // namespace
@@ -109,6 +126,60 @@ bool CScriptRunner::OnExpectBackground(const ScriptCommand&, std::string& sWhy)
     }
     char sz[96];
     std::snprintf(sz, sizeof sz, "the keyboard shows its background in only %.0f%% of the places", dShare * 100);
+    sWhy = sz;
+    return false;
+}
+
+// A held key's label is drawn in the character view in a font made from the
+// bar's, 80 % as high as the view is across its reading direction, and turned
+// with the skin: a letter wider than high lies along the view.
+bool CScriptRunner::OnExpectPreview(const ScriptCommand& command, std::string& sWhy)
+{
+    const int nKey = FindTypingKey(command.argument);
+    POINT ptKey{};
+    if (nKey < 0)
+        sWhy = "no key is called " + command.argument;
+    if (nKey < 0 || !PrepareKeyboard(sWhy) || !KeyOnScreen(nKey, ptKey, sWhy))
+        return false;
+    const HWND hwndBar = FindWindowExW(m_device.SipWindow(), nullptr, L"IM", nullptr);
+    DWORD_PTR dwFont = 0;
+    LOGFONTW font{};
+    if (hwndBar == nullptr ||
+        !SendMessageTimeoutW(hwndBar, WM_GETFONT, 0, 0, SMTO_NORMAL, kStepTimeout, &dwFont) ||
+        GetObjectW(reinterpret_cast<HFONT>(dwFont), sizeof font, &font) != sizeof font)
+    {
+        sWhy = "the SIP bar reports no font for the label";
+        return false;
+    }
+    const KeyRect& view = m_skin.geometry.rcCharView;
+    RECT rc{view.nLeft, view.nTop, view.nRight, view.nBottom};
+    MapWindowPoints(GetDlgItem(m_hwndKeyboard, kKeyboardControlId), nullptr, reinterpret_cast<POINT*>(&rc), 2);
+    const RgbImage idle = CaptureScreen(rc);
+    if (!PressAt(ptKey.x, ptKey.y))
+    {
+        sWhy = "the pointer did not reach the key";
+        return false;
+    }
+    const RgbImage held = CaptureScreen(rc);
+    InputInjector::Lift(ptKey.x, ptKey.y);
+    ApplyKey(m_keyboardState, nKey);
+    Sync();
+    const KeyRect box = ChangedBox(idle, held);
+    if (box.IsEmpty())
+    {
+        sWhy = "nothing was drawn in the character view";
+        return false;
+    }
+    const bool bTurned = IsTurned(m_skin.geometry.nOrientation,
+                                  ShapeOf(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
+    const int nWide = box.nRight - box.nLeft, nHigh = box.nBottom - box.nTop;
+    const int nAcross = bTurned ? nWide : nHigh, nAlong = bTurned ? nHigh : nWide;
+    const int nViewAcross = bTurned ? view.nRight - view.nLeft : view.nBottom - view.nTop;
+    if (nAcross * 10 > nViewAcross * 4 && nAlong > nAcross)
+        return true;
+    char sz[128];
+    std::snprintf(sz, sizeof sz, "the label is %d of %d pixels across the view and %d along it (%s)", nAcross,
+                  nViewAcross, nAlong, bTurned ? "turned" : "not turned");
     sWhy = sz;
     return false;
 }

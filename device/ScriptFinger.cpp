@@ -25,7 +25,7 @@ WORD VirtualKeyByName(const std::string& name)
 
 // The display reports a moved pointer back a little later; let that settle
 // before the finger goes down, so that the press is where the finger is.
-bool CScriptRunner::TapAt(int x, int y)
+bool CScriptRunner::PressAt(int x, int y)
 {
     bool bReached = InputInjector::MoveTo(x, y);
     if (bReached)
@@ -45,6 +45,13 @@ bool CScriptRunner::TapAt(int x, int y)
     }
     InputInjector::Press(x, y);
     Sync();
+    return true;
+}
+
+bool CScriptRunner::TapAt(int x, int y)
+{
+    if (!PressAt(x, y))
+        return false;
     InputInjector::Lift(x, y);
     return true;
 }

@@ -31,7 +31,8 @@ bool CScriptRunner::PrepareKeyboard(std::string& sWhy)
     return true;
 }
 
-bool CScriptRunner::TapKey(int nKey, std::string& sWhy)
+// A screen point the keyboard resolves to key nKey in the current view.
+bool CScriptRunner::KeyOnScreen(int nKey, POINT& pt, std::string& sWhy)
 {
     const HWND hwndControl = GetDlgItem(m_hwndKeyboard, kKeyboardControlId);
     int x = 0, y = 0;
@@ -40,8 +41,15 @@ bool CScriptRunner::TapKey(int nKey, std::string& sWhy)
         sWhy = std::string("the key ") + GetTypingKey(nKey)->pszName + " cannot be tapped in this view";
         return false;
     }
-    POINT pt{x, y};
-    ClientToScreen(hwndControl, &pt);
+    pt = POINT{x, y};
+    return ClientToScreen(hwndControl, &pt) != FALSE;
+}
+
+bool CScriptRunner::TapKey(int nKey, std::string& sWhy)
+{
+    POINT pt{};
+    if (!KeyOnScreen(nKey, pt, sWhy))
+        return false;
     if (!TapAt(pt.x, pt.y))
     {
         sWhy = "the pointer did not reach the key";

@@ -31,6 +31,7 @@ const CScriptRunner::VerbHandler CScriptRunner::s_aHandlers[] = {
     {ScriptVerb::ExpectNoMessage, &CScriptRunner::OnExpectNoMessage},
     {ScriptVerb::ExpectKeyboard, &CScriptRunner::OnExpectKeyboard},
     {ScriptVerb::ExpectBackground, &CScriptRunner::OnExpectBackground},
+    {ScriptVerb::ExpectPreview, &CScriptRunner::OnExpectPreview},
 };
 
 CScriptRunner::CScriptRunner(CDevice& device, std::vector<ScriptCommand> commands, std::wstring sModuleDir,

@@ -56,6 +56,7 @@ private:
     bool OnWindows(const ScriptCommand& command, std::string& sWhy);
 
     // ScriptFinger.cpp: the finger on the screen and the hardware keyboard.
+    bool PressAt(int x, int y);  // the finger stays down
     bool TapAt(int x, int y);
     bool OnTap(const ScriptCommand& command, std::string& sWhy);
     bool OnSip(const ScriptCommand& command, std::string& sWhy);
@@ -65,6 +66,7 @@ private:
     // ScriptKeyboard.cpp: typing on the full-screen keyboard of the loaded skin.
     bool PrepareKeyboard(std::string& sWhy);
     bool TapKey(int nKey, std::string& sWhy);
+    bool KeyOnScreen(int nKey, POINT& pt, std::string& sWhy);
     bool OnKey(const ScriptCommand& command, std::string& sWhy);
     bool OnType(const ScriptCommand& command, std::string& sWhy);
 
@@ -88,6 +90,7 @@ private:
     bool OnExpectNoMessage(const ScriptCommand& command, std::string& sWhy);
     bool OnExpectKeyboard(const ScriptCommand& command, std::string& sWhy);
     bool OnExpectBackground(const ScriptCommand& command, std::string& sWhy);
+    bool OnExpectPreview(const ScriptCommand& command, std::string& sWhy);
 
     CDevice& m_device;
     std::vector<ScriptCommand> m_commands;
