@@ -37,7 +37,7 @@ Colour PressedColour(int nKey)
 KeyboardPlan TestSkinPlan(int nClass, int nDesign)
 {
     KeyboardPlan plan = BuildKeyboardPlan(nClass / 240);
-    if (nDesign == 5)
+    if (nDesign != 4)   // any other value is a portrait design
     {
         std::swap(plan.nWidth, plan.nHeight);
         for (PixelRect& rc : plan.keys)

@@ -25,11 +25,12 @@ Colour PressedColour(int nKey);
 
 struct TestSkinOptions
 {
-    int nDesign = 4;  // the layout's orientation value: 4 drawn for landscape, 5 for portrait
+    int nDesign = 4;  // the layout's orientation value: 4 drawn for landscape, any other for portrait
     bool bNumberBackground = true;
 };
 
-// The design of a class (240 or 480); a portrait design is the landscape one transposed.
+// The design of a class (240 or 480); a portrait design (nDesign not 4) is the landscape
+// one transposed.
 KeyboardPlan TestSkinPlan(int nClass, int nDesign = 4);
 
 // Loads skins through LoadSkin the way the module does, the settings' skin file and hand
