@@ -6,7 +6,6 @@
 #include "sip/BarLayout.h"
 #include "support/ModuleInstance.h"
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -24,18 +23,6 @@ bool LoadResourcePixels(int nId, Pixels& pixels)
     if (hBitmap != nullptr)
         DeleteObject(hBitmap);
     return bOk;
-}
-
-int Contrast(const Pixels& p, int nLeft, int nTop, int nRight, int nBottom)
-{
-    int nLow = 255, nHigh = 0;
-    for (int y = std::max(nTop, 0); y < std::min(nBottom, p.nHeight); ++y)
-        for (int x = std::max(nLeft, 0); x < std::min(nRight, p.nWidth); ++x)
-        {
-            nLow = std::min(nLow, Luminance(p.At(x, y)));
-            nHigh = std::max(nHigh, Luminance(p.At(x, y)));
-        }
-    return nHigh - nLow;
 }
 
 struct BarCase
@@ -126,19 +113,6 @@ TEST_P(IconArt, StripHoldsTwoSquareImagesWithHardMagentaEdges)
         const bool bPinkish = ((v >> 16) & 0xFF) > 160 && ((v >> 8) & 0xFF) < 100 && (v & 0xFF) > 160;
         EXPECT_TRUE(v == kMagenta || !bPinkish) << std::hex << v;
     }
-}
-
-TEST_P(IconArt, ImageListSplitsTheStripIntoTwoIcons)
-{
-    HIMAGELIST hList = ImageList_LoadImageW(g_hInstance, MAKEINTRESOURCEW(GetParam().nId), GetParam().nSize, 0,
-                                            0xFF00FF, IMAGE_BITMAP, 0);
-    ASSERT_NE(nullptr, hList);
-    int cx = 0, cy = 0;
-    EXPECT_TRUE(ImageList_GetIconSize(hList, &cx, &cy));
-    EXPECT_EQ(GetParam().nSize, cx);
-    EXPECT_EQ(GetParam().nSize, cy);
-    EXPECT_EQ(2, ImageList_GetImageCount(hList));
-    ImageList_Destroy(hList);
 }
 
 INSTANTIATE_TEST_SUITE_P(Strips, IconArt,

@@ -24,8 +24,6 @@ namespace {
 
 std::wstring Buffer(const WCHAR* p) { return p != nullptr ? std::wstring(p) : std::wstring(L"<null>"); }
 
-bool IsSquareScreen() { return GetSystemMetrics(SM_CXSCREEN) == GetSystemMetrics(SM_CYSCREEN); }
-
 // The text font of slot 1, as the input method makes it at its first activation.
 class KeyboardDialog : public testing::TestWithParam<DWORD>
 {
@@ -263,9 +261,6 @@ TEST_P(KeyboardDialog, APressLeftOverFromTheLastOpeningIsForgotten)
     EXPECT_EQ(L"a", Buffer(m_pPanel->m_pBuffer));
 }
 
-INSTANTIATE_TEST_SUITE_P(BothHands, KeyboardDialog, testing::Values(DWORD{0}, DWORD{1}),
-                         [](const testing::TestParamInfo<DWORD>& info) {
-                             return info.param != 0 ? std::string("LeftHanded") : std::string("RightHanded");
-                         });
+INSTANTIATE_TEST_SUITE_P(BothHands, KeyboardDialog, testing::Values(DWORD{0}, DWORD{1}), HandName);
 
 }  // namespace

@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -23,17 +22,13 @@ namespace {
 // keyboard control, the key rectangles, the turned bitmaps and the stylus must all take
 // that one turn, or a tap lands beside the key drawn under it.
 
-bool IsLandscapeScreen() { return GetSystemMetrics(SM_CXSCREEN) > GetSystemMetrics(SM_CYSCREEN); }
-
-int ScreenClass() { return std::min(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)) >= 480 ? 480 : 240; }
-
 // Where a design rectangle must land: as drawn on a portrait screen, turned
 // counter-clockwise ((x, y) to (y, W - x)) on a landscape one.
 std::string Expected(const KeyboardPlan& plan, const PixelRect& k)
 {
     const RECT rc = IsLandscapeScreen() ? RECT{k.nTop, plan.nWidth - k.nRight, k.nBottom, plan.nWidth - k.nLeft}
                                         : RECT{k.nLeft, k.nTop, k.nRight, k.nBottom};
-    return Describe(rc);
+    return RectText(rc);
 }
 
 struct TurnRuleCase
@@ -47,7 +42,7 @@ class TurnRule : public testing::TestWithParam<TurnRuleCase>
 protected:
     void SetUp() override
     {
-        if (GetSystemMetrics(SM_CXSCREEN) == GetSystemMetrics(SM_CYSCREEN))
+        if (IsSquareScreen())
             GTEST_SKIP() << "the dialog keeps the template's places on a square screen";
         m_pPanel = std::make_unique<SipPanel>(g_hInstance);
         EnsureTextFont();
@@ -83,7 +78,7 @@ TEST_P(TurnRule, ControlRectanglesBitmapsAndTapsTakeOneTurn)
         SCOPED_TRACE(std::wstring(pszEntry));
         const int nKey = FindKeyByEntry(pszEntry);
         const RECT& rc = g_skin.keys[nKey].rcKey;
-        ASSERT_EQ(Expected(plan, plan.keys[nKey]), Describe(rc));
+        ASSERT_EQ(Expected(plan, plan.keys[nKey]), RectText(rc));
         EXPECT_TRUE(rc.left >= 0 && rc.top >= 0 && rc.right <= nBackgroundWidth && rc.bottom <= nBackgroundHeight);
         int w = 0, h = 0;
         const std::vector<uint32_t> image = ReadPixels(g_skin.keys[nKey].hPressedImage, &w, &h);
@@ -112,7 +107,7 @@ TEST_P(TurnRule, ControlRectanglesBitmapsAndTapsTakeOneTurn)
     const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
     EXPECT_EQ(bTurned ? (sw - nBackgroundWidth) / 2 : 0, rcWindow.left);
     EXPECT_EQ(bTurned ? 0 : (sh - nBackgroundHeight) / 2, rcWindow.top);
-    EXPECT_TRUE(rcWindow.right <= sw && rcWindow.bottom <= sh) << Describe(rcWindow);
+    EXPECT_TRUE(rcWindow.right <= sw && rcWindow.bottom <= sh) << RectText(rcWindow);
     EXPECT_TRUE(bAllTaps) << "a tap at a key's centre pressed another key";
     EXPECT_EQ(expected, tapped);
 }

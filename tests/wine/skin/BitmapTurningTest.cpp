@@ -1,9 +1,7 @@
 #include "SkinTestFiles.h"
 
 #include "platform/AygShell.h"
-#include "settings/Settings.h"
 #include "skin/BitmapTurning.h"
-#include "skin/SkinRecord.h"
 #include "support/GdiHandles.h"
 
 #include <gtest/gtest.h>
@@ -105,38 +103,5 @@ TEST(BitmapRotation, NothingToTurnOrNoWindowGivesNull)
     EXPECT_EQ(nullptr, RotateBitmapCounterClockwise(source.Get(), nullptr));
     EXPECT_EQ(OBJ_BITMAP, static_cast<int>(GetObjectType(source.Get())));
 }
-
-// PrepareSkinBitmap on this screen: stores the loaded bitmap when the design matches the
-// screen, a turned copy otherwise (the choice of turn is checked natively); the loaded
-// bitmap is stored or deleted, never leaked, and nothing stays nothing.
-class BitmapPreparation : public testing::TestWithParam<int> {};
-
-TEST_P(BitmapPreparation, StoresOrTurnsForThisScreen)
-{
-    const int nDesign = GetParam();
-    ResetSkinState();
-    g_skin.nOrientation = nDesign;
-    const bool bLandscape = GetSystemMetrics(SM_CXSCREEN) > GetSystemMetrics(SM_CYSCREEN);
-    // Any design but a landscape one is shown as drawn for portrait screens.
-    const bool bKept = bLandscape ? nDesign == 4 : nDesign != 4;
-    CSkinTestFiles files;
-    HBITMAP hField = reinterpret_cast<HBITMAP>(1);
-    PrepareSkinBitmap(nullptr, &hField, GetDesktopWindow());
-    EXPECT_EQ(nullptr, hField);
-
-    HBITMAP hLoaded = SHLoadDIBitmap(files.Write(L"ZzTurn\\prep.bmp", MakeBmpBytes(3, 2, Distinct)).c_str());
-    ASSERT_NE(nullptr, hLoaded);
-    PrepareSkinBitmap(hLoaded, &hField, GetDesktopWindow());
-    CUniqueBitmap field(hField);
-    int w = 0, h = 0;
-    ReadPixels(hField, &w, &h);
-    EXPECT_EQ(bKept, hLoaded == hField);
-    EXPECT_TRUE(bKept || GetObjectType(hLoaded) == 0) << "the loaded bitmap was not deleted";
-    EXPECT_EQ(bKept ? 3 : 2, w);
-    EXPECT_EQ(bKept ? 2 : 3, h);
-    ResetSkinState();
-}
-
-INSTANTIATE_TEST_SUITE_P(Designs, BitmapPreparation, testing::Values(4, 5, 0, 9));
 
 }  // namespace

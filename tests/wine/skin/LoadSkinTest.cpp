@@ -19,21 +19,15 @@ namespace {
 // checked natively; here, that the loader applies it to every rectangle and picture.
 SkinTurn ExpectedTurn(DWORD dwHabit)
 {
-    if (GetSystemMetrics(SM_CXSCREEN) > GetSystemMetrics(SM_CYSCREEN))
+    if (IsLandscapeScreen())
         return SkinTurn::None;
     return dwHabit != 0 ? SkinTurn::CounterClockwise : SkinTurn::Clockwise;
-}
-
-std::string Text(const RECT& r)
-{
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom);
 }
 
 std::string Expected(SkinTurn turn, const KeyboardPlan& plan, const PixelRect& rc)
 {
     const SkinRect s = MapDesignRect(turn, rc.nLeft, rc.nTop, rc.Width(), rc.Height(), plan.nWidth, plan.nHeight);
-    return Text(RECT{s.nLeft, s.nTop, s.nRight, s.nBottom});
+    return RectText(RECT{s.nLeft, s.nTop, s.nRight, s.nBottom});
 }
 
 // Where the top-left corner of a design picture is in the loaded one (nWidth x nHeight,
@@ -49,8 +43,6 @@ size_t CornerIndex(SkinTurn turn, int nWidth, int nHeight)
     return 0;
 }
 
-int ScreenClass() { return std::min(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)) >= 480 ? 480 : 240; }
-
 // Every key's rectangle and image, the areas and the backgrounds of a loaded test skin
 // of that class.
 void ExpectLoaded(const KeyboardPlan& plan, SkinTurn turn)
@@ -61,7 +53,7 @@ void ExpectLoaded(const KeyboardPlan& plan, SkinTurn turn)
     {
         const KeyRecord& key = g_skin.keys[i];
         EXPECT_EQ(GetDefaultKeyView(i), key.nView) << "key " << i;
-        ASSERT_EQ(Expected(turn, plan, plan.keys[i]), Text(key.rcKey)) << "key " << i;
+        ASSERT_EQ(Expected(turn, plan, plan.keys[i]), RectText(key.rcKey)) << "key " << i;
         int w = 0, h = 0;
         const std::vector<uint32_t> pixels = ReadPixels(key.hPressedImage, &w, &h);
         ASSERT_FALSE(pixels.empty()) << "key " << i << " has no image";
@@ -71,8 +63,8 @@ void ExpectLoaded(const KeyboardPlan& plan, SkinTurn turn)
         EXPECT_EQ(static_cast<long>(pixels.size()) - kMagentaBlock * kMagentaBlock,
                   std::count(pixels.begin(), pixels.end(), PressedColour(i))) << "key " << i;
     }
-    EXPECT_EQ(Expected(turn, plan, plan.rcCharView), Text(g_skin.rcCharView));
-    EXPECT_EQ(Expected(turn, plan, plan.rcEditView), Text(g_skin.rcEditView));
+    EXPECT_EQ(Expected(turn, plan, plan.rcCharView), RectText(g_skin.rcCharView));
+    EXPECT_EQ(Expected(turn, plan, plan.rcEditView), RectText(g_skin.rcEditView));
     const std::pair<HBITMAP, Colour> backgrounds[] = {{g_skin.hCharBackground, kCharBackground},
                                                       {g_skin.hSymbolBackground, kSymbolBackground},
                                                       {g_skin.hNumberBackground, kNumberBackground}};
@@ -123,7 +115,7 @@ TEST_P(LoadSkinOnThisScreen, ReleaseSkinFreesEveryBitmapAndTheList)
     EXPECT_EQ(nullptr, g_skin.hNumberBackground);
     EXPECT_EQ(nullptr, g_skin.pResolutionList);
     // Rectangles, sizes and the orientation stay.
-    EXPECT_EQ(Text(rcBefore), Text(g_skin.keys[5].rcKey));
+    EXPECT_EQ(RectText(rcBefore), RectText(g_skin.keys[5].rcKey));
     EXPECT_EQ(4, g_skin.nOrientation);
     ReleaseSkin();  // a second release finds nothing to free
 }
@@ -150,8 +142,7 @@ TEST_P(LoadSkinOnThisScreen, ForAShortSideTakesThatSidesLayoutTurnedForThisScree
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Hands, LoadSkinOnThisScreen, testing::Values(DWORD{0}, DWORD{1}),
-    [](const testing::TestParamInfo<DWORD>& info) { return info.param != 0 ? "LeftHanded" : "RightHanded"; });
+INSTANTIATE_TEST_SUITE_P(Hands, LoadSkinOnThisScreen, testing::Values(DWORD{0}, DWORD{1}), HandName);
 
 TEST(LoadSkin, EmptySkinFileLoadsSilverAndKeepsTheName)
 {

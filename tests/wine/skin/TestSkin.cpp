@@ -9,6 +9,8 @@
 #include "skin/SkinCatalogue.h"
 #include "skin/SkinRecord.h"
 
+#include <algorithm>
+
 namespace {
 
 PixelRect Transposed(const PixelRect& rc) { return {rc.nTop, rc.nLeft, rc.nBottom, rc.nRight}; }
@@ -32,6 +34,16 @@ std::vector<uint8_t> PressedImage(const PixelRect& rc, Colour colour)
 Colour PressedColour(int nKey)
 {
     return MakeColour(20 + (nKey * 2) % 200, 40 + (nKey * 7) % 60, 90);
+}
+
+int ScreenClass()
+{
+    return std::min(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)) >= 480 ? 480 : 240;
+}
+
+std::string HandName(const testing::TestParamInfo<DWORD>& info)
+{
+    return info.param != 0 ? "LeftHanded" : "RightHanded";
 }
 
 KeyboardPlan TestSkinPlan(int nClass, int nDesign)

@@ -4,6 +4,8 @@
 #include "Canvas.h"
 #include "KeyboardPlan.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 
 // The one skin of the tests: the painted skins' keyboard plan (a 320 x 240 design, 640 x
@@ -28,6 +30,12 @@ struct TestSkinOptions
     int nDesign = 4;  // the layout's orientation value: 4 drawn for landscape, any other for portrait
     bool bNumberBackground = true;
 };
+
+// The test skin's class for this screen: 480 when its short side has 480 pixels, else 240.
+int ScreenClass();
+
+// "LeftHanded" or "RightHanded", to name the cases of a test run for both hands.
+std::string HandName(const testing::TestParamInfo<DWORD>& info);
 
 // The design of a class (240 or 480); a portrait design (nDesign not 4) is the landscape
 // one transposed.
