@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -22,61 +21,6 @@ SkinTurn ExpectedTurn(DWORD dwHabit)
     if (IsLandscapeScreen())
         return SkinTurn::None;
     return dwHabit != 0 ? SkinTurn::CounterClockwise : SkinTurn::Clockwise;
-}
-
-std::string Expected(SkinTurn turn, const KeyboardPlan& plan, const PixelRect& rc)
-{
-    const SkinRect s = MapDesignRect(turn, rc.nLeft, rc.nTop, rc.Width(), rc.Height(), plan.nWidth, plan.nHeight);
-    return RectText(RECT{s.nLeft, s.nTop, s.nRight, s.nBottom});
-}
-
-// Where the top-left corner of a design picture is in the loaded one (nWidth x nHeight,
-// top-down).
-size_t CornerIndex(SkinTurn turn, int nWidth, int nHeight)
-{
-    switch (turn)
-    {
-    case SkinTurn::Clockwise: return static_cast<size_t>(nWidth - 1);                 // top-right
-    case SkinTurn::CounterClockwise: return static_cast<size_t>(nHeight - 1) * nWidth; // bottom-left
-    case SkinTurn::None: break;
-    }
-    return 0;
-}
-
-// Every key's rectangle and image, the areas and the backgrounds of a loaded test skin
-// of that class.
-void ExpectLoaded(const KeyboardPlan& plan, SkinTurn turn)
-{
-    EXPECT_EQ(plan.nWidth, g_skin.nBackgroundWidth);
-    EXPECT_EQ(plan.nHeight, g_skin.nBackgroundHeight);
-    for (int i = 0; i < KEY_COUNT; ++i)
-    {
-        const KeyRecord& key = g_skin.keys[i];
-        EXPECT_EQ(GetDefaultKeyView(i), key.nView) << "key " << i;
-        ASSERT_EQ(Expected(turn, plan, plan.keys[i]), RectText(key.rcKey)) << "key " << i;
-        int w = 0, h = 0;
-        const std::vector<uint32_t> pixels = ReadPixels(key.hPressedImage, &w, &h);
-        ASSERT_FALSE(pixels.empty()) << "key " << i << " has no image";
-        EXPECT_EQ(key.rcKey.right - key.rcKey.left, w) << "key " << i;
-        EXPECT_EQ(key.rcKey.bottom - key.rcKey.top, h) << "key " << i;
-        EXPECT_EQ(COLOUR_KEY, pixels[CornerIndex(turn, w, h)]) << "key " << i << " turned the wrong way";
-        EXPECT_EQ(static_cast<long>(pixels.size()) - kMagentaBlock * kMagentaBlock,
-                  std::count(pixels.begin(), pixels.end(), PressedColour(i))) << "key " << i;
-    }
-    EXPECT_EQ(Expected(turn, plan, plan.rcCharView), RectText(g_skin.rcCharView));
-    EXPECT_EQ(Expected(turn, plan, plan.rcEditView), RectText(g_skin.rcEditView));
-    const std::pair<HBITMAP, Colour> backgrounds[] = {{g_skin.hCharBackground, kCharBackground},
-                                                      {g_skin.hSymbolBackground, kSymbolBackground},
-                                                      {g_skin.hNumberBackground, kNumberBackground}};
-    for (const auto& [hBackground, colour] : backgrounds)
-    {
-        int w = 0, h = 0;
-        const std::vector<uint32_t> pixels = ReadPixels(hBackground, &w, &h);
-        ASSERT_EQ(static_cast<size_t>(plan.nWidth) * plan.nHeight, pixels.size());
-        EXPECT_EQ(turn == SkinTurn::None ? plan.nWidth : plan.nHeight, w);
-        EXPECT_EQ(kMarker, pixels[CornerIndex(turn, w, h)]) << "background turned the wrong way";
-        EXPECT_EQ(colour, pixels[pixels.size() / 2 + 3]);
-    }
 }
 
 class LoadSkinOnThisScreen : public testing::TestWithParam<DWORD>
@@ -92,7 +36,7 @@ TEST_P(LoadSkinOnThisScreen, EveryKeyGetsItsTurnedRectangleAndImage)
     ASSERT_EQ(1, m_skin.Load(GetParam()));
     EXPECT_EQ(4, g_skin.nOrientation);
     EXPECT_EQ(m_skin.Files().SkinsFolder() + L"\\ZzTestSkin", std::wstring(g_skin.szSkinPath));
-    ExpectLoaded(TestSkinPlan(ScreenClass()), ExpectedTurn(GetParam()));
+    ExpectTestSkinLoaded(TestSkinPlan(ScreenClass()), ExpectedTurn(GetParam()));
 }
 
 TEST_P(LoadSkinOnThisScreen, ReleaseSkinFreesEveryBitmapAndTheList)
@@ -137,7 +81,7 @@ TEST_P(LoadSkinOnThisScreen, ForAShortSideTakesThatSidesLayoutTurnedForThisScree
         }
         else
         {
-            ExpectLoaded(TestSkinPlan(c.nClass), ExpectedTurn(GetParam()));
+            ExpectTestSkinLoaded(TestSkinPlan(c.nClass), ExpectedTurn(GetParam()));
         }
     }
 }

@@ -3,6 +3,7 @@
 
 #include "Canvas.h"
 #include "KeyboardPlan.h"
+#include "skin/SkinGeometry.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,11 @@ std::string HandName(const testing::TestParamInfo<DWORD>& info);
 // The design of a class (240 or 480); a portrait design (nDesign not 4) is the landscape
 // one transposed.
 KeyboardPlan TestSkinPlan(int nClass, int nDesign = 4);
+
+// Checks every key's rectangle, view and pressed image, the text areas and the backgrounds
+// of the loaded test skin drawn on plan against the turn this screen must give it; the
+// corner marks tell which way each picture turned.
+void ExpectTestSkinLoaded(const KeyboardPlan& plan, SkinTurn turn);
 
 // Loads skins through LoadSkin the way the module does, the settings' skin file and hand
 // put back (and the skin released) when the object goes.
