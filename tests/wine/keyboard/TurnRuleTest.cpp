@@ -5,6 +5,8 @@
 #include "keyboard/KeyModel.h"
 #include "keyboard/KeyTable.h"
 #include "keyboard/KeyboardFonts.h"
+#include "keyboard/KeyboardPlacement.h"
+#include "keyboard/KeyboardSkin.h"
 #include "sip/SipPanel.h"
 #include "sip/TestStateGuards.h"
 #include "skin/SkinRecord.h"
@@ -59,10 +61,12 @@ TEST_P(TurnRule, ControlRectanglesBitmapsAndTapsTakeOneTurn)
 
     // Keys near the design's corners and in its middle, so that any wrong turn moves them apart.
     const wchar_t* const keys[] = {L"char_Q", L"char_P", L"char_Z", L"char_M", L"char_G"};
-    RECT rcControl{}, rcWindow{};
+    RECT rcDialog{}, rcControl{}, rcWindow{}, rcEdit{};
     std::wstring tapped;
     bool bAllTaps = true;
     const bool bOpened = CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
+        GetWindowRect(driver.Dialog(), &rcDialog);
+        GetWindowRect(GetDlgItem(driver.Dialog(), 201), &rcEdit);
         const HWND hKeyboard = GetDlgItem(driver.Dialog(), 203);
         GetClientRect(hKeyboard, &rcControl);
         GetWindowRect(hKeyboard, &rcWindow);
@@ -71,10 +75,15 @@ TEST_P(TurnRule, ControlRectanglesBitmapsAndTapsTakeOneTurn)
         tapped = driver.Text();
     });
     ASSERT_TRUE(bOpened);
+    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    // One activation: the dialog is 26 pixels taller than the screen, from the top.
+    EXPECT_EQ(RectText(RECT{0, 0, sw, sh + 26}), RectText(rcDialog));
+    const KeyboardPlacement placed = PlaceKeyboard(CurrentPlacementInput());
+    EXPECT_EQ(placed.edit.nWidth, rcEdit.right - rcEdit.left);
+    EXPECT_EQ(placed.edit.nHeight, rcEdit.bottom - rcEdit.top);
     // The control is the turned background, whole on the screen and centred along its long side.
     EXPECT_EQ(nBackgroundWidth, rcControl.right);
     EXPECT_EQ(nBackgroundHeight, rcControl.bottom);
-    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
     EXPECT_EQ(bTurned ? (sw - nBackgroundWidth) / 2 : 0, rcWindow.left);
     EXPECT_EQ(bTurned ? 0 : (sh - nBackgroundHeight) / 2, rcWindow.top);
     EXPECT_TRUE(rcWindow.right <= sw && rcWindow.bottom <= sh) << RectText(rcWindow);
