@@ -40,7 +40,6 @@ protected:
     {
         delete m_pKeyboard;
         ReleaseKeyboardFonts();
-        ReleaseSkin();
         g_bCaretVisible = 0;
     }
 

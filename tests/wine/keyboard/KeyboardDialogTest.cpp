@@ -39,7 +39,6 @@ protected:
     void TearDown() override
     {
         ReleaseKeyboardFonts();
-        ReleaseSkin();
     }
 
     CTestSkin m_skin;
