@@ -54,14 +54,10 @@ TEST_P(SkinFiles, BackgroundsHaveTheDesignSizeAndShowEveryKeyOfTheirView)
         {
             // A label or picture: strong contrast on the key's face, inside its rim.
             const PixelRect& a = m_plan.keys[i];
-            int nLow = 255, nHigh = 0;
-            for (int y = a.nTop + a.Height() / 8; y < a.nBottom - a.Height() / 8; ++y)
-                for (int x = a.nLeft + a.Width() / 5; x < a.nRight - a.Width() / 5; ++x)
-                {
-                    nLow = std::min(nLow, Luminance(pixels.At(x, y)));
-                    nHigh = std::max(nHigh, Luminance(pixels.At(x, y)));
-                }
-            EXPECT_GE(nHigh - nLow, 100) << "key " << i << " shows no label in view " << nView;
+            EXPECT_GE(Contrast(pixels, a.nLeft + a.Width() / 5, a.nTop + a.Height() / 8, a.nRight - a.Width() / 5,
+                               a.nBottom - a.Height() / 8),
+                      100)
+                << "key " << i << " shows no label in view " << nView;
         }
     }
 }

@@ -39,7 +39,7 @@ class PaintedSkinOnKeyboard : public testing::TestWithParam<PaintCase>
 protected:
     void SetUp() override
     {
-        if (GetSystemMetrics(SM_CXSCREEN) == GetSystemMetrics(SM_CYSCREEN))
+        if (IsSquareScreen())
             GTEST_SKIP() << "the dialog keeps the template's places on a square screen";
         EnsureTextFont();
         ReleaseKeyboardFonts();

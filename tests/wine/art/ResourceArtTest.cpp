@@ -6,11 +6,9 @@
 #include "sip/BarLayout.h"
 #include "support/ModuleInstance.h"
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 
@@ -26,18 +24,6 @@ bool LoadResourcePixels(int nId, Pixels& pixels)
     return bOk;
 }
 
-int Contrast(const Pixels& p, int nLeft, int nTop, int nRight, int nBottom)
-{
-    int nLow = 255, nHigh = 0;
-    for (int y = std::max(nTop, 0); y < std::min(nBottom, p.nHeight); ++y)
-        for (int x = std::max(nLeft, 0); x < std::min(nRight, p.nWidth); ++x)
-        {
-            nLow = std::min(nLow, Luminance(p.At(x, y)));
-            nHigh = std::max(nHigh, Luminance(p.At(x, y)));
-        }
-    return nHigh - nLow;
-}
-
 struct BarCase
 {
     const char* pszName;
@@ -48,7 +34,7 @@ struct BarCase
 
 class BarArt : public testing::TestWithParam<BarCase> {};
 
-TEST_P(BarArt, BarHasItsSizeAndEveryButtonShowsACaptionOrPicture)
+TEST_P(BarArt, BarAndPressedImagesHaveTheirSizesAndEveryButtonShowsACaptionAndLooksPressed)
 {
     const BarButtonLayout& layout = GetParam().pfnLayout();
     Pixels bar;
@@ -61,17 +47,6 @@ TEST_P(BarArt, BarHasItsSizeAndEveryButtonShowsACaptionOrPicture)
         const int w = rc.right - rc.left, h = rc.bottom - rc.top;
         EXPECT_GE(Contrast(bar, rc.left + w / 5, rc.top + h / 5, rc.right - w / 5, rc.bottom - h / 5), 100)
             << "button " << i << " is blank";
-    }
-}
-
-TEST_P(BarArt, PressedImagesHaveTheirRectanglesSizeAndLookPressed)
-{
-    const BarButtonLayout& layout = GetParam().pfnLayout();
-    Pixels bar;
-    ASSERT_TRUE(LoadResourcePixels(layout.nBarBitmapId, bar));
-    for (int i = 0; i < kBarButtonCount; ++i)
-    {
-        const BarRect& rc = layout.aRects[i];
         Pixels pressed;
         ASSERT_TRUE(LoadResourcePixels(layout.aPressedIds[i], pressed)) << "button " << i;
         ASSERT_EQ(rc.right - rc.left, pressed.nWidth) << "button " << i;
@@ -80,9 +55,7 @@ TEST_P(BarArt, PressedImagesHaveTheirRectanglesSizeAndLookPressed)
         long long nChanged = 0, nCount = 0;
         for (int y = 0; y < pressed.nHeight && rc.top + y < bar.nHeight; ++y)
             for (int x = 0; x < pressed.nWidth; ++x, ++nCount)
-                if (std::abs(Luminance(pressed.At(x, y)) - Luminance(bar.At(rc.left + x, rc.top + y))) > 40 ||
-                    pressed.At(x, y) != bar.At(rc.left + x, rc.top + y))
-                    ++nChanged;
+                nChanged += pressed.At(x, y) != bar.At(rc.left + x, rc.top + y) ? 1 : 0;
         EXPECT_GT(nChanged * 2, nCount) << "button " << i << " barely changes when pressed";
         EXPECT_GE(Contrast(pressed, pressed.nWidth / 5, pressed.nHeight / 5, pressed.nWidth * 4 / 5,
                            pressed.nHeight * 4 / 5),
@@ -126,19 +99,6 @@ TEST_P(IconArt, StripHoldsTwoSquareImagesWithHardMagentaEdges)
         const bool bPinkish = ((v >> 16) & 0xFF) > 160 && ((v >> 8) & 0xFF) < 100 && (v & 0xFF) > 160;
         EXPECT_TRUE(v == kMagenta || !bPinkish) << std::hex << v;
     }
-}
-
-TEST_P(IconArt, ImageListSplitsTheStripIntoTwoIcons)
-{
-    HIMAGELIST hList = ImageList_LoadImageW(g_hInstance, MAKEINTRESOURCEW(GetParam().nId), GetParam().nSize, 0,
-                                            0xFF00FF, IMAGE_BITMAP, 0);
-    ASSERT_NE(nullptr, hList);
-    int cx = 0, cy = 0;
-    EXPECT_TRUE(ImageList_GetIconSize(hList, &cx, &cy));
-    EXPECT_EQ(GetParam().nSize, cx);
-    EXPECT_EQ(GetParam().nSize, cy);
-    EXPECT_EQ(2, ImageList_GetImageCount(hList));
-    ImageList_Destroy(hList);
 }
 
 INSTANTIATE_TEST_SUITE_P(Strips, IconArt,

@@ -20,8 +20,6 @@
 
 namespace {
 
-bool IsSquareScreen() { return GetSystemMetrics(SM_CXSCREEN) == GetSystemMetrics(SM_CYSCREEN); }
-
 // The edit control of an open keyboard, holding three lines, the caret at
 // the start of the middle one.
 class EditView : public testing::TestWithParam<DWORD>
@@ -42,7 +40,6 @@ protected:
     {
         delete m_pKeyboard;
         ReleaseKeyboardFonts();
-        ReleaseSkin();
         g_bCaretVisible = 0;
     }
 
@@ -156,10 +153,7 @@ TEST_P(EditView, CaretIsATextLineTallStrokeAtTheMappedCaretPoint)
     EXPECT_EQ(CurrentTextTurn() == TextTurn::Upright, bVertical);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothHands, EditView, testing::Values(DWORD{0}, DWORD{1}),
-                         [](const testing::TestParamInfo<DWORD>& info) {
-                             return info.param != 0 ? std::string("LeftHanded") : std::string("RightHanded");
-                         });
+INSTANTIATE_TEST_SUITE_P(BothHands, EditView, testing::Values(DWORD{0}, DWORD{1}), HandName);
 
 }  // namespace
 

@@ -5,7 +5,6 @@
 #include "keyboard/KeyModel.h"
 #include "keyboard/KeyboardDialog.h"
 #include "keyboard/KeyboardFonts.h"
-#include "keyboard/KeyboardPlacement.h"
 #include "keyboard/KeyboardSkin.h"
 #include "settings/Settings.h"
 #include "sip/SipPanel.h"
@@ -26,8 +25,6 @@ namespace {
 
 std::wstring Buffer(const WCHAR* p) { return p != nullptr ? std::wstring(p) : std::wstring(L"<null>"); }
 
-bool IsSquareScreen() { return GetSystemMetrics(SM_CXSCREEN) == GetSystemMetrics(SM_CYSCREEN); }
-
 // The text font of slot 1, as the input method makes it at its first activation.
 class KeyboardDialog : public testing::TestWithParam<DWORD>
 {
@@ -44,7 +41,6 @@ protected:
     void TearDown() override
     {
         ReleaseKeyboardFonts();
-        ReleaseSkin();
     }
 
     CTestSkin m_skin;
@@ -171,48 +167,19 @@ TEST_P(KeyboardDialog, SlidingOffBackspaceStopsTheRepeatAndOntoItStartsNone)
 
 TEST_P(KeyboardDialog, OkLeavesTheTextInTheBufferWithItsLineBreaks)
 {
-    struct Case
-    {
-        const wchar_t* pszText;
-    };
-    for (const Case& c : {Case{L""}, Case{L"ab\r\nc"}, Case{L"R&D 100%"}})
+    for (const wchar_t* pszText : {L"", L"ab\r\nc", L"R&D 100%"})
     {
         delete[] m_pPanel->m_pBuffer;
         m_pPanel->m_pBuffer = new WCHAR[3]{L'x', L'y', L'\0'};   // replaced, not appended to
         CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
-            driver.SetText(c.pszText);
+            driver.SetText(pszText);
             driver.Tap(KEY_OK);
         });
         ASSERT_NE(nullptr, m_pPanel->m_pBuffer);
-        EXPECT_EQ(std::wstring(c.pszText), std::wstring(m_pPanel->m_pBuffer));
-        const size_t nLength = std::wstring(c.pszText).size();
+        EXPECT_EQ(std::wstring(pszText), std::wstring(m_pPanel->m_pBuffer));
+        const size_t nLength = std::wstring(pszText).size();
         EXPECT_EQ(L'\0', m_pPanel->m_pBuffer[nLength + 1]);   // L + 2 units, zero-filled
     }
-}
-
-TEST_P(KeyboardDialog, IsPlacedOverTheScreenWithTheKeyboardCentred)
-{
-    RECT rcDialog{}, rcKeyboard{}, rcEdit{};
-    CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
-        GetWindowRect(driver.Dialog(), &rcDialog);
-        GetWindowRect(GetDlgItem(driver.Dialog(), 203), &rcKeyboard);
-        GetWindowRect(GetDlgItem(driver.Dialog(), 201), &rcEdit);
-        driver.Tap(KEY_OK);
-    });
-    const PlacementInput input = CurrentPlacementInput();
-    const KeyboardPlacement placed = PlaceKeyboard(input);
-    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-    // One activation: 26 pixels taller than the screen, from the top.
-    EXPECT_EQ(0, rcDialog.left);
-    EXPECT_EQ(0, rcDialog.top);
-    EXPECT_EQ(w, rcDialog.right);
-    EXPECT_EQ(h + 26, rcDialog.bottom);
-    EXPECT_EQ(placed.keyboard.x, rcKeyboard.left);
-    EXPECT_EQ(placed.keyboard.y, rcKeyboard.top);
-    EXPECT_EQ(KeyboardSize().cx, rcKeyboard.right - rcKeyboard.left);
-    EXPECT_EQ(KeyboardSize().cy, rcKeyboard.bottom - rcKeyboard.top);
-    EXPECT_EQ(placed.edit.nWidth, rcEdit.right - rcEdit.left);
-    EXPECT_EQ(placed.edit.nHeight, rcEdit.bottom - rcEdit.top);
 }
 
 // A screen reset (WM_SETTINGCHANGE 0x3002) or, from a desktop, WM_DISPLAYCHANGE ends
@@ -270,9 +237,6 @@ TEST_P(KeyboardDialog, APressLeftOverFromTheLastOpeningIsForgotten)
     EXPECT_EQ(L"a", Buffer(m_pPanel->m_pBuffer));
 }
 
-INSTANTIATE_TEST_SUITE_P(BothHands, KeyboardDialog, testing::Values(DWORD{0}, DWORD{1}),
-                         [](const testing::TestParamInfo<DWORD>& info) {
-                             return info.param != 0 ? std::string("LeftHanded") : std::string("RightHanded");
-                         });
+INSTANTIATE_TEST_SUITE_P(BothHands, KeyboardDialog, testing::Values(DWORD{0}, DWORD{1}), HandName);
 
 }  // namespace

@@ -163,13 +163,13 @@ TEST_P(KeyboardRender, PressedLabelIsDrawnInTheCharacterViewArea)
         const PixelChange change = ComparePixels(before, canvas);
         EXPECT_GT(change.nCount, 10) << "key " << nKey;
         EXPECT_TRUE(IsInside(change.box, g_skin.rcCharView))
-            << "key " << nKey << ": " << Describe(change.box) << " outside " << Describe(g_skin.rcCharView);
+            << "key " << nKey << ": " << RectText(change.box) << " outside " << RectText(g_skin.rcCharView);
     }
 }
 
 TEST_P(KeyboardRender, TypedTextIsDrawnInsideTheEditViewReadingAlongTheSkin)
 {
-    if (GetSystemMetrics(SM_CXSCREEN) == GetSystemMetrics(SM_CYSCREEN))
+    if (IsSquareScreen())
         GTEST_SKIP() << "the dialog keeps the template's places on a square screen";
     for (int nDesign : {SKIN_DESIGN_LANDSCAPE, SKIN_DESIGN_PORTRAIT})
     {
@@ -193,7 +193,7 @@ TEST_P(KeyboardRender, TypedTextIsDrawnInsideTheEditViewReadingAlongTheSkin)
         const RECT box = change.box;
         const RECT rcEdit = g_skin.rcEditView;
         ASSERT_GT(change.nCount, 10);
-        EXPECT_TRUE(IsInside(box, rcEdit)) << Describe(box) << " outside " << Describe(rcEdit);
+        EXPECT_TRUE(IsInside(box, rcEdit)) << RectText(box) << " outside " << RectText(rcEdit);
         // One short line starts at the reading edge and runs along the area.
         const int nSlack = 8;
         const bool bAcross = box.right - box.left > box.bottom - box.top;
@@ -219,13 +219,10 @@ TEST_P(KeyboardRender, TypedTextIsDrawnInsideTheEditViewReadingAlongTheSkin)
         SetWindowTextW(g_hEditCtrlWnd, L"The quick brown fox jumps over the lazy dog again and again\r\nR&D");
         Paint(canvas);
         const RECT wrapped = ComparePixels(empty, canvas).box;
-        EXPECT_TRUE(IsInside(wrapped, rcEdit)) << Describe(wrapped) << " outside " << Describe(rcEdit);
+        EXPECT_TRUE(IsInside(wrapped, rcEdit)) << RectText(wrapped) << " outside " << RectText(rcEdit);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothHands, KeyboardRender, testing::Values(DWORD{0}, DWORD{1}),
-                         [](const testing::TestParamInfo<DWORD>& info) {
-                             return info.param != 0 ? std::string("LeftHanded") : std::string("RightHanded");
-                         });
+INSTANTIATE_TEST_SUITE_P(BothHands, KeyboardRender, testing::Values(DWORD{0}, DWORD{1}), HandName);
 
 }  // namespace

@@ -121,9 +121,3 @@ bool IsInside(const RECT& inner, const RECT& outer)
     return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
            inner.bottom <= outer.bottom;
 }
-
-std::string Describe(const RECT& rc)
-{
-    return "(" + std::to_string(rc.left) + ", " + std::to_string(rc.top) + ")-(" + std::to_string(rc.right) + ", " +
-           std::to_string(rc.bottom) + ")";
-}

@@ -79,4 +79,3 @@ struct PixelChange
 };
 PixelChange ComparePixels(const std::vector<std::uint32_t>& before, const CPixelCanvas& after);
 bool IsInside(const RECT& inner, const RECT& outer);
-std::string Describe(const RECT& rc);

@@ -1,9 +1,7 @@
 #include "SkinTestFiles.h"
 
 #include "platform/AygShell.h"
-#include "settings/Settings.h"
 #include "skin/BitmapTurning.h"
-#include "skin/SkinRecord.h"
 #include "support/GdiHandles.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +14,37 @@ uint32_t Distinct(int x, int y)
     return ((x * 13u + 7u) & 0xFFu) << 16 | ((y * 11u + 5u) & 0xFFu) << 8 | ((x * 3u + y * 5u) & 0xFFu);
 }
 
-struct TurnCase { int nWidth; int nHeight; bool bClockwise; };
+// A skin's bitmaps are bottom-up 24-bit DIB sections; others (a bitmap of the display's
+// format, a top-down section) are copied into 32 bits first and must turn the same way.
+enum class Source { File, Display, TopDown };
+
+struct TurnCase { int nWidth; int nHeight; bool bClockwise; Source source; };
+
+CUniqueBitmap MakeSource(const TurnCase& c, CSkinTestFiles& files)
+{
+    if (c.source == Source::File)
+        return CUniqueBitmap(
+            SHLoadDIBitmap(files.Write(L"ZzTurn\\picture.bmp", MakeBmpBytes(c.nWidth, c.nHeight, Distinct)).c_str()));
+    CUniqueBitmap bitmap;
+    if (c.source == Source::Display)
+    {
+        CWindowDc screen(nullptr);
+        bitmap.Reset(CreateCompatibleBitmap(screen.Get(), c.nWidth, c.nHeight));
+    }
+    else
+    {
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), c.nWidth, -c.nHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* pBits = nullptr;
+        bitmap.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pBits, nullptr, 0));
+    }
+    CMemoryDc dc(CreateCompatibleDC(nullptr));
+    CSelectObject select(dc.Get(), bitmap.Get());
+    for (int y = 0; y < c.nHeight; ++y)
+        for (int x = 0; x < c.nWidth; ++x)
+            SetPixel(dc.Get(), x, y, RGB(Distinct(x, y) >> 16 & 0xFF, Distinct(x, y) >> 8 & 0xFF, Distinct(x, y) & 0xFF));
+    return bitmap;
+}
 
 class BitmapRotation : public testing::TestWithParam<TurnCase> {};
 
@@ -24,9 +52,12 @@ TEST_P(BitmapRotation, EveryPixelLandsOnItsTurnedPlace)
 {
     const TurnCase& c = GetParam();
     CSkinTestFiles files;
-    const std::wstring path = files.Write(L"ZzTurn\\picture.bmp", MakeBmpBytes(c.nWidth, c.nHeight, Distinct));
-    CUniqueBitmap source(SHLoadDIBitmap(path.c_str()));
+    const CUniqueBitmap source = MakeSource(c, files);
     ASSERT_TRUE(source);
+    // The display's format may round the colours; compare with what the source holds.
+    const std::vector<uint32_t> before = ReadPixels(source.Get());
+    ASSERT_EQ(static_cast<size_t>(c.nWidth * c.nHeight), before.size());
+    EXPECT_NE(before.front(), before.back());
 
     CUniqueBitmap turned(c.bClockwise ? RotateBitmapClockwise(source.Get(), GetDesktopWindow())
                                       : RotateBitmapCounterClockwise(source.Get(), GetDesktopWindow()));
@@ -40,59 +71,18 @@ TEST_P(BitmapRotation, EveryPixelLandsOnItsTurnedPlace)
         {
             const int tx = c.bClockwise ? c.nHeight - 1 - y : y;
             const int ty = c.bClockwise ? x : c.nWidth - 1 - x;
-            EXPECT_EQ(Distinct(x, y), pixels[static_cast<size_t>(ty) * w + tx])
+            EXPECT_EQ(before[static_cast<size_t>(y) * c.nWidth + x], pixels[static_cast<size_t>(ty) * w + tx])
                 << "source pixel " << x << "," << y;
         }
     // The source is left as it was.
-    EXPECT_EQ(OBJ_BITMAP, static_cast<int>(GetObjectType(source.Get())));
-    EXPECT_EQ(static_cast<size_t>(c.nWidth * c.nHeight), ReadPixels(source.Get()).size());
+    EXPECT_TRUE(before == ReadPixels(source.Get()));
 }
 
 // Widths of 1, 3, 5 and 17 pixels leave rows of every padding.
 INSTANTIATE_TEST_SUITE_P(Table, BitmapRotation, testing::Values(
-    TurnCase{3, 2, true}, TurnCase{3, 2, false}, TurnCase{1, 4, false}, TurnCase{5, 1, true}, TurnCase{17, 9, true}));
-
-// Bitmaps that are not bottom-up 24- or 32-bit DIB sections (a bitmap of the
-// display's format, a top-down section) are copied into 32 bits first; they turn
-// the same way.
-TEST(BitmapRotation, OtherBitmapFormatsTurnTheSameWay)
-{
-    constexpr int w = 5, h = 3;
-    CWindowDc screen(nullptr);
-    CUniqueBitmap display(CreateCompatibleBitmap(screen.Get(), w, h));
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* pBits = nullptr;
-    CUniqueBitmap topDown(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pBits, nullptr, 0));
-    ASSERT_TRUE(display);
-    ASSERT_TRUE(topDown);
-    for (HBITMAP hSource : {display.Get(), topDown.Get()})
-    {
-        {
-            CMemoryDc dc(CreateCompatibleDC(nullptr));
-            CSelectObject select(dc.Get(), hSource);
-            for (int y = 0; y < h; ++y)
-                for (int x = 0; x < w; ++x)
-                {
-                    const uint32_t c = Distinct(x, y);
-                    SetPixel(dc.Get(), x, y, RGB(c >> 16 & 0xFF, c >> 8 & 0xFF, c & 0xFF));
-                }
-        }
-        // The display's format may round the colours; compare with what the source holds.
-        const std::vector<uint32_t> source = ReadPixels(hSource);
-        ASSERT_EQ(static_cast<size_t>(w * h), source.size());
-        CUniqueBitmap turned(RotateBitmapClockwise(hSource, GetDesktopWindow()));
-        int tw = 0, th = 0;
-        const std::vector<uint32_t> pixels = ReadPixels(turned.Get(), &tw, &th);
-        ASSERT_EQ(h, tw);
-        ASSERT_EQ(w, th);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
-                EXPECT_EQ(source[static_cast<size_t>(y) * w + x], pixels[static_cast<size_t>(x) * tw + (h - 1 - y)])
-                    << (hSource == display.Get() ? "display " : "top-down ") << x << "," << y;
-        EXPECT_NE(source[0], source[w * h - 1]);
-    }
-}
+    TurnCase{3, 2, true, Source::File}, TurnCase{3, 2, false, Source::File}, TurnCase{1, 4, false, Source::File},
+    TurnCase{5, 1, true, Source::File}, TurnCase{17, 9, true, Source::File}, TurnCase{5, 3, true, Source::Display},
+    TurnCase{5, 3, true, Source::TopDown}));
 
 TEST(BitmapRotation, NothingToTurnOrNoWindowGivesNull)
 {
@@ -105,38 +95,5 @@ TEST(BitmapRotation, NothingToTurnOrNoWindowGivesNull)
     EXPECT_EQ(nullptr, RotateBitmapCounterClockwise(source.Get(), nullptr));
     EXPECT_EQ(OBJ_BITMAP, static_cast<int>(GetObjectType(source.Get())));
 }
-
-// PrepareSkinBitmap on this screen: stores the loaded bitmap when the design matches the
-// screen, a turned copy otherwise (the choice of turn is checked natively); the loaded
-// bitmap is stored or deleted, never leaked, and nothing stays nothing.
-class BitmapPreparation : public testing::TestWithParam<int> {};
-
-TEST_P(BitmapPreparation, StoresOrTurnsForThisScreen)
-{
-    const int nDesign = GetParam();
-    ResetSkinState();
-    g_skin.nOrientation = nDesign;
-    const bool bLandscape = GetSystemMetrics(SM_CXSCREEN) > GetSystemMetrics(SM_CYSCREEN);
-    // Any design but a landscape one is shown as drawn for portrait screens.
-    const bool bKept = bLandscape ? nDesign == 4 : nDesign != 4;
-    CSkinTestFiles files;
-    HBITMAP hField = reinterpret_cast<HBITMAP>(1);
-    PrepareSkinBitmap(nullptr, &hField, GetDesktopWindow());
-    EXPECT_EQ(nullptr, hField);
-
-    HBITMAP hLoaded = SHLoadDIBitmap(files.Write(L"ZzTurn\\prep.bmp", MakeBmpBytes(3, 2, Distinct)).c_str());
-    ASSERT_NE(nullptr, hLoaded);
-    PrepareSkinBitmap(hLoaded, &hField, GetDesktopWindow());
-    CUniqueBitmap field(hField);
-    int w = 0, h = 0;
-    ReadPixels(hField, &w, &h);
-    EXPECT_EQ(bKept, hLoaded == hField);
-    EXPECT_TRUE(bKept || GetObjectType(hLoaded) == 0) << "the loaded bitmap was not deleted";
-    EXPECT_EQ(bKept ? 3 : 2, w);
-    EXPECT_EQ(bKept ? 2 : 3, h);
-    ResetSkinState();
-}
-
-INSTANTIATE_TEST_SUITE_P(Designs, BitmapPreparation, testing::Values(4, 5, 0, 9));
 
 }  // namespace

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -19,72 +18,9 @@ namespace {
 // checked natively; here, that the loader applies it to every rectangle and picture.
 SkinTurn ExpectedTurn(DWORD dwHabit)
 {
-    if (GetSystemMetrics(SM_CXSCREEN) > GetSystemMetrics(SM_CYSCREEN))
+    if (IsLandscapeScreen())
         return SkinTurn::None;
     return dwHabit != 0 ? SkinTurn::CounterClockwise : SkinTurn::Clockwise;
-}
-
-std::string Text(const RECT& r)
-{
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom);
-}
-
-std::string Expected(SkinTurn turn, const KeyboardPlan& plan, const PixelRect& rc)
-{
-    const SkinRect s = MapDesignRect(turn, rc.nLeft, rc.nTop, rc.Width(), rc.Height(), plan.nWidth, plan.nHeight);
-    return Text(RECT{s.nLeft, s.nTop, s.nRight, s.nBottom});
-}
-
-// Where the top-left corner of a design picture is in the loaded one (nWidth x nHeight,
-// top-down).
-size_t CornerIndex(SkinTurn turn, int nWidth, int nHeight)
-{
-    switch (turn)
-    {
-    case SkinTurn::Clockwise: return static_cast<size_t>(nWidth - 1);                 // top-right
-    case SkinTurn::CounterClockwise: return static_cast<size_t>(nHeight - 1) * nWidth; // bottom-left
-    case SkinTurn::None: break;
-    }
-    return 0;
-}
-
-int ScreenClass() { return std::min(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)) >= 480 ? 480 : 240; }
-
-// Every key's rectangle and image, the areas and the backgrounds of a loaded test skin
-// of that class.
-void ExpectLoaded(const KeyboardPlan& plan, SkinTurn turn)
-{
-    EXPECT_EQ(plan.nWidth, g_skin.nBackgroundWidth);
-    EXPECT_EQ(plan.nHeight, g_skin.nBackgroundHeight);
-    for (int i = 0; i < KEY_COUNT; ++i)
-    {
-        const KeyRecord& key = g_skin.keys[i];
-        EXPECT_EQ(GetDefaultKeyView(i), key.nView) << "key " << i;
-        ASSERT_EQ(Expected(turn, plan, plan.keys[i]), Text(key.rcKey)) << "key " << i;
-        int w = 0, h = 0;
-        const std::vector<uint32_t> pixels = ReadPixels(key.hPressedImage, &w, &h);
-        ASSERT_FALSE(pixels.empty()) << "key " << i << " has no image";
-        EXPECT_EQ(key.rcKey.right - key.rcKey.left, w) << "key " << i;
-        EXPECT_EQ(key.rcKey.bottom - key.rcKey.top, h) << "key " << i;
-        EXPECT_EQ(COLOUR_KEY, pixels[CornerIndex(turn, w, h)]) << "key " << i << " turned the wrong way";
-        EXPECT_EQ(static_cast<long>(pixels.size()) - kMagentaBlock * kMagentaBlock,
-                  std::count(pixels.begin(), pixels.end(), PressedColour(i))) << "key " << i;
-    }
-    EXPECT_EQ(Expected(turn, plan, plan.rcCharView), Text(g_skin.rcCharView));
-    EXPECT_EQ(Expected(turn, plan, plan.rcEditView), Text(g_skin.rcEditView));
-    const std::pair<HBITMAP, Colour> backgrounds[] = {{g_skin.hCharBackground, kCharBackground},
-                                                      {g_skin.hSymbolBackground, kSymbolBackground},
-                                                      {g_skin.hNumberBackground, kNumberBackground}};
-    for (const auto& [hBackground, colour] : backgrounds)
-    {
-        int w = 0, h = 0;
-        const std::vector<uint32_t> pixels = ReadPixels(hBackground, &w, &h);
-        ASSERT_EQ(static_cast<size_t>(plan.nWidth) * plan.nHeight, pixels.size());
-        EXPECT_EQ(turn == SkinTurn::None ? plan.nWidth : plan.nHeight, w);
-        EXPECT_EQ(kMarker, pixels[CornerIndex(turn, w, h)]) << "background turned the wrong way";
-        EXPECT_EQ(colour, pixels[pixels.size() / 2 + 3]);
-    }
 }
 
 class LoadSkinOnThisScreen : public testing::TestWithParam<DWORD>
@@ -100,7 +36,7 @@ TEST_P(LoadSkinOnThisScreen, EveryKeyGetsItsTurnedRectangleAndImage)
     ASSERT_EQ(1, m_skin.Load(GetParam()));
     EXPECT_EQ(4, g_skin.nOrientation);
     EXPECT_EQ(m_skin.Files().SkinsFolder() + L"\\ZzTestSkin", std::wstring(g_skin.szSkinPath));
-    ExpectLoaded(TestSkinPlan(ScreenClass()), ExpectedTurn(GetParam()));
+    ExpectTestSkinLoaded(TestSkinPlan(ScreenClass()), ExpectedTurn(GetParam()));
 }
 
 TEST_P(LoadSkinOnThisScreen, ReleaseSkinFreesEveryBitmapAndTheList)
@@ -123,7 +59,7 @@ TEST_P(LoadSkinOnThisScreen, ReleaseSkinFreesEveryBitmapAndTheList)
     EXPECT_EQ(nullptr, g_skin.hNumberBackground);
     EXPECT_EQ(nullptr, g_skin.pResolutionList);
     // Rectangles, sizes and the orientation stay.
-    EXPECT_EQ(Text(rcBefore), Text(g_skin.keys[5].rcKey));
+    EXPECT_EQ(RectText(rcBefore), RectText(g_skin.keys[5].rcKey));
     EXPECT_EQ(4, g_skin.nOrientation);
     ReleaseSkin();  // a second release finds nothing to free
 }
@@ -145,13 +81,12 @@ TEST_P(LoadSkinOnThisScreen, ForAShortSideTakesThatSidesLayoutTurnedForThisScree
         }
         else
         {
-            ExpectLoaded(TestSkinPlan(c.nClass), ExpectedTurn(GetParam()));
+            ExpectTestSkinLoaded(TestSkinPlan(c.nClass), ExpectedTurn(GetParam()));
         }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Hands, LoadSkinOnThisScreen, testing::Values(DWORD{0}, DWORD{1}),
-    [](const testing::TestParamInfo<DWORD>& info) { return info.param != 0 ? "LeftHanded" : "RightHanded"; });
+INSTANTIATE_TEST_SUITE_P(Hands, LoadSkinOnThisScreen, testing::Values(DWORD{0}, DWORD{1}), HandName);
 
 TEST(LoadSkin, EmptySkinFileLoadsSilverAndKeepsTheName)
 {

@@ -69,6 +69,28 @@ int Luminance(uint32_t rgb)
     return static_cast<int>(((rgb >> 16) & 0xFF) * 299 + ((rgb >> 8) & 0xFF) * 587 + (rgb & 0xFF) * 114) / 1000;
 }
 
+int Contrast(const Pixels& p, int nLeft, int nTop, int nRight, int nBottom)
+{
+    int nLow = 255, nHigh = 0;
+    for (int y = std::max(nTop, 0); y < std::min(nBottom, p.nHeight); ++y)
+        for (int x = std::max(nLeft, 0); x < std::min(nRight, p.nWidth); ++x)
+        {
+            nLow = std::min(nLow, Luminance(p.At(x, y)));
+            nHigh = std::max(nHigh, Luminance(p.At(x, y)));
+        }
+    return nHigh - nLow;
+}
+
+std::string RectText(const RECT& rc)
+{
+    return "(" + std::to_string(rc.left) + ", " + std::to_string(rc.top) + ")-(" + std::to_string(rc.right) + ", " +
+           std::to_string(rc.bottom) + ")";
+}
+
+bool IsLandscapeScreen() { return GetSystemMetrics(SM_CXSCREEN) > GetSystemMetrics(SM_CYSCREEN); }
+
+bool IsSquareScreen() { return GetSystemMetrics(SM_CXSCREEN) == GetSystemMetrics(SM_CYSCREEN); }
+
 CSkinTestFiles::CSkinTestFiles() : m_skinsFolder(ModuleFolder() + L"\\skins")
 {
     m_bCreatedSkinsFolder = CreateDirectoryW(m_skinsFolder.c_str(), nullptr) != FALSE;

@@ -39,6 +39,15 @@ Pixels ReadBitmapFile(const std::wstring& path);
 // 0 to 255.
 int Luminance(uint32_t rgb);
 
+// The spread of luminance (highest less lowest) over the pixels of a box, clipped to the picture.
+int Contrast(const Pixels& p, int nLeft, int nTop, int nRight, int nBottom);
+
+// "(left, top)-(right, bottom)", for comparing and reporting rectangles.
+std::string RectText(const RECT& rc);
+
+bool IsLandscapeScreen();
+bool IsSquareScreen();
+
 class CSkinTestFiles
 {
 public:

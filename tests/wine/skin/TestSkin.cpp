@@ -9,6 +9,10 @@
 #include "skin/SkinCatalogue.h"
 #include "skin/SkinRecord.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
 namespace {
 
 PixelRect Transposed(const PixelRect& rc) { return {rc.nTop, rc.nLeft, rc.nBottom, rc.nRight}; }
@@ -27,6 +31,25 @@ std::vector<uint8_t> PressedImage(const PixelRect& rc, Colour colour)
     return EncodeBmp24(canvas);
 }
 
+std::string ExpectedRect(SkinTurn turn, const KeyboardPlan& plan, const PixelRect& rc)
+{
+    const SkinRect s = MapDesignRect(turn, rc.nLeft, rc.nTop, rc.Width(), rc.Height(), plan.nWidth, plan.nHeight);
+    return RectText(RECT{s.nLeft, s.nTop, s.nRight, s.nBottom});
+}
+
+// Where the top-left corner of a design picture is in the loaded one (nWidth x nHeight,
+// top-down).
+size_t CornerIndex(SkinTurn turn, int nWidth, int nHeight)
+{
+    switch (turn)
+    {
+    case SkinTurn::Clockwise: return static_cast<size_t>(nWidth - 1);                 // top-right
+    case SkinTurn::CounterClockwise: return static_cast<size_t>(nHeight - 1) * nWidth; // bottom-left
+    case SkinTurn::None: break;
+    }
+    return 0;
+}
+
 }  // namespace
 
 Colour PressedColour(int nKey)
@@ -34,10 +57,20 @@ Colour PressedColour(int nKey)
     return MakeColour(20 + (nKey * 2) % 200, 40 + (nKey * 7) % 60, 90);
 }
 
+int ScreenClass()
+{
+    return std::min(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)) >= 480 ? 480 : 240;
+}
+
+std::string HandName(const testing::TestParamInfo<DWORD>& info)
+{
+    return info.param != 0 ? "LeftHanded" : "RightHanded";
+}
+
 KeyboardPlan TestSkinPlan(int nClass, int nDesign)
 {
     KeyboardPlan plan = BuildKeyboardPlan(nClass / 240);
-    if (nDesign == 5)
+    if (nDesign != 4)   // any other value is a portrait design
     {
         std::swap(plan.nWidth, plan.nHeight);
         for (PixelRect& rc : plan.keys)
@@ -91,4 +124,38 @@ int CSkinSelection::Load(const wchar_t* pszSkinFile, DWORD dwHabit)
     g_bShift = 0;
     g_bStylusDown = 0;
     return LoadSkin(GetModuleHandleW(nullptr), GetDesktopWindow());
+}
+
+void ExpectTestSkinLoaded(const KeyboardPlan& plan, SkinTurn turn)
+{
+    EXPECT_EQ(plan.nWidth, g_skin.nBackgroundWidth);
+    EXPECT_EQ(plan.nHeight, g_skin.nBackgroundHeight);
+    for (int i = 0; i < KEY_COUNT; ++i)
+    {
+        const KeyRecord& key = g_skin.keys[i];
+        EXPECT_EQ(GetDefaultKeyView(i), key.nView) << "key " << i;
+        ASSERT_EQ(ExpectedRect(turn, plan, plan.keys[i]), RectText(key.rcKey)) << "key " << i;
+        int w = 0, h = 0;
+        const std::vector<uint32_t> pixels = ReadPixels(key.hPressedImage, &w, &h);
+        ASSERT_FALSE(pixels.empty()) << "key " << i << " has no image";
+        EXPECT_EQ(key.rcKey.right - key.rcKey.left, w) << "key " << i;
+        EXPECT_EQ(key.rcKey.bottom - key.rcKey.top, h) << "key " << i;
+        EXPECT_EQ(COLOUR_KEY, pixels[CornerIndex(turn, w, h)]) << "key " << i << " turned the wrong way";
+        EXPECT_EQ(static_cast<long>(pixels.size()) - kMagentaBlock * kMagentaBlock,
+                  std::count(pixels.begin(), pixels.end(), PressedColour(i))) << "key " << i;
+    }
+    EXPECT_EQ(ExpectedRect(turn, plan, plan.rcCharView), RectText(g_skin.rcCharView));
+    EXPECT_EQ(ExpectedRect(turn, plan, plan.rcEditView), RectText(g_skin.rcEditView));
+    const std::pair<HBITMAP, Colour> backgrounds[] = {{g_skin.hCharBackground, kCharBackground},
+                                                      {g_skin.hSymbolBackground, kSymbolBackground},
+                                                      {g_skin.hNumberBackground, kNumberBackground}};
+    for (const auto& [hBackground, colour] : backgrounds)
+    {
+        int w = 0, h = 0;
+        const std::vector<uint32_t> pixels = ReadPixels(hBackground, &w, &h);
+        ASSERT_EQ(static_cast<size_t>(plan.nWidth) * plan.nHeight, pixels.size());
+        EXPECT_EQ(turn == SkinTurn::None ? plan.nWidth : plan.nHeight, w);
+        EXPECT_EQ(kMarker, pixels[CornerIndex(turn, w, h)]) << "background turned the wrong way";
+        EXPECT_EQ(colour, pixels[pixels.size() / 2 + 3]);
+    }
 }

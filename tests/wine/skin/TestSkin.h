@@ -3,6 +3,9 @@
 
 #include "Canvas.h"
 #include "KeyboardPlan.h"
+#include "skin/SkinGeometry.h"
+
+#include <gtest/gtest.h>
 
 #include <string>
 
@@ -25,12 +28,24 @@ Colour PressedColour(int nKey);
 
 struct TestSkinOptions
 {
-    int nDesign = 4;  // the layout's orientation value: 4 drawn for landscape, 5 for portrait
+    int nDesign = 4;  // the layout's orientation value: 4 drawn for landscape, any other for portrait
     bool bNumberBackground = true;
 };
 
-// The design of a class (240 or 480); a portrait design is the landscape one transposed.
+// The test skin's class for this screen: 480 when its short side has 480 pixels, else 240.
+int ScreenClass();
+
+// "LeftHanded" or "RightHanded", to name the cases of a test run for both hands.
+std::string HandName(const testing::TestParamInfo<DWORD>& info);
+
+// The design of a class (240 or 480); a portrait design (nDesign not 4) is the landscape
+// one transposed.
 KeyboardPlan TestSkinPlan(int nClass, int nDesign = 4);
+
+// Checks every key's rectangle, view and pressed image, the text areas and the backgrounds
+// of the loaded test skin drawn on plan against the turn this screen must give it; the
+// corner marks tell which way each picture turned.
+void ExpectTestSkinLoaded(const KeyboardPlan& plan, SkinTurn turn);
 
 // Loads skins through LoadSkin the way the module does, the settings' skin file and hand
 // put back (and the skin released) when the object goes.
