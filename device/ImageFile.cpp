@@ -1,6 +1,6 @@
 #include "ImageFile.h"
 
-#include "ComScope.h"
+#include "support/ComApartment.h"
 #include "support/ComPointer.h"
 #include "support/GdiHandles.h"
 
@@ -70,7 +70,7 @@ bool WriteImageFile(const RgbImage& image, const std::wstring& sPath)
 {
     if (image.nWidth <= 0 || image.nHeight <= 0)
         return false;
-    const CComScope com;
+    const CComApartment com;
     CComPointer<IWICImagingFactory> factory;
     CComPointer<IWICStream> stream;
     CComPointer<IWICBitmapEncoder> encoder;
@@ -93,7 +93,7 @@ bool WriteImageFile(const RgbImage& image, const std::wstring& sPath)
 
 bool ReadImageFile(const std::wstring& sPath, RgbImage& image)
 {
-    const CComScope com;
+    const CComApartment com;
     CComPointer<IWICImagingFactory> factory;
     CComPointer<IWICBitmapDecoder> decoder;
     CComPointer<IWICBitmapFrameDecode> frame;

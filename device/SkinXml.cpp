@@ -1,7 +1,7 @@
 // The device's own reader of skin files, through the platform's MSXML DOM, apart from the keyboard's so that it checks it.
 #include "SkinXml.h"
 
-#include "ComScope.h"
+#include "support/ComApartment.h"
 #include "common/TextUtf.h"
 #include "support/ComPointer.h"
 #include "support/GdiHandles.h"
@@ -81,7 +81,7 @@ bool ReadRootChildren(IXMLDOMDocument* pDocument, SkinEntries& entries)
 bool ReadSkinEntries(const std::wstring& sPath, SkinEntries& entries, std::string& sWhy)
 {
     entries.clear();
-    const CComScope com;
+    const CComApartment com;
     CComPointer<IXMLDOMDocument> document;
     if (!com.Usable() || FAILED(CoCreateInstance(CLSID_DOMDocument, nullptr, CLSCTX_INPROC_SERVER, IID_IXMLDOMDocument,
                                                  reinterpret_cast<void**>(document.Put()))))

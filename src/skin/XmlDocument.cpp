@@ -1,32 +1,11 @@
 #include "skin/XmlDocument.h"
 
+#include "support/ComApartment.h"
 #include "support/ComPointer.h"
 #include "support/GdiHandles.h"
 
 #include <memory>
 #include <new>
-
-namespace {
-
-// Keeps COM initialised for one read and balances a successful CoInitializeEx.
-class CComApartment
-{
-public:
-    CComApartment() : m_hr(CoInitializeEx(nullptr, COINIT_MULTITHREADED)) {}
-    ~CComApartment()
-    {
-        if (SUCCEEDED(m_hr))
-            CoUninitialize();
-    }
-    CComApartment(const CComApartment&) = delete;
-    CComApartment& operator=(const CComApartment&) = delete;
-    bool Succeeded() const { return SUCCEEDED(m_hr); }
-
-private:
-    HRESULT m_hr;
-};
-
-}  // namespace
 
 int ReadXmlDocument(LPCWSTR pszPath, const std::function<void()>& onOpened,
                     const std::function<void(IXMLDOMNode*)>& readEntry)

@@ -6,10 +6,21 @@
 bool ReadFileBytes(const std::filesystem::path& path, FileBytes& bytes)
 {
     bytes.clear();
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return false;   // a folder opens as a stream on some systems and fails (throws) on reading
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    try
+    {
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    catch (const std::ios_base::failure&)
+    {
+        bytes.clear();
+        return false;
+    }
     if (in.bad())
     {
         bytes.clear();

@@ -10,6 +10,7 @@
 #include "support/DisplayMetrics.h"
 #include "support/GdiHandles.h"
 
+#include <filesystem>
 #include <vector>
 
 namespace {
@@ -90,7 +91,8 @@ int RenderSkinStates(HWND hwnd, LPCWSTR pszFolder, const std::wstring& skinName,
     const SIZE size = ShownSize();
     if (size.cx <= 0 || size.cy <= 0 || size.cx > 4096 || size.cy > 4096)
         return 0;
-    CreateDirectoryW(pszFolder, nullptr);
+    std::error_code error;
+    std::filesystem::create_directories(pszFolder, error);   // a failed write is reported per picture
     InitDisplayMetrics();
     CreatePreviewFonts(hwnd);
 

@@ -19,6 +19,7 @@
 #include "skin/SkinCatalogue.h"
 #include "skin/SkinPaths.h"
 
+#include <filesystem>
 #include <cstdio>
 #include <cwchar>
 #include <map>
@@ -258,7 +259,10 @@ int wmain(int argc, wchar_t** argv)
 
     const bool bOtherScreens = !options.bHere && CanRunOnOtherScreens();
     if (!options.renderFolder.empty())
-        CreateDirectoryW(options.renderFolder.c_str(), nullptr);
+    {
+        std::error_code error;
+        std::filesystem::create_directories(options.renderFolder, error);
+    }
     AuditRuns(bOtherScreens ? RunLoaderOnScreens(screens, names, RenderFolder(options))
                             : RunHereOnly(screens, names, RenderFolder(options)),
               screens, skins);

@@ -22,6 +22,8 @@ TEST(FileBytes, WritesReadsBackAndSaysWhatItCannotDo)
     EXPECT_FALSE(ReadFileBytes(path, bytes)) << "a missing file";
     EXPECT_TRUE(bytes.empty());
     EXPECT_FALSE(WriteFileBytes(path / "inside", "x", 1)) << "a file in a missing folder";
+    EXPECT_FALSE(ReadFileBytes(folder, bytes)) << "a folder";
+    EXPECT_TRUE(bytes.empty());
 }
 
 }  // namespace
