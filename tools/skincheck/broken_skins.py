@@ -138,10 +138,12 @@ def png_size(path):
 
 
 def png_rows(path):
-    """The RGB rows of a PNG as the checker writes it (8-bit RGB, every row unfiltered)."""
+    """The rows of an 8-bit RGB or RGBA PNG as RGB bytes, with the row filters undone."""
     with open(path, 'rb') as f:
         data = f.read()
-    width, height = struct.unpack('>II', data[16:24])
+    width, height, depth, colour = struct.unpack('>IIBB', data[16:26])
+    if depth != 8 or colour not in (2, 6):
+        raise ValueError('%s: %d-bit colour type %d is not read here' % (path, depth, colour))
     pos, idat = 8, b''
     while pos < len(data):
         length, kind = struct.unpack('>I4s', data[pos:pos + 8])
@@ -149,8 +151,29 @@ def png_rows(path):
             idat += data[pos + 8:pos + 8 + length]
         pos += 12 + length
     raw = zlib.decompress(idat)
-    stride = 1 + 3 * width
-    return [raw[y * stride + 1:(y + 1) * stride] for y in range(height)]
+    bpp = 3 if colour == 2 else 4
+    stride = bpp * width
+    rows, prior = [], bytearray(stride)
+    for y in range(height):
+        kind = raw[y * (stride + 1)]
+        row = bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for i in range(stride):
+            a = row[i - bpp] if i >= bpp else 0
+            b = prior[i]
+            c = prior[i - bpp] if i >= bpp else 0
+            if kind == 1:
+                row[i] = (row[i] + a) & 0xFF
+            elif kind == 2:
+                row[i] = (row[i] + b) & 0xFF
+            elif kind == 3:
+                row[i] = (row[i] + (a + b) // 2) & 0xFF
+            elif kind == 4:
+                p = a + b - c
+                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+                row[i] = (row[i] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 0xFF
+        prior = row
+        rows.append(bytes(row) if bpp == 3 else bytes(v for x in range(width) for v in row[4 * x:4 * x + 3]))
+    return rows
 
 
 def dark_box(rows, left, top, right, bottom):
