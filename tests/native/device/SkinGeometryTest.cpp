@@ -73,6 +73,7 @@ TEST(ReadSkinGeometry, MapsEachKeyWithTheOrientationAndSizeReadBeforeIt)
         Element("char_Q", {{"Left", "10"}, {"Top", "20"}, {"Width", "30"}, {"Height", "40"}, {"DefaultPath", "q.bmp"}}),
         Element("char_a", {{"Left", "0"}, {"Top", "0"}, {"Width", "100"}, {"Height", "100"}}),
         Element("char_W", {}),
+        Element("char_D", {{"Width", "20"}}),
         SkinEntry{false, "char_E", {}},
         Element("number_7", {{"Left", "50"}, {"Top", "50"}, {"Width", "20"}, {"Height", "20"}}),
         Element("CharBackground", {{"DefaultPath", "chars.bmp"}}),
@@ -89,6 +90,7 @@ TEST(ReadSkinGeometry, MapsEachKeyWithTheOrientationAndSizeReadBeforeIt)
     EXPECT_TRUE(geometry.aKeys[FindTypingKey("char_S")].IsEmpty()) << "the first child is never read";
     EXPECT_TRUE(geometry.aKeys[FindTypingKey("char_A")].IsEmpty()) << "names are case-sensitive";
     EXPECT_TRUE(geometry.aKeys[FindTypingKey("char_W")].IsEmpty()) << "an entry without attributes is ignored";
+    EXPECT_TRUE(geometry.aKeys[FindTypingKey("char_D")].IsEmpty()) << "no height: no key";
     EXPECT_TRUE(geometry.aKeys[FindTypingKey("char_E")].IsEmpty()) << "only elements are entries";
     EXPECT_FALSE(geometry.aKeys[FindTypingKey("number_7")].IsEmpty());
     EXPECT_EQ("chars.bmp", geometry.aBackgrounds[0]);
