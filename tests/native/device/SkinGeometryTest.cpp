@@ -94,6 +94,9 @@ TEST(ReadSkinGeometry, MapsEachKeyWithTheOrientationAndSizeReadBeforeIt)
     EXPECT_TRUE(geometry.aKeys[FindTypingKey("char_E")].IsEmpty()) << "only elements are entries";
     EXPECT_FALSE(geometry.aKeys[FindTypingKey("number_7")].IsEmpty());
     EXPECT_EQ("chars.bmp", geometry.aBackgrounds[0]);
+    SkinGeometry bare;
+    ReadSkinGeometry({layout[0], layout[1], layout[3]}, ScreenShape::Portrait, true, bare);
+    EXPECT_EQ(-40, bare.aKeys[FindTypingKey("char_Q")].nTop) << "turned within a design width of 0";
 }
 
 TEST(FindTapPoint, AvoidsTheOverlapWhereALowerKeyWins)

@@ -51,6 +51,7 @@ TEST(Glyphs, BackspaceCrossSitsInsideItsTag)
     EXPECT_EQ(kPaper, canvas.At(45, 20));  // between the cross and the right edge
     EXPECT_NE(kPaper, canvas.At(49, 20));  // the right edge of the tag
     EXPECT_EQ(kPaper, canvas.At(51, 7));   // it stands upright
+    EXPECT_EQ(kPaper, canvas.At(51, 33));
 }
 
 TEST(Glyphs, KeyboardHasEightKeysAboveAShorterThirdRow)
