@@ -27,6 +27,8 @@ TEST(TurnImage, MovesTheTopLeftCornerAsTheHandWants)
     EXPECT_EQ(0x0000FFu, counter.Pixel(0, 0));
     EXPECT_EQ(0x28323Cu, Sample().Pixel(1, 1));
     EXPECT_EQ(Sample().pixels, TurnImage(TurnImage(Sample(), true), false).pixels);
+    const RgbImage none = TurnImage(RgbImage{}, true);
+    EXPECT_EQ(0, none.nWidth + none.nHeight) << "an empty image stays empty";
 }
 
 TEST(MatchShare, CountsSampledPixelsOutsideTheExcludedPlaces)

@@ -26,6 +26,7 @@ INSTANTIATE_TEST_SUITE_P(Table, MapDesignRectTest, testing::Values(
     MapCase{5, ScreenShape::Portrait, false, {10, 20, 40, 60}},
     MapCase{5, ScreenShape::Portrait, true, {10, 20, 40, 60}},
     MapCase{4, ScreenShape::Landscape, true, {10, 20, 40, 60}},
+    MapCase{4, ShapeOf(240, 240), false, {10, 20, 40, 60}},  // a square screen turns nothing
     MapCase{4, ScreenShape::Portrait, false, {180, 10, 220, 40}},
     MapCase{4, ScreenShape::Portrait, true, {20, 280, 60, 310}},
     MapCase{5, ScreenShape::Landscape, true, {20, 280, 60, 310}}));
@@ -73,6 +74,7 @@ TEST(ReadSkinGeometry, MapsEachKeyWithTheOrientationAndSizeReadBeforeIt)
         Element("char_Q", {{"Left", "10"}, {"Top", "20"}, {"Width", "30"}, {"Height", "40"}, {"DefaultPath", "q.bmp"}}),
         Element("char_a", {{"Left", "0"}, {"Top", "0"}, {"Width", "100"}, {"Height", "100"}}),
         Element("char_W", {}),
+        Element("char_D", {{"Width", "20"}}),
         SkinEntry{false, "char_E", {}},
         Element("number_7", {{"Left", "50"}, {"Top", "50"}, {"Width", "20"}, {"Height", "20"}}),
         Element("CharBackground", {{"DefaultPath", "chars.bmp"}}),
@@ -89,9 +91,13 @@ TEST(ReadSkinGeometry, MapsEachKeyWithTheOrientationAndSizeReadBeforeIt)
     EXPECT_TRUE(geometry.aKeys[FindTypingKey("char_S")].IsEmpty()) << "the first child is never read";
     EXPECT_TRUE(geometry.aKeys[FindTypingKey("char_A")].IsEmpty()) << "names are case-sensitive";
     EXPECT_TRUE(geometry.aKeys[FindTypingKey("char_W")].IsEmpty()) << "an entry without attributes is ignored";
+    EXPECT_TRUE(geometry.aKeys[FindTypingKey("char_D")].IsEmpty()) << "no height: no key";
     EXPECT_TRUE(geometry.aKeys[FindTypingKey("char_E")].IsEmpty()) << "only elements are entries";
     EXPECT_FALSE(geometry.aKeys[FindTypingKey("number_7")].IsEmpty());
     EXPECT_EQ("chars.bmp", geometry.aBackgrounds[0]);
+    SkinGeometry bare;
+    ReadSkinGeometry({layout[0], layout[1], layout[3]}, ScreenShape::Portrait, true, bare);
+    EXPECT_EQ(-40, bare.aKeys[FindTypingKey("char_Q")].nTop) << "turned within a design width of 0";
 }
 
 TEST(FindTapPoint, AvoidsTheOverlapWhereALowerKeyWins)

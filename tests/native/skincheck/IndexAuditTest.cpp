@@ -55,7 +55,7 @@ TEST_P(IndexAuditFinds, LayoutsPerScreenClass)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, IndexAuditFinds, testing::Values(
-    IndexCase{"both classes", {{L"240", L"q.xml"}, {L"480", L"v.xml"}}, {0, 1}, ""},
+    IndexCase{"both classes, a one-letter name", {{L"240", L"q.xml"}, {L"480", L"v"}}, {0, 1}, ""},
     IndexCase{"a comment between entries", {{L"", L"", false}, {L"480", L"v.xml"}, {L"240", L"q.xml"}}, {2, 1}, ""},
     IndexCase{"no VGA layout", {{L"240", L"q.xml"}}, {0, 0},
               "warning: Test.xml, child 2: VGA screens (shorter side 480 pixels) use this layout drawn for 240 "
@@ -83,6 +83,15 @@ TEST(IndexAudit, SaysWhenTheFileIsNotXml)
     EXPECT_EQ((std::vector<int>{-1, -1}), AuditIndex(model, kScreens, findings));
     EXPECT_EQ("error: Broken.xml: cannot be read as an XML document; the keyboard will not open with this skin\n",
               findings.Format());
+}
+
+TEST(SupportedScreens, BothOrientationsOfEachSizeAtItsDensity)
+{
+    std::string screens;
+    for (const CheckedScreen& s : SupportedScreens(0))
+        screens += Printf("%dx%d@%d ", s.size.nWidth, s.size.nHeight, s.nDpi);
+    EXPECT_EQ("240x320@96 320x240@96 240x400@96 400x240@96 480x640@192 640x480@192 480x800@192 800x480@192 ", screens);
+    EXPECT_EQ(120, SupportedScreens(120)[0].nDpi) << "a density given on the command line";
 }
 
 }  // namespace

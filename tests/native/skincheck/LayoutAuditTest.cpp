@@ -89,6 +89,8 @@ INSTANTIATE_TEST_SUITE_P(Table, LayoutAuditFinds, testing::Values(
     AuditCase{"an empty design area",
               [](Spoiled& s) { s.layout.Find(L"DefaultBackground").values.nBackgroundHeight = 0; },
               1, Severity::Error, "\"DefaultBackground\"", "the design area 480x0"},
+    AuditCase{"a design area without width", [](Spoiled& s) { s.layout.Find(L"DefaultBackground").values.nBackgroundWidth = 0; },
+              1, Severity::Error, "\"DefaultBackground\"", "the design area 0x640"},
     AuditCase{"a key below the design area", [](Spoiled& s) { s.layout.Find(L"char_ok").values.nTop = 620; },
               1, Severity::Error, "\"char_ok\"", "at (0, 620), 40x40, reaches outside the design area 480x640"},
     AuditCase{"an area left of the design area", [](Spoiled& s) { s.layout.Find(L"char_charview").values.nLeft = -1; },

@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(Table, LoadAuditFinds, testing::Values(
     LoadCase{"a refused load", [](LoadRun& r) { r.nResult = 0; },
              "error: Test.xml: the loader refuses the skin on a 480x640 screen (right hand)\n"},
     LoadCase{"an image lost",
-             [](LoadRun& r) { r.keys[FindKeyByEntry(L"char_Q")] = {r.keys[FindKeyByEntry(L"char_Q")].rc, 0, 0}; },
+             [](LoadRun& r) { r.keys[FindKeyByEntry(L"char_Q")] = {r.keys[FindKeyByEntry(L"char_Q")].rc}; },
              "error: Test\\layout.xml, child 25 \"char_Q\": on a 480x640 screen (right hand), the loader left the "
              "key without its pressed image\n"},
     LoadCase{"an image turned but not its key", [](LoadRun& r) { r.keys[KEY_A].nImageWidth = 30; },

@@ -50,6 +50,16 @@ TEST(Glyphs, BackspaceCrossSitsInsideItsTag)
     EXPECT_NE(kPaper, canvas.At(35, 20));  // the middle of the cross
     EXPECT_EQ(kPaper, canvas.At(45, 20));  // between the cross and the right edge
     EXPECT_NE(kPaper, canvas.At(49, 20));  // the right edge of the tag
+    EXPECT_EQ(kPaper, canvas.At(51, 7));   // it stands upright
+    EXPECT_EQ(kPaper, canvas.At(51, 33));
+}
+
+TEST(Glyphs, KeyboardHasEightKeysAboveAShorterThirdRow)
+{
+    CCanvas canvas(100, 100, kPaper);
+    DrawKeyboardGlyph(canvas, 50, 50, 2, 0x808080, kInk, 0xFFFF00, 0x0000FF);
+    EXPECT_EQ(kInk, canvas.At(81, 46));       // the eighth key of the top row
+    EXPECT_EQ(0x808080u, canvas.At(85, 64));  // bare body where the third row has ended
 }
 
 }  // namespace

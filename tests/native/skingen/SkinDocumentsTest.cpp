@@ -60,7 +60,7 @@ TEST(SkinDocuments, FileNamesArePlainAscii)
     EXPECT_EQ("240_symbol_backward_slash.bmp", KeyImageFileName(240, 68));
     EXPECT_EQ("480_NumberBackground.bmp", BackgroundFileName(480, VIEW_NUMBER));
     EXPECT_EQ("Layout480.xml", LayoutFileName(480));
-    EXPECT_EQ("a_b", AsciiFileName(L"a\u00E9b"));
+    EXPECT_EQ("a_b_", AsciiFileName(L"a\u00E9b\u0080"));
 }
 
 }  // namespace
