@@ -273,4 +273,12 @@ TEST_F(KeyModel, StylusPressFollowsTheLastKeyUnderIt)
     }
 }
 
+TEST_F(KeyModel, MoveWithoutAPressIsIgnored)
+{
+    const StylusOutcome outcome = MoveStylus(5);
+    EXPECT_FALSE(outcome.bRedraw);
+    EXPECT_FALSE(outcome.bStopRepeat);
+    EXPECT_EQ(KEY_NONE, g_nPressedKey);
+}
+
 }  // namespace
