@@ -103,6 +103,15 @@ TEST(ReadOptions, RefusedNameIsNotRead)
     EXPECT_EQ(8u, source.Position());
 }
 
+TEST(ReadString, NameThatFillsTheBufferWithoutTerminatorIsRefused)
+{
+    const Bytes file = Cat({Dword(4), Utf16(u"abcd")});
+    char16_t szBuffer[4] = {u'#', u'#', u'#', u'#'};
+    CMemoryByteSource source(file.data(), file.size());
+    EXPECT_FALSE(ReadStringFrom(source, szBuffer, sizeof(szBuffer)));
+    EXPECT_EQ(u'#', szBuffer[0]);
+}
+
 struct WriteCase
 {
     const char* pszName;
