@@ -7,7 +7,6 @@
 
 #include <climits>
 #include <cstdint>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -61,8 +60,10 @@ TEST_P(DesignRectMapping, MapsCornersAndClamps)
 {
     const RectCase& c = GetParam();
     const SkinRect r = MapDesignRect(c.turn, c.l, c.t, c.w, c.h, c.bw, c.bh);
-    EXPECT_EQ(std::make_tuple(c.expected.nLeft, c.expected.nTop, c.expected.nRight, c.expected.nBottom),
-              std::make_tuple(r.nLeft, r.nTop, r.nRight, r.nBottom));
+    EXPECT_EQ(c.expected.nLeft, r.nLeft);
+    EXPECT_EQ(c.expected.nTop, r.nTop);
+    EXPECT_EQ(c.expected.nRight, r.nRight);
+    EXPECT_EQ(c.expected.nBottom, r.nBottom);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, DesignRectMapping, testing::Values(
@@ -180,6 +181,25 @@ TEST(PixelTurning, RowOrderIsToldFromTheBottomRow)
         EXPECT_EQ(c.expected, FindRowOrder(c.pBottom, c.pBits, c.nBits, c.w, c.h)) << c.pszName;
 }
 
+TEST(PixelTurning, TopLeftCornerOfAThreeByTwoImage)
+{
+    // Source picture rows (top first): A B C / D E F, stored bottom-up.
+    const uint32_t source[6] = {'D', 'E', 'F', 'A', 'B', 'C'};
+    uint32_t cw[6] = {};
+    uint32_t ccw[6] = {};
+    TurnPixels(SkinTurn::Clockwise, source, 3, 2, cw);
+    TurnPixels(SkinTurn::CounterClockwise, source, 3, 2, ccw);
+    // Clockwise, 2 wide and 3 high, top-down: D A / E B / F C -> bottom-up F C E B D A.
+    const uint32_t expectedCw[6] = {'F', 'C', 'E', 'B', 'D', 'A'};
+    // Counter-clockwise, top-down: C F / B E / A D -> bottom-up A D B E C F.
+    const uint32_t expectedCcw[6] = {'A', 'D', 'B', 'E', 'C', 'F'};
+    for (int i = 0; i < 6; ++i)
+    {
+        EXPECT_EQ(expectedCw[i], cw[i]) << i;
+        EXPECT_EQ(expectedCcw[i], ccw[i]) << i;
+    }
+}
+
 TEST(PixelTurning, NoTurnCopiesAndEmptySizesTouchNothing)
 {
     const uint32_t source[4] = {1, 2, 3, 4};
@@ -190,6 +210,21 @@ TEST(PixelTurning, NoTurnCopiesAndEmptySizesTouchNothing)
     TurnPixels(SkinTurn::Clockwise, source, 0, 5, untouched);
     TurnPixels(SkinTurn::Clockwise, source, 5, -1, untouched);
     EXPECT_EQ(7u, untouched[0]);
+}
+
+// Rectangles and images take the same turn: a key's pixel square maps onto the turned
+// pixel square of its image position.
+TEST(PixelTurning, RectangleAndPixelTurnsAgree)
+{
+    const int bw = 8, bh = 5;
+    for (SkinTurn turn : {SkinTurn::Clockwise, SkinTurn::CounterClockwise})
+        for (int y = 0; y < bh; ++y)
+            for (int x = 0; x < bw; ++x)
+            {
+                const SkinRect r = MapDesignRect(turn, x, y, 1, 1, bw, bh);
+                const std::size_t index = TurnedPixelIndex(turn, x, bh - 1 - y, bw, bh);
+                EXPECT_EQ(PictureIndex(r.nLeft, r.nTop, bh, bw), index) << x << "," << y;
+            }
 }
 
 }  // namespace
