@@ -126,17 +126,6 @@ TEST_F(KeyModel, LabelShowsWhatTheKeyWouldTypeNow)
     }
 }
 
-TEST_F(KeyModel, LabelBufferIsClearedBeforeEachComputation)
-{
-    g_nPressedKey = 57;
-    const wchar_t* psz = GetKeyLabel();
-    ASSERT_EQ(std::wstring(L"&&"), std::wstring(psz));
-    g_nPressedKey = 0;
-    GetKeyLabel();
-    EXPECT_EQ(L'a', psz[0]);
-    EXPECT_EQ(L'\0', psz[1]);   // no ampersand left over from the previous label
-}
-
 struct ViewCase
 {
     int nView;

@@ -132,26 +132,6 @@ TEST(RotatedTextGeometry, OnlyRightAnglesAreSupported)
         EXPECT_EQ(bExpected, IsSupportedEscapement(nEscapement)) << nEscapement;
 }
 
-// The turns the text takes are ones the turned-text drawing supports, and the arrows
-// that reach a turned edit control are Windows' arrow keys (VK_LEFT..VK_DOWN).
-TEST(RotatedTextGeometry, EveryTurnOfTheTextCanBeDrawnAndItsArrowsAreWindowsArrows)
-{
-    for (SkinTurn skinTurn : {SkinTurn::None, SkinTurn::Clockwise, SkinTurn::CounterClockwise})
-    {
-        const TextTurn turn = TextTurnFor(skinTurn);
-        EXPECT_TRUE(IsSupportedEscapement(static_cast<int>(turn))) << static_cast<int>(turn);
-        if (turn == TextTurn::Upright)
-            continue;
-        for (int nKey = 0x25; nKey <= 0x28; ++nKey)
-        {
-            const EditKeyRoute route = RouteEditKey(nKey, skinTurn);
-            EXPECT_TRUE(route.bPass) << nKey;
-            EXPECT_TRUE(route.nKey >= 0x25 && route.nKey <= 0x28) << route.nKey;
-        }
-        EXPECT_FALSE(RouteEditKey(0x41, skinTurn).bPass);
-    }
-}
-
 struct PreviewHeightCase
 {
     ViewRect area;

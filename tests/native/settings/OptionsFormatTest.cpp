@@ -103,19 +103,6 @@ TEST(ReadOptions, RefusedNameIsNotRead)
     EXPECT_EQ(8u, source.Position());
 }
 
-TEST(ReadString, ClearsTheWholeBufferBeforeCopying)
-{
-    const Bytes file = Cat({Dword(2), Utf16(u"ab")});
-    char16_t szBuffer[8];
-    std::fill(std::begin(szBuffer), std::end(szBuffer), u'#');
-    CMemoryByteSource source(file.data(), file.size());
-    ASSERT_TRUE(ReadStringFrom(source, szBuffer, sizeof(szBuffer)));
-    for (std::size_t i = 2; i < 8; ++i)
-        EXPECT_EQ(u'\0', szBuffer[i]) << i;
-    EXPECT_EQ(u'a', szBuffer[0]);
-    EXPECT_EQ(u'b', szBuffer[1]);
-}
-
 TEST(ReadString, NameThatFillsTheBufferWithoutTerminatorIsRefused)
 {
     const Bytes file = Cat({Dword(4), Utf16(u"abcd")});
