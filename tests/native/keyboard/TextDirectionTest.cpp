@@ -73,27 +73,29 @@ struct RouteCase
 
 constexpr int kDelete = 46;
 constexpr int kHome = 36;
+// Windows' own arrow keys (VK_LEFT..VK_DOWN), which the edit control acts on.
+constexpr int kLeft = 0x25, kUp = 0x26, kRight = 0x27, kDown = 0x28;
 
 TEST(TextDirection, ArrowsTurnWithTheTextAndOtherKeysAreDroppedWhileTurned)
 {
     const RouteCase cases[] = {
         // Upright: everything passes unchanged.
-        {SkinTurn::None, VK_ARROW_LEFT, true, VK_ARROW_LEFT},
-        {SkinTurn::None, VK_ARROW_DOWN, true, VK_ARROW_DOWN},
+        {SkinTurn::None, kLeft, true, kLeft},
+        {SkinTurn::None, kDown, true, kDown},
         {SkinTurn::None, kDelete, true, kDelete},
         {SkinTurn::None, kHome, true, kHome},
         // Counter-clockwise (a landscape skin for the left hand, a portrait one on a landscape screen).
-        {SkinTurn::CounterClockwise, VK_ARROW_LEFT, true, VK_ARROW_UP},
-        {SkinTurn::CounterClockwise, VK_ARROW_UP, true, VK_ARROW_RIGHT},
-        {SkinTurn::CounterClockwise, VK_ARROW_RIGHT, true, VK_ARROW_DOWN},
-        {SkinTurn::CounterClockwise, VK_ARROW_DOWN, true, VK_ARROW_LEFT},
+        {SkinTurn::CounterClockwise, kLeft, true, kUp},
+        {SkinTurn::CounterClockwise, kUp, true, kRight},
+        {SkinTurn::CounterClockwise, kRight, true, kDown},
+        {SkinTurn::CounterClockwise, kDown, true, kLeft},
         {SkinTurn::CounterClockwise, kDelete, false, kDelete},
         {SkinTurn::CounterClockwise, kHome, false, kHome},
         // Clockwise (a landscape skin for the right hand).
-        {SkinTurn::Clockwise, VK_ARROW_LEFT, true, VK_ARROW_DOWN},
-        {SkinTurn::Clockwise, VK_ARROW_UP, true, VK_ARROW_LEFT},
-        {SkinTurn::Clockwise, VK_ARROW_RIGHT, true, VK_ARROW_UP},
-        {SkinTurn::Clockwise, VK_ARROW_DOWN, true, VK_ARROW_RIGHT},
+        {SkinTurn::Clockwise, kLeft, true, kDown},
+        {SkinTurn::Clockwise, kUp, true, kLeft},
+        {SkinTurn::Clockwise, kRight, true, kUp},
+        {SkinTurn::Clockwise, kDown, true, kRight},
         {SkinTurn::Clockwise, kDelete, false, kDelete},
     };
     for (const RouteCase& c : cases)
