@@ -8,6 +8,22 @@ uint32_t RgbImage::Pixel(int x, int y) const
     return (uint32_t{pixels[i]} << 16) | (uint32_t{pixels[i + 1]} << 8) | pixels[i + 2];
 }
 
+RgbImage RgbImageFromWords(const uint32_t* pWords, int nWidth, int nHeight)
+{
+    RgbImage image;
+    image.nWidth = nWidth;
+    image.nHeight = nHeight;
+    const size_t nPixels = static_cast<size_t>(nWidth) * static_cast<size_t>(nHeight);
+    image.pixels.resize(nPixels * 3);
+    for (size_t i = 0; i < nPixels; ++i)
+    {
+        image.pixels[i * 3] = static_cast<uint8_t>(pWords[i] >> 16);
+        image.pixels[i * 3 + 1] = static_cast<uint8_t>(pWords[i] >> 8);
+        image.pixels[i * 3 + 2] = static_cast<uint8_t>(pWords[i]);
+    }
+    return image;
+}
+
 RgbImage TurnImage(const RgbImage& image, bool bClockwise)
 {
     RgbImage turned;

@@ -14,6 +14,9 @@ struct RgbImage
     uint32_t Pixel(int x, int y) const;  // 0xRRGGBB
 };
 
+// The image of nWidth x nHeight 0x00RRGGBB words, top row first (a 32-bit DIB).
+RgbImage RgbImageFromWords(const uint32_t* pWords, int nWidth, int nHeight);
+
 // The image turned by 90 degrees: clockwise puts pixel (x, y) at (H - 1 - y, x),
 // counter-clockwise at (y, W - 1 - x).
 RgbImage TurnImage(const RgbImage& image, bool bClockwise);

@@ -80,29 +80,28 @@ CRegistrationNames MakeNames()
     return names;
 }
 
-LSTATUS WriteProgIds(const CRegistrationNames& names)
+// A ProgID key: the class's description, its CLSID and, for the version-independent
+// name, the current version's ProgID.
+LSTATUS WriteProgId(LPCWSTR pszProgId, const CRegistrationNames& names, LPCWSTR pszCurVer)
 {
-    LSTATUS status = WriteKey(HKEY_CLASSES_ROOT, kProgId, kClassDescription);
-    if (status != ERROR_SUCCESS)
-        return status;
-    {
-        CRegKey key;
-        status = key.Create(HKEY_CLASSES_ROOT, kProgId);
-        if (status == ERROR_SUCCESS)
-            status = WriteKey(key.Get(), L"CLSID", names.szClsid);
-        if (status != ERROR_SUCCESS)
-            return status;
-    }
-    status = WriteKey(HKEY_CLASSES_ROOT, kVersionIndependentProgId, kClassDescription);
+    LSTATUS status = WriteKey(HKEY_CLASSES_ROOT, pszProgId, kClassDescription);
     if (status != ERROR_SUCCESS)
         return status;
     CRegKey key;
-    status = key.Create(HKEY_CLASSES_ROOT, kVersionIndependentProgId);
+    status = key.Create(HKEY_CLASSES_ROOT, pszProgId);
     if (status == ERROR_SUCCESS)
         status = WriteKey(key.Get(), L"CLSID", names.szClsid);
-    if (status == ERROR_SUCCESS)
-        status = WriteKey(key.Get(), L"CurVer", kProgId);
+    if (status == ERROR_SUCCESS && pszCurVer != nullptr)
+        status = WriteKey(key.Get(), L"CurVer", pszCurVer);
     return status;
+}
+
+LSTATUS WriteProgIds(const CRegistrationNames& names)
+{
+    const LSTATUS status = WriteProgId(kProgId, names, nullptr);
+    if (status != ERROR_SUCCESS)
+        return status;
+    return WriteProgId(kVersionIndependentProgId, names, kProgId);
 }
 
 LSTATUS WriteClassKey(const CRegistrationNames& names, LPCWSTR pszModulePath)

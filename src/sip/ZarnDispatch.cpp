@@ -7,6 +7,19 @@
 // IZarn has no methods of its own: the type library describes it, and these
 // calls answer from there.
 
+namespace {
+
+// The type information that names and invocations are answered from; only the
+// default interface (IID_NULL) is asked about.
+HRESULT DispatchTypeInfo(REFIID riid, CComPointer<ITypeInfo>& pTypeInfo)
+{
+    if (!IsEqualIID(riid, IID_NULL))
+        return DISP_E_UNKNOWNINTERFACE;
+    return LoadZarnTypeInfo(g_hInstance, pTypeInfo.Put());
+}
+
+}  // namespace
+
 HRESULT Zarn::GetTypeInfoCount(UINT* pctinfo)
 {
     if (pctinfo == nullptr)
@@ -28,10 +41,8 @@ HRESULT Zarn::GetTypeInfo(UINT iTInfo, LCID /*lcid*/, ITypeInfo** ppTInfo)
 HRESULT Zarn::GetIDsOfNames(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID /*lcid*/,
                             DISPID* rgDispId)
 {
-    if (!IsEqualIID(riid, IID_NULL))
-        return DISP_E_UNKNOWNINTERFACE;
     CComPointer<ITypeInfo> pTypeInfo;
-    const HRESULT hr = LoadZarnTypeInfo(g_hInstance, pTypeInfo.Put());
+    const HRESULT hr = DispatchTypeInfo(riid, pTypeInfo);
     if (FAILED(hr))
         return hr;
     return DispGetIDsOfNames(pTypeInfo.Get(), rgszNames, cNames, rgDispId);
@@ -41,10 +52,8 @@ HRESULT Zarn::Invoke(DISPID dispIdMember, REFIID riid, LCID /*lcid*/, WORD wFlag
                      DISPPARAMS* pDispParams, VARIANT* pVarResult, EXCEPINFO* pExcepInfo,
                      UINT* puArgErr)
 {
-    if (!IsEqualIID(riid, IID_NULL))
-        return DISP_E_UNKNOWNINTERFACE;
     CComPointer<ITypeInfo> pTypeInfo;
-    const HRESULT hr = LoadZarnTypeInfo(g_hInstance, pTypeInfo.Put());
+    const HRESULT hr = DispatchTypeInfo(riid, pTypeInfo);
     if (FAILED(hr))
         return hr;
     return DispInvoke(static_cast<IZarn*>(this), pTypeInfo.Get(), dispIdMember, wFlags, pDispParams,

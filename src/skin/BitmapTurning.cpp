@@ -4,6 +4,7 @@
 #include "skin/SkinGeometry.h"
 #include "skin/SkinRecord.h"
 #include "skin/SkinScreen.h"
+#include "support/DibSection.h"
 #include "support/GdiHandles.h"
 
 #include <cstddef>
@@ -18,21 +19,8 @@ namespace {
 // A bottom-up 32-bit DIB section of nWidth x nHeight and its pixel array.
 HBITMAP Create32BitDib(int nWidth, int nHeight, uint32_t** ppBits)
 {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = nWidth;
-    info.bmiHeader.biHeight = nHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* pBits = nullptr;
-    HBITMAP hDib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    if (hDib == nullptr || pBits == nullptr)
-    {
-        if (hDib != nullptr)
-            DeleteObject(hDib);
-        return nullptr;
-    }
+    HBITMAP hDib = CreateDib32(nullptr, nWidth, nHeight, false, &pBits);
     *ppBits = static_cast<uint32_t*>(pBits);
     return hDib;
 }

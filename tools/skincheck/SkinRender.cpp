@@ -8,6 +8,7 @@
 #include "keyboard/KeyboardPaint.h"
 #include "skin/SkinRecord.h"
 #include "support/DisplayMetrics.h"
+#include "support/DibSection.h"
 #include "support/GdiHandles.h"
 
 #include <filesystem>
@@ -43,17 +44,10 @@ SIZE ShownSize()
 
 bool WritePicture(HDC hdcScreen, HWND hwnd, const SIZE& size, const std::wstring& path)
 {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = size.cx;
-    info.bmiHeader.biHeight = -size.cy;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* pBits = nullptr;
-    CUniqueBitmap bitmap(CreateDIBSection(hdcScreen, &info, DIB_RGB_COLORS, &pBits, nullptr, 0));
+    CUniqueBitmap bitmap(CreateDib32(hdcScreen, size.cx, size.cy, true, &pBits));
     CMemoryDc dc(CreateCompatibleDC(hdcScreen));
-    if (!bitmap || !dc || pBits == nullptr)
+    if (!bitmap || !dc)
         return false;
     {
         CSelectObject select(dc.Get(), bitmap.Get());
@@ -61,18 +55,7 @@ bool WritePicture(HDC hdcScreen, HWND hwnd, const SIZE& size, const std::wstring
         DrawKeyboard(hwnd, dc.Get(), rc);
         GdiFlush();
     }
-    RgbImage image;
-    image.nWidth = size.cx;
-    image.nHeight = size.cy;
-    image.pixels.resize(static_cast<size_t>(size.cx) * static_cast<size_t>(size.cy) * 3);
-    const auto* pPixels = static_cast<const uint32_t*>(pBits);
-    for (size_t i = 0; i < static_cast<size_t>(size.cx) * static_cast<size_t>(size.cy); ++i)
-    {
-        image.pixels[i * 3] = static_cast<uint8_t>(pPixels[i] >> 16);
-        image.pixels[i * 3 + 1] = static_cast<uint8_t>(pPixels[i] >> 8);
-        image.pixels[i * 3 + 2] = static_cast<uint8_t>(pPixels[i]);
-    }
-    return WriteImageFile(image, path);
+    return WriteImageFile(RgbImageFromWords(static_cast<const uint32_t*>(pBits), size.cx, size.cy), path);
 }
 
 // The font of the keyboard dialog's template: 8 points of "System".

@@ -1,5 +1,7 @@
 #include "TextPainter.h"
 
+#include "support/DibSection.h"
+
 #include <cmath>
 #include <cwchar>
 
@@ -46,16 +48,9 @@ CTextPainter::Mask CTextPainter::Render(const std::wstring& text, int nEm, bool 
     mask.nWidth = size.cx + 2 * nPad;
     mask.nHeight = size.cy + 2 * nPad;
 
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = mask.nWidth;
-    info.bmiHeader.biHeight = -mask.nHeight;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* pBits = nullptr;
-    CUniqueBitmap bitmap(CreateDIBSection(m_dc.Get(), &info, DIB_RGB_COLORS, &pBits, nullptr, 0));
-    if (!bitmap || pBits == nullptr)
+    CUniqueBitmap bitmap(CreateDib32(m_dc.Get(), mask.nWidth, mask.nHeight, true, &pBits));
+    if (!bitmap)
         return Mask{};
     CSelectObject selectBitmap(m_dc.Get(), bitmap.Get());
     std::fill_n(static_cast<std::uint32_t*>(pBits), static_cast<size_t>(mask.nWidth) * mask.nHeight, 0u);
