@@ -21,7 +21,6 @@ public:
     CSipHost& operator=(const CSipHost&) = delete;
 
     bool Ready() const { return m_hwndBar != nullptr && m_pPanel != nullptr; }
-    HWND SipWindow() const { return m_sip.Get(); }
     HWND Bar() const { return m_hwndBar; }
     SipPanel& Panel() const { return *m_pPanel; }
     CRecordingCallback& Callback() { return m_callback; }
