@@ -124,8 +124,9 @@ void CKeyboardDriver::SetText(const wchar_t* pszText) const
 bool CKeyboardDriver::Run(SipPanel* pPanel, const std::function<void(CKeyboardDriver&)>& driver)
 {
     SetKeyboardDialogContext(g_hInstance, nullptr, pPanel);
-    return Attend([] { DialogBoxIndirectParamW(g_hInstance, KeyboardTemplate(), nullptr, KeyboardDialogProc, 0); },
-                  driver);
+    return Attend(
+        [] { DialogBoxIndirectParamW(g_hInstance, LoadKeyboardTemplate(g_hInstance), nullptr, KeyboardDialogProc, 0); },
+        driver);
 }
 
 bool CKeyboardDriver::Attend(const std::function<void()>& open, const std::function<void(CKeyboardDriver&)>& driver,

@@ -35,7 +35,7 @@ public:
 private:
     CFirstSelectDone m_firstSelectDone;
     CRecordingCallback m_callback;
-    CSipWindow m_sip;
+    CTestSipWindow m_sip;
     CSipManager m_manager;
     HWND m_hwndBar = nullptr;
     SipPanel* m_pPanel = nullptr;
