@@ -6,6 +6,7 @@
 #include "WineTestSupport.h"
 #include "common/TextUtf.h"
 #include "skin/SkinTestFiles.h"
+#include "support/HostProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +34,7 @@ protected:
 
     Pixels Read(const std::string& file) const
     {
-        Pixels pixels = ReadBitmapFile(ModuleFolder() + L"\\skins\\" + GetParam().pszSkin + L"\\" + Widen(file));
+        Pixels pixels = ReadBitmapFile(TestProgramFolder() + L"\\skins\\" + GetParam().pszSkin + L"\\" + Widen(file));
         EXPECT_FALSE(pixels.values.empty()) << file;
         return pixels;
     }
@@ -110,7 +111,7 @@ TEST(GeneratedSkins, SilverIsLightAndMidnightIsDark)
         GTEST_SKIP() << "checked on the 240x320 run";
     auto meanLuminance = [](const wchar_t* pszSkin) {
         const Pixels pixels =
-            ReadBitmapFile(ModuleFolder() + L"\\skins\\" + pszSkin + L"\\" + Widen(BackgroundFileName(240, VIEW_CHAR)));
+            ReadBitmapFile(TestProgramFolder() + L"\\skins\\" + pszSkin + L"\\" + Widen(BackgroundFileName(240, VIEW_CHAR)));
         long long nSum = 0;
         for (std::uint32_t v : pixels.values)
             nSum += Luminance(v);

@@ -2,7 +2,7 @@
 // build installed: skins and artwork are a pure function of the sources.
 #include "WineTestSupport.h"
 #include "common/FileBytes.h"
-#include "skin/SkinTestFiles.h"
+#include "support/HostProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -33,21 +33,6 @@ std::vector<fs::path> ListFiles(const fs::path& folder)
     return names;
 }
 
-DWORD RunAndWait(std::wstring commandLine)
-{
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return 0xFFFFFFFF;
-    DWORD dwExit = 0xFFFFFFFE;
-    if (WaitForSingleObject(process.hProcess, 120000) == WAIT_OBJECT_0)
-        GetExitCodeProcess(process.hProcess, &dwExit);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return dwExit;
-}
-
 TEST(SkinGenerator, SecondRunGivesTheSameBytes)
 {
     if (!IsScreen(240, 320))
@@ -57,10 +42,10 @@ TEST(SkinGenerator, SecondRunGivesTheSameBytes)
     std::error_code error;
     fs::remove_all(output, error);
 
-    ASSERT_EQ(0u, RunAndWait(L"\"" + generator.wstring() + L"\" \"" + (output / L"skins").wstring() + L"\" \"" +
-                             (output / L"art").wstring() + L"\""));
+    ASSERT_EQ(0, RunHost(generator.wstring(),
+                         L"\"" + (output / L"skins").wstring() + L"\" \"" + (output / L"art").wstring() + L"\""));
 
-    const std::pair<fs::path, fs::path> folders[] = {{output / L"skins", ModuleFolder() + L"\\skins"},
+    const std::pair<fs::path, fs::path> folders[] = {{output / L"skins", TestProgramFolder() + L"\\skins"},
                                                      {output / L"art", FromUnixPath(BREVANTO_BINARY_DIR "/art")}};
     size_t nCompared = 0;
     for (const auto& [fresh, installed] : folders)

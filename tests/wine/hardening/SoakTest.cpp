@@ -17,6 +17,7 @@
 #include "settings/SettingsFileTest.h"
 #include "sip/BarLayout.h"
 #include "sip/BarStylus.h"
+#include "sip/KeyboardTapWatch.h"
 #include "sip/OptionsDialogDriver.h"
 #include "sip/SipActions.h"
 #include "sip/SipHost.h"
@@ -83,37 +84,30 @@ public:
     void OpenAndType(bool bTurn)
     {
         m_host.Callback().Clear();
-        bool bTapped = false, bOpened = false;
+        bool bTapped = false;
         std::string lostKeys;  // keys whose tap the keyboard did not show pressed and released in time
         std::wstring shownText;
-        std::vector<SeenDialog> seen;
-        {
-            CDialogWatcher watcher([](const SeenDialog& dialog) {
-                if (dialog.title == kMessageCaption)
-                    DismissMessageBox(dialog);
+        const KeyboardTapSeen seen =
+            AttendKeyboardTap([&] { bTapped = m_stylus.Tap(SIP_ACTION_KEYBOARD); }, [&](CKeyboardDriver& driver) {
+                m_dwLoadedWhenOpen = GetLoadedOrientation();
+                for (int nKey : {1, 17, 4})  // b, r, e
+                {
+                    if (!driver.Tap(nKey))
+                        lostKeys += std::to_string(nKey) + " ";
+                }
+                shownText = driver.Text();
+                if (bTurn)
+                    TurnTheScreen(driver, m_host.Bar(), ++m_nTurns % 2 == 0);
+                else if (!driver.Tap(KEY_OK))
+                    lostKeys += "OK";
             });
-            bOpened = CKeyboardDriver::Attend([&] { bTapped = m_stylus.Tap(SIP_ACTION_KEYBOARD); },
-                                              [&](CKeyboardDriver& driver) {
-                                                  m_dwLoadedWhenOpen = GetLoadedOrientation();
-                                                  for (int nKey : {1, 17, 4})  // b, r, e
-                                                  {
-                                                      if (!driver.Tap(nKey))
-                                                          lostKeys += std::to_string(nKey) + " ";
-                                                  }
-                                                  shownText = driver.Text();
-                                                  if (bTurn)
-                                                      TurnTheScreen(driver, m_host.Bar(), ++m_nTurns % 2 == 0);
-                                                  else if (!driver.Tap(KEY_OK))
-                                                      lostKeys += "OK";
-                                              });
-            seen = watcher.Seen();
-        }
         ++m_nOpenings;
         if (bTurn)
             m_host.ScreenTurned();
-        for (const SeenDialog& dialog : seen)
-            EXPECT_NE(kMessageCaption, dialog.title) << "opening " << m_nOpenings << ": " << Narrow(dialog.text);
-        EXPECT_TRUE(bTapped && bOpened) << "opening " << m_nOpenings << ": tapped " << bTapped << " opened " << bOpened;
+        for (const SeenDialog& message : seen.messages)
+            ADD_FAILURE() << "opening " << m_nOpenings << ": " << Narrow(message.text);
+        EXPECT_TRUE(bTapped && seen.bOpened) << "opening " << m_nOpenings << ": tapped " << bTapped << " opened "
+                                             << seen.bOpened;
         EXPECT_EQ(std::vector<CallbackCall>{StringCall(L"bre")}, m_host.Callback().Calls())
             << "opening " << m_nOpenings << (bTurn ? " (ended by a turn)" : "") << ": the keyboard showed \""
             << Narrow(shownText) << "\"; taps not taken in time: " << lostKeys;

@@ -124,8 +124,9 @@ void CKeyboardDriver::SetText(const wchar_t* pszText) const
 bool CKeyboardDriver::Run(SipPanel* pPanel, const std::function<void(CKeyboardDriver&)>& driver)
 {
     SetKeyboardDialogContext(g_hInstance, nullptr, pPanel);
-    return Attend([] { DialogBoxIndirectParamW(g_hInstance, KeyboardTemplate(), nullptr, KeyboardDialogProc, 0); },
-                  driver);
+    return Attend(
+        [] { DialogBoxIndirectParamW(g_hInstance, LoadKeyboardTemplate(g_hInstance), nullptr, KeyboardDialogProc, 0); },
+        driver);
 }
 
 bool CKeyboardDriver::Attend(const std::function<void()>& open, const std::function<void(CKeyboardDriver&)>& driver,
@@ -166,24 +167,4 @@ bool CKeyboardDriver::Attend(const std::function<void()>& open, const std::funct
     bReturned = true;
     worker.join();
     return bOpened;
-}
-
-void CKeyboardDriver::SwitchToAnotherThread()
-{
-    std::thread other([] {
-        const HWND hwnd = CreateWindowExW(0, L"Static", L"another application", WS_POPUP | WS_VISIBLE, 0, 0, 40,
-                                          40, nullptr, nullptr, nullptr, nullptr);
-        int nTries = 0;
-        WaitFor([&] {
-            // Ask again now and then: a busy desktop may not hand over at once.
-            if (nTries++ % 20 == 0)
-                SetForegroundWindow(hwnd);
-            MSG msg;
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageW(&msg);
-            return *static_cast<HWND volatile*>(&g_hDlgWnd) == nullptr;
-        }, 10000);
-        DestroyWindow(hwnd);
-    });
-    other.join();
 }

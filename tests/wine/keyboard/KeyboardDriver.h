@@ -47,11 +47,6 @@ public:
     // Polls until pred is true or nTimeoutMs has passed.
     static bool WaitFor(const std::function<bool()>& pred, int nTimeoutMs = 3000);
 
-    // A window of another thread takes the foreground, as when the user
-    // switches to another application; returns once the dialog has ended (or
-    // after a timeout).
-    static void SwitchToAnotherThread();
-
     // Runs the dialog for pPanel; driver runs once the dialog is open. If the
     // driver leaves the dialog open, it is ended with OK. Returns false when
     // the dialog never opened.

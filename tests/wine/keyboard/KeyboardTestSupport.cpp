@@ -9,14 +9,9 @@
 #include <cstdlib>
 #include <vector>
 
-LPCDLGTEMPLATEW KeyboardTemplate()
-{
-    return LoadKeyboardTemplate(g_hInstance);
-}
-
 CModelessKeyboard::CModelessKeyboard()
 {
-    m_hDlg = CreateDialogIndirectParamW(g_hInstance, KeyboardTemplate(), nullptr, KeyboardDialogProc, 0);
+    m_hDlg = CreateDialogIndirectParamW(g_hInstance, LoadKeyboardTemplate(g_hInstance), nullptr, KeyboardDialogProc, 0);
 }
 
 CModelessKeyboard::~CModelessKeyboard()

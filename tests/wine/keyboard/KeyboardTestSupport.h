@@ -5,9 +5,6 @@
 #include <string>
 #include <vector>
 
-// Dialog template 204 from the test program's resources.
-LPCDLGTEMPLATEW KeyboardTemplate();
-
 // The keyboard dialog opened modeless and hidden, for tests that draw it
 // without running its modal loop. Destroyed with the object.
 class CModelessKeyboard

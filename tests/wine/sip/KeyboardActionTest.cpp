@@ -1,3 +1,4 @@
+#include "device/DeviceWindows.h"
 #include "keyboard/KeyboardDialog.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFileTest.h"
@@ -57,11 +58,9 @@ protected:
     // A tap in the middle of one bar button, as mouse messages to the bar.
     void TapButton(int nAction)
     {
-        RECT rc = {};
-        GetClientRect(m_hwndBar, &rc);
-        const BarRect& button = m_pPanel->m_aButtons[nAction].rc;
-        const int X = BarLeft(rc.left, rc.right, GetBitmapWidth(g_hBarBitmap));
-        const LPARAM lParam = MAKELPARAM(X + (button.left + button.right) / 2, (button.top + button.bottom) / 2);
+        POINT pt = BarButtonOnScreen(m_hwndBar, nAction);
+        ScreenToClient(m_hwndBar, &pt);
+        const LPARAM lParam = MAKELPARAM(pt.x, pt.y);
         SendMessageW(m_hwndBar, WM_LBUTTONDOWN, MK_LBUTTON, lParam);
         EXPECT_EQ(nAction, m_pPanel->m_nPressed);
         SendMessageW(m_hwndBar, WM_LBUTTONUP, 0, lParam);

@@ -7,7 +7,7 @@ std::wstring KeyboardDllPath()
     return TestProgramFolder() + L"\\Keyboard.dll";
 }
 
-CSipWindow::CSipWindow()
+CTestSipWindow::CTestSipWindow()
     : m_hwnd(CreateWindowExW(WS_EX_NOACTIVATE, L"Static", L"SIP", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                              GetModuleHandleW(nullptr), nullptr))
 {
@@ -15,7 +15,7 @@ CSipWindow::CSipWindow()
     ShowWindow(m_hwnd, SW_SHOWNOACTIVATE);
 }
 
-CSipWindow::~CSipWindow()
+CTestSipWindow::~CTestSipWindow()
 {
     if (m_hwnd != nullptr)
         DestroyWindow(m_hwnd);

@@ -7,13 +7,13 @@
 std::wstring KeyboardDllPath();
 
 // A borderless top-level window standing in for the SIP manager's SIP window.
-class CSipWindow
+class CTestSipWindow
 {
 public:
-    CSipWindow();
-    ~CSipWindow();
-    CSipWindow(const CSipWindow&) = delete;
-    CSipWindow& operator=(const CSipWindow&) = delete;
+    CTestSipWindow();
+    ~CTestSipWindow();
+    CTestSipWindow(const CTestSipWindow&) = delete;
+    CTestSipWindow& operator=(const CTestSipWindow&) = delete;
     HWND Get() const { return m_hwnd; }
 
 private:

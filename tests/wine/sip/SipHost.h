@@ -21,7 +21,6 @@ public:
     CSipHost& operator=(const CSipHost&) = delete;
 
     bool Ready() const { return m_hwndBar != nullptr && m_pPanel != nullptr; }
-    HWND SipWindow() const { return m_sip.Get(); }
     HWND Bar() const { return m_hwndBar; }
     SipPanel& Panel() const { return *m_pPanel; }
     CRecordingCallback& Callback() { return m_callback; }
@@ -36,7 +35,7 @@ public:
 private:
     CFirstSelectDone m_firstSelectDone;
     CRecordingCallback m_callback;
-    CSipWindow m_sip;
+    CTestSipWindow m_sip;
     CSipManager m_manager;
     HWND m_hwndBar = nullptr;
     SipPanel* m_pPanel = nullptr;

@@ -44,7 +44,7 @@ protected:
 // screen, and the visible desktop ends at its top; hidden, at the menu bar's.
 TEST_F(ZarnTest, ShowingAndHidingPlaceTheBarAndReportTheVisibleDesktop)
 {
-    CSipWindow sip;
+    CTestSipWindow sip;
     CComPointer<IInputMethod> p = Create();
     ASSERT_EQ(S_OK, p->Select(sip.Get()));
     const int W = GetSystemMetrics(SM_CXSCREEN);
@@ -124,7 +124,7 @@ TEST_F(ZarnTest, GetInfoImDataAndOptionsAnswers)
     EXPECT_EQ(0xA5A5A5A5u, dwData);
     EXPECT_EQ(S_OK, p->SetImData(4, &dwData));
     EXPECT_EQ(S_OK, p->SetImData(0, nullptr));
-    CSipWindow sip;
+    CTestSipWindow sip;
     EXPECT_EQ(E_POINTER, p->UserOptionsDlg(nullptr));
     EXPECT_EQ(E_POINTER, p->UserOptionsDlg(sip.Get()));
 }
@@ -134,7 +134,7 @@ TEST_F(ZarnTest, GetInfoImDataAndOptionsAnswers)
 TEST_F(ZarnTest, SelectMakesOneBarDeselectEndsThePanelAndTheCallbackIsBorrowed)
 {
     CRecordingCallback callback;
-    CSipWindow sip;
+    CTestSipWindow sip;
     {
         CComPointer<IInputMethod> p = Create();
         ASSERT_EQ(S_OK, p->RegisterCallback(&callback));
@@ -226,7 +226,7 @@ TEST(ZarnFirstSelect, CreatesTheSharedTextFontOnce)
     ASSERT_TRUE(g_bFirstSelect);
     ASSERT_EQ(nullptr, CFontHelper::Instance().GetFont(1));
     CDialogWatcher watcher([](const SeenDialog& dialog) { DismissMessageBox(dialog); });
-    CSipWindow sip;
+    CTestSipWindow sip;
     CComPointer<IInputMethod> p;
     ASSERT_EQ(S_OK, Zarn::CreateInstance(nullptr, IID_IInputMethod, p.PutVoid()));
     ASSERT_EQ(S_OK, p->Select(sip.Get()));
@@ -252,7 +252,7 @@ TEST(ZarnFirstSelect, CreatesTheSharedTextFontOnce)
     // A second object's Select makes no new font.
     CComPointer<IInputMethod> pSecond;
     ASSERT_EQ(S_OK, Zarn::CreateInstance(nullptr, IID_IInputMethod, pSecond.PutVoid()));
-    CSipWindow sipSecond;
+    CTestSipWindow sipSecond;
     ASSERT_EQ(S_OK, pSecond->Select(sipSecond.Get()));
     EXPECT_EQ(hFont, CFontHelper::Instance().GetFont(1));
 }

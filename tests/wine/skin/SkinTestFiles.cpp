@@ -2,20 +2,13 @@
 
 #include "BmpEncoder.h"
 #include "common/FileBytes.h"
+#include "support/HostProcess.h"
 
 #include "keyboard/KeyModel.h"
 #include "settings/Settings.h"
 #include "skin/SkinRecord.h"
 
 #include <algorithm>
-
-std::wstring ModuleFolder()
-{
-    WCHAR szPath[MAX_PATH];
-    const DWORD n = GetModuleFileNameW(nullptr, szPath, MAX_PATH);
-    std::wstring path(szPath, n);
-    return path.substr(0, path.find_last_of(L'\\'));
-}
 
 std::vector<uint8_t> MakeBmpBytes(int nWidth, int nHeight, const PixelFunction& colour)
 {
@@ -91,7 +84,7 @@ bool IsLandscapeScreen() { return GetSystemMetrics(SM_CXSCREEN) > GetSystemMetri
 
 bool IsSquareScreen() { return GetSystemMetrics(SM_CXSCREEN) == GetSystemMetrics(SM_CYSCREEN); }
 
-CSkinTestFiles::CSkinTestFiles() : m_skinsFolder(ModuleFolder() + L"\\skins")
+CSkinTestFiles::CSkinTestFiles() : m_skinsFolder(TestProgramFolder() + L"\\skins")
 {
     m_bCreatedSkinsFolder = CreateDirectoryW(m_skinsFolder.c_str(), nullptr) != FALSE;
 }

@@ -10,9 +10,6 @@
 // and the checks they read back. Everything a CSkinTestFiles writes is removed again
 // when it goes out of scope.
 
-// The folder of the running program, without a trailing backslash.
-std::wstring ModuleFolder();
-
 // A colour of a picture pixel, 0x00RRGGBB.
 using PixelFunction = std::function<uint32_t(int x, int y)>;
 

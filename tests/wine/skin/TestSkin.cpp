@@ -104,15 +104,6 @@ CTestSkin::CTestSkin(const TestSkinOptions& options)
     }
 }
 
-CSkinSelection::CSkinSelection() : m_savedSkinFile(g_szSkinFile), m_dwSavedHabit(g_dwHabit) {}
-
-CSkinSelection::~CSkinSelection()
-{
-    ReleaseSkin();
-    SetSkinFile(m_savedSkinFile.c_str());
-    g_dwHabit = m_dwSavedHabit;
-}
-
 int CSkinSelection::Load(const wchar_t* pszSkinFile, DWORD dwHabit)
 {
     ReleaseSkin();

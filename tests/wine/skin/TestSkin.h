@@ -3,7 +3,9 @@
 
 #include "Canvas.h"
 #include "KeyboardPlan.h"
+#include "sip/TestStateGuards.h"
 #include "skin/SkinGeometry.h"
+#include "skin/SkinRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -47,13 +49,13 @@ KeyboardPlan TestSkinPlan(int nClass, int nDesign = 4);
 // corner marks tell which way each picture turned.
 void ExpectTestSkinLoaded(const KeyboardPlan& plan, SkinTurn turn);
 
-// Loads skins through LoadSkin the way the module does, the settings' skin file and hand
-// put back (and the skin released) when the object goes.
+// Loads skins through LoadSkin the way the module does, the settings put back (and the
+// skin released) when the object goes.
 class CSkinSelection
 {
 public:
-    CSkinSelection();
-    ~CSkinSelection();
+    CSkinSelection() = default;
+    ~CSkinSelection() { ReleaseSkin(); }
     CSkinSelection(const CSkinSelection&) = delete;
     CSkinSelection& operator=(const CSkinSelection&) = delete;
 
@@ -62,8 +64,7 @@ public:
     int Load(const wchar_t* pszSkinFile, DWORD dwHabit);
 
 private:
-    std::wstring m_savedSkinFile;
-    DWORD m_dwSavedHabit;
+    CSettingsRestorer m_settings;
 };
 
 // The test skin's files, there while the object lives.

@@ -217,10 +217,6 @@ TEST(LogFile, LinesFromManyThreadsAreAllKept)
     EXPECT_EQ(kThreads * kLinesEach, nFound);
 }
 
-}  // namespace
-
-namespace {
-
 // Keyboard.dll is unloaded, not ended with its process: the log and the font
 // cache of a module must close and free at that moment.
 TEST(ModuleUnload, ClosesTheLogAndDeletesTheFonts)

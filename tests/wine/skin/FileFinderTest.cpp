@@ -1,0 +1,21 @@
+#include "SkinTestFiles.h"
+
+#include "skin/FileFinder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// What the skin list shows of the skins folder (index files only, each once, by the name
+// before its last dot) is checked through the options dialog with the broken-skin corpus.
+TEST(FileFinder, NothingFoundInAMissingFolder)
+{
+    CSkinTestFiles files;
+    CFileFinder finder;
+    finder.FindFirst((files.SkinsFolder() + L"\\ZzNoSuchFolder\\*.xml").c_str());
+    EXPECT_FALSE(finder.IsFound());
+    finder.FindFirst(nullptr);
+    EXPECT_FALSE(finder.IsFound());
+}
+
+}  // namespace
