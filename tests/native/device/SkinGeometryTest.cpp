@@ -102,6 +102,12 @@ TEST(ReadSkinGeometry, MapsEachKeyWithTheOrientationAndSizeReadBeforeIt)
 
 TEST(FindTapPoint, AvoidsTheOverlapWhereALowerKeyWins)
 {
+    const KeyRect rc{10, 20, 30, 40};
+    EXPECT_TRUE(rc.Contains(10, 20));
+    EXPECT_FALSE(rc.Contains(15, 45)) << "a key holds only points inside on both axes";
+    EXPECT_FALSE(rc.Contains(35, 25));
+    EXPECT_FALSE(rc.Contains(30, 25));
+
     SkinGeometry geometry;
     geometry.aKeys[0] = KeyRect{0, 0, 60, 20};    // char_A covers the left and the middle
     geometry.aKeys[1] = KeyRect{40, 0, 80, 20};   // char_B: only x 60..79 is its own
@@ -136,6 +142,8 @@ TEST(ParseOptionsFile, ReadsHandAndSkin)
     ASSERT_TRUE(ParseOptionsFile(right, choices));
     EXPECT_FALSE(choices.bLeftHanded);
     EXPECT_EQ(u"A.x", choices.skinFile);
+    ASSERT_TRUE(ParseOptionsFile({0, 0, 0, 0, 0, 0, 0, 0}, choices)) << "habit and an empty count";
+    EXPECT_EQ(u"Silver.xml", choices.skinFile);
 
     UserChoices untouched;
     const std::vector<unsigned char> truncated = {1, 0, 0, 0, 3, 0, 0, 0, 'A', 0};

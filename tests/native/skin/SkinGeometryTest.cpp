@@ -181,25 +181,6 @@ TEST(PixelTurning, RowOrderIsToldFromTheBottomRow)
         EXPECT_EQ(c.expected, FindRowOrder(c.pBottom, c.pBits, c.nBits, c.w, c.h)) << c.pszName;
 }
 
-TEST(PixelTurning, TopLeftCornerOfAThreeByTwoImage)
-{
-    // Source picture rows (top first): A B C / D E F, stored bottom-up.
-    const uint32_t source[6] = {'D', 'E', 'F', 'A', 'B', 'C'};
-    uint32_t cw[6] = {};
-    uint32_t ccw[6] = {};
-    TurnPixels(SkinTurn::Clockwise, source, 3, 2, cw);
-    TurnPixels(SkinTurn::CounterClockwise, source, 3, 2, ccw);
-    // Clockwise, 2 wide and 3 high, top-down: D A / E B / F C -> bottom-up F C E B D A.
-    const uint32_t expectedCw[6] = {'F', 'C', 'E', 'B', 'D', 'A'};
-    // Counter-clockwise, top-down: C F / B E / A D -> bottom-up A D B E C F.
-    const uint32_t expectedCcw[6] = {'A', 'D', 'B', 'E', 'C', 'F'};
-    for (int i = 0; i < 6; ++i)
-    {
-        EXPECT_EQ(expectedCw[i], cw[i]) << i;
-        EXPECT_EQ(expectedCcw[i], ccw[i]) << i;
-    }
-}
-
 TEST(PixelTurning, NoTurnCopiesAndEmptySizesTouchNothing)
 {
     const uint32_t source[4] = {1, 2, 3, 4};
