@@ -94,6 +94,8 @@ TEST_F(KeyModel, TextAndLabelFollowCapsAndShift)
         {38, false, true, L"0", L"0"},
         {39, true, true, L"1", L"1"},
         {57, false, false, L"&", L"&&"},   // one ampersand typed, doubled for prefix drawing
+        {68, true, true, L"\\", L"\\"},
+        {83, false, true, L"(", L"("},
         {30, false, false, nullptr, L""},
         {37, false, false, nullptr, L""},
         {KEY_NONE, true, true, nullptr, L""},
