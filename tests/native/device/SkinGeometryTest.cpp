@@ -126,15 +126,6 @@ TEST(FindTapPoint, AvoidsTheOverlapWhereALowerKeyWins)
     EXPECT_TRUE(FindTapPoint(geometry, 38, 3, x, y));
 }
 
-TEST(ParseSkinInteger, ReadsLikeAtoi)
-{
-    EXPECT_EQ(42, ParseSkinInteger("42"));
-    EXPECT_EQ(-7, ParseSkinInteger("  -7px"));
-    EXPECT_EQ(0, ParseSkinInteger("px7"));
-    EXPECT_EQ(0, ParseSkinInteger(""));
-    EXPECT_EQ(2147483647, ParseSkinInteger("99999999999"));
-}
-
 TEST(ParseOptionsFile, ReadsHandAndSkin)
 {
     UserChoices choices;

@@ -34,7 +34,7 @@ std::wstring Play(const std::vector<int>& aKeys, KeyboardState state)
 
 // The device's keyboard is written apart from the product's; every tap of every key in
 // every state must type and change what the product's keyboard does, and a key of
-// another view can not be tapped at all.
+// another view cannot be tapped at all.
 TEST(ApplyKey, TypesAndChangesStateLikeTheKeyboard)
 {
     for (int nView = 1; nView <= 3; ++nView)

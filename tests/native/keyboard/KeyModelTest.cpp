@@ -93,7 +93,7 @@ TEST_F(KeyModel, TextAndLabelFollowCapsAndShift)
         {35, false, true, L"\r\n", L""},
         {38, false, true, L"0", L"0"},
         {39, true, true, L"1", L"1"},
-        {57, false, false, L"&", L"&&"},   // one ampersand typed, doubled for prefix drawing
+        {KEY_SYMBOL_AND, false, false, L"&", L"&&"},  // one typed, doubled for prefix drawing
         {68, true, true, L"\\", L"\\"},
         {83, false, true, L"(", L"("},
         {30, false, false, nullptr, L""},

@@ -19,6 +19,7 @@ TEST(KeyTable, EveryIndexHasItsOwnEntryFoundBackByExactName)
         EXPECT_EQ(i, pKey->nIndex);
         EXPECT_TRUE(names.insert(pKey->pszEntry).second) << "index " << i;
         EXPECT_EQ(i, FindKeyByEntry(pKey->pszEntry)) << "index " << i;
+        EXPECT_EQ(i >= KEY_A && i <= KEY_Z, pKey->kind == KeyKind::Letter) << "index " << i;
     }
     // Names match whole and case-sensitively; the named areas are no keys.
     for (const wchar_t* psz : {L"char_q", L"CHAR_A", L"char_A ", L"char_", L"", L"char_editview"})
