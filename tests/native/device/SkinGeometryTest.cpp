@@ -102,6 +102,12 @@ TEST(ReadSkinGeometry, MapsEachKeyWithTheOrientationAndSizeReadBeforeIt)
 
 TEST(FindTapPoint, AvoidsTheOverlapWhereALowerKeyWins)
 {
+    const KeyRect rc{10, 20, 30, 40};
+    EXPECT_TRUE(rc.Contains(10, 20));
+    EXPECT_FALSE(rc.Contains(15, 45)) << "a key holds only points inside on both axes";
+    EXPECT_FALSE(rc.Contains(35, 25));
+    EXPECT_FALSE(rc.Contains(30, 25));
+
     SkinGeometry geometry;
     geometry.aKeys[0] = KeyRect{0, 0, 60, 20};    // char_A covers the left and the middle
     geometry.aKeys[1] = KeyRect{40, 0, 80, 20};   // char_B: only x 60..79 is its own
@@ -120,15 +126,6 @@ TEST(FindTapPoint, AvoidsTheOverlapWhereALowerKeyWins)
     EXPECT_TRUE(FindTapPoint(geometry, 38, 3, x, y));
 }
 
-TEST(ParseSkinInteger, ReadsLikeAtoi)
-{
-    EXPECT_EQ(42, ParseSkinInteger("42"));
-    EXPECT_EQ(-7, ParseSkinInteger("  -7px"));
-    EXPECT_EQ(0, ParseSkinInteger("px7"));
-    EXPECT_EQ(0, ParseSkinInteger(""));
-    EXPECT_EQ(2147483647, ParseSkinInteger("99999999999"));
-}
-
 TEST(ParseOptionsFile, ReadsHandAndSkin)
 {
     UserChoices choices;
@@ -136,6 +133,8 @@ TEST(ParseOptionsFile, ReadsHandAndSkin)
     ASSERT_TRUE(ParseOptionsFile(right, choices));
     EXPECT_FALSE(choices.bLeftHanded);
     EXPECT_EQ(u"A.x", choices.skinFile);
+    ASSERT_TRUE(ParseOptionsFile({0, 0, 0, 0, 0, 0, 0, 0}, choices)) << "habit and an empty count";
+    EXPECT_EQ(u"Silver.xml", choices.skinFile);
 
     UserChoices untouched;
     const std::vector<unsigned char> truncated = {1, 0, 0, 0, 3, 0, 0, 0, 'A', 0};

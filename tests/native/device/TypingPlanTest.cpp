@@ -1,6 +1,9 @@
 #include "device/TypingKeys.h"
 #include "device/TypingPlan.h"
 
+#include "common/TextUtf.h"
+#include "keyboard/KeyModel.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,45 +32,39 @@ std::wstring Play(const std::vector<int>& aKeys, KeyboardState state)
     return typed;
 }
 
-struct KeyCase { KeyboardState before; const char* pszKey; const wchar_t* pszTyped; KeyboardState after; };
-
-class ApplyKeyTest : public testing::TestWithParam<KeyCase> {};
-
-TEST_P(ApplyKeyTest, TypesAndChangesStateLikeTheKeyboard)
+// The device's keyboard is written apart from the product's; every tap of every key in
+// every state must type and change what the product's keyboard does, and a key of
+// another view cannot be tapped at all.
+TEST(ApplyKey, TypesAndChangesStateLikeTheKeyboard)
 {
-    const KeyCase& c = GetParam();
-    KeyboardState state = c.before;
-    EXPECT_EQ(std::wstring(c.pszTyped), ApplyKey(state, FindTypingKey(c.pszKey))) << c.pszKey;
-    EXPECT_EQ(c.after.nView, state.nView) << c.pszKey;
-    EXPECT_EQ(c.after.bCapsLock, state.bCapsLock) << c.pszKey;
-    EXPECT_EQ(c.after.bShift, state.bShift) << c.pszKey;
+    for (int nView = 1; nView <= 3; ++nView)
+        for (int nCaps = 0; nCaps < 2; ++nCaps)
+            for (int nShift = 0; nShift < 2; ++nShift)
+                for (int nKey = 0; nKey < TYPING_KEY_COUNT; ++nKey)
+                {
+                    SCOPED_TRACE(testing::Message() << "view " << nView << " caps " << nCaps << " shift "
+                                                    << nShift << " key " << nKey);
+                    const KeyboardState before{nView, nCaps != 0, nShift != 0};
+                    KeyboardState state = before;
+                    const std::wstring typed = ApplyKey(state, nKey);
+                    if (GetDefaultKeyView(nKey) != VIEW_ALL && GetDefaultKeyView(nKey) != nView)
+                    {
+                        EXPECT_EQ(L"", typed);
+                        EXPECT_EQ(before, state);
+                        continue;
+                    }
+                    g_nCurrentView = nView;
+                    g_bCapsLock = nCaps;
+                    g_bShift = nShift;
+                    const KeyOutcome outcome = ApplyKeyAction(nKey);
+                    EXPECT_EQ(outcome.pszText != nullptr ? outcome.pszText : L"", typed);
+                    EXPECT_EQ(g_nCurrentView, state.nView);
+                    EXPECT_EQ(g_bCapsLock != 0, state.bCapsLock);
+                    EXPECT_EQ(g_bShift != 0, state.bShift);
+                }
+    g_nCurrentView = VIEW_CHAR;
+    g_bCapsLock = g_bShift = 0;
 }
-
-INSTANTIATE_TEST_SUITE_P(Table, ApplyKeyTest, testing::Values(
-    KeyCase{{1, false, false}, "char_A", L"a", {1, false, false}},
-    KeyCase{{1, true, false}, "char_A", L"A", {1, true, false}},
-    KeyCase{{1, false, true}, "char_A", L"A", {1, false, false}},
-    KeyCase{{1, true, true}, "char_A", L"a", {1, true, false}},
-    KeyCase{{1, true, false}, "char_comma", L",", {1, true, false}},
-    KeyCase{{1, false, true}, "char_comma", L"@", {1, false, false}},
-    KeyCase{{1, false, true}, "char_dot", L"-", {1, false, false}},
-    KeyCase{{1, false, true}, "char_question", L"\"", {1, false, false}},
-    KeyCase{{1, false, true}, "char_exclamation", L"'", {1, false, false}},
-    KeyCase{{1, false, true}, "char_enter", L"\r\n", {1, false, true}},
-    KeyCase{{3, false, true}, "number_1", L"1", {3, false, false}},
-    KeyCase{{2, false, false}, "symbol_and", L"&", {2, false, false}},
-    KeyCase{{1, false, false}, "number_1", L"", {1, false, false}},      // not in this view
-    KeyCase{{2, false, false}, "char_A", L"", {2, false, false}},
-    KeyCase{{1, false, false}, "char_123", L"", {3, false, false}},
-    KeyCase{{3, false, false}, "char_123", L"", {1, false, false}},
-    KeyCase{{2, false, false}, "char_123", L"", {3, false, false}},
-    KeyCase{{1, false, false}, "char_at", L"", {2, false, false}},
-    KeyCase{{2, false, false}, "char_at", L"", {1, false, false}},
-    KeyCase{{3, false, false}, "char_at", L"", {2, false, false}},
-    KeyCase{{1, false, true}, "char_caps", L"", {1, true, true}},
-    KeyCase{{1, false, true}, "char_shift", L"", {1, false, false}},
-    KeyCase{{2, false, true}, "char_space", L" ", {2, false, false}},
-    KeyCase{{1, false, true}, "char_ok", L"", {1, false, true}}));
 
 // The keys a finger taps: shift for one capital, caps lock when it is on, the
 // number view and back for digits, the enter key for a line break of either kind.
@@ -134,21 +131,32 @@ TEST(PlanTyping, PlaysBackToTheSameTextFromEveryState)
                 }
 }
 
-TEST(TypingKeys, NamesAndIndicesMatchTheSkinEntries)
+TEST(KeyboardState, StatesDifferingInOneThingDiffer)
 {
-    EXPECT_EQ(0, FindTypingKey("char_A"));
-    EXPECT_EQ(25, FindTypingKey("char_Z"));
-    EXPECT_EQ(16, FindTypingKey("char_Q"));
-    EXPECT_EQ(30, FindTypingKey("char_ok"));
-    EXPECT_EQ(37, FindTypingKey("char_backspace"));
-    EXPECT_EQ(38, FindTypingKey("number_0"));
-    EXPECT_EQ(47, FindTypingKey("number_9"));
-    EXPECT_EQ(57, FindTypingKey("symbol_and"));
-    EXPECT_EQ(83, FindTypingKey("symbol_left_parenthesis"));
+    const KeyboardState base;
+    KeyboardState view = base, caps = base, shift = base;
+    view.nView = 2;
+    caps.bCapsLock = true;
+    shift.bShift = true;
+    EXPECT_TRUE(base == KeyboardState{});
+    EXPECT_FALSE(base == view);
+    EXPECT_FALSE(base == caps);
+    EXPECT_FALSE(base == shift);
+}
+
+// The device knows the keys by the names, indices and views of the keyboard's own table.
+TEST(TypingKeys, NamesIndicesAndViewsMatchTheKeyboardsTable)
+{
+    for (int i = 0; i < TYPING_KEY_COUNT; ++i)
+    {
+        EXPECT_EQ(Narrow(FindKeyInfo(i)->pszEntry), GetTypingKey(i)->pszName) << i;
+        EXPECT_EQ(FindKeyInfo(i)->nView, GetTypingKey(i)->nView) << i;
+        EXPECT_EQ(i, FindTypingKey(GetTypingKey(i)->pszName)) << i;
+    }
+    EXPECT_EQ(KEY_COUNT, TYPING_KEY_COUNT);
     EXPECT_EQ(-1, FindTypingKey("char_a"));
     EXPECT_EQ(nullptr, GetTypingKey(84));
-    for (int i = 0; i < TYPING_KEY_COUNT; ++i)
-        EXPECT_EQ(i, FindTypingKey(GetTypingKey(i)->pszName)) << "every name is unique";
+    EXPECT_EQ(nullptr, GetTypingKey(-1));
 }
 
 }  // namespace

@@ -73,56 +73,42 @@ struct TextCase
     int nIndex;
     bool bCaps;
     bool bShift;
-    const wchar_t* pszExpected;
+    const wchar_t* pszText;
+    const wchar_t* pszLabel;
 };
 
-TEST_F(KeyModel, TextFollowsCapsXorShiftForLettersAndShiftForPunctuation)
+// Letters follow caps lock xor shift, punctuation shift alone; the label of a pressed
+// key shows what it would type now.
+TEST_F(KeyModel, TextAndLabelFollowCapsAndShift)
 {
     const TextCase cases[] = {
-        {0, false, false, L"a"},
-        {0, true, false, L"A"},
-        {0, false, true, L"A"},
-        {0, true, true, L"a"},
-        {26, true, false, L","},     // caps lock does not change punctuation
-        {26, false, true, L"@"},
-        {29, true, true, L"'"},
-        {31, true, true, L" "},
-        {35, false, true, L"\r\n"},
-        {39, true, true, L"1"},
-        {57, false, false, L"&"},    // the ampersand types one
-        {30, false, false, nullptr},
-        {37, false, false, nullptr},
-        {KEY_NONE, false, false, nullptr},
-        {84, false, false, nullptr},
+        {0, false, false, L"a", L"a"},
+        {0, true, false, L"A", L"A"},
+        {0, false, true, L"A", L"A"},
+        {0, true, true, L"a", L"a"},
+        {26, true, false, L",", L","},     // caps lock does not change punctuation
+        {26, false, true, L"@", L"@"},
+        {29, true, true, L"'", L"'"},
+        {31, true, true, L" ", L""},       // the space key shows no label
+        {35, false, true, L"\r\n", L""},
+        {38, false, true, L"0", L"0"},
+        {39, true, true, L"1", L"1"},
+        {KEY_SYMBOL_AND, false, false, L"&", L"&&"},  // one typed, doubled for prefix drawing
+        {68, true, true, L"\\", L"\\"},
+        {83, false, true, L"(", L"("},
+        {30, false, false, nullptr, L""},
+        {37, false, false, nullptr, L""},
+        {KEY_NONE, true, true, nullptr, L""},
+        {84, false, false, nullptr, L""},
     };
     for (const TextCase& c : cases)
     {
-        EXPECT_EQ(Text(c.pszExpected), Text(GetKeyText(c.nIndex, c.bCaps, c.bShift)))
-            << "key " << c.nIndex << " caps " << c.bCaps << " shift " << c.bShift;
-    }
-}
-
-TEST_F(KeyModel, LabelShowsWhatTheKeyWouldTypeNow)
-{
-    const TextCase cases[] = {
-        {0, false, false, L"a"},
-        {0, true, false, L"A"},
-        {0, true, true, L"a"},
-        {26, false, true, L"@"},
-        {26, true, false, L","},
-        {57, false, false, L"&&"},   // doubled for prefix drawing
-        {38, false, true, L"0"},
-        {30, false, false, L""},
-        {31, false, false, L""},     // the space key shows no label
-        {37, false, false, L""},
-        {KEY_NONE, true, true, L""},
-    };
-    for (const TextCase& c : cases)
-    {
+        SCOPED_TRACE(testing::Message() << "key " << c.nIndex << " caps " << c.bCaps << " shift " << c.bShift);
+        EXPECT_EQ(Text(c.pszText), Text(GetKeyText(c.nIndex, c.bCaps, c.bShift)));
         g_nPressedKey = c.nIndex;
         g_bCapsLock = c.bCaps;
         g_bShift = c.bShift;
-        EXPECT_EQ(std::wstring(c.pszExpected), std::wstring(GetKeyLabel())) << "key " << c.nIndex;
+        EXPECT_EQ(std::wstring(c.pszLabel), std::wstring(GetKeyLabel()));
     }
 }
 

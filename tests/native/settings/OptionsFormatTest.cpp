@@ -53,6 +53,7 @@ struct ReadCase
     Bytes file;
     std::uint32_t dwExpectedHabit;
     std::u16string expectedSkin;
+    std::size_t nExpectedPosition;  // where the reading stopped: a refused name is not read
 };
 
 // Memory before each read: habit 7, skin "Before.xml", so that "left alone"
@@ -68,40 +69,31 @@ TEST_P(ReadOptionsTest, GivesTheStoredOrSafeValues)
     ReadOptionsFrom(source, dwHabit, szSkin);
     EXPECT_EQ(c.dwExpectedHabit, dwHabit) << c.pszName;
     EXPECT_EQ(Utf16ToUtf8(c.expectedSkin), Utf16ToUtf8(szSkin)) << c.pszName;
-    EXPECT_LE(source.Position(), c.file.size()) << c.pszName;
+    EXPECT_EQ(c.nExpectedPosition, source.Position()) << c.pszName;
 }
 
 const std::u16string kName259(259, u'n');
 
 INSTANTIATE_TEST_SUITE_P(Table, ReadOptionsTest, testing::Values(
-    ReadCase{"default file", kDefaultFile, 1, u"Silver.xml"},
-    ReadCase{"right-handed, other skin", Cat({Dword(0), Dword(8), Utf16(u"Blue.xml")}), 0, u"Blue.xml"},
-    ReadCase{"any non-zero habit is kept as read", Cat({Dword(0xDEADBEEF), Dword(1), Utf16(u"a")}), 0xDEADBEEF, u"a"},
-    ReadCase{"trailing bytes ignored", Cat({kDefaultFile, Bytes{1, 2, 3, 4, 5}}), 1, u"Silver.xml"},
-    ReadCase{"empty file", Bytes{}, 0, u""},
-    ReadCase{"two bytes of habit", Bytes{0x02, 0x01}, 0x0102, u""},
-    ReadCase{"habit only", Dword(1), 1, u""},
-    ReadCase{"count cut short", Cat({Dword(1), Bytes{3}}), 1, u""},
-    ReadCase{"name cut short", Cut(kDefaultFile, 15), 1, u"Silv"},
-    ReadCase{"name cut mid-unit", Cut(kDefaultFile, 14), 1, u"Sil"},
-    ReadCase{"count 0", Cat({Dword(0), Dword(0)}), 0, u""},
-    ReadCase{"count 259 fits", Cat({Dword(1), Dword(259), Utf16(kName259)}), 1, kName259},
-    ReadCase{"count 260 refused", Cat({Dword(0), Dword(260), Utf16(kName259 + u"x")}), 0, u"Before.xml"},
-    ReadCase{"count 0xFFFFFFFF refused", Cat({Dword(1), Dword(0xFFFFFFFF)}), 1, u"Before.xml"},
+    ReadCase{"default file", kDefaultFile, 1, u"Silver.xml", 28},
+    ReadCase{"right-handed, other skin", Cat({Dword(0), Dword(8), Utf16(u"Blue.xml")}), 0, u"Blue.xml", 24},
+    ReadCase{"any non-zero habit is kept as read", Cat({Dword(0xDEADBEEF), Dword(1), Utf16(u"a")}), 0xDEADBEEF,
+             u"a", 10},
+    ReadCase{"trailing bytes ignored", Cat({kDefaultFile, Bytes{1, 2, 3, 4, 5}}), 1, u"Silver.xml", 28},
+    ReadCase{"empty file", Bytes{}, 0, u"", 0},
+    ReadCase{"two bytes of habit", Bytes{0x02, 0x01}, 0x0102, u"", 2},
+    ReadCase{"habit only", Dword(1), 1, u"", 4},
+    ReadCase{"count cut short", Cat({Dword(1), Bytes{3}}), 1, u"", 5},
+    ReadCase{"name cut short", Cut(kDefaultFile, 15), 1, u"Silv", 15},
+    ReadCase{"name cut mid-unit", Cut(kDefaultFile, 14), 1, u"Sil", 14},
+    ReadCase{"count 0", Cat({Dword(0), Dword(0)}), 0, u"", 8},
+    ReadCase{"count 259 fits", Cat({Dword(1), Dword(259), Utf16(kName259)}), 1, kName259, 526},
+    ReadCase{"count 260 refused", Cat({Dword(0), Dword(260), Utf16(kName259 + u"x")}), 0, u"Before.xml", 8},
+    ReadCase{"count 0xFFFFFFFF refused", Cat({Dword(1), Dword(0xFFFFFFFF)}), 1, u"Before.xml", 8},
     // 2 * 0x80000000 is 0 in 32 bits: must still be refused, not read as empty.
-    ReadCase{"count 0x80000000 refused", Cat({Dword(1), Dword(0x80000000), Utf16(u"x")}), 1, u"Before.xml"},
-    ReadCase{"embedded zero ends the name", Cat({Dword(1), Dword(3), Utf16(std::u16string(u"a\0b", 3))}), 1, u"a"}));
-
-// The text of a refused name is not read: the source stops after the count.
-TEST(ReadOptions, RefusedNameIsNotRead)
-{
-    const Bytes file = Cat({Dword(1), Dword(300), Bytes(600, 'x')});
-    CMemoryByteSource source(file.data(), file.size());
-    std::uint32_t dwHabit = 0;
-    char16_t szSkin[kSkinFileUnits] = u"Keep";
-    ReadOptionsFrom(source, dwHabit, szSkin);
-    EXPECT_EQ(8u, source.Position());
-}
+    ReadCase{"count 0x80000000 refused", Cat({Dword(1), Dword(0x80000000), Utf16(u"x")}), 1, u"Before.xml", 8},
+    ReadCase{"embedded zero ends the name", Cat({Dword(1), Dword(3), Utf16(std::u16string(u"a\0b", 3))}), 1, u"a",
+             14}));
 
 TEST(ReadString, NameThatFillsTheBufferWithoutTerminatorIsRefused)
 {

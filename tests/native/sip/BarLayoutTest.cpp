@@ -69,19 +69,6 @@ const HitCase g_aHitCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Points, BarHitTest, testing::ValuesIn(g_aHitCases));
 
-TEST(BarLayout, EveryButtonShowsItsOwnPressedImage)
-{
-    const int aQvga[] = {217, 219, 211, 215, 216, 218, 214, 212};
-    const int aVga[] = {308, 301, 302, 306, 307, 309, 305, 303};
-    for (int i = 0; i < 8; ++i)
-    {
-        EXPECT_EQ(aQvga[i], GetQvgaBarLayout().aPressedIds[i]) << i;
-        EXPECT_EQ(aVga[i], GetVgaBarLayout().aPressedIds[i]) << i;
-    }
-    EXPECT_EQ(213, GetQvgaBarLayout().nBarBitmapId);
-    EXPECT_EQ(304, GetVgaBarLayout().nBarBitmapId);
-}
-
 struct PlacementCase
 {
     const char* pszWhat;

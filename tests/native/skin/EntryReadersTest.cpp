@@ -20,25 +20,14 @@ struct Attribute
     std::wstring text;
 };
 
-// Feeds the attributes in order, as the document walk does; false when an attribute
-// ended the entry.
-bool ReadResolution(const std::vector<Attribute>& attributes, ResolutionEntry& entry,
-                    const CAnsiCodePage& codePage)
+// Feeds the attributes in order to a reader's store function, as the document walk
+// does; false when an attribute ended the entry.
+template <typename Target, typename Store>
+bool Read(const std::vector<Attribute>& attributes, Target& target, Store store, const CAnsiCodePage& codePage)
 {
     for (const Attribute& a : attributes)
     {
-        if (!StoreResolutionAttribute(entry, a.name.c_str(), a.text.data(), a.text.size(), codePage))
-            return false;
-    }
-    return true;
-}
-
-bool ReadLayout(const std::vector<Attribute>& attributes, LayoutValues& values,
-                const CAnsiCodePage& codePage)
-{
-    for (const Attribute& a : attributes)
-    {
-        if (!StoreLayoutAttribute(values, a.name.c_str(), a.text.data(), a.text.size(), codePage))
+        if (!store(target, a.name.c_str(), a.text.data(), a.text.size(), codePage))
             return false;
     }
     return true;
@@ -62,7 +51,7 @@ TEST_P(ResolutionEntryReading, FillsTheEntry)
     const ResolutionCase& c = GetParam();
     CTestCodePage codePage;
     ResolutionEntry entry{};
-    ASSERT_TRUE(ReadResolution(c.attributes, entry, codePage)) << c.pszWhat;
+    ASSERT_TRUE(Read(c.attributes, entry, StoreResolutionAttribute, codePage)) << c.pszWhat;
     EXPECT_EQ(c.nId, entry.ResolutionID) << c.pszWhat;
     EXPECT_EQ(c.nWidth, entry.Width) << c.pszWhat;
     EXPECT_EQ(c.nHeight, entry.Height) << c.pszWhat;
@@ -89,17 +78,6 @@ INSTANTIATE_TEST_SUITE_P(Table, ResolutionEntryReading, testing::Values(
                    0, 0, 0, L"\x20AC.xml"},
     ResolutionCase{"unknown attributes are ignored", {{L"Colour", L"red"}, {L"", L"1"}, {L"Height", L"240"}},
                    0, 0, 240, L""}));
-
-TEST(ResolutionEntryReading, FailedConversionEndsTheEntryAtThatNumber)
-{
-    CTestCodePage outOfMemory(true);
-    ResolutionEntry entry{};
-    // The name needs no conversion and is stored; the number needs one and ends the entry.
-    EXPECT_TRUE(StoreResolutionAttribute(entry, L"LayoutFileName", L"a.xml", 5, outOfMemory));
-    EXPECT_FALSE(StoreResolutionAttribute(entry, L"Height", L"240", 3, outOfMemory));
-    EXPECT_EQ(0, entry.Height);
-    EXPECT_EQ(std::wstring(L"a.xml"), entry.LayoutFileName);
-}
 
 struct LayoutCase
 {
@@ -136,7 +114,7 @@ TEST_P(LayoutEntryValues, StoresEachAttributeInItsField)
     const LayoutCase& c = GetParam();
     CTestCodePage codePage;
     LayoutValues values{};
-    ASSERT_TRUE(ReadLayout(c.attributes, values, codePage)) << c.pszWhat;
+    ASSERT_TRUE(Read(c.attributes, values, StoreLayoutAttribute, codePage)) << c.pszWhat;
     EXPECT_EQ(Fields(c.expected), Fields(values)) << c.pszWhat;
 }
 
@@ -163,15 +141,22 @@ INSTANTIATE_TEST_SUITE_P(Table, LayoutEntryValues, testing::Values(
     LayoutCase{"an embedded zero ends a bitmap name", {{L"DefaultPath", std::wstring(L"a.bmp\0.exe", 10)}},
                Values({}, true, L"a.bmp")}));
 
-TEST(LayoutEntryValues, FailedConversionEndsTheEntry)
+// Only a text that needs a conversion which runs out of memory ends an entry, there and then.
+TEST(EntryReaders, FailedConversionEndsTheEntryAtThatAttribute)
 {
     CTestCodePage outOfMemory(true);
+    ResolutionEntry entry{};
+    // A layout file name needs no conversion and is stored; a number needs one.
+    EXPECT_TRUE(StoreResolutionAttribute(entry, L"LayoutFileName", L"a.xml", 5, outOfMemory));
+    EXPECT_FALSE(StoreResolutionAttribute(entry, L"Height", L"240", 3, outOfMemory));
+    EXPECT_EQ(0, entry.Height);
+    EXPECT_EQ(std::wstring(L"a.xml"), entry.LayoutFileName);
+
     LayoutValues values{};
     EXPECT_FALSE(StoreLayoutAttribute(values, L"Left", L"10", 2, outOfMemory));
     EXPECT_FALSE(StoreLayoutAttribute(values, L"DefaultPath", L"a.bmp", 5, outOfMemory));
     EXPECT_EQ(0, values.nLeft);
     EXPECT_EQ(L'\0', values.szBitmapName[0]);
-    // Unknown attributes need no conversion and never end an entry.
     EXPECT_TRUE(StoreLayoutAttribute(values, L"Colour", L"red", 3, outOfMemory));
 }
 

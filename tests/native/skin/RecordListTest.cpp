@@ -42,13 +42,15 @@ INSTANTIATE_TEST_SUITE_P(Table, RecordListGet, testing::Values(
     GetCase{1, 7, 0}, GetCase{0, 3, 0}, GetCase{0, 0, 0}, GetCase{3, 16, 0}, GetCase{-1, 16, 0},
     GetCase{2147483647, 16, 0}));
 
-TEST(RecordList, ClearEmptiesAndRestartsIndicesAtZero)
+TEST(RecordList, ClearEmptiesAndRestartsIndicesAtZeroAndNullIsRefused)
 {
     CRecordList list;
     const int values[] = {10, 20, 30};
     for (int v : values)
         ASSERT_EQ(1, list.Add(&v, sizeof v));
     list.Clear();
+    EXPECT_EQ(0, list.Count());
+    EXPECT_EQ(0, list.Add(nullptr, 4)) << "a null record with a size";
     EXPECT_EQ(0, list.Count());
     int out = -1;
     EXPECT_EQ(0, list.Get(0, &out, sizeof out));
@@ -59,13 +61,6 @@ TEST(RecordList, ClearEmptiesAndRestartsIndicesAtZero)
     ASSERT_EQ(1, list.Get(0, &out, sizeof out));
     EXPECT_EQ(40, out);
     EXPECT_EQ(0, list.Get(1, &out, sizeof out));
-}
-
-TEST(RecordList, RefusesANullRecordWithASize)
-{
-    CRecordList list;
-    EXPECT_EQ(0, list.Add(nullptr, 4));
-    EXPECT_EQ(0, list.Count());
 }
 
 TEST(RecordList, KeepsManyRecordsInOrder)

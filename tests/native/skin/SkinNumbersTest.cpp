@@ -1,5 +1,7 @@
 #include "skin/SkinNumbers.h"
 
+#include "device/SkinGeometry.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -11,10 +13,15 @@ struct NumberCase { const char* psz; int nExpected; };
 
 class SkinNumberParsing : public testing::TestWithParam<NumberCase> {};
 
+// The device stand-in reads the skin files with its own parser, which must agree.
 TEST_P(SkinNumberParsing, ReadsLikeAtoi)
 {
-    EXPECT_EQ(GetParam().nExpected, ParseSkinNumber(GetParam().psz))
-        << (GetParam().psz != nullptr ? GetParam().psz : "(null)");
+    const char* psz = GetParam().psz;
+    EXPECT_EQ(GetParam().nExpected, ParseSkinNumber(psz)) << (psz != nullptr ? psz : "(null)");
+    if (psz != nullptr)
+    {
+        EXPECT_EQ(GetParam().nExpected, ParseSkinInteger(psz)) << psz << " on the device";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, SkinNumberParsing, testing::Values(

@@ -31,17 +31,12 @@ INSTANTIATE_TEST_SUITE_P(Table, SkinPathJoining, testing::Values(
              std::wstring(200, L'f') + L"\\" + std::wstring(58, L'n')},
     JoinCase{L"C:\\m", std::wstring(300, L'x'), 260, false, L""}));
 
-TEST(SkinPathJoining, ExtendsAFolderInPlace)
+TEST(SkinPathJoining, ExtendsAFolderInPlaceAndFailsOnNullInputs)
 {
     wchar_t buffer[16] = L"dir";
     ASSERT_TRUE(JoinSkinPath(buffer, 16, buffer, L"file"));
     EXPECT_STREQ(L"dir\\file", buffer);
-}
-
-TEST(SkinPathJoining, NullInputsFail)
-{
-    wchar_t buffer[8] = L"keep";
-    EXPECT_FALSE(JoinSkinPath(buffer, 8, nullptr, L"a"));
+    EXPECT_FALSE(JoinSkinPath(buffer, 16, nullptr, L"a"));
     EXPECT_STREQ(L"", buffer);
     EXPECT_FALSE(JoinSkinPath(nullptr, 8, L"a", L"b"));
 }

@@ -144,24 +144,19 @@ INSTANTIATE_TEST_SUITE_P(Table, LayoutAuditFinds, testing::Values(
     AuditCase{"a design larger than the screen", [](Spoiled& s) { s.screens = {{{240, 320}, 96}}; },
               1, Severity::Error, "", "the design area 480x640 is shown as 480x640 on a 240x320 screen"}));
 
-TEST(LayoutAudit, PassesAPortraitDesignTurnedOnALandscapeScreen)
-{
-    CLayoutBuilder layout;
-    BitmapTable bitmaps;
-    layout.CompleteSkin(bitmaps);
-    CFindings findings;
-    AuditLayout(layout.Model(), bitmaps, {{{800, 480}, 96}, {{480, 800}, 96}}, findings);
-    EXPECT_EQ("", findings.Format());
-}
-
+// Upright, and turned on a landscape screen.
 TEST(LayoutAudit, PassesACompleteSkin)
 {
     CLayoutBuilder layout;
     BitmapTable bitmaps;
     layout.CompleteSkin(bitmaps);
-    CFindings findings;
-    AuditLayout(layout.Model(), bitmaps, kVgaPortrait, findings);
-    EXPECT_EQ("", findings.Format());
+    const std::vector<CheckedScreen> screenSets[] = {kVgaPortrait, {{{800, 480}, 96}, {{480, 800}, 96}}};
+    for (const std::vector<CheckedScreen>& screens : screenSets)
+    {
+        CFindings findings;
+        AuditLayout(layout.Model(), bitmaps, screens, findings);
+        EXPECT_EQ("", findings.Format()) << screens[0].size.nWidth;
+    }
 }
 
 TEST(LayoutAudit, SaysWhenTheFileIsMissingOrNotXml)

@@ -26,7 +26,7 @@ LoadRun CorrectRun(const LayoutModel& layout)
     return run;
 }
 
-TEST(LoadReport, ReadsBackWhatTheChildWrote)
+TEST(LoadReport, ReadsBackWhatTheChildWroteUpToItsLastLine)
 {
     LoadRun run;
     run.nSkin = 3;
@@ -42,11 +42,7 @@ TEST(LoadReport, ReadsBackWhatTheChildWrote)
     EXPECT_EQ(-5, parsed.runs[0].keys[KEY_COUNT - 1].rc.nLeft);
     EXPECT_EQ(8, parsed.runs[0].keys[KEY_COUNT - 1].rc.nBottom);
     EXPECT_EQ(10, parsed.runs[0].keys[KEY_COUNT - 1].nImageHeight);
-}
-
-TEST(LoadReport, WithoutItsLastLineTheRunDidNotHappen)
-{
-    LoadRun run;
+    // Without its last line the run did not happen.
     EXPECT_FALSE(ParseScreenReport(kScreen, FormatLoadRun(run)).bRan);
     EXPECT_FALSE(ParseScreenReport(kScreen, "").bRan);
 }

@@ -34,22 +34,6 @@ public:
         return *this;
     }
 
-    CLayoutBuilder& Orientation(int nValue)
-    {
-        return Entry(L"Orientation", {{L"OrientationValue", std::to_wstring(nValue)}});
-    }
-
-    CLayoutBuilder& Design(int nWidth, int nHeight)
-    {
-        return Entry(L"DefaultBackground",
-                     {{L"BackgroundWidth", std::to_wstring(nWidth)}, {L"BackgroundHeight", std::to_wstring(nHeight)}});
-    }
-
-    CLayoutBuilder& Background(const std::wstring& text, const std::wstring& bitmap)
-    {
-        return Entry(text, {{L"DefaultPath", bitmap}});
-    }
-
     CLayoutBuilder& Rect(const std::wstring& text, int l, int t, int w, int h, const std::wstring& bitmap = L"")
     {
         std::vector<std::pair<std::wstring, std::wstring>> attributes = {
@@ -65,10 +49,11 @@ public:
     // checker must pass (tests then spoil one thing).
     CLayoutBuilder& CompleteSkin(BitmapTable& bitmaps)
     {
-        Orientation(5).Design(480, 640);
+        Entry(L"Orientation", {{L"OrientationValue", L"5"}});
+        Entry(L"DefaultBackground", {{L"BackgroundWidth", L"480"}, {L"BackgroundHeight", L"640"}});
         for (const wchar_t* psz : {L"CharBackground", L"SymbolBackground", L"NumberBackground"})
         {
-            Background(psz, std::wstring(psz) + L".bmp");
+            Entry(psz, {{L"DefaultPath", std::wstring(psz) + L".bmp"}});
             bitmaps[std::wstring(psz) + L".bmp"] = {BitmapFacts::State::Loaded, 480, 640};
         }
         Rect(L"char_editview", 0, 0, 480, 100);

@@ -44,13 +44,4 @@ TEST(BmpEncoder, RowsOfWholeWordsAreNotPaddedAndSizesPassSixteenBits)
     EXPECT_EQ(600u * 110u, U32(large, 34));
 }
 
-TEST(BmpEncoder, SameCanvasSameBytes)
-{
-    CCanvas a(7, 5, 0xABCDEF);
-    a.FillRoundRect({0, 0, 7, 5}, 2, {0x102030, 0x405060});
-    CCanvas b(7, 5, 0xABCDEF);
-    b.FillRoundRect({0, 0, 7, 5}, 2, {0x102030, 0x405060});
-    EXPECT_EQ(EncodeBmp24(a), EncodeBmp24(b));
-}
-
 }  // namespace
