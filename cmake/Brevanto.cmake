@@ -14,6 +14,9 @@
 
 set(BREVANTO_SCREENS 240x320 320x240 240x400 480x640 800x480 320x320
     CACHE STRING "Screen sizes the Wine suite runs on")
+# A Pocket PC screen keeps 16 bits a pixel; the other sizes stay at 24 so that both depths are covered.
+set(BREVANTO_16BIT_SCREENS 240x320 480x640
+    CACHE STRING "Screen sizes of BREVANTO_SCREENS that run at 16 bits a pixel")
 set(BREVANTO_WINE_RUN ${CMAKE_SOURCE_DIR}/tools/wine/run)
 set(BREVANTO_WINE_STATE ${CMAKE_BINARY_DIR}/wine)
 

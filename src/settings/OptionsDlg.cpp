@@ -7,6 +7,7 @@
 #include "skin/SkinCatalogue.h"
 #include "support/DisplayMetrics.h"
 #include "support/FontHelper.h"
+#include "support/GdiHandles.h"
 
 #include <commctrl.h>
 
@@ -56,6 +57,26 @@ void InsertTab(HWND hTab, int nIndex, LPCWSTR pszText)
     item.mask = TCIF_TEXT;
     item.pszText = const_cast<LPWSTR>(pszText);
     SendMessageW(hTab, TCM_INSERTITEMW, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&item));
+}
+
+// The width a control needs to show its whole text in its own font; a radio
+// button adds its box and a gap of one average character.
+int TextWidth(HWND hDlg, int nId)
+{
+    HWND hwnd = GetDlgItem(hDlg, nId);
+    WCHAR szText[64] = {};
+    const int nLength = GetWindowTextW(hwnd, szText, 64);
+    CWindowDc dc(hwnd);
+    if (!dc)
+        return 0;
+    CSelectObject font(dc.Get(), reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+    SIZE size = {};
+    GetTextExtentPoint32W(dc.Get(), szText, nLength, &size);
+    if ((GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK) != BS_AUTORADIOBUTTON)
+        return size.cx;
+    TEXTMETRICW tm = {};
+    GetTextMetricsW(dc.Get(), &tm);
+    return size.cx + GetSystemMetrics(SM_CXMENUCHECK) + tm.tmAveCharWidth;
 }
 
 COptionsDlg* DialogObject(HWND hDlg)
@@ -311,6 +332,10 @@ void COptionsDlg::Layout(HWND hDlg)
     in.nWideBannerHeight = GetBitmapHeight(m_hBannerWide);
     in.nNarrowBannerWidth = GetBitmapWidth(m_hBannerNarrow);
     in.nNarrowBannerHeight = GetBitmapHeight(m_hBannerNarrow);
+    in.nKeyboardTextWidth = TextWidth(hDlg, IDC_OPTIONS_KEYBOARD);
+    in.nHabitTextWidth = TextWidth(hDlg, IDC_OPTIONS_HABIT);
+    in.nLeftTextWidth = TextWidth(hDlg, IDC_OPTIONS_LEFT);
+    in.nRightTextWidth = TextWidth(hDlg, IDC_OPTIONS_RIGHT);
     const OptionsLayoutResult out = LayOutOptions(in);
     if (out.bPlaced)
     {

@@ -1,5 +1,6 @@
 #include "settings/OptionsLayout.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 void ApplyFlowTop(int& nCursor, int nFlowTop)
@@ -46,6 +47,16 @@ PlacedRect LayoutRow(RowCursor& cursor, int nMargin, int nHeight, int nIndent, i
     return rc;
 }
 
+namespace
+{
+
+void WidenToText(PlacedRect& rc, int nTextWidth, int nClientRight)
+{
+    rc.nWidth = std::max(rc.nWidth, std::min(nTextWidth, nClientRight - rc.x));
+}
+
+} // namespace
+
 OptionsLayoutResult LayOutOptions(const OptionsLayoutInput& in)
 {
     OptionsLayoutResult out = {};
@@ -91,6 +102,11 @@ OptionsLayoutResult LayOutOptions(const OptionsLayoutInput& in)
         out.rightHanded = LayoutCentered(centered, M, M + L, R / 2, 0, R,
                                         M + out.leftHanded.y + out.leftHanded.nHeight);
     }
+    // Wider only to the right: the rows keep their indent and the radio boxes stay aligned.
+    WidenToText(out.keyboardLabel, in.nKeyboardTextWidth, R);
+    WidenToText(out.habitLabel, in.nHabitTextWidth, R);
+    WidenToText(out.leftHanded, in.nLeftTextWidth, R);
+    WidenToText(out.rightHanded, in.nRightTextWidth, R);
     return out;
 }
 

@@ -48,6 +48,13 @@ struct OptionsLayoutInput
     int nWideBannerHeight;
     int nNarrowBannerWidth;
     int nNarrowBannerHeight;
+    // Each text control's text measured in its own font (a button's with its box
+    // and the gap): a control is never narrower than its text, up to the client's
+    // right edge, and never narrower than the rule makes it.
+    int nKeyboardTextWidth;
+    int nHabitTextWidth;
+    int nLeftTextWidth;
+    int nRightTextWidth;
 };
 
 struct OptionsLayoutResult

@@ -12,6 +12,22 @@ ScreenSize RequestedScreen()
     return size;
 }
 
+int ScreenDepth()
+{
+    HDC hdc = GetDC(nullptr);
+    const int nDepth = GetDeviceCaps(hdc, BITSPIXEL);
+    ReleaseDC(nullptr, hdc);
+    return nDepth;
+}
+
+COLORREF AsStored(COLORREF cr)
+{
+    if (ScreenDepth() != 16)
+        return cr;
+    auto keep = [](BYTE b, int nBits) { return static_cast<BYTE>((b >> (8 - nBits) << (8 - nBits)) | b >> nBits); };
+    return RGB(keep(GetRValue(cr), 5), keep(GetGValue(cr), 6), keep(GetBValue(cr), 5));
+}
+
 bool IsScreen(int nWidth, int nHeight)
 {
     return GetSystemMetrics(SM_CXSCREEN) == nWidth && GetSystemMetrics(SM_CYSCREEN) == nHeight;

@@ -92,6 +92,33 @@ TEST(OptionsLayout, MissingBannersCountAsZero)
     EXPECT_EQ(12 + 6, out.keyboardLabel.y);
 }
 
+// A text control grows to its text, to the right and up to the client's edge;
+// the rule's width stays the least.
+TEST(OptionsLayout, TextControlsAreNeverNarrowerThanTheirText)
+{
+    struct Case { OptionsOrientation orientation; int nRight, nText, nKeyboard, nHabit, nLeft, nRight2; };
+    const Case aCases[] = {
+        {OptionsOrientation::Portrait, 240, 0, 58, 58, 120, 120},
+        {OptionsOrientation::Portrait, 240, 68, 68, 68, 120, 120},
+        {OptionsOrientation::Portrait, 240, 150, 150, 150, 150, 150},
+        {OptionsOrientation::Portrait, 240, 500, 240 - 26, 240 - 26, 240 - 60, 240 - 60},
+        {OptionsOrientation::Landscape, 320, 120, 135, 148, 120, 120},
+        {OptionsOrientation::Landscape, 320, 500, 320 - 19, 320 - 166, 320 - 187, 320 - 187},
+    };
+    for (const Case& c : aCases)
+    {
+        OptionsLayoutInput in = QvgaInput(c.orientation, c.nRight, c.nRight, 13);
+        in.nKeyboardTextWidth = in.nHabitTextWidth = in.nLeftTextWidth = in.nRightTextWidth = c.nText;
+        const OptionsLayoutResult out = LayOutOptions(in);
+        const OptionsLayoutResult rule = LayOutOptions(QvgaInput(c.orientation, c.nRight, c.nRight, 13));
+        EXPECT_EQ(std::tie(c.nKeyboard, c.nHabit, c.nLeft, c.nRight2),
+                  std::tie(out.keyboardLabel.nWidth, out.habitLabel.nWidth, out.leftHanded.nWidth,
+                           out.rightHanded.nWidth)) << c.nText;
+        EXPECT_EQ(std::tie(rule.keyboardLabel.x, rule.habitLabel.x, rule.leftHanded.x, rule.rightHanded.y),
+                  std::tie(out.keyboardLabel.x, out.habitLabel.x, out.leftHanded.x, out.rightHanded.y));
+    }
+}
+
 TEST(OptionsLayout, SquareScreensPlaceNothing)
 {
     const OptionsLayoutResult out = LayOutOptions(QvgaInput(OptionsOrientation::Square, 320, 320, 13));

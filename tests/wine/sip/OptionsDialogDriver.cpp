@@ -78,6 +78,8 @@ std::vector<SeenDialog> AttendOptionsDialog(const std::function<void()>& open, c
         if (GetDlgItem(dialog.hwnd, IDC_OPTIONS_SKINS) == nullptr)
             return;
         RecordShown(dialog.hwnd, shown);
+        if (choice.look)
+            choice.look(dialog.hwnd);
         Choose(dialog.hwnd, choice, shown);
         Close(dialog.hwnd, choice, shown);
     });

@@ -17,6 +17,7 @@ struct OptionsChoice
     int nClickRadio = 0;           // 0: leave the radio buttons
     WORD wCloseCommand = IDM_OPTIONS_OK;
     bool bPressSoftKey = false;    // close through the menu bar's key instead of a command
+    std::function<void(HWND hDlg)> look;   // called on the dialog before the choice, if set
 };
 
 // What the options dialog showed when it came up.

@@ -7,8 +7,10 @@
 #include "skin/RecordList.h"
 #include "skin/SkinCatalogue.h"
 #include "support/DisplayMetrics.h"
+#include "support/GdiHandles.h"
 #include "support/ModuleInstance.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -114,6 +116,63 @@ TEST_F(OptionsDialogTest, ShowsTheFileAndSavesOnlyOnOk)
                   ReadFileBytes(OptionsPath()));
         EXPECT_EQ(c.dwHabitAfter, g_dwHabit);
         EXPECT_EQ(skin(c.nSkinAfter), g_szSkinFile);
+    }
+}
+
+// Text past the right of a control's client area is cut off: every label and
+// radio button shows its whole text, in the device's Tahoma and in the wider
+// DejaVu Sans, on both tabs. A radio button's text starts after its box and
+// half the width of a "0", as Wine draws it.
+TEST_F(OptionsDialogTest, EveryTextFitsItsControl)
+{
+    if (!IsSupported())
+        GTEST_SKIP() << "the dialog refuses unsupported screens";
+    for (const wchar_t* pszFace : {L"Tahoma", L"DejaVu Sans"})
+    {
+        CUniqueFont font(CreateFontW(ScaleByDpi(16), 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, pszFace));
+        OptionsChoice choice;
+        choice.wCloseCommand = IDM_OPTIONS_CANCEL;
+        choice.look = [&](HWND hDlg) {
+            for (HWND h = GetWindow(hDlg, GW_CHILD); h != nullptr; h = GetWindow(h, GW_HWNDNEXT))
+                SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
+            SendMessageW(hDlg, WM_SIZE, 0, 0);
+            HWND hTab = GetDlgItem(hDlg, IDC_OPTIONS_TAB);
+            for (int nTab : {0, 1})
+            {
+                SendMessageW(hTab, TCM_SETCURSEL, static_cast<WPARAM>(nTab), 0);
+                NMHDR header = {hTab, IDC_OPTIONS_TAB, static_cast<UINT>(TCN_SELCHANGE)};
+                SendMessageW(hDlg, WM_NOTIFY, IDC_OPTIONS_TAB, reinterpret_cast<LPARAM>(&header));
+                int nTexts = 0;
+                for (HWND h = GetWindow(hDlg, GW_CHILD); h != nullptr; h = GetWindow(h, GW_HWNDNEXT))
+                {
+                    WCHAR szText[64] = {}, szClass[16] = {};
+                    const int nLength = GetWindowTextW(h, szText, 64);
+                    GetClassNameW(h, szClass, 16);
+                    if (!IsWindowVisible(h) || nLength == 0 || lstrcmpiW(szClass, L"ComboBox") == 0)
+                        continue;
+                    ++nTexts;
+                    CWindowDc dc(h);
+                    CSelectObject selected(dc.Get(), reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)));
+                    WCHAR szFace[LF_FACESIZE] = {};
+                    GetTextFaceW(dc.Get(), LF_FACESIZE, szFace);
+                    EXPECT_STREQ(pszFace, szFace);
+                    SIZE size = {};
+                    GetTextExtentPoint32W(dc.Get(), szText, nLength, &size);
+                    INT nZero = 0;
+                    GetCharWidth32W(dc.Get(), L'0', L'0', &nZero);
+                    const bool bButton = lstrcmpiW(szClass, L"Button") == 0;
+                    const int nBox = bButton ? GetSystemMetrics(SM_CXMENUCHECK) + nZero / 2 : 0;
+                    RECT rc = {};
+                    GetClientRect(h, &rc);
+                    EXPECT_LE(nBox + size.cx, rc.right) << szText;
+                    EXPECT_LE(size.cy, rc.bottom) << szText;
+                }
+                EXPECT_EQ(nTab == 0 ? 4 : 0, nTexts) << "tab " << nTab;
+            }
+        };
+        OptionsShown shown;
+        Run(choice, shown);
+        EXPECT_TRUE(shown.bSeen);
     }
 }
 

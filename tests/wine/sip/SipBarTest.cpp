@@ -92,12 +92,12 @@ TEST_F(SipBarTest, SlidingToAnotherButtonCarriesOutThatOne)
     EXPECT_EQ(SIP_ACTION_NONE, m_pPanel->m_nPressed);
 }
 
-// The colour of a bitmap's pixel, read through a memory DC.
+// The colour of a bitmap's pixel, read through a memory DC, as the screen stores it.
 COLORREF BitmapPixel(HBITMAP hBitmap, int x, int y)
 {
     CMemoryDc dc(CreateCompatibleDC(nullptr));
     CSelectObject select(dc.Get(), hBitmap);
-    return GetPixel(dc.Get(), x, y);
+    return AsStored(GetPixel(dc.Get(), x, y));
 }
 
 COLORREF WindowPixel(HWND hwnd, int x, int y)

@@ -244,7 +244,7 @@ TEST(ZarnFirstSelect, CreatesTheSharedTextFontOnce)
         CWindowDc dc(sip.Get());
         WCHAR szFace[kFaceNameUnits] = {};
         GetTextFaceW(dc.Get(), kFaceNameUnits, szFace);
-        EXPECT_NE(L'\0', g_szFaceName[0]);
+        EXPECT_STREQ(L"Tahoma", g_szFaceName) << "the device's font";
         EXPECT_STREQ(szFace, g_szFaceName);
         EXPECT_STREQ(g_szFaceName, lf.lfFaceName);
     }
