@@ -3,6 +3,7 @@
 #include "support/ScreenRules.h"
 
 #include <climits>
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -67,24 +68,35 @@ std::size_t TurnedPixelIndex(SkinTurn turn, int x, int y, int nWidth, int nHeigh
 
 namespace {
 
-// Walks the source row by row; each source row becomes one target column.
+// Moves the pixels in square tiles, so that the target's columns, written a pixel
+// a row apart, stay in the cache while a tile fills them.
 // pixelAt(x, y) reads source pixel x of memory row y.
+constexpr std::size_t kTurnTile = 32;
+
 template <typename PixelAt>
 void TurnInto(SkinTurn turn, std::size_t w, std::size_t h, uint32_t* pTarget, PixelAt pixelAt)
 {
-    for (std::size_t y = 0; y < h; ++y)
+    for (std::size_t y0 = 0; y0 < h; y0 += kTurnTile)
     {
-        if (turn == SkinTurn::Clockwise)
+        const std::size_t yEnd = std::min(h, y0 + kTurnTile);
+        for (std::size_t x0 = 0; x0 < w; x0 += kTurnTile)
         {
-            uint32_t* pOut = pTarget + (w - 1) * h + y;  // x = 0
-            for (std::size_t x = 0; x < w; ++x, pOut -= h)
-                *pOut = pixelAt(x, y);
-        }
-        else
-        {
-            uint32_t* pOut = pTarget + (h - 1 - y);  // x = 0
-            for (std::size_t x = 0; x < w; ++x, pOut += h)
-                *pOut = pixelAt(x, y);
+            const std::size_t xEnd = std::min(w, x0 + kTurnTile);
+            for (std::size_t y = y0; y < yEnd; ++y)
+            {
+                if (turn == SkinTurn::Clockwise)
+                {
+                    uint32_t* pOut = pTarget + (w - 1 - x0) * h + y;
+                    for (std::size_t x = x0; x < xEnd; ++x, pOut -= h)
+                        *pOut = pixelAt(x, y);
+                }
+                else
+                {
+                    uint32_t* pOut = pTarget + x0 * h + (h - 1 - y);
+                    for (std::size_t x = x0; x < xEnd; ++x, pOut += h)
+                        *pOut = pixelAt(x, y);
+                }
+            }
         }
     }
 }
@@ -164,4 +176,31 @@ RowOrder FindRowOrder(const uint32_t* pBottomRow, const void* pBits, int nBitCou
     if (bFirstMatches == bLastMatches)
         return RowOrder::Unknown;
     return bFirstMatches ? RowOrder::BottomUp : RowOrder::TopDown;
+}
+
+std::size_t Rgb565RowBytes(int nWidth)
+{
+    return nWidth > 0 ? (static_cast<std::size_t>(nWidth) * 2 + 3) / 4 * 4 : 0;
+}
+
+void PackRgb565(const uint32_t* pSource, int nWidth, int nHeight, uint8_t* pTarget)
+{
+    if (nWidth <= 0 || nHeight <= 0)
+        return;
+    const std::size_t w = static_cast<std::size_t>(nWidth);
+    const std::size_t nStride = Rgb565RowBytes(nWidth);
+    for (std::size_t y = 0; y < static_cast<std::size_t>(nHeight); ++y)
+    {
+        const uint32_t* pIn = pSource + y * w;
+        uint8_t* pRow = pTarget + y * nStride;
+        for (std::size_t x = 0; x < w; ++x)
+        {
+            const uint32_t c = pIn[x];
+            const auto v = static_cast<uint16_t>((c >> 8 & 0xF800u) | (c >> 5 & 0x07E0u) | (c >> 3 & 0x001Fu));
+            pRow[x * 2] = static_cast<uint8_t>(v);
+            pRow[x * 2 + 1] = static_cast<uint8_t>(v >> 8);
+        }
+        if (nStride > w * 2)
+            std::memset(pRow + w * 2, 0, nStride - w * 2);
+    }
 }
