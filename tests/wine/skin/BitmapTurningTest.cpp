@@ -47,7 +47,7 @@ CUniqueBitmap MakeSource(const TurnCase& c, CSkinTestFiles& files)
 }
 
 // The source's pixels as a bitmap of the display's format holds them (a 16-bit
-// screen keeps 5-6-5 bits of each colour), which a turned image is made as.
+// screen keeps the top 5 or 6 bits of each colour), which a turned image is made as.
 std::vector<uint32_t> AsTheDisplayHoldsThem(HBITMAP hSource, int nWidth, int nHeight)
 {
     CWindowDc screen(nullptr);

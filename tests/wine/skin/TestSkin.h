@@ -27,7 +27,7 @@ constexpr int kMagentaBlock = 3;
 Colour PressedColour(int nKey);
 
 // A colour of the test skin as the keyboard holds it: a turned image is made in the
-// display's format, so on a 16-bit screen it keeps the colour's 5-6-5 bits.
+// display's format, so on a 16-bit screen it keeps only the colour's top 5 or 6 bits.
 Colour AsShown(Colour colour, SkinTurn turn);
 
 struct TestSkinOptions
