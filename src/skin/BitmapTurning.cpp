@@ -157,18 +157,14 @@ TurnedPixels TurnIntoPixels(HBITMAP hSource, SkinTurn turn)
 }
 
 // The window's DC that a session keeps for the first window it turns for, and
-// the 16-bit format its bitmaps take.
+// whether that window's bitmaps take 5-6-5 pixels.
 HWND g_hSessionWindow = nullptr;
 HDC g_hSessionWindowDc = nullptr;
-bool g_bSessionFormatKnown = false;
+int g_nSessionFormat = -1;   // -1 not asked yet, 0 no, 1 yes
 
-enum class Format16 { None, Rgb555, Rgb565 };
-Format16 g_sessionFormat = Format16::None;
-
-// The 16-bit layout of bitmaps made for hdc (Wine's 16-bit screens keep 5-5-5),
-// or None for any other depth: 16-bit pixels are packed by us, and SetDIBits then
-// only copies them instead of converting every pixel.
-Format16 SixteenBitFormat(HDC hdc)
+// True when bitmaps made for hdc hold 16-bit 5-6-5 pixels: the turned pixels are
+// then packed by us, and SetDIBits only copies them.
+bool TakesRgb565(HDC hdc)
 {
     CUniqueBitmap probe(CreateCompatibleBitmap(hdc, 1, 1));
     struct
@@ -177,24 +173,18 @@ Format16 SixteenBitFormat(HDC hdc)
         DWORD masks[3];
     } info{};
     info.header.biSize = sizeof(BITMAPINFOHEADER);
-    auto* pInfo = reinterpret_cast<BITMAPINFO*>(&info);
-    if (!probe || GetDIBits(hdc, probe.Get(), 0, 0, nullptr, pInfo, DIB_RGB_COLORS) == 0 ||
+    if (!probe || GetDIBits(hdc, probe.Get(), 0, 0, nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) == 0 ||
         info.header.biBitCount != 16)
-        return Format16::None;
+        return false;
     if (info.header.biCompression == BI_RGB)
-        return Format16::Rgb555;
-    // The first call gives the header; the masks follow it on the second.
-    if (info.header.biCompression != BI_BITFIELDS || GetDIBits(hdc, probe.Get(), 0, 0, nullptr, pInfo, DIB_RGB_COLORS) == 0)
-        return Format16::None;
-    if (info.masks[0] == 0xF800 && info.masks[1] == 0x07E0 && info.masks[2] == 0x001F)
-        return Format16::Rgb565;
-    if (info.masks[0] == 0x7C00 && info.masks[1] == 0x03E0 && info.masks[2] == 0x001F)
-        return Format16::Rgb555;
-    return Format16::None;
+        return false;   // 5-5-5
+    GetDIBits(hdc, probe.Get(), 0, 0, nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    return info.header.biCompression == BI_BITFIELDS && info.masks[0] == 0xF800 && info.masks[1] == 0x07E0 &&
+           info.masks[2] == 0x001F;
 }
 
 // Fills a bitmap of the window's format with the turned pixels.
-bool SetTurnedBits(HDC hdc, HBITMAP hBitmap, const TurnedPixels& turned, Format16 format)
+bool SetTurnedBits(HDC hdc, HBITMAP hBitmap, const TurnedPixels& turned, bool bRgb565)
 {
     struct
     {
@@ -209,17 +199,16 @@ bool SetTurnedBits(HDC hdc, HBITMAP hBitmap, const TurnedPixels& turned, Format1
     info.header.biCompression = BI_RGB;
     const void* pBits = turned.pBits.get();
     std::unique_ptr<uint8_t[]> packed;
-    if (format != Format16::None)
+    if (bRgb565)
     {
-        const bool bGreen6 = format == Format16::Rgb565;
-        packed.reset(new (std::nothrow) uint8_t[Rgb16RowBytes(turned.nWidth) * static_cast<std::size_t>(turned.nHeight)]);
+        packed.reset(new (std::nothrow) uint8_t[Rgb565RowBytes(turned.nWidth) * static_cast<std::size_t>(turned.nHeight)]);
         if (!packed)
             return false;
-        PackRgb16(turned.pBits.get(), turned.nWidth, turned.nHeight, bGreen6, packed.get());
+        PackRgb565(turned.pBits.get(), turned.nWidth, turned.nHeight, packed.get());
         info.header.biBitCount = 16;
         info.header.biCompression = BI_BITFIELDS;
-        info.masks[0] = bGreen6 ? 0xF800 : 0x7C00;
-        info.masks[1] = bGreen6 ? 0x07E0 : 0x03E0;
+        info.masks[0] = 0xF800;
+        info.masks[1] = 0x07E0;
         info.masks[2] = 0x001F;
         pBits = packed.get();
     }
@@ -245,18 +234,17 @@ HBITMAP ToWindowBitmap(const TurnedPixels& turned, HWND hwnd)
     const HDC hdc = ownDc ? ownDc->Get() : g_hSessionWindowDc;
     if (hdc == nullptr)
         return nullptr;
-    Format16 format = Format16::None;
+    bool bRgb565 = false;
     if (ownDc)
-        format = SixteenBitFormat(hdc);
+        bRgb565 = TakesRgb565(hdc);
     else
     {
-        if (!g_bSessionFormatKnown)
-            g_sessionFormat = SixteenBitFormat(hdc);
-        g_bSessionFormatKnown = true;
-        format = g_sessionFormat;
+        if (g_nSessionFormat < 0)
+            g_nSessionFormat = TakesRgb565(hdc) ? 1 : 0;
+        bRgb565 = g_nSessionFormat == 1;
     }
     CUniqueBitmap bitmap(CreateCompatibleBitmap(hdc, turned.nWidth, turned.nHeight));
-    if (!bitmap || !SetTurnedBits(hdc, bitmap.Get(), turned, format))
+    if (!bitmap || !SetTurnedBits(hdc, bitmap.Get(), turned, bRgb565))
         return nullptr;
     return bitmap.Release();
 }
@@ -291,7 +279,7 @@ CBitmapTurningSession::~CBitmapTurningSession()
         DeleteDC(std::exchange(g_hSessionCopyDc, nullptr));
     if (g_hSessionWindowDc != nullptr)
         ReleaseDC(std::exchange(g_hSessionWindow, nullptr), std::exchange(g_hSessionWindowDc, nullptr));
-    g_bSessionFormatKnown = false;
+    g_nSessionFormat = -1;
 }
 
 HBITMAP RotateBitmapClockwise(HBITMAP hSource, HWND hwnd)

@@ -178,17 +178,17 @@ RowOrder FindRowOrder(const uint32_t* pBottomRow, const void* pBits, int nBitCou
     return bFirstMatches ? RowOrder::BottomUp : RowOrder::TopDown;
 }
 
-std::size_t Rgb16RowBytes(int nWidth)
+std::size_t Rgb565RowBytes(int nWidth)
 {
     return nWidth > 0 ? (static_cast<std::size_t>(nWidth) * 2 + 3) / 4 * 4 : 0;
 }
 
-void PackRgb16(const uint32_t* pSource, int nWidth, int nHeight, bool bGreen6, uint8_t* pTarget)
+void PackRgb565(const uint32_t* pSource, int nWidth, int nHeight, uint8_t* pTarget)
 {
     if (nWidth <= 0 || nHeight <= 0)
         return;
     const std::size_t w = static_cast<std::size_t>(nWidth);
-    const std::size_t nStride = Rgb16RowBytes(nWidth);
+    const std::size_t nStride = Rgb565RowBytes(nWidth);
     for (std::size_t y = 0; y < static_cast<std::size_t>(nHeight); ++y)
     {
         const uint32_t* pIn = pSource + y * w;
@@ -196,8 +196,7 @@ void PackRgb16(const uint32_t* pSource, int nWidth, int nHeight, bool bGreen6, u
         for (std::size_t x = 0; x < w; ++x)
         {
             const uint32_t c = pIn[x];
-            const auto v = static_cast<uint16_t>(bGreen6 ? (c >> 8 & 0xF800u) | (c >> 5 & 0x07E0u) | (c >> 3 & 0x001Fu)
-                                                         : (c >> 9 & 0x7C00u) | (c >> 6 & 0x03E0u) | (c >> 3 & 0x001Fu));
+            const auto v = static_cast<uint16_t>((c >> 8 & 0xF800u) | (c >> 5 & 0x07E0u) | (c >> 3 & 0x001Fu));
             pRow[x * 2] = static_cast<uint8_t>(v);
             pRow[x * 2 + 1] = static_cast<uint8_t>(v >> 8);
         }

@@ -59,12 +59,12 @@ std::size_t Rgb24RowBytes(int nWidth);
 void TurnPixels24(SkinTurn turn, const uint8_t* pSource, int nWidth, int nHeight, uint32_t* pTarget);
 
 // Bytes in one row of a 16-bit DIB nWidth pixels wide: two a pixel, padded to four.
-std::size_t Rgb16RowBytes(int nWidth);
+std::size_t Rgb565RowBytes(int nWidth);
 
-// 32-bit pixels (nWidth x nHeight, rows without padding) as 16-bit pixels, 5-6-5
-// with bGreen6 and 5-5-5 without, little-endian, rows padded to Rgb16RowBytes: each
-// channel keeps its top bits, as a blit into a bitmap of that format keeps them.
-void PackRgb16(const uint32_t* pSource, int nWidth, int nHeight, bool bGreen6, uint8_t* pTarget);
+// 32-bit pixels (nWidth x nHeight, rows without padding) as the 5-6-5 pixels of a
+// 16-bit screen, little-endian, rows padded to Rgb565RowBytes: each channel keeps
+// its top bits, as a blit onto such a screen keeps them.
+void PackRgb565(const uint32_t* pSource, int nWidth, int nHeight, uint8_t* pTarget);
 
 enum class RowOrder { BottomUp, TopDown, Unknown };
 
