@@ -156,64 +156,23 @@ TurnedPixels TurnIntoPixels(HBITMAP hSource, SkinTurn turn)
     return turned;
 }
 
-// The window's DC that a session keeps for the first window it turns for, and
-// whether that window's bitmaps take 5-6-5 pixels.
+// The window's DC that a session keeps for the first window it turns for.
 HWND g_hSessionWindow = nullptr;
 HDC g_hSessionWindowDc = nullptr;
-int g_nSessionFormat = -1;   // -1 not asked yet, 0 no, 1 yes
 
-// True when bitmaps made for hdc hold 16-bit 5-6-5 pixels: the turned pixels are
-// then packed by us, and SetDIBits only copies them.
-bool TakesRgb565(HDC hdc)
+// Fills a bitmap of the window's format with the turned pixels; GDI converts them
+// to the bitmap's format (on a 16-bit screen, each channel's top bits).
+bool SetTurnedBits(HDC hdc, HBITMAP hBitmap, const TurnedPixels& turned)
 {
-    CUniqueBitmap probe(CreateCompatibleBitmap(hdc, 1, 1));
-    struct
-    {
-        BITMAPINFOHEADER header;
-        DWORD masks[3];
-    } info{};
-    info.header.biSize = sizeof(BITMAPINFOHEADER);
-    if (!probe || GetDIBits(hdc, probe.Get(), 0, 0, nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) == 0 ||
-        info.header.biBitCount != 16)
-        return false;
-    if (info.header.biCompression == BI_RGB)
-        return false;   // 5-5-5
-    GetDIBits(hdc, probe.Get(), 0, 0, nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-    return info.header.biCompression == BI_BITFIELDS && info.masks[0] == 0xF800 && info.masks[1] == 0x07E0 &&
-           info.masks[2] == 0x001F;
-}
-
-// Fills a bitmap of the window's format with the turned pixels.
-bool SetTurnedBits(HDC hdc, HBITMAP hBitmap, const TurnedPixels& turned, bool bRgb565)
-{
-    struct
-    {
-        BITMAPINFOHEADER header;
-        DWORD masks[3];
-    } info{};
-    info.header.biSize = sizeof(BITMAPINFOHEADER);
-    info.header.biWidth = turned.nWidth;
-    info.header.biHeight = turned.nHeight;
-    info.header.biPlanes = 1;
-    info.header.biBitCount = 32;
-    info.header.biCompression = BI_RGB;
-    const void* pBits = turned.pBits.get();
-    std::unique_ptr<uint8_t[]> packed;
-    if (bRgb565)
-    {
-        packed.reset(new (std::nothrow) uint8_t[Rgb565RowBytes(turned.nWidth) * static_cast<std::size_t>(turned.nHeight)]);
-        if (!packed)
-            return false;
-        PackRgb565(turned.pBits.get(), turned.nWidth, turned.nHeight, packed.get());
-        info.header.biBitCount = 16;
-        info.header.biCompression = BI_BITFIELDS;
-        info.masks[0] = 0xF800;
-        info.masks[1] = 0x07E0;
-        info.masks[2] = 0x001F;
-        pBits = packed.get();
-    }
-    return SetDIBits(hdc, hBitmap, 0, static_cast<UINT>(turned.nHeight), pBits,
-                     reinterpret_cast<const BITMAPINFO*>(&info), DIB_RGB_COLORS) == turned.nHeight;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = turned.nWidth;
+    info.bmiHeader.biHeight = turned.nHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return SetDIBits(hdc, hBitmap, 0, static_cast<UINT>(turned.nHeight), turned.pBits.get(), &info,
+                     DIB_RGB_COLORS) == turned.nHeight;
 }
 
 // The turned pixels in a bitmap of the window's own format, or null. Drawing
@@ -234,17 +193,8 @@ HBITMAP ToWindowBitmap(const TurnedPixels& turned, HWND hwnd)
     const HDC hdc = ownDc ? ownDc->Get() : g_hSessionWindowDc;
     if (hdc == nullptr)
         return nullptr;
-    bool bRgb565 = false;
-    if (ownDc)
-        bRgb565 = TakesRgb565(hdc);
-    else
-    {
-        if (g_nSessionFormat < 0)
-            g_nSessionFormat = TakesRgb565(hdc) ? 1 : 0;
-        bRgb565 = g_nSessionFormat == 1;
-    }
     CUniqueBitmap bitmap(CreateCompatibleBitmap(hdc, turned.nWidth, turned.nHeight));
-    if (!bitmap || !SetTurnedBits(hdc, bitmap.Get(), turned, bRgb565))
+    if (!bitmap || !SetTurnedBits(hdc, bitmap.Get(), turned))
         return nullptr;
     return bitmap.Release();
 }
@@ -279,7 +229,6 @@ CBitmapTurningSession::~CBitmapTurningSession()
         DeleteDC(std::exchange(g_hSessionCopyDc, nullptr));
     if (g_hSessionWindowDc != nullptr)
         ReleaseDC(std::exchange(g_hSessionWindow, nullptr), std::exchange(g_hSessionWindowDc, nullptr));
-    g_nSessionFormat = -1;
 }
 
 HBITMAP RotateBitmapClockwise(HBITMAP hSource, HWND hwnd)

@@ -177,30 +177,3 @@ RowOrder FindRowOrder(const uint32_t* pBottomRow, const void* pBits, int nBitCou
         return RowOrder::Unknown;
     return bFirstMatches ? RowOrder::BottomUp : RowOrder::TopDown;
 }
-
-std::size_t Rgb565RowBytes(int nWidth)
-{
-    return nWidth > 0 ? (static_cast<std::size_t>(nWidth) * 2 + 3) / 4 * 4 : 0;
-}
-
-void PackRgb565(const uint32_t* pSource, int nWidth, int nHeight, uint8_t* pTarget)
-{
-    if (nWidth <= 0 || nHeight <= 0)
-        return;
-    const std::size_t w = static_cast<std::size_t>(nWidth);
-    const std::size_t nStride = Rgb565RowBytes(nWidth);
-    for (std::size_t y = 0; y < static_cast<std::size_t>(nHeight); ++y)
-    {
-        const uint32_t* pIn = pSource + y * w;
-        uint8_t* pRow = pTarget + y * nStride;
-        for (std::size_t x = 0; x < w; ++x)
-        {
-            const uint32_t c = pIn[x];
-            const auto v = static_cast<uint16_t>((c >> 8 & 0xF800u) | (c >> 5 & 0x07E0u) | (c >> 3 & 0x001Fu));
-            pRow[x * 2] = static_cast<uint8_t>(v);
-            pRow[x * 2 + 1] = static_cast<uint8_t>(v >> 8);
-        }
-        if (nStride > w * 2)
-            std::memset(pRow + w * 2, 0, nStride - w * 2);
-    }
-}

@@ -58,14 +58,6 @@ std::size_t Rgb24RowBytes(int nWidth);
 // 24-bit picture into a 32-bit one would.
 void TurnPixels24(SkinTurn turn, const uint8_t* pSource, int nWidth, int nHeight, uint32_t* pTarget);
 
-// Bytes in one row of a 16-bit DIB nWidth pixels wide: two a pixel, padded to four.
-std::size_t Rgb565RowBytes(int nWidth);
-
-// 32-bit pixels (nWidth x nHeight, rows without padding) as the 5-6-5 pixels of a
-// 16-bit screen, little-endian, rows padded to Rgb565RowBytes: each channel keeps
-// its top bits, as a blit onto such a screen keeps them.
-void PackRgb565(const uint32_t* pSource, int nWidth, int nHeight, uint8_t* pTarget);
-
 enum class RowOrder { BottomUp, TopDown, Unknown };
 
 // Which way the rows of a 24- or 32-bit DIB's memory (pBits) run, told from its

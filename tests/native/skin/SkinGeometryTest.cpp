@@ -153,23 +153,6 @@ TEST(PixelTurning, TwentyFourBitRowsTurnLikeTheirThirtyTwoBitCopy)
         }
 }
 
-// 5-6-5 keeps each channel's top bits (magenta stays the colour key), little-endian,
-// rows padded to four bytes with zeros: widths 1 and 3 pad 2 bytes, 2 pads none.
-TEST(PixelTurning, PacksFiveSixFiveKeepingTheTopBits)
-{
-    const uint32_t pixels[6] = {0xFF00FF, 0x070307, 0x080408, 0xFFFFFF, 0x123456, 0xA5C3E7};
-    const std::vector<uint8_t> expected[] = {
-        {0x1F, 0xF8, 0, 0, 0x00, 0x00, 0, 0, 0x21, 0x08, 0, 0, 0xFF, 0xFF, 0, 0, 0xAA, 0x11, 0, 0, 0x1C, 0xA6, 0, 0},
-        {0x1F, 0xF8, 0x00, 0x00, 0x21, 0x08, 0xFF, 0xFF, 0xAA, 0x11, 0x1C, 0xA6},
-        {0x1F, 0xF8, 0x00, 0x00, 0x21, 0x08, 0, 0, 0xFF, 0xFF, 0xAA, 0x11, 0x1C, 0xA6, 0, 0}};
-    for (int w : {1, 2, 3})
-    {
-        std::vector<uint8_t> packed(Rgb565RowBytes(w) * (6 / w), 0xEE);
-        PackRgb565(pixels, w, 6 / w, packed.data());
-        EXPECT_EQ(expected[w - 1], packed) << "width " << w;
-    }
-}
-
 // The row order of a section's memory, from its bottom row as GDI reads it.
 TEST(PixelTurning, RowOrderIsToldFromTheBottomRow)
 {
