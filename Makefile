@@ -11,13 +11,15 @@ build: setup
 test:
 	@tools/test-all
 
-# Benchmarks: one program, one run on a 480x640 screen, one table of figures
-# with their ratios against floors measured in the same run (nothing is asserted).
+# Benchmarks: one program on a 480x640 screen, run at 16 bits a pixel (a device's
+# screen) and again at 24; each prints one table of figures with their ratios
+# against floors measured in the same run (nothing is asserted).
 bench: setup
 	@cmake --preset win64 >/dev/null && cmake --build --preset win64 -j2 --target brevanto_bench >/dev/null
-	@rc=0; tools/wine/run --state build/win64/wine --screen 480x640 --stage build/win64/stage/bench \
-	  build/win64/bin/brevanto_bench.exe || rc=$$?; \
-	  tools/wine/stop build/win64/wine; exit $$rc
+	@rc=0; for depth in 16 24; do \
+	  tools/wine/run --state build/win64/wine --screen 480x640 --depth $$depth --stage build/win64/stage/bench \
+	    build/win64/bin/brevanto_bench.exe || rc=$$?; echo; \
+	done; tools/wine/stop build/win64/wine; exit $$rc
 
 # A scripted session on an emulated device: prints the typed text, screenshots in out/.
 demo:

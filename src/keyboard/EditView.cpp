@@ -7,6 +7,7 @@
 #include "support/DisplayMetrics.h"
 #include "support/GdiHandles.h"
 
+#include <cstring>
 #include <memory>
 #include <new>
 
@@ -38,16 +39,25 @@ bool IsArrowKey(WPARAM vk) { return vk == VK_LEFT || vk == VK_UP || vk == VK_RIG
 
 int GetEditLineHeight(HWND hEdit)
 {
-    CWindowDc dc(hEdit);
-    if (!dc)
-        return 0;
     // A fresh DC holds the system font; the control lays out its lines and
     // caret with its own font, and the drawn lines must fall on those.
     const auto hFont = reinterpret_cast<HFONT>(SendMessageW(hEdit, WM_GETFONT, 0, 0));
+    // A font's height does not change, and taking a DC of the control to measure
+    // it cost more than drawing the text: it is measured once per font.
+    static struct { HFONT hFont; LOGFONTW lf; int nHeight; } s_measured{};
+    LOGFONTW lf{};
+    if (hFont != nullptr && GetObjectW(hFont, sizeof lf, &lf) == 0)
+        lf = LOGFONTW{};
+    if (s_measured.nHeight > 0 && s_measured.hFont == hFont && std::memcmp(&s_measured.lf, &lf, sizeof lf) == 0)
+        return s_measured.nHeight;
+    CWindowDc dc(hEdit);
+    if (!dc)
+        return 0;
     CSelectObject selectFont(dc.Get(), hFont);
     TEXTMETRICW tm{};
     if (!GetTextMetricsW(dc.Get(), &tm))
         return 0;
+    s_measured = {hFont, lf, tm.tmHeight};
     return tm.tmHeight;
 }
 

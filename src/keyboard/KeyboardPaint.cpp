@@ -11,6 +11,7 @@
 #include "support/GdiHandles.h"
 
 #include <cwchar>
+#include <optional>
 #include <windowsx.h>
 
 namespace {
@@ -52,6 +53,59 @@ void RouteStylus(HWND hwnd, UINT uMsg, LPARAM lParam)
     }
 }
 
+// The keyboard control's off-screen canvas, kept from one paint to the next while
+// the control lives: every stylus event repaints the whole keyboard, and making
+// and freeing a DC and a bitmap of its size each time was a fifth of a paint.
+class CKeyboardCanvas
+{
+public:
+    // The memory DC with a bitmap of nWidth x nHeight for hdc's format selected; null on failure.
+    HDC For(HWND hwnd, HDC hdc, int nWidth, int nHeight)
+    {
+        if (m_dc && m_hwnd == hwnd && m_nWidth == nWidth && m_nHeight == nHeight)
+            return m_dc.Get();
+        Release();
+        m_dc.Reset(CreateCompatibleDC(hdc));
+        m_bitmap.Reset(CreateCompatibleBitmap(hdc, nWidth, nHeight));
+        m_hOldBitmap = m_dc && m_bitmap ? SelectObject(m_dc.Get(), m_bitmap.Get()) : nullptr;
+        if (m_hOldBitmap == nullptr || m_hOldBitmap == HGDI_ERROR)
+        {
+            m_hOldBitmap = nullptr;
+            Release();
+            return nullptr;
+        }
+        m_hwnd = hwnd;
+        m_nWidth = nWidth;
+        m_nHeight = nHeight;
+        return m_dc.Get();
+    }
+    void Release()
+    {
+        if (m_hOldBitmap != nullptr)
+            SelectObject(m_dc.Get(), m_hOldBitmap);
+        m_hOldBitmap = nullptr;
+        m_dc.Reset();
+        m_bitmap.Reset();
+        m_hwnd = nullptr;
+    }
+
+private:
+    HWND m_hwnd = nullptr;
+    int m_nWidth = 0;
+    int m_nHeight = 0;
+    CMemoryDc m_dc;
+    CUniqueBitmap m_bitmap;
+    HGDIOBJ m_hOldBitmap = nullptr;
+};
+
+CKeyboardCanvas g_canvas;
+
+// A background as large as the area hides the black beneath it entirely.
+bool CoversArea(HBITMAP hBitmap, int nWidth, int nHeight)
+{
+    return GetBitmapWidth(hBitmap) >= nWidth && GetBitmapHeight(hBitmap) >= nHeight;
+}
+
 LRESULT OnPaint(HWND hwnd)
 {
     CPaintDc dc(hwnd);
@@ -71,6 +125,9 @@ LRESULT CALLBACK KeyboardSubclassProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARA
         return OnPaint(hwnd);
     case WM_ERASEBKGND:
         return 1;
+    case WM_DESTROY:
+        g_canvas.Release();
+        return CallWindowProcW(g_pfnKeyboardProc, hwnd, uMsg, wParam, lParam);
     case WM_NCHITTEST:
         // A plain static control lets the stylus fall through to what lies
         // beneath; the keyboard takes it.
@@ -90,14 +147,31 @@ void PaintKeyboard(HWND hwnd, HDC hdc, const RECT& rcClient)
 {
     const int nWidth = rcClient.right - rcClient.left;
     const int nHeight = rcClient.bottom - rcClient.top;
-    CMemoryDc memDc(CreateCompatibleDC(hdc));
-    CUniqueBitmap bitmap(CreateCompatibleBitmap(hdc, nWidth, nHeight));
-    if (!memDc || !bitmap)
+    // Without a window (a picture of the keyboard) the canvas lives for this paint only.
+    CMemoryDc ownDc;
+    CUniqueBitmap ownBitmap;
+    std::optional<CSelectObject> selectOwn;
+    HDC hdcCanvas = nullptr;
+    if (hwnd != nullptr)
+    {
+        hdcCanvas = g_canvas.For(hwnd, hdc, nWidth, nHeight);
+    }
+    else
+    {
+        ownDc.Reset(CreateCompatibleDC(hdc));
+        ownBitmap.Reset(CreateCompatibleBitmap(hdc, nWidth, nHeight));
+        if (ownDc && ownBitmap)
+        {
+            selectOwn.emplace(ownDc.Get(), ownBitmap.Get());
+            hdcCanvas = ownDc.Get();
+        }
+    }
+    if (hdcCanvas == nullptr)
         return;
-    CSelectObject selectBitmap(memDc.Get(), bitmap.Get());
-    FillBlack(memDc.Get(), nWidth, nHeight);
-    DrawKeyboard(hwnd, memDc.Get(), rcClient);
-    BitBlt(hdc, rcClient.left, rcClient.top, nWidth, nHeight, memDc.Get(), 0, 0, SRCCOPY);
+    if (!CoversArea(GetViewBackground(GetCurrentView()), nWidth, nHeight))
+        FillBlack(hdcCanvas, nWidth, nHeight);
+    DrawKeyboard(hwnd, hdcCanvas, rcClient);
+    BitBlt(hdc, rcClient.left, rcClient.top, nWidth, nHeight, hdcCanvas, 0, 0, SRCCOPY);
 }
 
 void DrawKeyboard(HWND /*hwnd*/, HDC hdc, const RECT& /*rcClient*/)

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -38,106 +39,160 @@ HDC TurningDc(HDC hSessionDc, CMemoryDc& ownDc)
     return ownDc.Get();
 }
 
-// The picture's bottom row as GDI draws it, in 32-bit pixels; null on failure.
-// A blit places rows by picture coordinates whichever way the memory runs.
+// The picture's bottom row as GDI reads it, in 32-bit pixels; null on failure.
+// GDI places rows by picture coordinates whichever way the memory runs.
 std::unique_ptr<uint32_t[]> ReadBottomRow(HBITMAP hSource, int nWidth, int nHeight)
 {
-    CMemoryDc ownSourceDc;
-    CMemoryDc ownRowDc;
-    const HDC hSourceDc = TurningDc(g_hSessionSourceDc, ownSourceDc);
-    const HDC hRowDc = TurningDc(g_hSessionCopyDc, ownRowDc);
-    uint32_t* pRowBits = nullptr;
-    CUniqueBitmap rowDib(Create32BitDib(nWidth, 1, &pRowBits));
+    CMemoryDc ownDc;
+    const HDC hdc = TurningDc(g_hSessionCopyDc, ownDc);
     std::unique_ptr<uint32_t[]> row(new (std::nothrow) uint32_t[static_cast<std::size_t>(nWidth)]);
-    if (hSourceDc == nullptr || hRowDc == nullptr || !rowDib || !row)
+    if (hdc == nullptr || !row)
         return nullptr;
-    CSelectObject selectSource(hSourceDc, hSource);
-    CSelectObject selectRow(hRowDc, rowDib.Get());
-    if (!selectSource.Succeeded() || !selectRow.Succeeded() ||
-        !BitBlt(hRowDc, 0, 0, nWidth, 1, hSourceDc, 0, nHeight - 1, SRCCOPY))
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = nWidth;
+    info.bmiHeader.biHeight = nHeight;   // bottom-up: scan line 0 is the bottom row
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    if (GetDIBits(hdc, hSource, 0, 1, row.get(), &info, DIB_RGB_COLORS) != 1)
         return nullptr;
-    GdiFlush();
-    std::memcpy(row.get(), pRowBits, static_cast<std::size_t>(nWidth) * sizeof(uint32_t));
     return row;
+}
+
+// Turned pixels, bottom-up rows of 32 bits, in plain memory: they are moved once
+// more, into the window's format, so a DIB section would only cost its mapping.
+struct TurnedPixels
+{
+    std::unique_ptr<uint32_t[]> pBits;
+    int nWidth = 0;
+    int nHeight = 0;
+};
+
+TurnedPixels AllocateTurned(int nSourceWidth, int nSourceHeight)
+{
+    TurnedPixels turned;
+    turned.pBits.reset(new (std::nothrow) uint32_t[static_cast<std::size_t>(nSourceWidth) * nSourceHeight]);
+    turned.nWidth = nSourceHeight;
+    turned.nHeight = nSourceWidth;
+    return turned;
 }
 
 // A loaded skin bitmap is a DIB section of the file's own format; at 24 or 32
 // bits its rows are turned straight from its memory, without a 32-bit copy made
 // by a blit first. GDI reports a top-down section's height as positive too, so
-// the row order is told from the picture's bottom row. Null for any other bitmap,
+// the row order is told from the picture's bottom row. Empty for any other bitmap,
 // or when the order cannot be told.
-CUniqueBitmap TurnDibSectionBits(HBITMAP hSource, SkinTurn turn)
+TurnedPixels TurnDibSectionBits(HBITMAP hSource, SkinTurn turn)
 {
     DIBSECTION ds{};
     if (GetObjectW(hSource, sizeof ds, &ds) != sizeof ds || ds.dsBm.bmBits == nullptr ||
         ds.dsBmih.biCompression != BI_RGB || ds.dsBm.bmWidth <= 0 || ds.dsBm.bmHeight <= 0 ||
         (ds.dsBm.bmBitsPixel != 24 && ds.dsBm.bmBitsPixel != 32))
-        return CUniqueBitmap();
+        return TurnedPixels();
     const int w = ds.dsBm.bmWidth;
     const int h = ds.dsBm.bmHeight;
     GdiFlush();  // drawing into the source must have landed before its memory is read
     const std::unique_ptr<uint32_t[]> bottomRow = ReadBottomRow(hSource, w, h);
     if (!bottomRow || FindRowOrder(bottomRow.get(), ds.dsBm.bmBits, ds.dsBm.bmBitsPixel, w, h) != RowOrder::BottomUp)
-        return CUniqueBitmap();
-    uint32_t* pTargetBits = nullptr;
-    CUniqueBitmap targetDib(Create32BitDib(h, w, &pTargetBits));
-    if (!targetDib)
-        return CUniqueBitmap();
+        return TurnedPixels();
+    TurnedPixels turned = AllocateTurned(w, h);
+    if (!turned.pBits)
+        return TurnedPixels();
     if (ds.dsBm.bmBitsPixel == 24)
-        TurnPixels24(turn, static_cast<const uint8_t*>(ds.dsBm.bmBits), w, h, pTargetBits);
+        TurnPixels24(turn, static_cast<const uint8_t*>(ds.dsBm.bmBits), w, h, turned.pBits.get());
     else
-        TurnPixels(turn, static_cast<const uint32_t*>(ds.dsBm.bmBits), w, h, pTargetBits);
-    return targetDib;
+        TurnPixels(turn, static_cast<const uint32_t*>(ds.dsBm.bmBits), w, h, turned.pBits.get());
+    return turned;
 }
 
-// The turned pixels in a 32-bit DIB section of H x W, or null.
-CUniqueBitmap TurnIntoDib(HBITMAP hSource, SkinTurn turn)
+// The turned pixels of H x W, or empty.
+TurnedPixels TurnIntoPixels(HBITMAP hSource, SkinTurn turn)
 {
-    if (CUniqueBitmap turned = TurnDibSectionBits(hSource, turn))
+    if (TurnedPixels turned = TurnDibSectionBits(hSource, turn); turned.pBits)
         return turned;
     CMemoryDc ownSourceDc;
     CMemoryDc ownCopyDc;
     const HDC hSourceDc = TurningDc(g_hSessionSourceDc, ownSourceDc);
     if (hSourceDc == nullptr)
-        return CUniqueBitmap();
+        return TurnedPixels();
     CSelectObject selectSource(hSourceDc, hSource);
     if (!selectSource.Succeeded())
-        return CUniqueBitmap();
+        return TurnedPixels();
     const HDC hCopyDc = TurningDc(g_hSessionCopyDc, ownCopyDc);
     if (hCopyDc == nullptr)
-        return CUniqueBitmap();
+        return TurnedPixels();
 
     BITMAP bm{};
     if (GetObjectW(hSource, sizeof bm, &bm) != sizeof bm || bm.bmWidth <= 0 || bm.bmHeight <= 0)
-        return CUniqueBitmap();
+        return TurnedPixels();
     const int w = bm.bmWidth;
     const int h = bm.bmHeight;
 
     uint32_t* pSourceBits = nullptr;
-    uint32_t* pTargetBits = nullptr;
     CUniqueBitmap sourceDib(Create32BitDib(w, h, &pSourceBits));
-    CUniqueBitmap targetDib(Create32BitDib(h, w, &pTargetBits));
-    if (!sourceDib || !targetDib)
-        return CUniqueBitmap();
+    TurnedPixels turned = AllocateTurned(w, h);
+    if (!sourceDib || !turned.pBits)
+        return TurnedPixels();
     {
         CSelectObject selectCopy(hCopyDc, sourceDib.Get());
         if (!selectCopy.Succeeded() || !BitBlt(hCopyDc, 0, 0, w, h, hSourceDc, 0, 0, SRCCOPY))
-            return CUniqueBitmap();
+            return TurnedPixels();
         GdiFlush();  // the blit must have landed before the array is read
     }
-    TurnPixels(turn, pSourceBits, w, h, pTargetBits);
-    return targetDib;
+    TurnPixels(turn, pSourceBits, w, h, turned.pBits.get());
+    return turned;
+}
+
+// The window's DC that a session keeps for the first window it turns for.
+HWND g_hSessionWindow = nullptr;
+HDC g_hSessionWindowDc = nullptr;
+
+// Fills a bitmap of the window's format with the turned pixels; GDI converts them
+// to the bitmap's format (on a 16-bit screen, each channel's top bits).
+bool SetTurnedBits(HDC hdc, HBITMAP hBitmap, const TurnedPixels& turned)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = turned.nWidth;
+    info.bmiHeader.biHeight = turned.nHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return SetDIBits(hdc, hBitmap, 0, static_cast<UINT>(turned.nHeight), turned.pBits.get(), &info,
+                     DIB_RGB_COLORS) == turned.nHeight;
+}
+
+// The turned pixels in a bitmap of the window's own format, or null. Drawing
+// copies it without converting a pixel, and on a 16-bit screen it holds half
+// the bytes of a 32-bit image. The skin's colours pass through the display's
+// format here, once, as every blit onto the screen passed them before.
+HBITMAP ToWindowBitmap(const TurnedPixels& turned, HWND hwnd)
+{
+    const bool bSessionDc = g_hSessionSourceDc != nullptr && (g_hSessionWindow == nullptr || g_hSessionWindow == hwnd);
+    if (bSessionDc && g_hSessionWindowDc == nullptr)
+    {
+        g_hSessionWindowDc = GetDC(hwnd);
+        g_hSessionWindow = g_hSessionWindowDc != nullptr ? hwnd : nullptr;
+    }
+    std::optional<CWindowDc> ownDc;
+    if (!bSessionDc || g_hSessionWindowDc == nullptr)
+        ownDc.emplace(hwnd);
+    const HDC hdc = ownDc ? ownDc->Get() : g_hSessionWindowDc;
+    if (hdc == nullptr)
+        return nullptr;
+    CUniqueBitmap bitmap(CreateCompatibleBitmap(hdc, turned.nWidth, turned.nHeight));
+    if (!bitmap || !SetTurnedBits(hdc, bitmap.Get(), turned))
+        return nullptr;
+    return bitmap.Release();
 }
 
 HBITMAP RotateBitmap(HBITMAP hSource, HWND hwnd, SkinTurn turn)
 {
-    // The turned image stays the 32-bit DIB section: its colours, the transparent one
-    // included, are exact on any display, and copying it once more into a bitmap of the
-    // window's format costs more than the whole turn (most of a skin load). The window
-    // is still required, as it is for a bitmap made for the window.
     if (hSource == nullptr || hwnd == nullptr)
         return nullptr;
-    return TurnIntoDib(hSource, turn).Release();
+    const TurnedPixels turned = TurnIntoPixels(hSource, turn);
+    return turned.pBits ? ToWindowBitmap(turned, hwnd) : nullptr;
 }
 
 }  // namespace
@@ -160,6 +215,8 @@ CBitmapTurningSession::~CBitmapTurningSession()
         DeleteDC(std::exchange(g_hSessionSourceDc, nullptr));
     if (g_hSessionCopyDc != nullptr)
         DeleteDC(std::exchange(g_hSessionCopyDc, nullptr));
+    if (g_hSessionWindowDc != nullptr)
+        ReleaseDC(std::exchange(g_hSessionWindow, nullptr), std::exchange(g_hSessionWindowDc, nullptr));
 }
 
 HBITMAP RotateBitmapClockwise(HBITMAP hSource, HWND hwnd)

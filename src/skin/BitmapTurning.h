@@ -9,15 +9,15 @@
 // require. hLoaded is always either stored or deleted; null stores null.
 void PrepareSkinBitmap(HBITMAP hLoaded, HBITMAP* phTarget, HWND hwnd);
 
-// A new bitmap holding hSource turned by 90 degrees (a 32-bit DIB section, exact in every
-// colour whatever the display), or null: no source, no window to show it in, or GDI
-// failing. The source is never deleted.
+// A new bitmap holding hSource turned by 90 degrees, made for hwnd's DC
+// (CreateCompatibleBitmap: the display's format, so drawing it is a plain copy), or
+// null: no source, no window to show it in, or GDI failing. The source is never deleted.
 HBITMAP RotateBitmapClockwise(HBITMAP hSource, HWND hwnd);
 HBITMAP RotateBitmapCounterClockwise(HBITMAP hSource, HWND hwnd);
 
-// While a session is open, turns share two memory DCs instead of creating and destroying
-// their own: a layout turns some ninety bitmaps, and DC creation is a large part of each
-// turn. Sessions nest; the outermost one owns the DCs.
+// While a session is open, turns share two memory DCs and the window's DC instead of
+// taking and giving back their own: a layout turns some ninety bitmaps, and DC creation
+// is a large part of each turn. Sessions nest; the outermost one owns the DCs.
 class CBitmapTurningSession
 {
 public:

@@ -18,11 +18,11 @@ std::string Printed(const char* pszFormat, double dValue)
     return szText;
 }
 
-std::string FormatFigure(const SampleSummary& summary)
+std::string FormatFigure(const SampleSummary& summary, const std::string& unit)
 {
     if (summary.nCount == 0)
         return "-";
-    std::string text = FormatMs(summary.dMedian) + " ms";
+    std::string text = FormatMs(summary.dMedian) + " " + unit;
     if (summary.nCount > 1)
         text += " (" + FormatMs(summary.dMin) + ")";
     return text;
@@ -32,7 +32,7 @@ Cells CellsOf(const BenchRow& row)
 {
     if (!row.failure.empty())
         return {row.measurement, "not measured: " + row.failure, "", "", ""};
-    return {row.measurement, FormatFigure(row.figure), row.floor, FormatFigure(row.floorFigure),
+    return {row.measurement, FormatFigure(row.figure, row.unit), row.floor, FormatFigure(row.floorFigure, row.unit),
             FormatRatio(row.figure, row.floorFigure)};
 }
 

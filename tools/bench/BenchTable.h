@@ -9,13 +9,14 @@
 struct BenchRow
 {
     std::string measurement;
-    SampleSummary figure;       // milliseconds
+    SampleSummary figure;       // in the row's unit
     std::string floor;          // what the floor is
-    SampleSummary floorFigure;  // milliseconds
+    SampleSummary floorFigure;  // in the row's unit
     std::string failure;        // why the figure could not be had; empty when it was
+    std::string unit = "ms";    // of both figures; "MB" for memory
 };
 
-// Milliseconds with about three significant digits: 0.474, 2.01, 33.1, 10012.
+// A figure with about three significant digits: 0.474, 2.01, 33.1, 10012.
 std::string FormatMs(double dMs);
 
 // The figure's median over the floor's; "n/a" without a positive floor.

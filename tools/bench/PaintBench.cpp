@@ -14,6 +14,8 @@
 #include "support/ModuleInstance.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 // Both screen classes in one process on one X screen: the layout of each class
 // is loaded for its shorter side (LoadSkinForShortSide) while rectangles and
@@ -109,7 +111,114 @@ bool PaintsAtOnce(HWND hKeyboard)
     return bPending && !GetUpdateRect(hKeyboard, nullptr, FALSE);
 }
 
-BenchRow MeasureClass(HWND hwndSipBar, const ScreenClass& screen)
+constexpr wchar_t kFloorWindowClass[] = L"BrevantoBenchOneBlitWindow";
+
+// The floor window's one bitmap, in the display's format, blitted whole by each WM_PAINT.
+HBITMAP g_hFloorBitmap = nullptr;
+
+LRESULT CALLBACK OneBlitWindowProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    switch (uMsg)
+    {
+    case WM_PAINT:
+    {
+        CPaintDc dc(hwnd);
+        BITMAP bm{};
+        GetObjectW(g_hFloorBitmap, sizeof bm, &bm);
+        CMemoryDc memDc(CreateCompatibleDC(dc.Get()));
+        CSelectObject select(memDc.Get(), g_hFloorBitmap);
+        BitBlt(dc.Get(), 0, 0, bm.bmWidth, bm.bmHeight, memDc.Get(), 0, 0, SRCCOPY);
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return 1;
+    default:
+        return DefWindowProcW(hwnd, uMsg, wParam, lParam);
+    }
+}
+
+// The least a paint through the message loop costs: a popup of the keyboard's
+// size and place whose WM_PAINT blits one full-area bitmap of the display's format.
+class COneBlitWindow
+{
+public:
+    COneBlitWindow(HWND hKeyboard, int nWidth, int nHeight)
+    {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = OneBlitWindowProc;
+        windowClass.hInstance = g_hInstance;
+        windowClass.lpszClassName = kFloorWindowClass;
+        RegisterClassW(&windowClass);
+        {
+            CWindowDc screen(hKeyboard);
+            m_bitmap.Reset(CreateCompatibleBitmap(screen.Get(), nWidth, nHeight));
+            CMemoryDc dc(CreateCompatibleDC(screen.Get()));
+            CSelectObject select(dc.Get(), m_bitmap.Get());
+            DrawBitmapAt(dc.Get(), 0, 0, GetViewBackground(VIEW_CHAR));
+        }
+        g_hFloorBitmap = m_bitmap.Get();
+        RECT rc{};
+        GetWindowRect(hKeyboard, &rc);
+        m_hwnd = CreateWindowExW(WS_EX_NOACTIVATE, kFloorWindowClass, L"", WS_POPUP, rc.left, rc.top, nWidth, nHeight,
+                                 nullptr, nullptr, g_hInstance, nullptr);
+        ShowWindow(m_hwnd, SW_SHOWNA);
+    }
+    ~COneBlitWindow()
+    {
+        if (m_hwnd != nullptr)
+            DestroyWindow(m_hwnd);
+        g_hFloorBitmap = nullptr;
+    }
+    COneBlitWindow(const COneBlitWindow&) = delete;
+    COneBlitWindow& operator=(const COneBlitWindow&) = delete;
+
+    HWND Window() const { return m_hwnd; }
+
+private:
+    CUniqueBitmap m_bitmap;
+    HWND m_hwnd = nullptr;
+};
+
+// The two windows lie over each other: the measured one goes on top first, and
+// what that uncovers is painted before the clock starts.
+void BringToTop(HWND hwnd)
+{
+    SetWindowPos(GetAncestor(hwnd, GA_ROOT), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    RedrawWindow(GetAncestor(hwnd, GA_ROOT), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&msg);
+}
+
+double RepaintsOnTop(HWND hwnd)
+{
+    BringToTop(hwnd);
+    return TimePerCall(kEventsPerRound, [&] {
+        InvalidateRect(hwnd, nullptr, FALSE);
+        UpdateWindow(hwnd);
+    });
+}
+
+double PaintEventsOnTop(HWND hKeyboard, int* pnKey)
+{
+    BringToTop(hKeyboard);
+    return PaintEvents(hKeyboard, pnKey);
+}
+
+// Typed text of about nUnits units as a user leaves it: sentences, a line break
+// now and then, the caret at the end and the view scrolled to it.
+void TypeText(int nUnits)
+{
+    std::wstring text;
+    for (int i = 1; static_cast<int>(text.size()) < nUnits; ++i)
+        text += std::wstring(i % 10 == 0 ? L"\r\n" : L"") + L"The quick brown fox jumps over the lazy dog. ";
+    text.resize(static_cast<size_t>(nUnits));
+    SetWindowTextW(g_hEditCtrlWnd, text.c_str());
+    SendMessageW(g_hEditCtrlWnd, EM_SETSEL, static_cast<WPARAM>(nUnits), nUnits);
+    SendMessageW(g_hEditCtrlWnd, EM_SCROLLCARET, 0, 0);
+}
+
+std::vector<BenchRow> MeasureClass(HWND hwndSipBar, const ScreenClass& screen)
 {
     BenchRow row{std::string("paint per stylus event, ") + screen.pszName};
     ReleaseKeyboardFonts();
@@ -119,9 +228,10 @@ BenchRow MeasureClass(HWND hwndSipBar, const ScreenClass& screen)
     {
         row.failure = "Silver has no layout for this class";
         ReleaseSkin();
-        return row;
+        return {row};
     }
     CreatePreviewFonts(hwndSipBar);
+    std::vector<BenchRow> rows;
     {
         SIZE screenSize{};
         CKeyboardOnClassScreen keyboard(screen, &screenSize);
@@ -137,8 +247,9 @@ BenchRow MeasureClass(HWND hwndSipBar, const ScreenClass& screen)
         }
         else
         {
-            // The floor: the background into an off-screen bitmap and that onto
-            // the control, both over the control's whole area.
+            const std::string size = std::to_string(rc.right) + "x" + std::to_string(rc.bottom);
+            // The earlier floor, for reference: the background into an off-screen
+            // bitmap and that onto the control, both over the control's whole area.
             CWindowDc target(g_hKeyboardWnd);
             CMemoryDc backgroundDc(CreateCompatibleDC(target.Get()));
             CSelectObject background(backgroundDc.Get(), GetViewBackground(VIEW_CHAR));
@@ -149,21 +260,39 @@ BenchRow MeasureClass(HWND hwndSipBar, const ScreenClass& screen)
                 BitBlt(middleDc.Get(), 0, 0, rc.right, rc.bottom, backgroundDc.Get(), 0, 0, SRCCOPY);
                 BitBlt(target.Get(), 0, 0, rc.right, rc.bottom, middleDc.Get(), 0, 0, SRCCOPY);
             };
+            const COneBlitWindow floorWindow(g_hKeyboardWnd, rc.right, rc.bottom);
 
             int nKey = 0;
-            PaintEvents(g_hKeyboardWnd, &nKey);   // untimed: fonts and caches
+            PaintEventsOnTop(g_hKeyboardWnd, &nKey);   // untimed: fonts and caches
+            RepaintsOnTop(floorWindow.Window());
             const std::vector<SampleSummary> figures = MeasureInTurn(kRounds, {
-                [&] { return PaintEvents(g_hKeyboardWnd, &nKey); },
+                [&] { return PaintEventsOnTop(g_hKeyboardWnd, &nKey); },
+                [&] { return RepaintsOnTop(floorWindow.Window()); },
                 [&] { return TimePerCall(kEventsPerRound, twoBlits); },
             });
             row.figure = figures[0];
-            row.floor = "two full-area blits, " + std::to_string(rc.right) + "x" + std::to_string(rc.bottom);
+            row.floor = "WM_PAINT of one full-area blit, " + size;
             row.floorFigure = figures[1];
+            rows.push_back(row);
+            rows.push_back(BenchRow{"- the same", figures[0], "two full-area blits, " + size, figures[2]});
+
+            // The edit view draws only its visible lines: the text's length must not show.
+            std::vector<SampleSummary> byLength;
+            for (int nUnits : {0, 1000, 10000})
+            {
+                TypeText(nUnits);
+                PaintEventsOnTop(g_hKeyboardWnd, &nKey);
+                byLength.push_back(MeasureInTurn(kRounds, {[&] { return PaintEventsOnTop(g_hKeyboardWnd, &nKey); }})[0]);
+            }
+            const std::string empty = "the same with an empty text";
+            rows.push_back(BenchRow{"- with 1,000 characters typed", byLength[1], empty, byLength[0]});
+            rows.push_back(BenchRow{"- with 10,000 characters typed", byLength[2], empty, byLength[0]});
+            return rows;
         }
     }
     ReleaseKeyboardFonts();
     ReleaseSkin();
-    return row;
+    return {row};
 }
 
 }  // namespace
@@ -171,5 +300,10 @@ BenchRow MeasureClass(HWND hwndSipBar, const ScreenClass& screen)
 void MeasurePaint(const CBenchSip& sip, std::vector<BenchRow>& rows)
 {
     for (const ScreenClass& screen : kClasses)
-        rows.push_back(MeasureClass(sip.BarWindow(), screen));
+    {
+        for (BenchRow& row : MeasureClass(sip.BarWindow(), screen))
+            rows.push_back(std::move(row));
+        ReleaseKeyboardFonts();
+        ReleaseSkin();
+    }
 }

@@ -38,6 +38,12 @@ Colour BackgroundOf(int nView)
     return nView == VIEW_SYMBOL ? kSymbolBackground : nView == VIEW_NUMBER ? kNumberBackground : kCharBackground;
 }
 
+// A skin colour as the keyboard draws it: turned images keep the display's bits.
+Colour Shown(Colour colour)
+{
+    return AsShown(colour, CurrentSkinTurn());
+}
+
 void Paint(CPixelCanvas& canvas)
 {
     const RECT rc{0, 0, canvas.Width(), canvas.Height()};
@@ -104,10 +110,10 @@ TEST_P(KeyboardRender, DrawsTheBackgroundThePressedImageAndTheLatchedKeys)
         const SIZE size = KeyboardSize();
         CPixelCanvas canvas(size.cx, size.cy);
         Paint(canvas);
-        const Colour crBack = c.bBackground ? BackgroundOf(c.nView) : 0;
+        const Colour crBack = c.bBackground ? Shown(BackgroundOf(c.nView)) : 0;
         const RECT rc = g_skin.keys[nKey].rcKey;
         const POINT mid = Centre(nKey);
-        ExpectPixel(PressedColour(nKey), canvas, mid.x, mid.y);
+        ExpectPixel(Shown(PressedColour(nKey)), canvas, mid.x, mid.y);
         // The image's last row and column are not drawn.
         ExpectPixel(crBack, canvas, rc.right - 1, mid.y);
         ExpectPixel(crBack, canvas, mid.x, rc.bottom - 1);
@@ -118,7 +124,7 @@ TEST_P(KeyboardRender, DrawsTheBackgroundThePressedImageAndTheLatchedKeys)
                         POINT{rc.left + 1, rc.bottom - 2}, POINT{rc.right - 2, rc.bottom - 2}})
         {
             nBackground += canvas.At(p.x, p.y) == crBack ? 1 : 0;
-            EXPECT_TRUE(canvas.At(p.x, p.y) == crBack || canvas.At(p.x, p.y) == PressedColour(nKey));
+            EXPECT_TRUE(canvas.At(p.x, p.y) == crBack || canvas.At(p.x, p.y) == Shown(PressedColour(nKey)));
         }
         EXPECT_EQ(1, nBackground);
         const std::vector<uint32_t> pixels = canvas.Snapshot();
@@ -127,7 +133,7 @@ TEST_P(KeyboardRender, DrawsTheBackgroundThePressedImageAndTheLatchedKeys)
         for (const auto& [nLatch, bOn] : {std::pair<int, bool>{KEY_CAPS, c.bCaps}, {KEY_SHIFT, c.bShift}})
         {
             if (nLatch != nKey)
-                ExpectPixel(bOn ? PressedColour(nLatch) : crBack, canvas, Centre(nLatch).x, Centre(nLatch).y);
+                ExpectPixel(bOn ? Shown(PressedColour(nLatch)) : crBack, canvas, Centre(nLatch).x, Centre(nLatch).y);
         }
         const int nIdle = KeysOfView(c.nView)[0] == nKey ? KeysOfView(c.nView)[1] : KeysOfView(c.nView)[0];
         ExpectPixel(crBack, canvas, Centre(nIdle).x, Centre(nIdle).y);

@@ -28,6 +28,10 @@ constexpr int kMagentaBlock = 3;
 // The colour of key nKey's pressed image.
 Colour PressedColour(int nKey);
 
+// A colour of the test skin as the keyboard holds it: a turned image is made in the
+// display's format, so on a 16-bit screen it keeps only the colour's top 5 or 6 bits.
+Colour AsShown(Colour colour, SkinTurn turn);
+
 struct TestSkinOptions
 {
     int nDesign = 4;  // the layout's orientation value: 4 drawn for landscape, any other for portrait
