@@ -343,6 +343,26 @@ void* __cdecl HookedRealloc(void* p, size_t cb)
     return reinterpret_cast<void*(__cdecl*)(void*, size_t)>(g_pfnReal<N>)(p, cb);
 }
 
+Entry* FindEntry(const char* pszName);
+
+// Functions the module looks up by name come back as their wrappers too.
+template <int N>
+FARPROC WINAPI HookedGetProcAddress(HMODULE hModule, LPCSTR pszName)
+{
+    if (Reached(N))
+    {
+        SetLastError(ERROR_PROC_NOT_FOUND);
+        return nullptr;
+    }
+    const FARPROC pfn = reinterpret_cast<decltype(&GetProcAddress)>(g_pfnReal<N>)(hModule, pszName);
+    Entry* pEntry = IS_INTRESOURCE(pszName) || pfn == nullptr ? nullptr : FindEntry(pszName);
+    if (pEntry == nullptr)
+        return pfn;
+    if (*pEntry->ppReal == nullptr)
+        *pEntry->ppReal = reinterpret_cast<void*>(pfn);
+    return reinterpret_cast<FARPROC>(pEntry->pWrapper);
+}
+
 template <int N, typename P, typename R, typename... A>
 Entry Redirect(const char* pszName, R(WINAPI*)(A...))
 {
@@ -412,7 +432,16 @@ Entry g_entries[] = {
     Special<45>("malloc", &HookedMalloc<45>),
     Special<46>("calloc", &HookedCalloc<46>),
     Special<47>("realloc", &HookedRealloc<47>),
+    Special<48>("GetProcAddress", &HookedGetProcAddress<48>),
 };
+
+Entry* FindEntry(const char* pszName)
+{
+    for (Entry& entry : g_entries)
+        if (std::strcmp(entry.pszName, pszName) == 0)
+            return &entry;
+    return nullptr;
+}
 
 bool Patch(IMAGE_THUNK_DATA* pAddress, Entry& entry)
 {
@@ -455,6 +484,18 @@ int PatchImports(HMODULE hModule)
     return nPatched;
 }
 
+// The functions that give handles back are never made to fail.
+bool Fallible(const Entry& entry)
+{
+    static const char* const s_apszGivers[] = {"DeleteObject", "DeleteDC", "ReleaseDC", "DestroyWindow",
+                                               "KillTimer", "DestroyMenu", "ImageList_Destroy",
+                                               "UnhookWindowsHookEx", "CloseHandle", "FindClose", "RegCloseKey"};
+    for (const char* pszName : s_apszGivers)
+        if (std::strcmp(pszName, entry.pszName) == 0)
+            return false;
+    return true;
+}
+
 }  // namespace
 
 namespace Faults
@@ -478,16 +519,8 @@ std::vector<CallCount> Counts()
     std::vector<CallCount> counts;
     for (const Entry& entry : g_entries)
         if (*entry.ppReal != nullptr)
-            counts.push_back({entry.pszName, entry.nCalls});
+            counts.push_back({entry.pszName, entry.nCalls, Fallible(entry)});
     return counts;
-}
-
-std::vector<std::string> Known()
-{
-    std::vector<std::string> names;
-    for (const Entry& entry : g_entries)
-        names.push_back(entry.pszName);
-    return names;
 }
 
 bool Injected()

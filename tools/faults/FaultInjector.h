@@ -18,6 +18,7 @@ struct CallCount
 {
     std::string sFunction;
     long nCalls;
+    bool bFallible;  // false for the functions that give handles back: they are only counted
 };
 
 // Patches hModule's import table once. sFail names the function whose nFailAt-th call
@@ -27,8 +28,6 @@ bool Install(HMODULE hModule, const std::string& sFail, long nFailAt);
 
 // Every redirected function with the calls it received, in the table's order.
 std::vector<CallCount> Counts();
-// The functions the table can redirect, whether the module imports them or not.
-std::vector<std::string> Known();
 // The chosen call was reached and failed.
 bool Injected();
 // Handles the module made and still holds, one line each ("window 0x1234 made by

@@ -327,7 +327,7 @@ int wmain(int argc, wchar_t** argv)
         Failure("Options.dat is neither the old file nor the new one: " + (sBytes.empty() ? "(missing or empty)" : sBytes));
     }
     for (const Faults::CallCount& count : Faults::Counts())
-        Line("count " + count.sFunction + " " + std::to_string(count.nCalls));
+        Line((count.bFallible ? "count " : "count-only ") + count.sFunction + " " + std::to_string(count.nCalls));
     Line(std::string("injected ") + (Faults::Injected() ? "yes" : "no"));
     Line("done");
     WriteReport();
