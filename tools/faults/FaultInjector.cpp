@@ -433,6 +433,8 @@ Entry g_entries[] = {
     Special<46>("calloc", &HookedCalloc<46>),
     Special<47>("realloc", &HookedRealloc<47>),
     Special<48>("GetProcAddress", &HookedGetProcAddress<48>),
+    Redirect<49, Plain>("MoveFileExW", &MoveFileExW),
+    Redirect<50, Plain>("DeleteFileW", &DeleteFileW),
 };
 
 Entry* FindEntry(const char* pszName)
