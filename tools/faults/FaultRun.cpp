@@ -22,6 +22,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,16 @@ LONG WINAPI OnCrash(EXCEPTION_POINTERS* pInfo)
     WriteReport();
     TerminateProcess(GetCurrentProcess(), 3);
     return EXCEPTION_EXECUTE_HANDLER;
+}
+
+// A run that something ends with exit() before it is done.
+bool g_bDone = false;
+void OnExit()
+{
+    if (g_bDone)
+        return;
+    g_report += "failure: exit() called before the run was done\n";
+    WriteReport();
 }
 
 // abort() (the C runtime's end for what it cannot go on with) raises no exception.
@@ -294,6 +305,7 @@ int wmain(int argc, wchar_t** argv)
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
     SetUnhandledExceptionFilter(OnCrash);
     std::signal(SIGABRT, OnAbort);
+    std::atexit(OnExit);
     CloseHandle(CreateThread(nullptr, 0, Watchdog, reinterpret_cast<void*>(nTimeout), 0, nullptr));
 
     // Every run starts from the same settings: the left hand and Silver.
@@ -343,6 +355,7 @@ int wmain(int argc, wchar_t** argv)
         Line((count.bFallible ? "count " : "count-only ") + count.sFunction + " " + std::to_string(count.nCalls));
     Line(std::string("injected ") + (Faults::Injected() ? "yes" : "no"));
     Line("done");
+    g_bDone = true;
     WriteReport();
     CoUninitialize();
     // The watchdog still waits: end here.
