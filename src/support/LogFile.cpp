@@ -126,7 +126,13 @@ void CLogFile::Close()
     {
         CLogCounter* pCounter = m_apCounters[--m_nCounters];
         m_apCounters[m_nCounters] = nullptr;
-        WriteLine(FormatLogCounterStatistics(pCounter->Figures()).c_str());
+        try
+        {
+            WriteLine(FormatLogCounterStatistics(pCounter->Figures()).c_str());
+        }
+        catch (const std::bad_alloc&)
+        {
+        }
         delete pCounter;
     }
     if (m_bOpen)
@@ -202,16 +208,24 @@ void CLogFile::WriteLine(const char* pszMessage)
     GetLocalTime(&st);
     LARGE_INTEGER counter = {};
     QueryPerformanceCounter(&counter);
-    const std::string timeStamp = FormatLogTimeStamp(st.wHour, st.wMinute, st.wSecond, counter.QuadPart);
-
     int nIndent = 0;
     if (m_dwTlsIndex != TLS_OUT_OF_INDEXES)
         nIndent = static_cast<int>(reinterpret_cast<INT_PTR>(TlsGetValue(m_dwTlsIndex)));
 
+    // Short of memory the line is dropped (this also runs from the exit list, where
+    // nothing may throw).
     std::string line;
-    if (!FormatLogLine(line, timeStamp, GetCurrentThreadId(), nIndent, pszMessage, g_pszLogSourceFile,
-                       g_nLogSourceLine))
+    try
+    {
+        const std::string timeStamp = FormatLogTimeStamp(st.wHour, st.wMinute, st.wSecond, counter.QuadPart);
+        if (!FormatLogLine(line, timeStamp, GetCurrentThreadId(), nIndent, pszMessage, g_pszLogSourceFile,
+                           g_nLogSourceLine))
+            return;
+    }
+    catch (const std::bad_alloc&)
+    {
         return;
+    }
     // The seek to the end and the write go together: two threads that both
     // sought before either wrote would write at the same place, and one line
     // would be lost under the other.

@@ -49,6 +49,13 @@ Entry* g_pEntries = nullptr;
 int g_nFail = -1;
 long g_nFailAt = 0;
 bool g_bInjected = false;
+void* g_apFaultStack[8] = {};  // the stack of the failed call
+USHORT g_nFaultFrames = 0;
+
+void NoteFaultStack()
+{
+    g_nFaultFrames = RtlCaptureStackBackTrace(1, 8, g_apFaultStack, nullptr);
+}
 
 template <int N>
 void* g_pfnReal = nullptr;
@@ -202,7 +209,10 @@ R WINAPI Hooked(A... a)
     if constexpr (NeverFails<P>::value)
         ++g_pEntries[N].nCalls;
     else if (Reached(N))
+    {
+        NoteFaultStack();
         return P::template Fail<R>(a...);
+    }
     const R result = reinterpret_cast<R(WINAPI*)(A...)>(g_pfnReal<N>)(a...);
     P::template Track<N>(result, a...);
     return result;
@@ -315,6 +325,7 @@ void* __cdecl HookedMalloc(size_t cb)
 {
     if (Reached(N))
     {
+        NoteFaultStack();
         errno = ENOMEM;
         return nullptr;
     }
@@ -326,6 +337,7 @@ void* __cdecl HookedCalloc(size_t n, size_t cb)
 {
     if (Reached(N))
     {
+        NoteFaultStack();
         errno = ENOMEM;
         return nullptr;
     }
@@ -337,6 +349,7 @@ void* __cdecl HookedRealloc(void* p, size_t cb)
 {
     if (Reached(N))
     {
+        NoteFaultStack();
         errno = ENOMEM;
         return nullptr;
     }
@@ -528,6 +541,11 @@ std::vector<CallCount> Counts()
 bool Injected()
 {
     return g_bInjected;
+}
+
+std::vector<void*> FaultStack()
+{
+    return std::vector<void*>(g_apFaultStack, g_apFaultStack + g_nFaultFrames);
 }
 
 std::vector<std::string> LiveHandles()

@@ -30,6 +30,8 @@ bool Install(HMODULE hModule, const std::string& sFail, long nFailAt);
 std::vector<CallCount> Counts();
 // The chosen call was reached and failed.
 bool Injected();
+// The return addresses on the stack of the failed call, innermost first.
+std::vector<void*> FaultStack();
 // Handles the module made and still holds, one line each ("window 0x1234 made by
 // CreateWindowExW"); windows and timers count while their window exists.
 std::vector<std::string> LiveHandles();

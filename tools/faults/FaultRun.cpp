@@ -30,6 +30,7 @@ namespace
 {
 
 std::wstring g_sReport;
+HMODULE g_hModule = nullptr;
 std::string g_report;  // the lines so far, written out at the end, on a crash or on a hang
 DWORD g_dwMainThread = 0;
 CRITICAL_SECTION g_lock;
@@ -64,6 +65,19 @@ std::string Hex(unsigned long long n)
     return sz;
 }
 
+// The failed call's stack as offsets into Keyboard.dll (for addr2line), "-" for frames elsewhere.
+std::string FaultStackLine()
+{
+    std::string sLine = "fault-stack";
+    const auto base = reinterpret_cast<ULONG_PTR>(g_hModule);
+    for (void* p : Faults::FaultStack())
+    {
+        const auto address = reinterpret_cast<ULONG_PTR>(p);
+        sLine += address > base && address - base < 0x1000000 ? " " + Hex(address - base) : " -";
+    }
+    return sLine;
+}
+
 LONG WINAPI OnCrash(EXCEPTION_POINTERS* pInfo)
 {
     const auto address = reinterpret_cast<ULONG_PTR>(pInfo->ExceptionRecord->ExceptionAddress);
@@ -76,7 +90,7 @@ LONG WINAPI OnCrash(EXCEPTION_POINTERS* pInfo)
     std::wstring sModule = szModule;
     sModule = sModule.substr(sModule.rfind(L'\\') + 1);
     g_report += "failure: crash: exception " + Hex(pInfo->ExceptionRecord->ExceptionCode) + " in " + Narrow(sModule) +
-                "+" + Hex(address - reinterpret_cast<ULONG_PTR>(hModule)) + "\n";
+                "+" + Hex(address - reinterpret_cast<ULONG_PTR>(hModule)) + "\n" + FaultStackLine() + "\n";
     WriteReport();
     TerminateProcess(GetCurrentProcess(), 3);
     return EXCEPTION_EXECUTE_HANDLER;
@@ -96,6 +110,7 @@ void OnExit()
 void OnAbort(int)
 {
     g_report += "failure: abort() called\n";
+    g_report += FaultStackLine() + "\n";
     WriteReport();
     TerminateProcess(GetCurrentProcess(), 3);
 }
@@ -319,6 +334,7 @@ int wmain(int argc, wchar_t** argv)
     CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     const std::wstring sModule = sFolder + L"\\Keyboard.dll";
     HMODULE hModule = LoadLibraryW(sModule.c_str());
+    g_hModule = hModule;
     if (hModule == nullptr || !Faults::Install(hModule, sFail, nFailAt))
     {
         Line("error: Keyboard.dll cannot be loaded, or " + sFail + " is not a function the sweep knows");
@@ -354,6 +370,7 @@ int wmain(int argc, wchar_t** argv)
     for (const Faults::CallCount& count : Faults::Counts())
         Line((count.bFallible ? "count " : "count-only ") + count.sFunction + " " + std::to_string(count.nCalls));
     Line(std::string("injected ") + (Faults::Injected() ? "yes" : "no"));
+    Line(FaultStackLine());
     Line("done");
     g_bDone = true;
     WriteReport();
