@@ -40,10 +40,17 @@ void WriteOptions(const WCHAR (&szPath)[MAX_PATH])
     CDataFile file;
     if (!file.Open(szNew, TRUE))
         return;
-    const bool bWritten = WriteOptionsTo(file, g_dwHabit, g_szSkinFile);
+    // The name in memory takes the default the file gets only once the file is in place.
+    WCHAR szSkin[MAX_PATH];
+    std::wmemcpy(szSkin, g_szSkinFile, MAX_PATH);
+    const bool bWritten = WriteOptionsTo(file, g_dwHabit, szSkin);
     file.Close();
     if (!bWritten || !MoveFileExW(szNew, szPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    {
         DeleteFileW(szNew);
+        return;
+    }
+    std::wmemcpy(g_szSkinFile, szSkin, MAX_PATH);
 }
 
 }  // namespace
