@@ -16,6 +16,8 @@ constexpr wchar_t kUnsupportedResolution[] = L"Device resolution is not supporte
 
 // The bar bitmap and the loaded skin outlive every object (the next one reuses them);
 // they go when the module is unloaded, through the runtime's exit list like the font cache.
+bool g_bReleasedAtUnload = false;
+
 void ReleaseModuleBitmaps()
 {
     ReleaseSkin();
@@ -60,8 +62,9 @@ bool SipPanel::LoadBarBitmaps(HINSTANCE hInstance)
     // Unsupported screens carry on with the QVGA-class bitmaps.
     const BarButtonLayout& layout = resolution == ResolutionClass::Vga ? GetVgaBarLayout() : GetQvgaBarLayout();
 
-    static const bool s_bReleasedAtUnload = std::atexit(ReleaseModuleBitmaps) == 0;
-    (void)s_bReleasedAtUnload;
+    // A plain flag, not a guarded static: module state lives on one thread.
+    if (!g_bReleasedAtUnload)
+        g_bReleasedAtUnload = std::atexit(ReleaseModuleBitmaps) == 0;
     // Every user of the bar bitmap reads the global, so the previous one can go.
     HBITMAP hBar = LoadBitmapW(hInstance, MAKEINTRESOURCEW(layout.nBarBitmapId));
     if (g_hBarBitmap != nullptr)
