@@ -1,5 +1,5 @@
 # The front door. `make test` runs the whole suite; `make build` builds everything.
-.PHONY: setup build test bench demo demo-interactive fuzz-long mutate clean
+.PHONY: setup build test bench faults demo demo-interactive fuzz-long mutate clean
 
 setup:
 	@tools/setup.sh
@@ -20,6 +20,14 @@ bench: setup
 	  tools/wine/run --state build/win64/wine --screen 480x640 --depth $$depth --stage build/win64/stage/bench \
 	    build/win64/bin/brevanto_bench.exe || rc=$$?; echo; \
 	done; tools/wine/stop build/win64/wine; exit $$rc
+
+# The fault sweep: every call Keyboard.dll makes to a fallible function fails in turn, one
+# process per call; prints the failed runs and a summary. FAULTS_ARGS samples, e.g.
+# FAULTS_ARGS='--every 50' or FAULTS_ARGS='--only WriteFile' (tools/faults/sweep).
+faults: setup
+	@cmake --preset win64 >/dev/null && cmake --build --preset win64 -j2 --target brevanto_faults >/dev/null
+	@rc=0; nice tools/faults/sweep $(FAULTS_ARGS) || rc=$$?; \
+	  tools/wine/stop build/win64/wine; exit $$rc
 
 # A scripted session on an emulated device: prints the typed text, screenshots in out/.
 demo:

@@ -31,6 +31,13 @@ bool CDevice::StartInputMethod(const std::wstring& sModulePath, std::wstring& sE
     return bStarted;
 }
 
+void CDevice::DriveInputMethod(IInputMethod* pInputMethod)
+{
+    m_manager.Drive(pInputMethod, m_sipWindow.Window(), &m_callback);
+    Relayout();
+    m_notes.Activate();
+}
+
 void CDevice::StopInputMethod()
 {
     m_manager.Stop();

@@ -36,6 +36,8 @@ public:
     bool CreateScreen(HINSTANCE hInstance);
     // Loads the input method; false with a reason when it cannot be started.
     bool StartInputMethod(const std::wstring& sModulePath, std::wstring& sError);
+    // Drives an input method the caller created (its reference is taken over).
+    void DriveInputMethod(IInputMethod* pInputMethod);
     void StopInputMethod();
 
     HWND SyncWindow() const { return m_hwndSync; }

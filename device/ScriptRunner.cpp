@@ -79,7 +79,8 @@ void CScriptRunner::Run()
         if (!Execute(command))
         {
             m_bCompleted = false;
-            break;
+            if (!m_bKeepGoing)
+                break;
         }
         Sync();
     }

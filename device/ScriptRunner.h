@@ -27,6 +27,8 @@ public:
     // Starts the thread; it waits for hReady (the input method started) before the first command.
     bool Start(HANDLE hReady);
     void Join();
+    // Plays every command even after one failed (each failure is reported).
+    void KeepGoing() { m_bKeepGoing = true; }
     // Report lines: "message: ...", "screenshot: ...", "error: ..." (UTF-8).
     const std::vector<std::string>& Report() const { return m_report; }
     bool HasErrors() const { return m_bErrors; }
@@ -102,6 +104,7 @@ private:
     std::vector<std::string> m_report;
     bool m_bErrors = false;
     bool m_bCompleted = false;
+    bool m_bKeepGoing = false;
 
     // What the keyboard looks like to the user: the loaded skin and its state.
     HWND m_hwndKeyboard = nullptr;   // the dialog the geometry was read for

@@ -24,11 +24,33 @@ bool BuildOptionsPath(WCHAR (&szPath)[MAX_PATH])
     return BuildModulePath(g_hInstance, kOptionsSuffix, szPath) != FALSE;
 }
 
-// Writes the values in memory into a file opened for writing.
-void WriteOptions(CDataFile& file)
+const WCHAR kNewOptionsSuffix[] = L"\\Options.dat.new";
+
+// Writes the values in memory into a new file beside the settings file, which then
+// replaces it whole: a write that fails half-way (a full store) leaves the old file as it
+// was. A read-only settings file is the user's way of pinning the settings: it stays.
+void WriteOptions(const WCHAR (&szPath)[MAX_PATH])
 {
-    WriteOptionsTo(file, g_dwHabit, g_szSkinFile);
+    const DWORD dwAttributes = GetFileAttributesW(szPath);
+    if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_READONLY) != 0)
+        return;
+    WCHAR szNew[MAX_PATH];
+    if (BuildModulePath(g_hInstance, kNewOptionsSuffix, szNew) == FALSE)
+        return;
+    CDataFile file;
+    if (!file.Open(szNew, TRUE))
+        return;
+    // The name in memory takes the default the file gets only once the file is in place.
+    WCHAR szSkin[MAX_PATH];
+    std::wmemcpy(szSkin, g_szSkinFile, MAX_PATH);
+    const bool bWritten = WriteOptionsTo(file, g_dwHabit, szSkin);
     file.Close();
+    if (!bWritten || !MoveFileExW(szNew, szPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    {
+        DeleteFileW(szNew);
+        return;
+    }
+    std::wmemcpy(g_szSkinFile, szSkin, MAX_PATH);
 }
 
 }  // namespace
@@ -47,8 +69,7 @@ void LoadOptions()
         file.Close();
         return;
     }
-    if (file.Open(szPath, TRUE))
-        WriteOptions(file);
+    WriteOptions(szPath);
 }
 
 void SaveOptions()
@@ -56,9 +77,7 @@ void SaveOptions()
     WCHAR szPath[MAX_PATH];
     if (!BuildOptionsPath(szPath))
         return;
-    CDataFile file;
-    if (file.Open(szPath, TRUE))
-        WriteOptions(file);
+    WriteOptions(szPath);
 }
 
 bool IsOptionsChanged()
@@ -69,9 +88,10 @@ bool IsOptionsChanged()
     if (!BuildOptionsPath(szPath) || !file.Open(szPath, FALSE))
         return true;
     FILETIME ftWrite = {0, 0};
+    // A time that cannot be read may hide a rewrite: the settings are read again.
     if (!file.GetLastWriteTime(ftWrite))
-        ftWrite = FILETIME{0, 0};
-    if (CDataFile::CompareTimes(g_ftOptionsTime, ftWrite) < 0)
+        bChanged = true;
+    else if (CDataFile::CompareTimes(g_ftOptionsTime, ftWrite) < 0)
     {
         g_ftOptionsTime = ftWrite;
         bChanged = true;

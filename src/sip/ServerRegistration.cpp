@@ -148,12 +148,16 @@ HRESULT RegisterTypeLibrary()
     return RegisterTypeLib(pTypeLib.Get(), szLoadedFrom, nullptr);
 }
 
-void DeleteRegistration(const CRegistrationNames& names)
+// The first failure, after trying every key.
+LSTATUS DeleteRegistration(const CRegistrationNames& names)
 {
-    DeleteTree(HKEY_CLASSES_ROOT, kProgId);
-    DeleteTree(HKEY_CLASSES_ROOT, kVersionIndependentProgId);
+    LSTATUS status = DeleteTree(HKEY_CLASSES_ROOT, kProgId);
+    const LSTATUS statusVersionless = DeleteTree(HKEY_CLASSES_ROOT, kVersionIndependentProgId);
     // Only the class's own key: the CLSID key itself belongs to everyone.
-    DeleteTree(HKEY_CLASSES_ROOT, names.szClassKey);
+    const LSTATUS statusClass = DeleteTree(HKEY_CLASSES_ROOT, names.szClassKey);
+    if (status == ERROR_SUCCESS)
+        status = statusVersionless;
+    return status == ERROR_SUCCESS ? statusClass : status;
 }
 
 } // namespace
@@ -180,6 +184,11 @@ STDAPI DllRegisterServer()
 
 STDAPI DllUnregisterServer()
 {
-    DeleteRegistration(MakeNames());
-    return S_OK;
+    const LSTATUS status = DeleteRegistration(MakeNames());
+    if (status == ERROR_SUCCESS)
+        return S_OK;
+    // An unregistration that stopped half-way is put back whole, so that the class is
+    // either registered or gone.
+    DllRegisterServer();
+    return HRESULT_FROM_WIN32(status);
 }

@@ -1,14 +1,30 @@
 #include "sip/SipPanel.h"
 
 #include "settings/Settings.h"
+#include "sip/SipBarWindow.h"
+#include "skin/SkinRecord.h"
 #include "support/DisplayMetrics.h"
 #include "support/ModuleInstance.h"
+
+#include <cstdlib>
 
 namespace
 {
 
 constexpr wchar_t kCaption[] = L"Brevanto Keyboard";
 constexpr wchar_t kUnsupportedResolution[] = L"Device resolution is not supported.";
+
+// The bar bitmap and the loaded skin outlive every object (the next one reuses them);
+// they go when the module is unloaded, through the runtime's exit list like the font cache.
+bool g_bReleasedAtUnload = false;
+
+void ReleaseModuleBitmaps()
+{
+    ReleaseSkin();
+    if (g_hBarBitmap != nullptr)
+        DeleteObject(g_hBarBitmap);
+    g_hBarBitmap = nullptr;
+}
 
 } // namespace
 
@@ -46,6 +62,9 @@ bool SipPanel::LoadBarBitmaps(HINSTANCE hInstance)
     // Unsupported screens carry on with the QVGA-class bitmaps.
     const BarButtonLayout& layout = resolution == ResolutionClass::Vga ? GetVgaBarLayout() : GetQvgaBarLayout();
 
+    // A plain flag, not a guarded static: module state lives on one thread.
+    if (!g_bReleasedAtUnload)
+        g_bReleasedAtUnload = std::atexit(ReleaseModuleBitmaps) == 0;
     // Every user of the bar bitmap reads the global, so the previous one can go.
     HBITMAP hBar = LoadBitmapW(hInstance, MAKEINTRESOURCEW(layout.nBarBitmapId));
     if (g_hBarBitmap != nullptr)

@@ -14,7 +14,7 @@ namespace
 
 void SendLine(IIMCallback* pCallback, WCHAR* pszLine)
 {
-    // The pointer is into the work array, NUL-terminated; not a BSTR with a length prefix.
+    // The pointer is into the buffer, NUL-terminated; not a BSTR with a length prefix.
     if (pCallback != nullptr)
         pCallback->SendString(pszLine, static_cast<DWORD>(std::wcslen(pszLine)));
 }
@@ -35,19 +35,15 @@ void DeliverText(IIMCallback* pCallback, WCHAR*& pBuffer, LinePauseFunction pfnP
     const size_t cchBuffer = std::wcslen(pBuffer) + 1;
     if (cchBuffer >= 2)
     {
-        // Split a copy: the lines are cut in place.
-        std::unique_ptr<WCHAR[]> pWork(new (std::nothrow) WCHAR[cchBuffer]);
-        if (pWork != nullptr)
+        // The lines are cut in the buffer itself, which is freed after: a copy to cut
+        // would be one more allocation that could fail and lose the text.
+        WCHAR* pNext = nullptr;
+        SendLine(pCallback, SplitLine(pBuffer, L"\r\n", &pNext));
+        while (pNext != nullptr)
         {
-            std::wmemcpy(pWork.get(), pBuffer, cchBuffer);
-            WCHAR* pNext = nullptr;
-            SendLine(pCallback, SplitLine(pWork.get(), L"\r\n", &pNext));
-            while (pNext != nullptr)
-            {
-                SendEnter(pCallback);
-                pfnPause(kLinePauseMs);
-                SendLine(pCallback, SplitLine(nullptr, L"\r\n", &pNext));
-            }
+            SendEnter(pCallback);
+            pfnPause(kLinePauseMs);
+            SendLine(pCallback, SplitLine(nullptr, L"\r\n", &pNext));
         }
     }
     delete[] pBuffer;

@@ -1,5 +1,7 @@
 #include "support/LogFile.h"
 
+#include <new>
+
 #include <cstdarg>
 #include <cstdlib>
 #include <cwchar>
@@ -90,6 +92,14 @@ void CLogFile::Open()
     if (!BuildLogFileName(szName, executable))
         return;
 
+    // The opening lines are made before the lock is taken: a failed allocation
+    // must not leave it held.
+    SYSTEMTIME st;
+    GetLocalTime(&st);
+    const std::string separator = LogSeparatorText();
+    const std::string start =
+        FormatLogStartText(LogClock{st.wDay, st.wMonth, st.wYear, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds});
+    const std::string process = FormatLogExecutableText(executable.c_str(), GetCurrentProcessId(), __DATE__, __TIME__);
     EnterCriticalSection(&m_cs);
     if (!m_bOpen)
     {
@@ -101,12 +111,9 @@ void CLogFile::Open()
         {
             SetFilePointer(m_hFile, 0, nullptr, FILE_END);
             m_bOpen = TRUE;
-            SYSTEMTIME st;
-            GetLocalTime(&st);
-            WriteLine(LogSeparatorText().c_str());
-            WriteLine(FormatLogStartText(LogClock{st.wDay, st.wMonth, st.wYear, st.wHour, st.wMinute, st.wSecond,
-                                                  st.wMilliseconds}).c_str());
-            WriteLine(FormatLogExecutableText(executable.c_str(), GetCurrentProcessId(), __DATE__, __TIME__).c_str());
+            WriteLine(separator.c_str());
+            WriteLine(start.c_str());
+            WriteLine(process.c_str());
         }
     }
     LeaveCriticalSection(&m_cs);
@@ -119,7 +126,13 @@ void CLogFile::Close()
     {
         CLogCounter* pCounter = m_apCounters[--m_nCounters];
         m_apCounters[m_nCounters] = nullptr;
-        WriteLine(FormatLogCounterStatistics(pCounter->Figures()).c_str());
+        try
+        {
+            WriteLine(FormatLogCounterStatistics(pCounter->Figures()).c_str());
+        }
+        catch (const std::bad_alloc&)
+        {
+        }
         delete pCounter;
     }
     if (m_bOpen)
@@ -136,13 +149,19 @@ void CLogFile::Log(const char* pszFormat, ...)
 {
     if (!m_bOpen)
         return;
-    std::string message;
     va_list args;
     va_start(args, pszFormat);
-    const bool bOk = FormatLogTextV(message, pszFormat, args);
+    // Short of memory the line is dropped: a trace must never end its caller.
+    try
+    {
+        std::string message;
+        if (FormatLogTextV(message, pszFormat, args))
+            WriteLine(message.c_str());
+    }
+    catch (const std::bad_alloc&)
+    {
+    }
     va_end(args);
-    if (bOk)
-        WriteLine(message.c_str());
 }
 
 void CLogFile::LogW(const wchar_t* pszFormat, ...)
@@ -156,9 +175,15 @@ void CLogFile::LogW(const wchar_t* pszFormat, ...)
     va_end(args);
     if (cch < 0 || static_cast<size_t>(cch) > kLogMaxChars)
         return;
-    const std::string message = ToLogText(szBuffer, cch);
-    if (message.size() <= kLogMaxChars)
-        WriteLine(message.c_str());
+    try
+    {
+        const std::string message = ToLogText(szBuffer, cch);
+        if (message.size() <= kLogMaxChars)
+            WriteLine(message.c_str());
+    }
+    catch (const std::bad_alloc&)
+    {
+    }
 }
 
 CLogCounter* CLogFile::AddCounter(int nId)
@@ -167,8 +192,9 @@ CLogCounter* CLogFile::AddCounter(int nId)
     CLogCounter* pCounter = nullptr;
     if (m_nCounters < kMaxCounters)
     {
-        pCounter = new CLogCounter(nId);
-        m_apCounters[m_nCounters++] = pCounter;
+        pCounter = new (std::nothrow) CLogCounter(nId);
+        if (pCounter != nullptr)
+            m_apCounters[m_nCounters++] = pCounter;
     }
     LeaveCriticalSection(&m_cs);
     return pCounter;
@@ -182,16 +208,24 @@ void CLogFile::WriteLine(const char* pszMessage)
     GetLocalTime(&st);
     LARGE_INTEGER counter = {};
     QueryPerformanceCounter(&counter);
-    const std::string timeStamp = FormatLogTimeStamp(st.wHour, st.wMinute, st.wSecond, counter.QuadPart);
-
     int nIndent = 0;
     if (m_dwTlsIndex != TLS_OUT_OF_INDEXES)
         nIndent = static_cast<int>(reinterpret_cast<INT_PTR>(TlsGetValue(m_dwTlsIndex)));
 
+    // Short of memory the line is dropped (this also runs from the exit list, where
+    // nothing may throw).
     std::string line;
-    if (!FormatLogLine(line, timeStamp, GetCurrentThreadId(), nIndent, pszMessage, g_pszLogSourceFile,
-                       g_nLogSourceLine))
+    try
+    {
+        const std::string timeStamp = FormatLogTimeStamp(st.wHour, st.wMinute, st.wSecond, counter.QuadPart);
+        if (!FormatLogLine(line, timeStamp, GetCurrentThreadId(), nIndent, pszMessage, g_pszLogSourceFile,
+                           g_nLogSourceLine))
+            return;
+    }
+    catch (const std::bad_alloc&)
+    {
         return;
+    }
     // The seek to the end and the write go together: two threads that both
     // sought before either wrote would write at the same place, and one line
     // would be lost under the other.
@@ -211,5 +245,11 @@ void LOG_MSG(const char* pszMessage, const char* pszSourceFile, int nSourceLine)
 {
     g_pszLogSourceFile = pszSourceFile;
     g_nLogSourceLine = nSourceLine;
-    CLogFile::Instance().Log("%s", pszMessage != nullptr ? pszMessage : "");
+    try
+    {
+        CLogFile::Instance().Log("%s", pszMessage != nullptr ? pszMessage : "");
+    }
+    catch (const std::bad_alloc&)
+    {
+    }
 }
