@@ -1,4 +1,5 @@
 #include "FaultInjector.h"
+#include "ImportRedirect.h"
 
 #include <commctrl.h>
 #include <oleauto.h>
@@ -9,6 +10,7 @@
 #include <map>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 namespace
 {
@@ -458,45 +460,12 @@ Entry* FindEntry(const char* pszName)
     return nullptr;
 }
 
-bool Patch(IMAGE_THUNK_DATA* pAddress, Entry& entry)
-{
-    *entry.ppReal = reinterpret_cast<void*>(pAddress->u1.Function);
-    DWORD dwOld = 0;
-    if (!VirtualProtect(&pAddress->u1.Function, sizeof(void*), PAGE_READWRITE, &dwOld))
-        return false;
-    pAddress->u1.Function = reinterpret_cast<ULONG_PTR>(entry.pWrapper);
-    VirtualProtect(&pAddress->u1.Function, sizeof(void*), dwOld, &dwOld);
-    return true;
-}
-
 int PatchImports(HMODULE hModule)
 {
-    auto* pBase = reinterpret_cast<BYTE*>(hModule);
-    const auto* pNt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
-        pBase + reinterpret_cast<const IMAGE_DOS_HEADER*>(pBase)->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& directory = pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    int nPatched = 0;
-    for (auto* pImport = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(pBase + directory.VirtualAddress);
-         directory.VirtualAddress != 0 && pImport->Name != 0; ++pImport)
-    {
-        auto* pNames = reinterpret_cast<const IMAGE_THUNK_DATA*>(pBase + pImport->OriginalFirstThunk);
-        auto* pAddresses = reinterpret_cast<IMAGE_THUNK_DATA*>(pBase + pImport->FirstThunk);
-        for (; pNames->u1.AddressOfData != 0; ++pNames, ++pAddresses)
-        {
-            if (IMAGE_SNAP_BY_ORDINAL(pNames->u1.Ordinal))
-                continue;
-            const auto* pByName = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(pBase + pNames->u1.AddressOfData);
-            for (Entry& entry : g_entries)
-            {
-                if (std::strcmp(reinterpret_cast<const char*>(pByName->Name), entry.pszName) != 0)
-                    continue;
-                if (!Patch(pAddresses, entry))
-                    return 0;
-                ++nPatched;
-            }
-        }
-    }
-    return nPatched;
+    std::vector<ImportRedirect> redirects;
+    for (const Entry& entry : g_entries)
+        redirects.push_back({entry.pszName, entry.pWrapper, entry.ppReal});
+    return RedirectImports(hModule, redirects.data(), redirects.size());
 }
 
 // The functions that give handles back are never made to fail.

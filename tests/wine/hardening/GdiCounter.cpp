@@ -1,6 +1,8 @@
 #include "GdiCounter.h"
 
-#include <cstring>
+#include "faults/ImportRedirect.h"
+
+#include <iterator>
 #include <unordered_set>
 
 namespace {
@@ -32,21 +34,14 @@ R WINAPI Counted(A... a)
     return result;
 }
 
-struct Redirect
-{
-    const char* pszName;
-    void* pWrapper;
-    void** ppReal;
-};
-
 template <int N, Handles& handles, bool bGivesBack = false, typename R, typename... A>
-Redirect Count(const char* pszName, R(WINAPI*)(A...))
+ImportRedirect Count(const char* pszName, R(WINAPI*)(A...))
 {
     return {pszName, reinterpret_cast<void*>(&Counted<handles, bGivesBack, N, R, A...>), &g_pfnReal<N>};
 }
 
 // A bitmap loaded from the resources is a GDI object of the caller's, deleted with DeleteObject.
-const Redirect g_redirects[] = {
+const ImportRedirect g_redirects[] = {
     Count<0, g_objects>("CreateCompatibleDC", &CreateCompatibleDC),
     Count<1, g_objects>("CreateCompatibleBitmap", &CreateCompatibleBitmap),
     Count<2, g_objects>("CreateDIBSection", &CreateDIBSection),
@@ -66,56 +61,12 @@ const Redirect g_redirects[] = {
     Count<16, g_menus, true>("DestroyMenu", &DestroyMenu),
 };
 
-bool Patch(IMAGE_THUNK_DATA* pAddress, const Redirect& redirect)
-{
-    *redirect.ppReal = reinterpret_cast<void*>(pAddress->u1.Function);
-    DWORD dwOld = 0;
-    if (!VirtualProtect(&pAddress->u1.Function, sizeof(void*), PAGE_READWRITE, &dwOld))
-        return false;
-    pAddress->u1.Function = reinterpret_cast<ULONG_PTR>(redirect.pWrapper);
-    VirtualProtect(&pAddress->u1.Function, sizeof(void*), dwOld, &dwOld);
-    return true;
-}
-
-// The number of imports redirected; 0 when one could not be.
-int PatchImports()
-{
-    auto* pBase = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
-    const auto* pNt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
-        pBase + reinterpret_cast<const IMAGE_DOS_HEADER*>(pBase)->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& directory = pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    int nPatched = 0;
-    for (auto* pImport = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(pBase + directory.VirtualAddress);
-         directory.VirtualAddress != 0 && pImport->Name != 0; ++pImport)
-    {
-        const char* pszDll = reinterpret_cast<const char*>(pBase + pImport->Name);
-        if (_stricmp(pszDll, "gdi32.dll") != 0 && _stricmp(pszDll, "user32.dll") != 0)
-            continue;
-        auto* pNames = reinterpret_cast<const IMAGE_THUNK_DATA*>(pBase + pImport->OriginalFirstThunk);
-        auto* pAddresses = reinterpret_cast<IMAGE_THUNK_DATA*>(pBase + pImport->FirstThunk);
-        for (; pNames->u1.AddressOfData != 0; ++pNames, ++pAddresses)
-        {
-            if (IMAGE_SNAP_BY_ORDINAL(pNames->u1.Ordinal))
-                continue;
-            const auto* pByName = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(pBase + pNames->u1.AddressOfData);
-            for (const Redirect& redirect : g_redirects)
-            {
-                if (std::strcmp(reinterpret_cast<const char*>(pByName->Name), redirect.pszName) != 0)
-                    continue;
-                if (!Patch(pAddresses, redirect))
-                    return 0;
-                ++nPatched;
-            }
-        }
-    }
-    return nPatched;
-}
-
 }  // namespace
 
 bool CGdiCounter::Install()
 {
-    static const bool s_bInstalled = PatchImports() > 0;
+    static const bool s_bInstalled =
+        RedirectImports(GetModuleHandleW(nullptr), g_redirects, std::size(g_redirects)) > 0;
     return s_bInstalled;
 }
 
