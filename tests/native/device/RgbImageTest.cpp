@@ -14,6 +14,15 @@ RgbImage Sample()
     return image;
 }
 
+TEST(RgbImageFromWords, TakesEveryPixelOfA32BitDibTopRowFirst)
+{
+    const uint32_t words[] = {0xFF0000, 0x00FF00, 0x0000FF, 0xFF0A141E, 0x28323C, 0x46505A};
+    const RgbImage image = RgbImageFromWords(words, 3, 2);
+    ASSERT_EQ(3, image.nWidth);
+    ASSERT_EQ(2, image.nHeight);
+    EXPECT_EQ(Sample().pixels, image.pixels) << "the unused top byte is dropped";
+}
+
 TEST(TurnImage, MovesTheTopLeftCornerAsTheHandWants)
 {
     const RgbImage clockwise = TurnImage(Sample(), true);
