@@ -23,6 +23,13 @@ bool GetKeyRecord(int nIndex, KeyRecord* pOut)
     return true;
 }
 
+const WCHAR* GetSkinAlternates(int nIndex)
+{
+    if (nIndex < 0 || nIndex >= KEY_COUNT || g_skin.keys[nIndex].szAlternates[0] == 0)
+        return nullptr;
+    return g_skin.keys[nIndex].szAlternates;
+}
+
 HBITMAP GetViewBackground(int nView)
 {
     switch (nView)

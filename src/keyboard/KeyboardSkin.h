@@ -19,6 +19,10 @@ int HitTestKey(int x, int y);
 // Copies key nIndex's record and returns true for 0 to 83; leaves *pOut alone otherwise.
 bool GetKeyRecord(int nIndex, KeyRecord* pOut);
 
+// The skin's own alternates of key nIndex (its layout entry's "Alternates"), or
+// null when the skin gives none and the built-in ones apply.
+const WCHAR* GetSkinAlternates(int nIndex);
+
 // The background of view 1, 2 or 3; null for any other view.
 HBITMAP GetViewBackground(int nView);
 

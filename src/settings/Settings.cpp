@@ -9,6 +9,7 @@
 #include <cwchar>
 
 DWORD g_dwHabit = 1;
+BOOL g_bAccentsOnLongPress = TRUE;
 WCHAR g_szSkinFile[MAX_PATH] = {};
 FILETIME g_ftOptionsTime = {0, 0};
 DWORD g_nLoadedOrientation = kNoLoadedOrientation;
@@ -98,6 +99,16 @@ bool IsOptionsChanged()
     }
     file.Close();
     return bChanged;
+}
+
+bool GetAccentsOnLongPress()
+{
+    return g_bAccentsOnLongPress != FALSE;
+}
+
+void SetAccentsOnLongPress(bool bOn)
+{
+    g_bAccentsOnLongPress = bOn ? TRUE : FALSE;
 }
 
 DWORD GetHabit()

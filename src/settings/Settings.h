@@ -10,6 +10,9 @@ extern DWORD g_dwHabit;
 // File name of the selected skin's index file, such as "Silver.xml"; starts empty.
 extern WCHAR g_szSkinFile[MAX_PATH];
 
+// Whether a long press on a letter opens its accented forms. Starts on.
+extern BOOL g_bAccentsOnLongPress;
+
 // Change tracking: the last-write time of Options.dat seen by the last check
 // (0 at start), and the screen orientation recorded after the last skin load
 // (0xFFFFFFFF at start, which matches no orientation).
@@ -30,6 +33,9 @@ void SaveOptions();
 // rewritten since the last check (the check records the new time, so it
 // reports that once), or when the file cannot be opened.
 bool IsOptionsChanged();
+
+bool GetAccentsOnLongPress();
+void SetAccentsOnLongPress(bool bOn);
 
 DWORD GetHabit();
 void SetHabit(DWORD dwHabit);

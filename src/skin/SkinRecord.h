@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include "keyboard/Alternates.h"
 #include "keyboard/KeyTable.h"
 
 class CRecordList;
@@ -16,6 +17,7 @@ struct KeyRecord
     int nView;               // VIEW_CHAR, VIEW_SYMBOL, VIEW_NUMBER or VIEW_ALL
     RECT rcKey;
     HBITMAP hPressedImage;   // prepared for the screen; null when the file could not be loaded
+    WCHAR szAlternates[kMaxAlternates + 1];  // the layout entry's own "Alternates"; empty: the built-in ones
 };
 
 // The loaded skin: filled by the layout loader, read by the keyboard while it is open.
