@@ -49,19 +49,22 @@ bool BuildLogFileName(WCHAR (&szName)[MAX_PATH], std::string& executable)
 
 bool CLogFile::Create()
 {
-    g_pLogFile = new CLogFile();
+    // Trace calls may come from any thread: the first to arrive installs its
+    // log, and one that loses the race gives its copy back.
+    CLogFile* pLog = new CLogFile();
+    if (InterlockedCompareExchangePointer(reinterpret_cast<PVOID*>(&g_pLogFile), pLog, nullptr) != nullptr)
+    {
+        delete pLog;
+        return false;
+    }
     std::atexit(DestroyLogFile);
     return true;
 }
 
 CLogFile& CLogFile::Instance()
 {
-    // Trace calls may come from any thread: the first construction happens
-    // once even when threads race to it.
-    static const bool s_bCreated = Create();
-    (void)s_bCreated;
-    // A trace call made while the module is being torn down, after the log
-    // was destroyed, gets a fresh one rather than a dangling one.
+    // Also after the log was destroyed at teardown: a late trace gets a fresh
+    // log rather than a dangling one.
     if (g_pLogFile == nullptr)
         Create();
     if (!g_pLogFile->m_bOpen)
