@@ -1,7 +1,6 @@
 // Traces a few lines and exits, leaving LogHost_log.txt beside itself.
 //   LogHost.exe <word>     logs "first line <word>" and "second line 100% done %s %n"
 //   LogHost.exe counters   also registers two timing counters
-//   LogHost.exe long       also logs a message of 2000 characters (dropped)
 //   LogHost.exe race       first, eight threads make their first trace call at once
 #include "support/LogFile.h"
 
@@ -28,8 +27,6 @@ int main(int argc, char** argv)
         CloseHandle(hStart);
     }
     LOG_MSG(("first line " + word).c_str());
-    if (word == "long")
-        LOG_MSG(std::string(2000, 'x').c_str());
     CLogCounter* pFirst = word == "counters" ? CLogFile::Instance().AddCounter(3) : nullptr;
     if (pFirst != nullptr && CLogFile::Instance().AddCounter(4) != nullptr)
     {

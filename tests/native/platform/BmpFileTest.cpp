@@ -128,7 +128,9 @@ INSTANTIATE_TEST_SUITE_P(Table, BmpRejected, testing::Values(
     BadCase{"run-length", [](std::vector<uint8_t>& b) { Put32(b, 30, 1); }},
     BadCase{"embedded PNG", [](std::vector<uint8_t>& b) { Put32(b, 30, 5); }},
     BadCase{"bit fields on 24 bits", [](std::vector<uint8_t>& b) { Put32(b, 30, 3); }},
-    BadCase{"too many colours", [](std::vector<uint8_t>& b) { Put16(b, 28, 8); Put32(b, 46, 257); }},
+    // With room for all 257 entries before the pixels: only the count itself is wrong.
+    BadCase{"too many colours", [](std::vector<uint8_t>& b) {
+        Put16(b, 28, 8); Put32(b, 46, 257); Put32(b, 10, 54 + 257 * 4); b.resize(54 + 257 * 4 + 16); }},
     BadCase{"colour table past the pixels", [](std::vector<uint8_t>& b) {
         Put16(b, 28, 8); Put32(b, 46, 200); }}));
 

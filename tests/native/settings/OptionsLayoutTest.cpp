@@ -37,6 +37,8 @@ TEST(OptionsLayout, LineHeightAndMarginFromTheFont)
     EXPECT_EQ(1, OptionsMargin(5));
 }
 
+// The two placers are seen through the tab they place: the dialog asks neither for a
+// control beside another, nor for a top override, nor for the flow tops 0 and 1.
 // A 240x320 portrait screen whose system font is 13 pixels high.
 TEST(OptionsLayout, PortraitQvgaWorkedExample)
 {
@@ -123,68 +125,6 @@ TEST(OptionsLayout, SquareScreensPlaceNothing)
 {
     const OptionsLayoutResult out = LayOutOptions(QvgaInput(OptionsOrientation::Square, 320, 320, 13));
     EXPECT_FALSE(out.bPlaced);
-}
-
-struct CenteredStep
-{
-    int nTopMargin, nHeight, nWidth, nLeft, nRight, nFlowTop;
-    PlacedRect expected;
-    int nCursorAfter;
-};
-
-TEST(LayoutCentered, FlowsDownFromTheCursor)
-{
-    const CenteredStep aSteps[] = {
-        {0, 10, 20, 0, 20, 0, {0, 0, 20, 10}, 10},          // a new cursor starts at the top
-        {3, 21, 120, 0, 240, 96, {60, 99, 120, 21}, 120},   // flow top moves the cursor
-        {3, 21, 120, 0, 240, 0, {60, 123, 120, 21}, 144},   // 0 keeps it
-        {5, 10, 50, 100, 200, 1, {125, 5, 50, 10}, 15},     // 1 restarts at 0
-        {0, 10, 101, 0, 100, 40, {0, 40, 101, 10}, 50},     // wider than the reference
-        {0, 10, 131, 0, 100, 40, {-15, 40, 131, 10}, 50},   // negative offsets truncate toward zero
-    };
-    CenteredCursor cursor;
-    for (const CenteredStep& s : aSteps)
-    {
-        const PlacedRect rc = LayoutCentered(cursor, s.nTopMargin, s.nHeight, s.nWidth, s.nLeft, s.nRight, s.nFlowTop);
-        ExpectRect(s.expected, rc, "centred");
-        EXPECT_EQ(s.nCursorAfter, cursor.nTop);
-    }
-}
-
-struct RowStep
-{
-    int nMargin, nHeight, nIndent, nRightEdge, nFlowTop;
-    bool bSameRow;
-    int nTopOverride;
-    PlacedRect expected;
-};
-
-TEST(LayoutRow, RowsAndControlsBesideThePreviousOne)
-{
-    const RowStep aSteps[] = {
-        // A new cursor has placed nothing: beside it starts at the origin.
-        {2, 10, 0, 50, 0, true, 0, {2, 2, 46, 10}},
-        {6, 18, 20, 90, 72, false, 0, {26, 78, 58, 18}},
-        // Beside it: same top, from its right edge plus a margin.
-        {6, 18, 0, 200, 0, true, 0, {90, 78, 104, 18}},
-        // Beside with a different top margin moves by the difference.
-        {6, 18, 0, 300, 0, true, 10, {200, 82, 94, 18}},
-        // A normal row below the last control placed.
-        {4, 10, 0, 100, 0, false, 0, {4, 104, 92, 10}},
-        // Top override on a normal row.
-        {4, 10, 0, 100, 0, false, 9, {4, 123, 92, 10}},
-        {4, 10, 0, 100, 1, false, 0, {4, 4, 92, 10}},
-    };
-    RowCursor cursor;
-    for (const RowStep& s : aSteps)
-    {
-        const PlacedRect rc =
-            LayoutRow(cursor, s.nMargin, s.nHeight, s.nIndent, s.nRightEdge, s.nFlowTop, s.bSameRow, s.nTopOverride);
-        ExpectRect(s.expected, rc, "row");
-        EXPECT_EQ(rc.y + rc.nHeight, cursor.nTop);
-        EXPECT_EQ(rc.x + rc.nWidth, cursor.nLastRight);
-        EXPECT_EQ(s.nHeight, cursor.nLastHeight);
-    }
 }
 
 } // namespace

@@ -84,7 +84,7 @@ TEST_F(BrokenSkins, EachLoadsToItsOutcomeAndGivesBackEveryObject)
     if (!IsCorpusScreen())
         GTEST_SKIP() << "the whole corpus runs on 240x320";
     ASSERT_TRUE(CGdiCounter::Install());
-    ASSERT_GE(Corpus().size(), 200u);
+    ASSERT_GE(Corpus().size(), 150u);
     ASSERT_EQ(EveryScreenCaseCount(), Select(Corpus(), true).size()) << "a case marked for every screen is missing";
     ResetSkinState();
     LoadEach(Select(Corpus(), false), 0, GetDesktopWindow());

@@ -52,12 +52,9 @@ TEST_P(Delivery, SendsLinesWithEnterAndAPauseBetween)
 
 // How lines are split is checked natively; here, what goes out around them.
 const DeliveryCase g_aDeliveries[] = {
-    {"OneLine", L"abc", {StringCall(L"abc")}},
     {"EmptyLineBetween", L"a\r\n\r\nb",
      {StringCall(L"a"), g_enter, g_pause, StringCall(L""), g_enter, g_pause, StringCall(L"b")}},
     {"Empty", L"", {}},
-    {"LoneCrAndLfStayInside", L"a\rb\nc", {StringCall(L"a\rb\nc")}},
-    {"TrailingBreak", L"ab\r\n", {StringCall(L"ab"), g_enter, g_pause, StringCall(L"")}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Texts, Delivery, testing::ValuesIn(g_aDeliveries),

@@ -6,10 +6,6 @@
 CSipHost::CSipHost()
 {
     EnsureTextFont();
-    // A pointer resting where the bar appears would press the button under it as it
-    // moves (a stylus has no such hover): it is parked in the screen's top-left
-    // corner, far from the bar above the menu bar, before the bar is made.
-    SetCursorPos(0, 0);
     IInputMethod* pInputMethod = nullptr;
     {
         // An unsupported screen brings up its message at construction.
