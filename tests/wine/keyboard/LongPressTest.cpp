@@ -114,6 +114,7 @@ TEST_P(LongPress, StripIsDrawnBesideTheKeyInTheSkinsColoursTurned)
 {
     std::vector<std::uint32_t> pixels;
     ViewRect cells[2]{};
+    RECT rcKey{};
     SIZE size{};
     const bool bOpened = CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
         int nMs = 0;
@@ -121,6 +122,7 @@ TEST_P(LongPress, StripIsDrawnBesideTheKeyInTheSkinsColoursTurned)
             return;
         cells[0] = g_keyStrip.aCells[0];
         cells[1] = g_keyStrip.aCells[1];
+        rcKey = g_skin.keys[KEY_E].rcKey;
         const HWND hKeyboard = GetDlgItem(driver.Dialog(), 203);
         RECT rc{};
         GetClientRect(hKeyboard, &rc);
@@ -158,6 +160,11 @@ TEST_P(LongPress, StripIsDrawnBesideTheKeyInTheSkinsColoursTurned)
         EXPECT_EQ(CurrentTextTurn() != TextTurn::Upright, box.right - box.left > box.bottom - box.top)
             << "cell " << i << ": " << RectText(box);
     }
+    // Beside the key, on the side above it as the text reads.
+    const TextTurn turn = CurrentTextTurn();
+    EXPECT_EQ(turn == TextTurn::Clockwise ? rcKey.right : turn == TextTurn::CounterClockwise ? rcKey.left : rcKey.top,
+              turn == TextTurn::Clockwise ? cells[0].left : turn == TextTurn::CounterClockwise ? cells[0].right
+                                                                                               : cells[0].bottom);
     EXPECT_EQ(L"\u00e9", Typed());
 }
 
