@@ -3,7 +3,8 @@
 
 // The stylus on the keyboard: a press marks the key under it, the key follows
 // the stylus, and the key acts when the stylus is lifted. Backspace acts on
-// the press and repeats while held.
+// the press and repeats while held. A key with alternates held for a moment
+// opens their strip, and the lift on one of its cells types that one instead.
 
 // Timers of the backspace repeat, on the dialog window.
 constexpr UINT_PTR IDT_REPEAT_DELAY = 601;
