@@ -107,6 +107,8 @@ void OnKeyboardLButtonUp(HWND hKeyboard, int x, int y)
 
 bool PressKeyAt(int x, int y)
 {
+    // A press whose lift never came (the capture was lost) is over.
+    CancelLongPress();
     const StylusOutcome outcome = PressStylus(HitTestKey(x, y));
     if (outcome.bBackspaceDown)
     {
