@@ -53,11 +53,11 @@ void DrawCellFrame(HDC hdc, const RECT& rcCell)
     Rectangle(hdc, rcCell.left, rcCell.top, rcCell.right, rcCell.bottom);
 }
 
-void DrawCellLabel(HDC hdc, const RECT& rcCell, wchar_t ch)
+void DrawCellLabel(HDC hdc, const CRotatedFont& font, const RECT& rcCell, wchar_t ch)
 {
     // Labels are drawn with prefix processing: an ampersand is written twice.
     const WCHAR szLabel[3] = {ch, ch == L'&' ? L'&' : L'\0', L'\0'};
-    CellFontFor(CurrentTextTurn()).DrawInRect(hdc, rcCell, szLabel, ch == L'&' ? 2 : 1);
+    font.DrawInRect(hdc, rcCell, szLabel, ch == L'&' ? 2 : 1);
 }
 
 }  // namespace
@@ -71,6 +71,7 @@ void DrawKeyStrip(HDC hdc)
     const HBITMAP hBackground = GetViewBackground(GetCurrentView());
     CSelectObject selectBackground(backgroundDc.Get(), hBackground);
     const HDC hdcBackground = hBackground != nullptr && selectBackground.Succeeded() ? backgroundDc.Get() : nullptr;
+    const CRotatedFont& font = CellFontFor(CurrentTextTurn());
     for (int i = 0; i < g_keyStrip.nCount; ++i)
     {
         const RECT rcCell = ToRect(g_keyStrip.aCells[i]);
@@ -78,6 +79,6 @@ void DrawKeyStrip(HDC hdc)
         if (i == g_keyStrip.nPressedCell)
             DrawPressedFace(hdc, rcCell, key.hPressedImage);
         DrawCellFrame(hdc, rcCell);
-        DrawCellLabel(hdc, rcCell, g_keyStrip.aChars[i]);
+        DrawCellLabel(hdc, font, rcCell, g_keyStrip.aChars[i]);
     }
 }
