@@ -60,7 +60,8 @@ TEST(Alternates, ListsHoldTheLettersOnceWithTheLibrarysUpperCase)
             EXPECT_EQ(std::wstring::npos, list.find(ch, i + 1)) << "U+" << std::hex << int(ch) << " twice";
             EXPECT_EQ(static_cast<wchar_t>(std::towupper(ch)), upper) << "U+" << std::hex << int(ch);
             // Back down again, but for the dotless i, whose capital is the plain I.
-            EXPECT_EQ(ch == 0x0131 ? L'i' : ch, static_cast<wchar_t>(std::towlower(upper))) << "U+" << std::hex << int(ch);
+            EXPECT_EQ(ch == 0x0131 ? L'i' : ch, static_cast<wchar_t>(std::towlower(upper)))
+                << "U+" << std::hex << int(ch);
             EXPECT_EQ(ch, ApplyAlternateCase(ch, false));
         }
     }
@@ -85,10 +86,8 @@ TEST(Alternates, KeysOfferByWhatTheyTypeNow)
         {1, L"", false, false, L"<null>"},                     // an empty skin list is none
         {38, L"\u00bd\u00bc", false, false, L"\u00bd\u00bc"},  // a skin's own list makes a key eligible
         {4, L"x", false, false, L"x"},                         // and replaces the built-in one
-        {KEY_SPACE, L"x", false, false, L"<null>"},
-        {KEY_BACKSPACE, L"x", false, false, L"<null>"},
-        {KEY_OK, L"x", false, false, L"<null>"},
-        {KEY_NONE, L"x", false, false, L"<null>"},
+        {KEY_SPACE, L"x", false, false, L"<null>"}, {KEY_BACKSPACE, L"x", false, false, L"<null>"},
+        {KEY_OK, L"x", false, false, L"<null>"}, {KEY_NONE, L"x", false, false, L"<null>"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Text(c.pszWant), Text(FindKeyAlternates(c.nKey, c.pszSkin, c.bCaps, c.bShift))) << "key " << c.nKey;

@@ -93,7 +93,8 @@ TEST_P(LongPress, HeldKeyOpensItsStripAndTheLiftTypesTheCellOrTheKey)
         bShiftAfter = ReadShared(g_bShift);
         // With the setting off a held key opens nothing.
         SetAccentsOnLongPress(false);
-        step("no strip when off", driver.Press(KEY_E) && driver.LetTimersRun() && ReadShared(g_keyStrip.nKey) == KEY_NONE);
+        step("no strip when off",
+             driver.Press(KEY_E) && driver.LetTimersRun() && ReadShared(g_keyStrip.nKey) == KEY_NONE);
         step("lift when off", driver.Lift());
         driver.Tap(KEY_OK);
     });
