@@ -4,9 +4,9 @@
 #include "keyboard/AlternatesStrip.h"
 
 // The alternates strip of the held key, as the key model sees it: opened by a
-// long press, followed by the stylus, closed by the lift. While it is open the
-// held key stays the pressed key whatever lies under the stylus; the lift types
-// the pressed cell's character, or the held key's own text off the cells.
+// long press, followed by the stylus, closed by the lift. The lift on a cell
+// types that cell's character; off the cells the stylus moves over the keys as
+// without a strip, and the lift types what it always did.
 struct KeyStrip
 {
     int nKey;                          // the held key whose strip is open; KEY_NONE when closed

@@ -124,9 +124,15 @@ bool TrackKeyAt(int x, int y)
 {
     if (!g_bStylusDown)
         return false;
-    // An open strip holds the key: the stylus picks among its cells.
+    // Over the open strip the stylus picks among its cells; off them it moves
+    // over the keys as it always did, so a slide away types what it typed before.
     if (IsKeyStripOpen())
-        return TrackKeyStrip(x, y);
+    {
+        const bool bCellChanged = TrackKeyStrip(x, y);
+        if (PressedStripCharacter() != 0)
+            return bCellChanged;
+        return MoveStylus(HitTestKey(x, y)).bRedraw || bCellChanged;
+    }
     const int nHeld = g_nPressedKey;
     const StylusOutcome outcome = MoveStylus(HitTestKey(x, y));
     if (outcome.bStopRepeat)
@@ -141,7 +147,7 @@ bool ReleaseKey()
     StopRepeat();
     KillTimer(g_hDlgWnd, IDT_LONG_PRESS);
     const int nKey = LiftStylus();
-    // Off the strip's cells the held key types what it always did.
+    // Off the strip's cells the key under the stylus types what it always did.
     const wchar_t* pszChosen = CloseKeyStrip();
     if (pszChosen != nullptr)
         InsertText(pszChosen);
