@@ -277,7 +277,6 @@ TEST_P(KeyboardDialog, TextThatCannotBeCopiedIsKeptOrItsLossShown)
     ASSERT_TRUE(s_bRedirected);
     const std::wstring text = L"kept 12";
     g_cbFailing = (text.size() + 2) * sizeof(WCHAR);
-    std::vector<std::wstring> messages;
     CDialogWatcher watcher([&](const SeenDialog& dialog) {
         if (!dialog.text.empty())
             DismissMessageBox(dialog);
