@@ -68,7 +68,15 @@ bool CScriptRunner::OnKey(const ScriptCommand& command, std::string& sWhy)
         sWhy = "no key is called " + command.argument;
         return false;
     }
-    return PrepareKeyboard(sWhy) && TapKey(nKey, sWhy);
+    const std::size_t nMessagesBefore = m_messages.size();
+    if (!PrepareKeyboard(sWhy) || !TapKey(nKey, sWhy))
+        return false;
+    // An OK that could not send the text leaves the keyboard open and says so; the user,
+    // told to, taps OK once more.
+    if (command.argument == "char_ok" && m_messages.size() != nMessagesBefore &&
+        FindKeyboardDialog(m_dwDeviceThread) == m_hwndKeyboard)
+        return TapKey(nKey, sWhy);
+    return true;
 }
 
 bool CScriptRunner::OnType(const ScriptCommand& command, std::string& sWhy)

@@ -112,6 +112,10 @@ void ParkText(HWND hDlg)
         LOG_MSG("RELEASE_STRING(g_pSipPanel->m_pUnprocStr);", kTraceSource, kReleaseTraceLine);
         g_pSipPanel->m_pUnprocStr = CopyEditText(g_hEditCtrlWnd);
         LOG_MSG("m_pUnprocStr = new TCHAR[iWindowTextLength + 2];", kTraceSource, kAllocateTraceLine);
+        // The user has left for another application: the dialog ends all the same,
+        // but the loss is not silent.
+        if (g_pSipPanel->m_pUnprocStr == nullptr && GetWindowTextLengthW(g_hEditCtrlWnd) > 0)
+            TellTextNotCopied(kTextNotKeptMessage);
     }
     EndDialog(hDlg, 0);
 }

@@ -1,5 +1,6 @@
 #include "keyboard/KeyboardState.h"
 
+#include "sip/SipActions.h"
 #include "sip/SipPanel.h"
 
 #include <new>
@@ -32,8 +33,20 @@ void FinishDialog()
     {
         delete[] g_pSipPanel->m_pBuffer;
         g_pSipPanel->m_pBuffer = CopyEditText(g_hEditCtrlWnd);
+        if (g_pSipPanel->m_pBuffer == nullptr && GetWindowTextLengthW(g_hEditCtrlWnd) > 0)
+        {
+            // Out of memory: the dialog stays open with the text rather than end and lose it.
+            g_bClosing = 0;
+            TellTextNotCopied(kTextNotSentMessage);
+            return;
+        }
     }
     EndDialog(g_hDlgWnd, 0);
+}
+
+void TellTextNotCopied(const wchar_t* pszMessage)
+{
+    MessageBoxW(g_hDlgWnd, pszMessage, kMessageCaption, MB_ICONHAND);
 }
 
 void RedrawKeyboard(HWND hwnd)

@@ -25,8 +25,15 @@ HWND GetEditCtrlWnd();
 HWND GetDlgWnd();
 HWND GetKeyboardWnd();
 
-// Ends the dialog with OK: the edit control's text goes to the panel's m_pBuffer.
+// Ends the dialog with OK: the edit control's text goes to the panel's m_pBuffer. When
+// no copy of the text can be made, the dialog stays open with it and says so.
 void FinishDialog();
+
+// What the user is told when the text could not be copied out of the edit control.
+constexpr wchar_t kTextNotSentMessage[] =
+    L"The text could not be sent: memory is short. It stays in the keyboard; tap OK to try again.";
+constexpr wchar_t kTextNotKeptMessage[] = L"The text typed in the keyboard could not be kept: memory is short.";
+void TellTextNotCopied(const wchar_t* pszMessage);
 
 // A new[]-allocated copy of the edit control's text: GetWindowTextLength + 2
 // units, zero-filled, at most length + 1 copied. Null when allocation fails.

@@ -25,6 +25,8 @@ const BarButtonLayout g_qvgaLayout = {
     {IDB_QVGA_217, IDB_QVGA_219, IDB_QVGA_211, IDB_QVGA_215, IDB_QVGA_216, IDB_QVGA_218, IDB_QVGA_214,
      IDB_QVGA_212},
     IDB_BAR_QVGA,
+    240,
+    54,
 };
 
 // 480x108 bitmap: neighbours touch, and the two rows share row 54, where the
@@ -43,6 +45,8 @@ const BarButtonLayout g_vgaLayout = {
     {IDB_VGA_308, IDB_VGA_301, IDB_VGA_302, IDB_VGA_306, IDB_VGA_307, IDB_VGA_309, IDB_VGA_305,
      IDB_VGA_303},
     IDB_BAR_VGA,
+    480,
+    108,
 };
 
 } // namespace

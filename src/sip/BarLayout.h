@@ -36,6 +36,8 @@ struct BarButtonLayout
     BarRect aRects[kBarButtonCount];
     int aPressedIds[kBarButtonCount];
     int nBarBitmapId;
+    int nBarWidth;   // the bar bitmap's size
+    int nBarHeight;
 };
 
 const BarButtonLayout& GetQvgaBarLayout();

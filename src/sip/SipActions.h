@@ -6,7 +6,8 @@
 // dialog has run.
 extern BOOL g_bSkinLoadFailed;
 
-// The two messages the user can get, captioned "Brevanto Keyboard" with the stop icon.
+// The caption of the messages the user can get (each with the stop icon), and the message of a
+// skin that cannot be loaded.
 constexpr wchar_t kMessageCaption[] = L"Brevanto Keyboard";
 constexpr wchar_t kLoadSkinFailedMessage[] =
     L"Load skin failed! Please choose a different skin or reinstall Brevanto Keyboard.";

@@ -1,3 +1,4 @@
+#include "sip/BarLayout.h"
 #include "sip/SipBarWindow.h"
 #include "sip/SipPanel.h"
 #include "support/DisplayMetrics.h"
@@ -39,6 +40,24 @@ void PaintInitializingNotice(HDC hdc, RECT rcClient)
                                                   g_szFaceName);
     CSelectObject selectFont(hdc, hFont);
     DrawTextW(hdc, kInitializingNotice, -1, &rcClient, DT_CENTER | DT_SINGLELINE);
+}
+
+HBITMAP CreatePlainBarBitmap(const BarButtonLayout& layout)
+{
+    CWindowDc screen(nullptr);
+    CMemoryDc memoryDc(CreateCompatibleDC(screen.Get()));
+    CUniqueBitmap bar(CreateCompatibleBitmap(screen.Get(), layout.nBarWidth, layout.nBarHeight));
+    CUniqueBrush black(CreateSolidBrush(kBlack));
+    if (!screen || !memoryDc || !bar || !black)
+        return nullptr;
+    CSelectObject selectBar(memoryDc.Get(), bar.Get());
+    FillWithColour(memoryDc.Get(), RECT{0, 0, layout.nBarWidth, layout.nBarHeight}, kWhite);
+    for (const BarRect& rc : layout.aRects)
+    {
+        const RECT rcButton = {rc.left, rc.top, rc.right, rc.bottom};
+        FrameRect(memoryDc.Get(), &rcButton, black.Get());
+    }
+    return bar.Release();
 }
 
 void SipPanel::Paint(HDC hdc, const RECT& rcClient) const

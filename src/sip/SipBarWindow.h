@@ -41,3 +41,8 @@ void AttachBarClient(HWND hwnd, ISipBarClient* pClient);
 
 // The notice the bar shows while settings and skin load.
 void PaintInitializingNotice(HDC hdc, RECT rcClient);
+
+// A stand-in for a bar bitmap that could not be loaded: white, of the bitmap's size, each
+// button outlined where a tap finds it. Null when it cannot be made either.
+struct BarButtonLayout;
+HBITMAP CreatePlainBarBitmap(const BarButtonLayout& layout);

@@ -4,6 +4,7 @@
 #include "sip/SipBarWindow.h"
 #include "skin/SkinRecord.h"
 #include "support/DisplayMetrics.h"
+#include "support/LogFile.h"
 #include "support/ModuleInstance.h"
 
 #include <cstdlib>
@@ -67,6 +68,12 @@ bool SipPanel::LoadBarBitmaps(HINSTANCE hInstance)
         g_bReleasedAtUnload = std::atexit(ReleaseModuleBitmaps) == 0;
     // Every user of the bar bitmap reads the global, so the previous one can go.
     HBITMAP hBar = LoadBitmapW(hInstance, MAKEINTRESOURCEW(layout.nBarBitmapId));
+    if (hBar == nullptr)
+    {
+        // Without it the bar would have no height at all: a plain one keeps the buttons usable.
+        LOG_MSG("LoadBitmap failed for the SIP bar; a plain bar stands in");
+        hBar = CreatePlainBarBitmap(layout);
+    }
     if (g_hBarBitmap != nullptr)
         DeleteObject(g_hBarBitmap);
     g_hBarBitmap = hBar;

@@ -5,6 +5,7 @@
 // out of memory, so that the readers' handling of a failed conversion is reachable.
 #include "skin/AnsiCodePage.h"
 
+#include <algorithm>
 #include <cstring>
 
 class CTestCodePage final : public CAnsiCodePage
@@ -17,8 +18,10 @@ public:
         out.clear();
         if (m_bOutOfMemory && nLength != 0)
             return false;
-        for (std::size_t i = 0; i < nLength; ++i)
-            out.push_back(static_cast<unsigned long>(pszText[i]) <= 0xFF ? static_cast<char>(pszText[i]) : '?');
+        out.resize(nLength);
+        std::transform(pszText, pszText + nLength, out.begin(), [](wchar_t ch) {
+            return static_cast<unsigned long>(ch) <= 0xFF ? static_cast<char>(ch) : '?';
+        });
         return true;
     }
 

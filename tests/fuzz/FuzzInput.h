@@ -26,27 +26,25 @@ public:
 
     std::uint8_t Byte() { return AtEnd() ? 0 : m_pData[m_nPos++]; }
 
-    // Mostly short; 0xFF is followed by a 16-bit length, far beyond the readers' buffers.
+    // Mostly short; 0xFF is followed by a 12-bit length (the top bits of its second byte are
+    // ignored): up to 4095 units, far beyond the readers' 260-unit buffers, yet small enough
+    // that a run does not spend its time building and converting texts.
     std::size_t Length()
     {
         const std::size_t n = Byte();
-        return n != 0xFF ? n : Byte() | static_cast<std::size_t>(Byte()) << 8;
+        return n != 0xFF ? n : Byte() | static_cast<std::size_t>(Byte() & 0x0F) << 8;
     }
 
     // Two bytes a unit; once they run out the last unit repeats, so long texts cost little.
+    // The repeated tail is filled in one go: the long lengths would otherwise cost most of a run.
     std::wstring Text(std::size_t nLength)
     {
-        std::wstring text;
-        wchar_t fill = L'9';
-        for (std::size_t i = 0; i < nLength; ++i)
-        {
-            if (m_nPos + 1 < m_cbData)
-            {
-                fill = static_cast<wchar_t>(m_pData[m_nPos] | m_pData[m_nPos + 1] << 8);
-                m_nPos += 2;
-            }
-            text.push_back(fill);
-        }
+        const std::size_t nGiven = m_nPos < m_cbData ? std::min(nLength, (m_cbData - m_nPos) / 2) : 0;
+        std::wstring text(nLength, nGiven != 0 ? L'\0' : L'9');
+        for (std::size_t i = 0; i < nGiven; ++i, m_nPos += 2)
+            text[i] = static_cast<wchar_t>(m_pData[m_nPos] | m_pData[m_nPos + 1] << 8);
+        if (nGiven != 0)
+            std::fill(text.begin() + nGiven, text.end(), text[nGiven - 1]);
         return text;
     }
 

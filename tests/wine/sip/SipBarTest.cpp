@@ -1,3 +1,4 @@
+#include "faults/ImportRedirect.h"
 #include "sip/BarLayout.h"
 #include "sip/RecordingCallback.h"
 #include "sip/SipHost.h"
@@ -5,9 +6,12 @@
 #include "sip/SipPanel.h"
 #include "support/DisplayMetrics.h"
 #include "support/GdiHandles.h"
+#include "support/ModuleInstance.h"
 #include "WineTestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace
 {
@@ -98,6 +102,45 @@ COLORREF BitmapPixel(HBITMAP hBitmap, int x, int y)
     CMemoryDc dc(CreateCompatibleDC(nullptr));
     CSelectObject select(dc.Get(), hBitmap);
     return AsStored(GetPixel(dc.Get(), x, y));
+}
+
+// The bar bitmap out of reach: this program's own LoadBitmapW import fails for one resource.
+int g_nUnloadableBitmap = 0;
+void* g_pfnLoadBitmap = nullptr;
+
+HBITMAP WINAPI LoadBitmapExceptOne(HINSTANCE hInstance, LPCWSTR pszName)
+{
+    if (IS_INTRESOURCE(pszName) && LOWORD(reinterpret_cast<ULONG_PTR>(pszName)) == g_nUnloadableBitmap)
+    {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return nullptr;
+    }
+    return reinterpret_cast<HBITMAP(WINAPI*)(HINSTANCE, LPCWSTR)>(g_pfnLoadBitmap)(hInstance, pszName);
+}
+
+// Without its bitmap the bar would have no height: a plain one of the bitmap's size stands
+// in, white with every button outlined where a tap finds it.
+TEST_F(SipBarTest, APlainBarStandsInForABarBitmapThatCannotBeLoaded)
+{
+    if (GetResolutionClass() == ResolutionClass::Unsupported)
+        GTEST_SKIP() << "a panel on an unsupported screen brings up a message box";
+    static const ImportRedirect s_load{"LoadBitmapW", reinterpret_cast<void*>(&LoadBitmapExceptOne),
+                                       &g_pfnLoadBitmap};
+    static const bool s_bRedirected = RedirectImports(GetModuleHandleW(nullptr), &s_load, 1) > 0;
+    ASSERT_TRUE(s_bRedirected);
+    const BarButtonLayout& layout = IsVga() ? GetVgaBarLayout() : GetQvgaBarLayout();
+    g_nUnloadableBitmap = layout.nBarBitmapId;
+    { SipPanel panel(g_hInstance); }
+    g_nUnloadableBitmap = 0;
+    EXPECT_EQ(layout.nBarWidth, GetBitmapWidth(g_hBarBitmap));
+    EXPECT_EQ(layout.nBarHeight, GetBitmapHeight(g_hBarBitmap));
+    for (const BarRect& rc : layout.aRects)
+    {
+        EXPECT_EQ(RGB(0, 0, 0), BitmapPixel(g_hBarBitmap, rc.left, rc.top));
+        EXPECT_EQ(RGB(0, 0, 0), BitmapPixel(g_hBarBitmap, rc.right - 1, std::min(rc.bottom, layout.nBarHeight) - 1));
+        EXPECT_EQ(RGB(0xFF, 0xFF, 0xFF), BitmapPixel(g_hBarBitmap, rc.left + 2, rc.top + 2));
+    }
+    { SipPanel panel(g_hInstance); }   // the real bitmap again, for what follows
 }
 
 COLORREF WindowPixel(HWND hwnd, int x, int y)
