@@ -102,11 +102,16 @@ OptionsLayoutResult LayOutOptions(const OptionsLayoutInput& in)
         out.rightHanded = LayoutCentered(centered, M, M + L, R / 2, 0, R,
                                         M + out.leftHanded.y + out.leftHanded.nHeight);
     }
-    // Wider only to the right: the rows keep their indent and the radio boxes stay aligned.
+    // Below whichever column ends lower, as far from it as the habit is from the list.
+    const int nColumnsBottom =
+        std::max(out.skinList.y + out.skinList.nHeight, out.rightHanded.y + out.rightHanded.nHeight);
+    out.accents = LayoutCentered(centered, M, M + L, R / 2, 0, R, 2 * M + nColumnsBottom);
+    // Wider only to the right: the rows keep their indent and the boxes stay aligned.
     WidenToText(out.keyboardLabel, in.nKeyboardTextWidth, R);
     WidenToText(out.habitLabel, in.nHabitTextWidth, R);
     WidenToText(out.leftHanded, in.nLeftTextWidth, R);
     WidenToText(out.rightHanded, in.nRightTextWidth, R);
+    WidenToText(out.accents, in.nAccentsTextWidth, R);
     return out;
 }
 
