@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+#include <vector>
+
 namespace {
 
 bool Overlap(const PixelRect& a, const PixelRect& b)
@@ -9,12 +13,16 @@ bool Overlap(const PixelRect& a, const PixelRect& b)
     return a.nLeft < b.nRight && b.nLeft < a.nRight && a.nTop < b.nBottom && b.nTop < a.nBottom;
 }
 
-class KeyboardPlanTest : public testing::TestWithParam<int> {};
+// Each scale with each letter arrangement.
+class KeyboardPlanTest : public testing::TestWithParam<std::tuple<int, LetterArrangement>>
+{
+protected:
+    const int nScale = std::get<0>(GetParam());
+    const KeyboardPlan plan = BuildKeyboardPlan(nScale, std::get<1>(GetParam()));
+};
 
 TEST_P(KeyboardPlanTest, EveryKeyIsPlacedFingerSizedInsideTheDesign)
 {
-    const int nScale = GetParam();
-    const KeyboardPlan plan = BuildKeyboardPlan(nScale);
     EXPECT_EQ(320 * nScale, plan.nWidth);
     EXPECT_EQ(240 * nScale, plan.nHeight);
     for (int i = 0; i < KEY_COUNT; ++i)
@@ -31,7 +39,6 @@ TEST_P(KeyboardPlanTest, EveryKeyIsPlacedFingerSizedInsideTheDesign)
 
 TEST_P(KeyboardPlanTest, NothingShownTogetherOverlaps)
 {
-    const KeyboardPlan plan = BuildKeyboardPlan(GetParam());
     for (int nView : {VIEW_CHAR, VIEW_SYMBOL, VIEW_NUMBER})
     {
         const std::vector<int> keys = KeysOfView(nView);
@@ -48,7 +55,6 @@ TEST_P(KeyboardPlanTest, NothingShownTogetherOverlaps)
 
 TEST_P(KeyboardPlanTest, TextAreasAreCentredInTheirPanelsAboveBackspaceAndOk)
 {
-    const KeyboardPlan plan = BuildKeyboardPlan(GetParam());
     for (const auto& [area, panel] : {std::pair{plan.rcEditView, plan.rcEditPanel}, std::pair{plan.rcCharView, plan.rcCharPanel}})
     {
         EXPECT_GT(area.nLeft, panel.nLeft);
@@ -67,7 +73,10 @@ TEST_P(KeyboardPlanTest, TextAreasAreCentredInTheirPanelsAboveBackspaceAndOk)
     EXPECT_GT(back.nTop, plan.rcCharPanel.nBottom);
 }
 
-INSTANTIATE_TEST_SUITE_P(Scales, KeyboardPlanTest, testing::Values(1, 2));
+INSTANTIATE_TEST_SUITE_P(Scales, KeyboardPlanTest,
+                         testing::Combine(testing::Values(1, 2),
+                                          testing::Values(LetterArrangement::Qwerty, LetterArrangement::Qwertz,
+                                                          LetterArrangement::Azerty)));
 
 TEST(KeyboardPlan, TheLargerSizeIsTheSmallerDoubled)
 {
@@ -80,19 +89,28 @@ TEST(KeyboardPlan, TheLargerSizeIsTheSmallerDoubled)
     }
 }
 
+// Each arrangement's rows, left to right and top to bottom; where the generated skins
+// put the moved letters is checked on the skins themselves.
 TEST(KeyboardPlan, LettersFollowTheDeskKeyboardRows)
 {
-    const KeyboardPlan plan = BuildKeyboardPlan(1);
-    auto key = [&](wchar_t ch) { return plan.keys[KEY_A + (ch - L'A')]; };
-    const wchar_t* rows[] = {L"QWERTYUIOP", L"ASDFGHJKL", L"ZXCVBNM"};
-    for (const wchar_t* row : rows)
-        for (const wchar_t* p = row + 1; *p != L'\0'; ++p)
-        {
-            EXPECT_EQ(key(p[-1]).nTop, key(*p).nTop) << static_cast<char>(*p);
-            EXPECT_LT(key(p[-1]).nRight, key(*p).nLeft) << static_cast<char>(*p);
-        }
-    EXPECT_LT(key(L'Q').nBottom, key(L'A').nTop);
-    EXPECT_LT(key(L'A').nBottom, key(L'Z').nTop);
+    const std::pair<LetterArrangement, std::vector<const wchar_t*>> aCases[] = {
+        {LetterArrangement::Qwerty, {L"QWERTYUIOP", L"ASDFGHJKL", L"ZXCVBNM"}},
+        {LetterArrangement::Qwertz, {L"QWERTZUIOP", L"ASDFGHJKL", L"YXCVBNM"}},
+        {LetterArrangement::Azerty, {L"AZERTYUIOP", L"QSDFGHJKLM", L"WXCVBN"}},
+    };
+    for (const auto& [arrangement, rows] : aCases)
+    {
+        const KeyboardPlan plan = BuildKeyboardPlan(1, arrangement);
+        auto key = [&](wchar_t ch) { return plan.keys[KEY_A + (ch - L'A')]; };
+        for (const wchar_t* row : rows)
+            for (const wchar_t* p = row + 1; *p != L'\0'; ++p)
+            {
+                EXPECT_EQ(key(p[-1]).nTop, key(*p).nTop) << static_cast<char>(*p);
+                EXPECT_LT(key(p[-1]).nRight, key(*p).nLeft) << static_cast<char>(*p);
+            }
+        EXPECT_LT(key(rows[0][0]).nBottom, key(rows[1][0]).nTop);
+        EXPECT_LT(key(rows[1][0]).nBottom, key(rows[2][0]).nTop);
+    }
 }
 
 TEST(KeyboardPlan, ViewsListTheirOwnKeysAndTheCommonOnes)
