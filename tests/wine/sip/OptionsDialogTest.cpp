@@ -173,8 +173,14 @@ TEST_F(OptionsDialogTest, EveryTextFitsItsControl)
                     const int nBox = bButton ? GetSystemMetrics(SM_CXMENUCHECK) + nZero / 2 : 0;
                     RECT rc = {};
                     GetClientRect(h, &rc);
-                    EXPECT_LE(nBox + size.cx, rc.right) << szText;
-                    EXPECT_LE(size.cy, rc.bottom) << szText;
+                    // A multi-line button wraps its text at its width instead.
+                    RECT rcText = {0, 0, rc.right - nBox, 0};
+                    if ((GetWindowLongW(h, GWL_STYLE) & BS_MULTILINE) != 0)
+                        DrawTextW(dc.Get(), szText, nLength, &rcText, DT_CALCRECT | DT_WORDBREAK);
+                    else
+                        rcText = RECT{0, 0, size.cx, size.cy};
+                    EXPECT_LE(nBox + rcText.right, rc.right) << szText;
+                    EXPECT_LE(rcText.bottom, rc.bottom) << szText;
                     RECT rcControl = {}, rcTab = {};
                     GetWindowRect(h, &rcControl);
                     GetWindowRect(hTab, &rcTab);

@@ -1,5 +1,7 @@
 #include "SkinTestFiles.h"
 
+#include "common/TextUtf.h"
+
 #include "keyboard/KeyModel.h"
 #include "settings/Settings.h"
 #include "skin/LayoutLoader.h"
@@ -115,9 +117,9 @@ TEST_F(LayoutEntries, AKeysOwnAlternatesKeepTheirCharactersAndAreCut)
                       "<k Width='30' Height='40' Alternates='&#xE9;\xC5\x91&#x20AC;'>char_E</k>"
                       "<k Width='30' Height='40' Alternates='abcdefghijklmnopq'>char_A</k>" +
                       KeyEntry("char_O", 1, 1, 30, 40)));
-    EXPECT_EQ(L"\x00E9\x0151\x20AC", std::wstring(Key(L"char_E").szAlternates));
-    EXPECT_EQ(L"abcdefghijklmno", std::wstring(Key(L"char_A").szAlternates));
-    EXPECT_EQ(L"", std::wstring(Key(L"char_O").szAlternates));
+    EXPECT_EQ(Narrow(L"\x00E9\x0151\x20AC"), Narrow(Key(L"char_E").szAlternates));
+    EXPECT_EQ("abcdefghijklmno", Narrow(Key(L"char_A").szAlternates));
+    EXPECT_EQ("", Narrow(Key(L"char_O").szAlternates));
 }
 
 TEST_F(LayoutEntries, NoSkinFolderFallsBackToSilver)
