@@ -11,6 +11,7 @@ constexpr int kKeyboardControlId = 203;   // the keys of the full-screen keyboar
 constexpr int kOptionsSkinListId = 212;
 constexpr int kOptionsLeftId = 205;
 constexpr int kOptionsRightId = 206;
+constexpr int kOptionsAccentsId = 207;
 constexpr UINT kOptionsOkCommand = 40000;
 constexpr UINT kOptionsCancelCommand = 32771;
 

@@ -64,6 +64,7 @@ enum class Rest
 bool IsBarButton(const std::string& word) { return BarButtonByName(word) >= 0; }
 bool IsHand(const std::string& word) { return word == "left" || word == "right"; }
 bool IsOpenOrClosed(const std::string& word) { return word == "open" || word == "closed"; }
+bool IsOnOrOff(const std::string& word) { return word == "on" || word == "off"; }
 
 bool IsMilliseconds(const std::string& word)
 {
@@ -93,6 +94,7 @@ const VerbRule g_aVerbs[] = {
     {"notes", ScriptVerb::Notes, Rest::None, nullptr, nullptr},
     {"skin", ScriptVerb::Skin, Rest::Word, nullptr, nullptr},
     {"hand", ScriptVerb::Hand, Rest::Word, IsHand, "hand is left or right"},
+    {"accents", ScriptVerb::Accents, Rest::Word, IsOnOrOff, "accents is on or off"},
     {"ok", ScriptVerb::Ok, Rest::None, nullptr, nullptr},
     {"cancel", ScriptVerb::Cancel, Rest::None, nullptr, nullptr},
     {"screenshot", ScriptVerb::Screenshot, Rest::Screenshot, nullptr, nullptr},

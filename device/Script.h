@@ -12,7 +12,7 @@
 //   rotate                  turns the screen (portrait to landscape and back)
 //   switch                  brings another application to the front
 //   notes                   brings the notes application back to the front
-//   skin FILE | hand left|right      choices in the open options dialog
+//   skin FILE | hand left|right | accents on|off      choices in the open options dialog
 //   ok | cancel             closes the open options dialog
 //   screenshot FILE [screen|bar|keyboard|notes|dialog]   PNG, or BMP when FILE ends in .bmp
 //   wait MILLISECONDS
@@ -29,8 +29,8 @@
 
 enum class ScriptVerb
 {
-    Tap, Sip, Key, Type, Press, Rotate, Switch, Notes, Skin, Hand, Ok, Cancel, Screenshot, Wait, Write, Windows,
-    ExpectText, ExpectMessage, ExpectNoMessage, ExpectKeyboard, ExpectBackground, ExpectPreview
+    Tap, Sip, Key, Type, Press, Rotate, Switch, Notes, Skin, Hand, Accents, Ok, Cancel, Screenshot, Wait, Write,
+    Windows, ExpectText, ExpectMessage, ExpectNoMessage, ExpectKeyboard, ExpectBackground, ExpectPreview
 };
 
 struct ScriptCommand

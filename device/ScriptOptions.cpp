@@ -57,6 +57,26 @@ bool CScriptRunner::OnHand(const ScriptCommand& command, std::string& sWhy)
     return TapAt(rc.left + std::min<LONG>(8, (rc.right - rc.left) / 2), (rc.top + rc.bottom) / 2);
 }
 
+bool CScriptRunner::OnAccents(const ScriptCommand& command, std::string& sWhy)
+{
+    const HWND hwndDialog = OpenOptionsDialog(m_dwDeviceThread, sWhy);
+    if (hwndDialog == nullptr)
+        return false;
+    const HWND hwndBox = GetDlgItem(hwndDialog, kOptionsAccentsId);
+    RECT rc;
+    DWORD_PTR dwState = 0;
+    if (hwndBox == nullptr || !IsWindowVisible(hwndBox) || !GetWindowRect(hwndBox, &rc) ||
+        !SendMessageTimeoutW(hwndBox, BM_GETCHECK, 0, 0, SMTO_NORMAL, kStepTimeout, &dwState))
+    {
+        sWhy = "the accents box cannot be reached";
+        return false;
+    }
+    if ((dwState == BST_CHECKED) == (command.argument == "on"))
+        return true;
+    // Like the hand: the finger lands on the box at the left of the caption.
+    return TapAt(rc.left + std::min<LONG>(8, (rc.right - rc.left) / 2), (rc.top + rc.bottom) / 2);
+}
+
 bool CScriptRunner::OnOk(const ScriptCommand&, std::string& sWhy)
 {
     return CloseOptions(m_dwDeviceThread, kOptionsOkCommand, sWhy);

@@ -20,6 +20,7 @@ const CScriptRunner::VerbHandler CScriptRunner::s_aHandlers[] = {
     {ScriptVerb::Notes, &CScriptRunner::OnNotes},
     {ScriptVerb::Skin, &CScriptRunner::OnSkin},
     {ScriptVerb::Hand, &CScriptRunner::OnHand},
+    {ScriptVerb::Accents, &CScriptRunner::OnAccents},
     {ScriptVerb::Ok, &CScriptRunner::OnOk},
     {ScriptVerb::Cancel, &CScriptRunner::OnCancel},
     {ScriptVerb::Screenshot, &CScriptRunner::OnScreenshot},

@@ -75,6 +75,7 @@ private:
     // ScriptOptions.cpp: choices in the options dialog.
     bool OnSkin(const ScriptCommand& command, std::string& sWhy);
     bool OnHand(const ScriptCommand& command, std::string& sWhy);
+    bool OnAccents(const ScriptCommand& command, std::string& sWhy);
     bool OnOk(const ScriptCommand& command, std::string& sWhy);
     bool OnCancel(const ScriptCommand& command, std::string& sWhy);
 

@@ -30,6 +30,7 @@
 #define IDC_OPTIONS_HABIT        210
 #define IDC_OPTIONS_LEFT         205
 #define IDC_OPTIONS_RIGHT        206
+#define IDC_OPTIONS_ACCENTS      207
 #define IDM_OPTIONS_OK           40000
 #define IDM_OPTIONS_CANCEL       32771
 

@@ -24,7 +24,7 @@ constexpr int kTextFontSlot = 1;
 constexpr int kTextFontHeight96 = 16;
 constexpr WPARAM kTabControlVersion = 0x020C;
 
-const int g_aOptionsTabControls[] = {IDC_OPTIONS_HABIT, IDC_OPTIONS_LEFT, IDC_OPTIONS_RIGHT,
+const int g_aOptionsTabControls[] = {IDC_OPTIONS_HABIT, IDC_OPTIONS_LEFT, IDC_OPTIONS_RIGHT, IDC_OPTIONS_ACCENTS,
                                      IDC_OPTIONS_KEYBOARD, IDC_OPTIONS_SKINS, IDC_OPTIONS_BANNER};
 
 void MoveTo(HWND hwnd, const PlacedRect& rc, BOOL bRepaint)
@@ -60,7 +60,7 @@ void InsertTab(HWND hTab, int nIndex, LPCWSTR pszText)
 }
 
 // The width a control needs to show its whole text in its own font; a radio
-// button adds its box and a gap of one average character.
+// button or check box adds its box and a gap of one average character.
 int TextWidth(HWND hDlg, int nId)
 {
     HWND hwnd = GetDlgItem(hDlg, nId);
@@ -72,7 +72,8 @@ int TextWidth(HWND hDlg, int nId)
     CSelectObject font(dc.Get(), reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
     SIZE size = {};
     GetTextExtentPoint32W(dc.Get(), szText, nLength, &size);
-    if ((GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK) != BS_AUTORADIOBUTTON)
+    const LONG nType = GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK;
+    if (nType != BS_AUTORADIOBUTTON && nType != BS_AUTOCHECKBOX)
         return size.cx;
     TEXTMETRICW tm = {};
     GetTextMetricsW(dc.Get(), &tm);
@@ -234,6 +235,7 @@ BOOL COptionsDlg::OnInitDialog(HWND hDlg)
     const bool bLeftHanded = GetHabit() != 0;
     CheckDlgButton(hDlg, IDC_OPTIONS_LEFT, bLeftHanded ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(hDlg, IDC_OPTIONS_RIGHT, bLeftHanded ? BST_UNCHECKED : BST_CHECKED);
+    CheckDlgButton(hDlg, IDC_OPTIONS_ACCENTS, GetAccentsOnLongPress() ? BST_CHECKED : BST_UNCHECKED);
 
     FillSkinList(hDlg);
 
@@ -278,6 +280,7 @@ void COptionsDlg::OnCommand(HWND hDlg, int nId)
 void COptionsDlg::OnOk(HWND hDlg)
 {
     SetHabit(IsDlgButtonChecked(hDlg, IDC_OPTIONS_LEFT) == BST_CHECKED ? 1 : 0);
+    SetAccentsOnLongPress(IsDlgButtonChecked(hDlg, IDC_OPTIONS_ACCENTS) == BST_CHECKED);
     m_nSkinIndex = static_cast<int>(SendDlgItemMessageW(hDlg, IDC_OPTIONS_SKINS, CB_GETCURSEL, 0, 0));
     SkinListEntry entry = {};
     if (m_pSkinList != nullptr)
@@ -336,6 +339,7 @@ void COptionsDlg::Layout(HWND hDlg)
     in.nHabitTextWidth = TextWidth(hDlg, IDC_OPTIONS_HABIT);
     in.nLeftTextWidth = TextWidth(hDlg, IDC_OPTIONS_LEFT);
     in.nRightTextWidth = TextWidth(hDlg, IDC_OPTIONS_RIGHT);
+    in.nAccentsTextWidth = TextWidth(hDlg, IDC_OPTIONS_ACCENTS);
     const OptionsLayoutResult out = LayOutOptions(in);
     if (out.bPlaced)
     {
@@ -349,6 +353,7 @@ void COptionsDlg::Layout(HWND hDlg)
         MoveTo(GetDlgItem(hDlg, IDC_OPTIONS_HABIT), out.habitLabel, TRUE);
         MoveTo(GetDlgItem(hDlg, IDC_OPTIONS_LEFT), out.leftHanded, FALSE);
         MoveTo(GetDlgItem(hDlg, IDC_OPTIONS_RIGHT), out.rightHanded, FALSE);
+        MoveTo(GetDlgItem(hDlg, IDC_OPTIONS_ACCENTS), out.accents, FALSE);
     }
 
     EnumChildWindows(hDlg, ShrinkComboBox, 0);

@@ -5,7 +5,8 @@
 
 class CRecordList;
 
-// The options dialog: skin and handedness, saved to Options.dat on OK.
+// The options dialog: skin, handedness and accents on a long press, saved to
+// Options.dat on OK.
 class COptionsDlg
 {
 public:

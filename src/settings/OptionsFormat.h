@@ -8,7 +8,10 @@
 //   offset 0  4 bytes      handedness (non-zero = left-handed)
 //   offset 4  4 bytes      n, the number of UTF-16 units of the skin file name
 //   offset 8  2 * n bytes  the skin file name, UTF-16LE, no terminator
-// Bytes after the name are ignored.
+//   then      4 bytes      accents on a long press: 0 off, anything else on
+// Readers before the accents field ignore the bytes after the name, so both
+// versions read each other's files. A file without the field, or with fewer
+// than its 4 bytes, means on.
 //
 // The readers and writers work over any byte source or sink with the
 // semantics of a file handle:
@@ -92,14 +95,28 @@ bool WriteStringTo(TSink& sink, const TChar* psz)
     return sink.Write(text.data(), 2 * n);
 }
 
+// Reads a switch that older files lack. The bytes start as 0xFF: whatever the
+// data does not hold reads as non-zero, so a missing or cut-short field is on.
+template <typename TSource>
+bool ReadSwitchFrom(TSource& source, bool& bTarget)
+{
+    unsigned char bytes[4] = {0xFF, 0xFF, 0xFF, 0xFF};
+    if (!source.Read(bytes, sizeof(bytes)))
+        return false;
+    bTarget = (bytes[0] | bytes[1] | bytes[2] | bytes[3]) != 0;
+    return true;
+}
+
 // Reads the settings in file order. Results of the reads are not needed: a
-// short file leaves zeros (habit) or an empty name, and an oversized count
-// keeps the name that was there.
+// short file leaves zeros (habit), an empty name and accents on; an oversized
+// count keeps the name and the accents that were there, as the field's place
+// is unknown.
 template <typename TSource, typename TChar>
-void ReadOptionsFrom(TSource& source, std::uint32_t& dwHabit, TChar (&szSkinFile)[kSkinFileUnits])
+void ReadOptionsFrom(TSource& source, std::uint32_t& dwHabit, TChar (&szSkinFile)[kSkinFileUnits], bool& bAccents)
 {
     ReadDwordFrom(source, dwHabit);
-    ReadStringFrom(source, szSkinFile, kSkinFileBytes);
+    if (ReadStringFrom(source, szSkinFile, kSkinFileBytes))
+        ReadSwitchFrom(source, bAccents);
 }
 
 // Puts the default skin into an empty name.
@@ -116,12 +133,13 @@ void DefaultSkinFileIfEmpty(TChar (&szSkinFile)[kSkinFileUnits])
 
 // Writes the settings in file order; an empty name is first replaced by the
 // default skin, in the caller's buffer as well. Write results are not needed
-// by the callers; the function reports whether both fields went out.
+// by the callers; the function reports whether every field went out.
 template <typename TSink, typename TChar>
-bool WriteOptionsTo(TSink& sink, std::uint32_t dwHabit, TChar (&szSkinFile)[kSkinFileUnits])
+bool WriteOptionsTo(TSink& sink, std::uint32_t dwHabit, TChar (&szSkinFile)[kSkinFileUnits], bool bAccents)
 {
     const bool bHabit = WriteDwordTo(sink, dwHabit);
     DefaultSkinFileIfEmpty(szSkinFile);
     const bool bName = WriteStringTo(sink, szSkinFile);
-    return bHabit && bName;
+    // After a name that did not go out whole the field's place would be wrong.
+    return bHabit && bName && WriteDwordTo(sink, bAccents ? 1 : 0);
 }

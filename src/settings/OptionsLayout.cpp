@@ -102,11 +102,24 @@ OptionsLayoutResult LayOutOptions(const OptionsLayoutInput& in)
         out.rightHanded = LayoutCentered(centered, M, M + L, R / 2, 0, R,
                                         M + out.leftHanded.y + out.leftHanded.nHeight);
     }
-    // Wider only to the right: the rows keep their indent and the radio boxes stay aligned.
+    if (bLandscape)
+    {
+        // Two lines under the skin list: below the radio buttons the tab strip leaves no room.
+        out.accents = LayoutRow(row, 2 * M, 2 * L + M, R / 24, R / 2, out.skinList.y + out.skinList.nHeight,
+                                false, 0);
+    }
+    else
+    {
+        out.accents = LayoutCentered(centered, M, M + L, R / 2, 0, R,
+                                     M + out.rightHanded.y + out.rightHanded.nHeight);
+    }
+    // Wider only to the right: the rows keep their indent and the boxes stay aligned.
     WidenToText(out.keyboardLabel, in.nKeyboardTextWidth, R);
     WidenToText(out.habitLabel, in.nHabitTextWidth, R);
     WidenToText(out.leftHanded, in.nLeftTextWidth, R);
     WidenToText(out.rightHanded, in.nRightTextWidth, R);
+    if (!bLandscape)
+        WidenToText(out.accents, in.nAccentsTextWidth, R);
     return out;
 }
 

@@ -55,6 +55,7 @@ struct OptionsLayoutInput
     int nHabitTextWidth;
     int nLeftTextWidth;
     int nRightTextWidth;
+    int nAccentsTextWidth;
 };
 
 struct OptionsLayoutResult
@@ -67,6 +68,8 @@ struct OptionsLayoutResult
     PlacedRect habitLabel;
     PlacedRect leftHanded;
     PlacedRect rightHanded;
+    PlacedRect accents;   // the "Accents on long press" check box: in landscape two lines
+                          // under the skin list, in portrait one under the radio buttons
 };
 
 // The Options tab's controls, placed in order with fresh cursors.

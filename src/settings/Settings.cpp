@@ -44,7 +44,7 @@ void WriteOptions(const WCHAR (&szPath)[MAX_PATH])
     // The name in memory takes the default the file gets only once the file is in place.
     WCHAR szSkin[MAX_PATH];
     std::wmemcpy(szSkin, g_szSkinFile, MAX_PATH);
-    const bool bWritten = WriteOptionsTo(file, g_dwHabit, szSkin);
+    const bool bWritten = WriteOptionsTo(file, g_dwHabit, szSkin, GetAccentsOnLongPress());
     file.Close();
     if (!bWritten || !MoveFileExW(szNew, szPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     {
@@ -65,8 +65,10 @@ void LoadOptions()
     if (file.Open(szPath, FALSE))
     {
         std::uint32_t dwHabit = g_dwHabit;
-        ReadOptionsFrom(file, dwHabit, g_szSkinFile);
+        bool bAccents = GetAccentsOnLongPress();
+        ReadOptionsFrom(file, dwHabit, g_szSkinFile, bAccents);
         g_dwHabit = dwHabit;
+        SetAccentsOnLongPress(bAccents);
         file.Close();
         return;
     }

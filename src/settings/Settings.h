@@ -10,7 +10,8 @@ extern DWORD g_dwHabit;
 // File name of the selected skin's index file, such as "Silver.xml"; starts empty.
 extern WCHAR g_szSkinFile[MAX_PATH];
 
-// Whether a long press on a letter opens its accented forms. Starts on.
+// Whether a long press on a letter opens its accented forms. Starts on; a
+// settings file without the field says on too.
 extern BOOL g_bAccentsOnLongPress;
 
 // Change tracking: the last-write time of Options.dat seen by the last check

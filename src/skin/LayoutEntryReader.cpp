@@ -42,6 +42,20 @@ const NamedEntry g_namedEntries[] = {
     {L"char_charview", LayoutEntryKind::CharView},
 };
 
+// The characters of an Alternates attribute, kept as the document gives them: they are
+// what a key types, not a file name, so they do not go through the ANSI code page.
+void StoreAlternates(wchar_t (&szOut)[kMaxAlternates + 1], const wchar_t* pszText, std::size_t nLength)
+{
+    std::size_t n = 0;
+    for (; pszText != nullptr && n < nLength && n < kMaxAlternates && pszText[n] != L'\0'; ++n)
+        szOut[n] = pszText[n];
+    // A cut between the halves of a surrogate pair would leave half a character.
+    const bool bCut = n == kMaxAlternates && n < nLength && pszText[n] != L'\0';
+    if (bCut && szOut[n - 1] >= 0xD800 && szOut[n - 1] <= 0xDBFF)
+        --n;
+    szOut[n] = L'\0';
+}
+
 }  // namespace
 
 bool StoreLayoutAttribute(LayoutValues& values, const wchar_t* pszName, const wchar_t* pszText,
@@ -53,6 +67,11 @@ bool StoreLayoutAttribute(LayoutValues& values, const wchar_t* pszName, const wc
     {
         if (std::wcscmp(pszName, attribute.pszName) == 0)
             return ParseAnsiNumber(codePage, pszText, nLength, &(values.*attribute.pField));
+    }
+    if (std::wcscmp(pszName, L"Alternates") == 0)
+    {
+        StoreAlternates(values.szAlternates, pszText, nLength);
+        return true;
     }
     if (std::wcscmp(pszName, L"DefaultPath") == 0)
     {

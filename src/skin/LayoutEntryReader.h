@@ -1,4 +1,6 @@
 #pragma once
+#include "keyboard/Alternates.h"
+
 #include <cstddef>
 
 class CAnsiCodePage;
@@ -21,6 +23,8 @@ struct LayoutValues
     bool bBitmapNamed;                         // a DefaultPath attribute was read
     wchar_t szBitmapName[kBitmapNameUnits];    // DefaultPath after its trip through the ANSI
                                                // code page; empty when unusable
+    wchar_t szAlternates[kMaxAlternates + 1];  // a key's own long-press characters, as written
+                                               // (no code page), cut to kMaxAlternates units
 };
 
 // Stores one attribute (name, and nLength units of text) of a layout entry; names are

@@ -92,6 +92,7 @@ void ApplyLayoutEntry(const LayoutEntryTarget& target, const LayoutValues& value
     {
         KeyRecord& key = g_skin.keys[target.nKey];
         key.rcKey = MapEntryRect(values);
+        std::wmemcpy(key.szAlternates, values.szAlternates, kMaxAlternates + 1);
         LoadBitmapInto(pszBitmap, &key.hPressedImage, hwnd);
         break;
     }

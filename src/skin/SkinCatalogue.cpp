@@ -32,10 +32,14 @@ void ReadResolutionEntry(IXMLDOMNode* pNode)
         g_skin.pResolutionList->Add(&entry, sizeof entry);
 }
 
-void ResetKeyViews()
+// Views from the key table; a key's own alternates belong to the skin that gave them.
+void ResetKeyTable()
 {
     for (int i = 0; i < KEY_COUNT; ++i)
+    {
         g_skin.keys[i].nView = GetDefaultKeyView(i);
+        g_skin.keys[i].szAlternates[0] = L'\0';
+    }
 }
 
 // The entry of the resolution list that suits a screen with this shorter side.
@@ -81,7 +85,7 @@ int LoadSkinForShortSide(HINSTANCE hInstance, HWND hwnd, int nShortSide)
 {
     g_hInstance = hInstance;
     GetScreenOrientation();
-    ResetKeyViews();
+    ResetKeyTable();
 
     WCHAR szSkinsFolder[MAX_PATH];
     if (!BuildModulePath(hInstance, L"\\skins", szSkinsFolder))

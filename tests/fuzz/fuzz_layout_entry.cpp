@@ -15,11 +15,23 @@
 
 namespace {
 
-// The numbers first, in the order of NumberFields; then the bitmap name and two unknown names.
+// The numbers first, in the order of NumberFields; then the bitmap name, two unknown names
+// and a key's own alternates.
 const std::vector<std::wstring> g_attributeNames = {
     L"DefaultBackgroundValue", L"BackgroundWidth", L"BackgroundHeight", L"ValidateWidth", L"ValidateHeight",
-    L"OrientationValue", L"Left", L"Top", L"Width", L"Height", L"DefaultPath", L"left", L"Path"};
-constexpr std::ptrdiff_t kNumbers = 10, kDefaultPath = 10;
+    L"OrientationValue", L"Left", L"Top", L"Width", L"Height", L"DefaultPath", L"left", L"Path", L"Alternates"};
+constexpr std::ptrdiff_t kNumbers = 10, kDefaultPath = 10, kAlternates = 13;
+
+// The alternates as the key should get them: the text up to a zero, the first
+// kMaxAlternates units, less a high surrogate whose partner the cut left out.
+std::wstring ExpectedAlternates(const std::wstring& text)
+{
+    std::wstring out = UpToZero(text).substr(0, kMaxAlternates);
+    if (out.size() == kMaxAlternates && UpToZero(text).size() > out.size() && out.back() >= 0xD800 &&
+        out.back() <= 0xDBFF)
+        out.pop_back();
+    return out;
+}
 
 std::vector<int*> NumberFields(LayoutValues& v)
 {
@@ -88,10 +100,13 @@ bool ReadValues(CFuzzInput& input, const CTestCodePage& codePage, bool bOutOfMem
                            g_attributeNames.begin();
         Check(bKept == !(known <= kDefaultPath && bOutOfMemory && !text.empty()));
         Check(wmemchr(values.szBitmapName, L'\0', kBitmapNameUnits) != nullptr);
+        Check(wmemchr(values.szAlternates, L'\0', kMaxAlternates + 1) != nullptr);
         if (!bKept)
             return false;
         if (known < kNumbers)
             *expectedNumbers[known] = ReferenceNumber(text);
+        else if (name == g_attributeNames[kAlternates])
+            std::wcscpy(expected.szAlternates, ExpectedAlternates(text).c_str());
         else if (known == kDefaultPath)
         {
             expected.bBitmapNamed = true;
@@ -105,6 +120,7 @@ bool ReadValues(CFuzzInput& input, const CTestCodePage& codePage, bool bOutOfMem
         Check(*numbers[i] == *expectedNumbers[i]);
     Check(values.bBitmapNamed == expected.bBitmapNamed);
     Check(std::wcscmp(values.szBitmapName, expected.szBitmapName) == 0);
+    Check(std::wcscmp(values.szAlternates, expected.szAlternates) == 0);
     return true;
 }
 

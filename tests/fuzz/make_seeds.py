@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the hand-made seed inputs of the resolution_entry, layout_entry, skin_number and
-double_ampersands fuzz targets into corpus/<target>/.
+"""Writes the hand-made seed inputs of the resolution_entry, layout_entry, skin_number,
+double_ampersands and options_reader fuzz targets into corpus/<target>/.
 
 The byte layout follows tests/fuzz/FuzzInput.h: a flags byte (bit 0: conversions run
 out of memory), a count byte, then per entry a name selector (layout only), an
@@ -89,7 +89,15 @@ def plain_seeds():
         write('double_ampersands', name, value.encode('utf-16-le'))
 
 
+def options_seeds():
+    silver = struct.pack('<II', 1, 10) + 'Silver.xml'.encode('utf-16-le')
+    for name, tail in [('accents_off', struct.pack('<I', 0)), ('accents_on', struct.pack('<I', 1)),
+                       ('accents_cut_short', bytes(3)), ('accents_then_more', bytes(4) + b'\x07')]:
+        write('options_reader', name, silver + tail)
+
+
 if __name__ == '__main__':
+    options_seeds()
     resolution_seeds()
     layout_seeds()
     plain_seeds()

@@ -146,7 +146,8 @@ std::wstring ExecutableFolder()
     return sPath.substr(0, sPath.rfind(L'\\'));
 }
 
-// Options.dat: the hand (non-zero for the left), the name's length in UTF-16 units, the name.
+// Options.dat: the hand (non-zero for the left), the name's length in UTF-16 units, the name,
+// accents on a long press (on: the session does not change them).
 FileBytes OptionsBytes(DWORD dwHabit, const std::wstring& sSkin)
 {
     FileBytes bytes;
@@ -161,6 +162,7 @@ FileBytes OptionsBytes(DWORD dwHabit, const std::wstring& sSkin)
         bytes.push_back(static_cast<std::uint8_t>(ch));
         bytes.push_back(static_cast<std::uint8_t>(ch >> 8));
     }
+    put32(1);
     return bytes;
 }
 

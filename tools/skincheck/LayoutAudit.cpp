@@ -130,6 +130,7 @@ public:
         CheckOverlaps();
         CheckBitmaps();
         CheckScreens();
+        CheckAlternates();
     }
 
 private:
@@ -420,6 +421,35 @@ private:
                                               v.nHeight * 25.4 / screen.nDpi, screen.nDpi, pszClass,
                                               kMinimumKeyMillimetres));
             }
+        }
+    }
+
+    void CheckAlternates()
+    {
+        for (const auto& slot : m_last)
+        {
+            const LayoutEntryRecord& record = *slot.second;
+            const std::wstring& text = record.alternates;
+            if (record.target.kind != LayoutEntryKind::Key || text.empty())
+                continue;
+            const std::string shown = "its Alternates \"" + Narrow(text) + "\"";
+            std::set<wchar_t> seen;
+            for (const wchar_t ch : text)
+            {
+                const std::string one = Narrow(std::wstring(1, ch));
+                if (m_model.missingGlyphs.count(ch) != 0)
+                    m_findings.Error(m_file, Describe(record),
+                                     Printf("%s hold U+%04X, which the keys' label font has no glyph for; the "
+                                            "keyboard shows an empty box there",
+                                            shown.c_str(), static_cast<unsigned>(ch)));
+                else if (!seen.insert(ch).second)
+                    m_findings.Warning(m_file, Describe(record),
+                                       Printf("%s offer \"%s\" more than once", shown.c_str(), one.c_str()));
+            }
+            if (text.size() > static_cast<std::size_t>(kMaxAlternates))
+                m_findings.Warning(m_file, Describe(record),
+                                   Printf("%s are %d characters long; the keyboard offers only the first %d",
+                                          shown.c_str(), static_cast<int>(text.size()), kMaxAlternates));
         }
     }
 

@@ -3,6 +3,7 @@
 #include "skin/ResolutionEntryReader.h"
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,7 @@ struct LayoutEntryRecord
     bool bEnded;              // an attribute could not be read: the loader ignores the entry
     LayoutValues values;
     LayoutEntryTarget target;
+    std::wstring alternates;  // the Alternates attribute whole, before the loader cuts it
 };
 
 struct LayoutModel
@@ -41,6 +43,7 @@ struct LayoutModel
     bool bPresent = false;    // the file exists
     bool bReadable = false;
     std::vector<LayoutEntryRecord> entries;
+    std::set<wchar_t> missingGlyphs;  // characters of its Alternates the keys' label font lacks
 };
 
 // What became of one bitmap file that a layout names.

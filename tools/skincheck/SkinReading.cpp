@@ -10,7 +10,12 @@
 #include "support/DisplayMetrics.h"
 #include "support/GdiHandles.h"
 
+#include <cwchar>
+
 namespace {
+
+// The height of the keyboard's text font at 96 DPI.
+constexpr int kTextFontHeight96 = 16;
 
 bool IsElement(IXMLDOMNode* pNode)
 {
@@ -65,6 +70,8 @@ LayoutModel ReadLayoutModel(LPCWSTR pszSkinFolder, LPCWSTR pszLayoutFile, const 
             record.text.assign(bstrText.Get(), bstrText.Length());
         bool bEnded = false;
         const long nCount = VisitXmlAttributes(pNode, [&record, &bEnded](LPCWSTR pszName, BSTR bstrValue) {
+            if (pszName != nullptr && std::wcscmp(pszName, L"Alternates") == 0)
+                record.alternates.assign(bstrValue, SysStringLen(bstrValue));
             bEnded = !StoreLayoutAttribute(record.values, pszName, bstrValue, SysStringLen(bstrValue),
                                            GetSystemCodePage());
             return !bEnded;
@@ -75,6 +82,31 @@ LayoutModel ReadLayoutModel(LPCWSTR pszSkinFolder, LPCWSTR pszLayoutFile, const 
         model.entries.push_back(record);
     }) != 0;
     return model;
+}
+
+void ReadGlyphFacts(LayoutModel& layout)
+{
+    std::wstring text;
+    for (const LayoutEntryRecord& record : layout.entries)
+        text += record.alternates;
+    if (text.empty())
+        return;
+    CWindowDc dc(nullptr);
+    WCHAR szFace[LF_FACESIZE] = {};
+    GetTextFaceW(dc.Get(), LF_FACESIZE, szFace);
+    CUniqueFont font(CreateFontW(ScaleByDpi(kTextFontHeight96), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                 DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                 DEFAULT_PITCH, szFace));
+    CSelectObject selected(dc.Get(), font.Get());
+    std::vector<WORD> glyphs(text.size());
+    if (GetGlyphIndicesW(dc.Get(), text.c_str(), static_cast<int>(text.size()), glyphs.data(),
+                         GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR)
+        return;
+    for (std::size_t i = 0; i < text.size(); ++i)
+    {
+        if (glyphs[i] == 0xFFFF)
+            layout.missingGlyphs.insert(text[i]);
+    }
 }
 
 void ReadBitmapFacts(LPCWSTR pszSkinFolder, const LayoutModel& layout, BitmapTable& bitmaps)

@@ -116,6 +116,10 @@ def faults():
     def case_typo(s):
         return s.edit_layout(lambda text: text.replace('>char_X<', '>char_x<'))
 
+    def undrawable_alternates(s):
+        # Only the file and a real font tell whether a key's own character can be drawn.
+        return s.edit_layout(lambda text: text.replace('>char_E<', ' Alternates="&#xE9;&#xE000;">char_E<'))
+
     return [
         ('KeyBeforeOrientation', key_before_orientation, 'error', '"char_A"', 'comes before "Orientation"'),
         ('ImageSize', wrong_image_size, 'error', '"char_M"', 'is 320x240 but the key is'),
@@ -126,6 +130,8 @@ def faults():
         ('IndexNotXml', not_xml, 'error', None, 'cannot be read as an XML document'),
         ('LayoutMissing', layout_missing, 'error', None, 'is not in the skin folder'),
         ('CaseTypo', case_typo, 'warning', '"char_x"', 'names are case-sensitive: "char_X"'),
+        ('AlternatesUndrawable', undrawable_alternates, 'error', '"char_E"',
+         "hold U+E000, which the keys' label font has no glyph for"),
     ]
 
 

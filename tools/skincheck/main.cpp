@@ -146,6 +146,7 @@ void ReadSkin(LPCWSTR pszSkinsFolder, CheckedSkin& skin, const std::vector<Check
         const std::string label = Narrow(std::wstring(szName) + L"\\" + user.first);
         LayoutModel& layout = skin.layouts[user.first] = ReadLayoutModel(szFolder, user.first.c_str(), label);
         ReadBitmapFacts(szFolder, layout, skin.bitmaps);
+        ReadGlyphFacts(layout);
         AuditLayout(layout, skin.bitmaps, user.second, skin.findings);
     }
 }

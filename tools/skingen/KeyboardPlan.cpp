@@ -57,15 +57,40 @@ std::vector<RowKey> Named(std::initializer_list<const wchar_t*> entries, double 
     return row;
 }
 
-void PlaceCharacterView(KeyboardPlan& plan)
+struct LetterRows
 {
-    PlaceRow(plan, 0, Letters(L"QWERTYUIOP"));
-    std::vector<RowKey> row2 = Letters(L"ASDFGHJKL");
-    row2.push_back({Index(L"char_question"), 1.0});
-    PlaceRow(plan, 1, row2);
-    std::vector<RowKey> row3 = Letters(L"ZXCVBNM");
-    for (const RowKey& key : Named({L"char_comma", L"char_dot", L"char_exclamation"}))
+    const wchar_t* pszTop;
+    const wchar_t* pszMiddle;
+    const wchar_t* pszBottom;
+};
+
+LetterRows RowsOf(LetterArrangement arrangement)
+{
+    switch (arrangement)
+    {
+    case LetterArrangement::Qwertz:
+        return {L"QWERTZUIOP", L"ASDFGHJKL", L"YXCVBNM"};
+    case LetterArrangement::Azerty:
+        return {L"AZERTYUIOP", L"QSDFGHJKLM", L"WXCVBN"};
+    case LetterArrangement::Qwerty:
+        break;
+    }
+    return {L"QWERTYUIOP", L"ASDFGHJKL", L"ZXCVBNM"};
+}
+
+// Ten keys a row: the question mark fills the middle row, or with AZERTY, where M
+// has moved up, the bottom one.
+void PlaceCharacterView(KeyboardPlan& plan, LetterArrangement arrangement)
+{
+    const LetterRows rows = RowsOf(arrangement);
+    PlaceRow(plan, 0, Letters(rows.pszTop));
+    std::vector<RowKey> row2 = Letters(rows.pszMiddle);
+    std::vector<RowKey> row3 = Letters(rows.pszBottom);
+    for (const RowKey& key : Named({L"char_comma", L"char_dot"}))
         row3.push_back(key);
+    (row2.size() < 10 ? row2 : row3).push_back({Index(L"char_question"), 1.0});
+    row3.push_back({Index(L"char_exclamation"), 1.0});
+    PlaceRow(plan, 1, row2);
     PlaceRow(plan, 2, row3);
 }
 
@@ -120,13 +145,13 @@ PixelRect Scaled(const PixelRect& rc, int nScale)
 
 }  // namespace
 
-KeyboardPlan BuildKeyboardPlan(int nScale)
+KeyboardPlan BuildKeyboardPlan(int nScale, LetterArrangement arrangement)
 {
     KeyboardPlan plan{};
     plan.nScale = nScale;
     plan.nWidth = kDesignWidth * nScale;
     plan.nHeight = kDesignHeight * nScale;
-    PlaceCharacterView(plan);
+    PlaceCharacterView(plan, arrangement);
     PlaceSymbolView(plan);
     PlaceNumberView(plan);
     PlaceCommonKeys(plan);

@@ -24,6 +24,15 @@
 constexpr int kDesignWidth = 320;   // QVGA units
 constexpr int kDesignHeight = 240;
 
+// Where the letters sit, as on a national desk keyboard. Only places change: every key
+// still types what the key table says.
+enum class LetterArrangement
+{
+    Qwerty,
+    Qwertz,  // German: Y and Z change places
+    Azerty,  // French: A and Q, Z and W change places, M follows L on the middle row
+};
+
 struct KeyboardPlan
 {
     int nScale;
@@ -36,7 +45,7 @@ struct KeyboardPlan
     PixelRect rcCharPanel;  // the decoration around the character view
 };
 
-KeyboardPlan BuildKeyboardPlan(int nScale);
+KeyboardPlan BuildKeyboardPlan(int nScale, LetterArrangement arrangement = LetterArrangement::Qwerty);
 
 // The indices of the keys that show in a view (its own keys and the keys of every view).
 std::vector<int> KeysOfView(int nView);

@@ -1,5 +1,18 @@
 #include "SkinTheme.h"
 
+namespace {
+
+SkinTheme SilverWith(const wchar_t* pszName, const wchar_t* pszDescription, LetterArrangement arrangement)
+{
+    SkinTheme theme = SilverTheme();
+    theme.pszName = pszName;
+    theme.pszDescription = pszDescription;
+    theme.arrangement = arrangement;
+    return theme;
+}
+
+}  // namespace
+
 const SkinTheme& SilverTheme()
 {
     static const SkinTheme theme = {
@@ -49,5 +62,21 @@ const SkinTheme& MidnightTheme()
         {0xDDE2E8, 0xC9D0D8},
         0x05070A,
     };
+    return theme;
+}
+
+const SkinTheme& GermanTheme()
+{
+    static const SkinTheme theme =
+        SilverWith(L"German", L"German: Silver with the letters of a German keyboard (QWERTZ)",
+                   LetterArrangement::Qwertz);
+    return theme;
+}
+
+const SkinTheme& FrenchTheme()
+{
+    static const SkinTheme theme =
+        SilverWith(L"French", L"French: Silver with the letters of a French keyboard (AZERTY)",
+                   LetterArrangement::Azerty);
     return theme;
 }

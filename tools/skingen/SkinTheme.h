@@ -1,8 +1,10 @@
 #pragma once
 #include "Canvas.h"
+#include "KeyboardPlan.h"
 
-// The colours of one skin. The keyboard draws the typed text and the preview
-// label in black on top of the backgrounds, so both panels stay light in every theme.
+// The colours of one skin and where its letters sit. The keyboard draws the typed text
+// and the preview label in black on top of the backgrounds, so both panels stay light in
+// every theme.
 struct SkinTheme
 {
     const wchar_t* pszName;       // the skin's name: index file NAME.xml and folder NAME
@@ -25,7 +27,11 @@ struct SkinTheme
     Colour okLabel;
     Gradient panelFace;           // edit view and preview panels
     Colour panelBorder;
+    LetterArrangement arrangement = LetterArrangement::Qwerty;
 };
 
 const SkinTheme& SilverTheme();
 const SkinTheme& MidnightTheme();
+// Silver with the letters of a German (QWERTZ) and of a French (AZERTY) desk keyboard.
+const SkinTheme& GermanTheme();
+const SkinTheme& FrenchTheme();

@@ -17,7 +17,7 @@ constexpr ResolutionClass kClasses[] = {{240, 1}, {480, 2}};
 
 bool WriteLayout(const COutputFolder& folder, const SkinTheme& theme, const ResolutionClass& rc, CTextPainter& text)
 {
-    const KeyboardPlan plan = BuildKeyboardPlan(rc.nScale);
+    const KeyboardPlan plan = BuildKeyboardPlan(rc.nScale, theme.arrangement);
     const SkinImages images = PaintSkin(theme, plan, text);
     bool bOk = true;
     for (int nView : {VIEW_CHAR, VIEW_SYMBOL, VIEW_NUMBER})

@@ -34,7 +34,7 @@ int wmain(int argc, wchar_t** argv)
         return 1;
     }
     bool bOk = true;
-    for (const SkinTheme* pTheme : {&SilverTheme(), &MidnightTheme()})
+    for (const SkinTheme* pTheme : {&SilverTheme(), &MidnightTheme(), &GermanTheme(), &FrenchTheme()})
         bOk = WriteSkin(skins, *pTheme, text) && bOk;
     bOk = WriteResourceArt(art, text) && bOk;
     if (!bOk)

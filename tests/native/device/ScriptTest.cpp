@@ -23,6 +23,7 @@ const LineCase g_aLines[] = {
     {"screenshot out/all.bmp", ScriptVerb::Screenshot, "out/all.bmp", "screen"},
     {"rotate", ScriptVerb::Rotate, "", ""},
     {"hand right", ScriptVerb::Hand, "right", ""},
+    {"accents off", ScriptVerb::Accents, "off", ""},
     {"wait 250", ScriptVerb::Wait, "250", ""},
     {"expect-text a\\nb", ScriptVerb::ExpectText, "a\nb", ""},
     {"expect-text", ScriptVerb::ExpectText, "", ""},   // an empty notes application

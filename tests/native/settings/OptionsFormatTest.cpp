@@ -54,10 +54,11 @@ struct ReadCase
     std::uint32_t dwExpectedHabit;
     std::u16string expectedSkin;
     std::size_t nExpectedPosition;  // where the reading stopped: a refused name is not read
+    bool bExpectedAccents = true;   // a file without the field, or with part of it, says on
 };
 
-// Memory before each read: habit 7, skin "Before.xml", so that "left alone"
-// is told apart from "cleared".
+// Memory before each read: habit 7, skin "Before.xml", accents off, so that
+// "left alone" is told apart from "cleared".
 class ReadOptionsTest : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(ReadOptionsTest, GivesTheStoredOrSafeValues)
@@ -65,9 +66,11 @@ TEST_P(ReadOptionsTest, GivesTheStoredOrSafeValues)
     const ReadCase& c = GetParam();
     std::uint32_t dwHabit = 7;
     char16_t szSkin[kSkinFileUnits] = u"Before.xml";
+    bool bAccents = false;
     CMemoryByteSource source(c.file.data(), c.file.size());
-    ReadOptionsFrom(source, dwHabit, szSkin);
+    ReadOptionsFrom(source, dwHabit, szSkin, bAccents);
     EXPECT_EQ(c.dwExpectedHabit, dwHabit) << c.pszName;
+    EXPECT_EQ(c.bExpectedAccents, bAccents) << c.pszName;
     EXPECT_EQ(Utf16ToUtf8(c.expectedSkin), Utf16ToUtf8(szSkin)) << c.pszName;
     EXPECT_EQ(c.nExpectedPosition, source.Position()) << c.pszName;
 }
@@ -79,7 +82,11 @@ INSTANTIATE_TEST_SUITE_P(Table, ReadOptionsTest, testing::Values(
     ReadCase{"right-handed, other skin", Cat({Dword(0), Dword(8), Utf16(u"Blue.xml")}), 0, u"Blue.xml", 24},
     ReadCase{"any non-zero habit is kept as read", Cat({Dword(0xDEADBEEF), Dword(1), Utf16(u"a")}), 0xDEADBEEF,
              u"a", 10},
-    ReadCase{"trailing bytes ignored", Cat({kDefaultFile, Bytes{1, 2, 3, 4, 5}}), 1, u"Silver.xml", 28},
+    ReadCase{"accents off", Cat({kDefaultFile, Dword(0)}), 1, u"Silver.xml", 32, false},
+    ReadCase{"accents: any non-zero is on", Cat({kDefaultFile, Dword(0x01000000)}), 1, u"Silver.xml", 32},
+    ReadCase{"accents cut short", Cat({kDefaultFile, Bytes{0, 0, 0}}), 1, u"Silver.xml", 31},
+    ReadCase{"bytes after the accents ignored", Cat({kDefaultFile, Dword(0), Bytes{1, 2}}), 1, u"Silver.xml", 32,
+             false},
     ReadCase{"empty file", Bytes{}, 0, u"", 0},
     ReadCase{"two bytes of habit", Bytes{0x02, 0x01}, 0x0102, u"", 2},
     ReadCase{"habit only", Dword(1), 1, u"", 4},
@@ -88,12 +95,14 @@ INSTANTIATE_TEST_SUITE_P(Table, ReadOptionsTest, testing::Values(
     ReadCase{"name cut mid-unit", Cut(kDefaultFile, 14), 1, u"Sil", 14},
     ReadCase{"count 0", Cat({Dword(0), Dword(0)}), 0, u"", 8},
     ReadCase{"count 259 fits", Cat({Dword(1), Dword(259), Utf16(kName259)}), 1, kName259, 526},
-    ReadCase{"count 260 refused", Cat({Dword(0), Dword(260), Utf16(kName259 + u"x")}), 0, u"Before.xml", 8},
-    ReadCase{"count 0xFFFFFFFF refused", Cat({Dword(1), Dword(0xFFFFFFFF)}), 1, u"Before.xml", 8},
+    // A refused name hides where the accents are: they stay as they were.
+    ReadCase{"count 260 refused", Cat({Dword(0), Dword(260), Utf16(kName259 + u"x")}), 0, u"Before.xml", 8, false},
+    ReadCase{"count 0xFFFFFFFF refused", Cat({Dword(1), Dword(0xFFFFFFFF)}), 1, u"Before.xml", 8, false},
     // 2 * 0x80000000 is 0 in 32 bits: must still be refused, not read as empty.
-    ReadCase{"count 0x80000000 refused", Cat({Dword(1), Dword(0x80000000), Utf16(u"x")}), 1, u"Before.xml", 8},
-    ReadCase{"embedded zero ends the name", Cat({Dword(1), Dword(3), Utf16(std::u16string(u"a\0b", 3))}), 1, u"a",
-             14}));
+    ReadCase{"count 0x80000000 refused", Cat({Dword(1), Dword(0x80000000), Utf16(u"x")}), 1, u"Before.xml", 8,
+             false},
+    ReadCase{"embedded zero ends the name", Cat({Dword(1), Dword(3), Utf16(std::u16string(u"a\0b", 3)), Dword(0)}),
+             1, u"a", 18, false}));
 
 TEST(ReadString, NameThatFillsTheBufferWithoutTerminatorIsRefused)
 {
@@ -109,8 +118,9 @@ struct WriteCase
     const char* pszName;
     std::uint32_t dwHabit;
     std::u16string skin;
-    Bytes expectedFile;
+    Bytes expectedFile;             // up to the name: what earlier versions wrote
     std::u16string expectedSkinAfter;
+    bool bAccents = true;
 };
 
 class WriteOptionsTest : public testing::TestWithParam<WriteCase> {};
@@ -121,8 +131,8 @@ TEST_P(WriteOptionsTest, WritesTheFileByteForByte)
     char16_t szSkin[kSkinFileUnits] = {};
     std::copy(c.skin.begin(), c.skin.end(), szSkin);
     CMemoryByteSink sink;
-    EXPECT_TRUE(WriteOptionsTo(sink, c.dwHabit, szSkin)) << c.pszName;
-    EXPECT_EQ(c.expectedFile, sink.Bytes()) << c.pszName;
+    EXPECT_TRUE(WriteOptionsTo(sink, c.dwHabit, szSkin, c.bAccents)) << c.pszName;
+    EXPECT_EQ(Cat({c.expectedFile, Dword(c.bAccents ? 1 : 0)}), sink.Bytes()) << c.pszName;
     EXPECT_EQ(Utf16ToUtf8(c.expectedSkinAfter), Utf16ToUtf8(szSkin)) << c.pszName;
 }
 
@@ -130,6 +140,7 @@ INSTANTIATE_TEST_SUITE_P(Table, WriteOptionsTest, testing::Values(
     WriteCase{"empty name becomes the default", 1, u"", kDefaultFile, u"Silver.xml"},
     WriteCase{"named skin", 0, u"Blue.xml", Cat({Dword(0), Dword(8), Utf16(u"Blue.xml")}), u"Blue.xml"},
     WriteCase{"habit written as held", 5, u"x", Cat({Dword(5), Dword(1), Utf16(u"x")}), u"x"},
+    WriteCase{"accents off", 1, u"x", Cat({Dword(1), Dword(1), Utf16(u"x")}), u"x", false},
     WriteCase{"259 units", 1, kName259, Cat({Dword(1), Dword(259), Utf16(kName259)}), kName259},
     WriteCase{"non-ASCII units", 0, u"\u00C9t\u00E9.xml", Cat({Dword(0), Dword(7), Utf16(u"\u00C9t\u00E9.xml")}),
               u"\u00C9t\u00E9.xml"}));
@@ -151,7 +162,7 @@ TEST(WriteOptions, DefaultIsSubstitutedEvenWhenTheWriteFails)
     char16_t szSkin[kSkinFileUnits] = {};
     CMemoryByteSink sink;
     sink.FailFrom(0);
-    EXPECT_FALSE(WriteOptionsTo(sink, 1, szSkin));
+    EXPECT_FALSE(WriteOptionsTo(sink, 1, szSkin, true));
     EXPECT_EQ(u"Silver.xml", std::u16string(szSkin));
 }
 

@@ -52,6 +52,7 @@ TEST(OptionsLayout, PortraitQvgaWorkedExample)
     ExpectRect({26, 120 + 6 + 6, 58, 18}, out.habitLabel, "Habit");
     ExpectRect({60, 150 + 3 + 3, 120, 21}, out.leftHanded, "Left-handed");
     ExpectRect({60, 177 + 3 + 3, 120, 21}, out.rightHanded, "Right-handed");
+    ExpectRect({60, 204 + 3 + 3, 120, 21}, out.accents, "Accents on long press");
 }
 
 // On 320x240 the wide banner is shown, but the controls start below the
@@ -69,6 +70,8 @@ TEST(OptionsLayout, LandscapeQvga)
     ExpectRect({6 + 160, 72 + 6, 320 - 12 - 160, 18}, out.habitLabel, "Habit");
     ExpectRect({160 + (160 - 106) / 2, 96 + 3 + 3, 106, 21}, out.leftHanded, "Left-handed");
     ExpectRect({160 + (160 - 106) / 2, 123 + 3 + 3, 106, 21}, out.rightHanded, "Right-handed");
+    // Two lines in the left half, under the skin list.
+    ExpectRect({6 + 13, 120 + 6, 160 - 12 - 13, 39}, out.accents, "Accents on long press");
 }
 
 TEST(OptionsLayout, VgaPortraitScalesWithTheFont)

@@ -84,7 +84,8 @@ struct LayoutCase
     LayoutValues expected;
 };
 
-LayoutValues Values(std::initializer_list<int> numbers, bool bNamed = false, const wchar_t* pszName = L"")
+LayoutValues Values(std::initializer_list<int> numbers, bool bNamed = false, const wchar_t* pszName = L"",
+                    const wchar_t* pszAlternates = L"")
 {
     LayoutValues v{};
     int* fields[] = {&v.nDefaultBackgroundValue, &v.nBackgroundWidth, &v.nBackgroundHeight, &v.nValidateWidth,
@@ -94,6 +95,7 @@ LayoutValues Values(std::initializer_list<int> numbers, bool bNamed = false, con
         *fields[i++] = n;
     v.bBitmapNamed = bNamed;
     std::wcsncpy(v.szBitmapName, pszName, kBitmapNameUnits - 1);
+    std::wcsncpy(v.szAlternates, pszAlternates, kMaxAlternates);
     return v;
 }
 
@@ -102,7 +104,7 @@ auto Fields(const LayoutValues& v)
 {
     return std::make_tuple(v.nDefaultBackgroundValue, v.nBackgroundWidth, v.nBackgroundHeight, v.nValidateWidth,
                            v.nValidateHeight, v.nOrientationValue, v.nLeft, v.nTop, v.nWidth, v.nHeight,
-                           v.bBitmapNamed, Narrow(v.szBitmapName));
+                           v.bBitmapNamed, Narrow(v.szBitmapName), Narrow(v.szAlternates));
 }
 
 class LayoutEntryValues : public testing::TestWithParam<LayoutCase> {};
@@ -127,7 +129,17 @@ INSTANTIATE_TEST_SUITE_P(Table, LayoutEntryValues, testing::Values(
                Values({0, 0, 0, 0, 0, 0, 10, 20, 30, 40}, true, L"q.bmp")},
     LayoutCase{"the last of a repeated name wins", {{L"Left", L"1"}, {L"Left", L"-2"}},
                Values({0, 0, 0, 0, 0, 0, -2})},
-    LayoutCase{"names are case-sensitive", {{L"left", L"1"}, {L"defaultpath", L"a.bmp"}}, Values({})},
+    LayoutCase{"names are case-sensitive", {{L"left", L"1"}, {L"defaultpath", L"a.bmp"}, {L"alternates", L"a"}},
+               Values({})},
+    // A key's own characters are what it types, not a file name: no code page on the way.
+    LayoutCase{"alternates keep every character", {{L"Alternates", L"\x00E9\x0151\x20AC"}},
+               Values({}, false, L"", L"\x00E9\x0151\x20AC")},
+    LayoutCase{"alternates are cut at 15", {{L"Alternates", L"abcdefghijklmnopq"}},
+               Values({}, false, L"", L"abcdefghijklmno")},
+    LayoutCase{"the cut never splits a surrogate pair", {{L"Alternates", std::wstring(14, L'a') + L"\xD83D\xDE00"}},
+               Values({}, false, L"", std::wstring(14, L'a').c_str())},
+    LayoutCase{"an embedded zero ends the alternates", {{L"Alternates", std::wstring(L"ab\0c", 4)}},
+               Values({}, false, L"", L"ab")},
     LayoutCase{"a bitmap name travels through the code page", {{L"DefaultPath", L"\x20AC\x00FC.bmp"}},
                Values({}, true, L"?\x00FC.bmp")},
     LayoutCase{"an empty bitmap name is still named", {{L"DefaultPath", L""}}, Values({}, true, L"")},
@@ -156,6 +168,7 @@ TEST(EntryReaders, FailedConversionEndsTheEntryAtThatAttribute)
     EXPECT_EQ(0, values.nLeft);
     EXPECT_EQ(L'\0', values.szBitmapName[0]);
     EXPECT_TRUE(StoreLayoutAttribute(values, L"Colour", L"red", 3, outOfMemory));
+    EXPECT_TRUE(StoreLayoutAttribute(values, L"Alternates", L"\x00E9", 1, outOfMemory));
 }
 
 TEST(LayoutEntryValues, ANameNeverGoesIntoAMissingOrEmptyBuffer)

@@ -141,6 +141,18 @@ INSTANTIATE_TEST_SUITE_P(Table, LayoutAuditFinds, testing::Values(
               0, Severity::Warning, "\"char_Q\"", "has no attributes; the loader ignores it"},
     AuditCase{"keys under 7 mm at VGA density", [](Spoiled& s) { s.screens = {{{480, 640}, 192}}; },
               0, Severity::Warning, "\"char_Q\"", "the key is 40x40 pixels, 5.3 x 5.3 mm at 192 DPI (VGA screens)"},
+    AuditCase{"alternates the label font cannot draw",
+              [](Spoiled& s) {
+                  s.layout.Find(L"char_E").alternates = L"\x00E9\xE000";
+                  s.layout.Model().missingGlyphs = {L'\xE000'};
+              },
+              1, Severity::Error, "\"char_E\"", "hold U+E000, which the keys' label font has no glyph for"},
+    AuditCase{"alternates that repeat a character",
+              [](Spoiled& s) { s.layout.Find(L"char_E").alternates = L"\x00E9\x00E8\x00E9"; },
+              0, Severity::Warning, "\"char_E\"", "offer \"\xC3\xA9\" more than once"},
+    AuditCase{"alternates past 15 characters",
+              [](Spoiled& s) { s.layout.Find(L"char_E").alternates = L"abcdefghijklmnop"; },
+              0, Severity::Warning, "\"char_E\"", "are 16 characters long; the keyboard offers only the first 15"},
     AuditCase{"a design larger than the screen", [](Spoiled& s) { s.screens = {{{240, 320}, 96}}; },
               1, Severity::Error, "", "the design area 480x640 is shown as 480x640 on a 240x320 screen"}));
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 bool Overlap(const PixelRect& a, const PixelRect& b)
@@ -9,12 +11,16 @@ bool Overlap(const PixelRect& a, const PixelRect& b)
     return a.nLeft < b.nRight && b.nLeft < a.nRight && a.nTop < b.nBottom && b.nTop < a.nBottom;
 }
 
-class KeyboardPlanTest : public testing::TestWithParam<int> {};
+// Each scale with each letter arrangement.
+class KeyboardPlanTest : public testing::TestWithParam<std::tuple<int, LetterArrangement>>
+{
+protected:
+    const int nScale = std::get<0>(GetParam());
+    const KeyboardPlan plan = BuildKeyboardPlan(nScale, std::get<1>(GetParam()));
+};
 
 TEST_P(KeyboardPlanTest, EveryKeyIsPlacedFingerSizedInsideTheDesign)
 {
-    const int nScale = GetParam();
-    const KeyboardPlan plan = BuildKeyboardPlan(nScale);
     EXPECT_EQ(320 * nScale, plan.nWidth);
     EXPECT_EQ(240 * nScale, plan.nHeight);
     for (int i = 0; i < KEY_COUNT; ++i)
@@ -31,7 +37,6 @@ TEST_P(KeyboardPlanTest, EveryKeyIsPlacedFingerSizedInsideTheDesign)
 
 TEST_P(KeyboardPlanTest, NothingShownTogetherOverlaps)
 {
-    const KeyboardPlan plan = BuildKeyboardPlan(GetParam());
     for (int nView : {VIEW_CHAR, VIEW_SYMBOL, VIEW_NUMBER})
     {
         const std::vector<int> keys = KeysOfView(nView);
@@ -48,7 +53,6 @@ TEST_P(KeyboardPlanTest, NothingShownTogetherOverlaps)
 
 TEST_P(KeyboardPlanTest, TextAreasAreCentredInTheirPanelsAboveBackspaceAndOk)
 {
-    const KeyboardPlan plan = BuildKeyboardPlan(GetParam());
     for (const auto& [area, panel] : {std::pair{plan.rcEditView, plan.rcEditPanel}, std::pair{plan.rcCharView, plan.rcCharPanel}})
     {
         EXPECT_GT(area.nLeft, panel.nLeft);
@@ -67,7 +71,10 @@ TEST_P(KeyboardPlanTest, TextAreasAreCentredInTheirPanelsAboveBackspaceAndOk)
     EXPECT_GT(back.nTop, plan.rcCharPanel.nBottom);
 }
 
-INSTANTIATE_TEST_SUITE_P(Scales, KeyboardPlanTest, testing::Values(1, 2));
+INSTANTIATE_TEST_SUITE_P(Scales, KeyboardPlanTest,
+                         testing::Combine(testing::Values(1, 2),
+                                          testing::Values(LetterArrangement::Qwerty, LetterArrangement::Qwertz,
+                                                          LetterArrangement::Azerty)));
 
 TEST(KeyboardPlan, TheLargerSizeIsTheSmallerDoubled)
 {

@@ -5,12 +5,15 @@
 #include "SkinDocuments.h"
 #include "WineTestSupport.h"
 #include "common/TextUtf.h"
+#include "keyboard/KeyTable.h"
 #include "skin/SkinTestFiles.h"
+#include "skin/TestSkin.h"
 #include "support/HostProcess.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -20,6 +23,7 @@ struct SkinCase
 {
     const wchar_t* pszSkin;
     int nClass;  // the screen's shorter side the layout is for
+    LetterArrangement arrangement = LetterArrangement::Qwerty;
 };
 
 class SkinFiles : public testing::TestWithParam<SkinCase>
@@ -40,7 +44,7 @@ protected:
     }
 
     const int m_nClass = GetParam().nClass;
-    const KeyboardPlan m_plan = BuildKeyboardPlan(m_nClass / 240);
+    const KeyboardPlan m_plan = BuildKeyboardPlan(m_nClass / 240, GetParam().arrangement);
 };
 
 TEST_P(SkinFiles, BackgroundsHaveTheDesignSizeAndShowEveryKeyOfTheirView)
@@ -99,7 +103,9 @@ TEST_P(SkinFiles, PressedImagesFillTheirRectangleButTheRoundedCornersAndLookPres
 
 INSTANTIATE_TEST_SUITE_P(Generated, SkinFiles,
                          testing::Values(SkinCase{L"Silver", 240}, SkinCase{L"Silver", 480},
-                                         SkinCase{L"Midnight", 240}, SkinCase{L"Midnight", 480}),
+                                         SkinCase{L"Midnight", 240}, SkinCase{L"Midnight", 480},
+                                         SkinCase{L"German", 240, LetterArrangement::Qwertz},
+                                         SkinCase{L"French", 480, LetterArrangement::Azerty}),
                          [](const testing::TestParamInfo<SkinCase>& info) {
                              return Narrow(info.param.pszSkin) + std::to_string(info.param.nClass);
                          });
@@ -120,6 +126,29 @@ TEST(GeneratedSkins, SilverIsLightAndMidnightIsDark)
     const int nSilver = meanLuminance(L"Silver");
     EXPECT_GT(nSilver, 170);
     EXPECT_GT(nSilver - meanLuminance(L"Midnight"), 70);
+}
+
+// The national skins as the loader reads them: each moved key on the place Silver gives
+// the other key named; the key table, what each key types, is the same in all.
+TEST(GeneratedSkins, NationalSkinsMoveTheirLettersOntoSilversPlaces)
+{
+    if (!IsScreen(240, 320))
+        GTEST_SKIP() << "checked on the 240x320 run";
+    std::map<std::wstring, std::vector<std::string>> rects;
+    for (const wchar_t* pszSkin : {L"Silver.xml", L"German.xml", L"French.xml"})
+    {
+        CSkinSelection selection;
+        ASSERT_EQ(1, selection.Load(pszSkin, 1)) << Narrow(pszSkin);
+        for (const KeyRecord& key : g_skin.keys)
+            rects[pszSkin].push_back(RectText(key.rcKey));
+    }
+    struct Move { const wchar_t* pszSkin; const wchar_t* pszKey; const wchar_t* pszSilverPlace; };
+    for (const Move& m : {Move{L"German.xml", L"char_Z", L"char_Y"}, Move{L"German.xml", L"char_Y", L"char_Z"},
+                          Move{L"French.xml", L"char_A", L"char_Q"}, Move{L"French.xml", L"char_Q", L"char_A"},
+                          Move{L"French.xml", L"char_W", L"char_Z"}, Move{L"French.xml", L"char_Z", L"char_W"},
+                          Move{L"French.xml", L"char_M", L"char_question"}, Move{L"German.xml", L"char_E", L"char_E"}})
+        EXPECT_EQ(rects[L"Silver.xml"][FindKeyByEntry(m.pszSilverPlace)], rects[m.pszSkin][FindKeyByEntry(m.pszKey)])
+            << Narrow(m.pszSkin) << " " << Narrow(m.pszKey);
 }
 
 }  // namespace

@@ -60,9 +60,9 @@ TEST(SkinGenerator, SecondRunGivesTheSameBytes)
             ++nCompared;
         }
     }
-    // Two skins of two sizes (3 backgrounds, 84 keys, a layout each, and an index each),
-    // and the 24 resource bitmaps.
-    EXPECT_EQ(2u * (2u * (3u + 84u + 1u) + 1u) + 24u, nCompared);
+    // Four skins (Silver, Midnight, German, French) of two sizes (3 backgrounds, 84 keys,
+    // a layout each, and an index each), and the 24 resource bitmaps.
+    EXPECT_EQ(4u * (2u * (3u + 84u + 1u) + 1u) + 24u, nCompared);
     fs::remove_all(output, error);
 }
 

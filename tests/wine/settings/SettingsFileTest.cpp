@@ -16,6 +16,7 @@ ULONGLONG Ticks(const FILETIME& ft)
 void ResetSettings()
 {
     g_dwHabit = 1;
+    g_bAccentsOnLongPress = TRUE;
     g_szSkinFile[0] = L'\0';
     g_ftOptionsTime = FILETIME{0, 0};
     g_nLoadedOrientation = kNoLoadedOrientation;

@@ -13,9 +13,13 @@ std::wstring OptionsPath();
 // Removes a file or an empty folder of that name, read-only or not.
 void RemovePath(const std::wstring& path);
 
+// The accents field after the name as the settings store writes it: on.
+inline const Bytes kAccentsOnField = {1, 0, 0, 0};
+
 // Options.dat as the settings store writes it: the hand, the name's length in
-// units, then the name in UTF-16LE without a terminator; more bytes after it.
-Bytes OptionsFileBytes(DWORD dwHabit, const std::wstring& skin, const Bytes& tail = {});
+// units, then the name in UTF-16LE without a terminator; then the tail (by
+// default the accents field, on).
+Bytes OptionsFileBytes(DWORD dwHabit, const std::wstring& skin, const Bytes& tail = kAccentsOnField);
 
 // Writes Options.dat with a last-write time after the one the settings recorded,
 // as a later save by the options dialog leaves it, however coarse the file clock.

@@ -29,6 +29,7 @@ void RecordShown(HWND hDlg, OptionsShown& shown)
         shown.skins.push_back(ComboText(hCombo, i));
     shown.bLeftChecked = SendDlgItemMessageW(hDlg, IDC_OPTIONS_LEFT, BM_GETCHECK, 0, 0) == BST_CHECKED;
     shown.bRightChecked = SendDlgItemMessageW(hDlg, IDC_OPTIONS_RIGHT, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    shown.bAccentsChecked = SendDlgItemMessageW(hDlg, IDC_OPTIONS_ACCENTS, BM_GETCHECK, 0, 0) == BST_CHECKED;
     shown.bBannerVisible = IsWindowVisible(GetDlgItem(hDlg, IDC_OPTIONS_BANNER)) != FALSE;
     shown.bSkinsVisible = IsWindowVisible(hCombo) != FALSE;
 }
@@ -41,6 +42,8 @@ void Choose(HWND hDlg, const OptionsChoice& choice, OptionsShown& shown)
         SendDlgItemMessageW(hDlg, IDC_OPTIONS_SKINS, CB_SETCURSEL, static_cast<WPARAM>(choice.nSelectSkin), 0);
     if (choice.nClickRadio != 0)
         SendDlgItemMessageW(hDlg, choice.nClickRadio, BM_CLICK, 0, 0);
+    if (choice.bClickAccents)
+        SendDlgItemMessageW(hDlg, IDC_OPTIONS_ACCENTS, BM_CLICK, 0, 0);
 }
 
 void Close(HWND hDlg, const OptionsChoice& choice, OptionsShown& shown)

@@ -15,6 +15,7 @@ struct OptionsChoice
     int nSelectSkin = -1;                       // -1: leave the selection (unless a name is given)
     std::optional<std::wstring> selectSkinName; // select the item showing exactly this text
     int nClickRadio = 0;           // 0: leave the radio buttons
+    bool bClickAccents = false;    // click the "Accents on long press" box
     WORD wCloseCommand = IDM_OPTIONS_OK;
     bool bPressSoftKey = false;    // close through the menu bar's key instead of a command
     std::function<void(HWND hDlg)> look;   // called on the dialog before the choice, if set
@@ -29,6 +30,7 @@ struct OptionsShown
     std::vector<std::wstring> skins;   // every item of the skin list, in list order
     bool bLeftChecked = false;
     bool bRightChecked = false;
+    bool bAccentsChecked = false;
     bool bBannerVisible = false;
     bool bSkinsVisible = false;
     bool bSelectedByName = false;      // the named skin was found and selected

@@ -75,6 +75,9 @@ struct DialogCase
     int nShown;           // the skin the dialog showed selected
     DWORD dwHabitAfter;   // Options.dat afterwards, and the settings in memory
     int nSkinAfter;
+    bool bAccentsShown = true;   // a file without the field (no tail) says on
+    bool bClickAccents = false;
+    bool bAccentsAfter = true;
 };
 
 // The options skin and hand scenario plays OK and Cancel with the pixels of
@@ -84,11 +87,13 @@ TEST_F(OptionsDialogTest, ShowsTheFileAndSavesOnlyOnOk)
     if (!IsSupported())
         GTEST_SKIP() << "the dialog refuses unsupported screens";
     ASSERT_GE(m_skins.size(), 2u) << "two skins must be installed";
+    const Bytes off = {0, 0, 0, 0};
     const DialogCase aCases[] = {
-        {"OK, right hand, second skin", 1, 0, {}, 1, IDC_OPTIONS_RIGHT, IDM_OPTIONS_OK, false, 1, 0, 0, 1},
-        {"the title bar's OK", 0, 1, {}, 0, IDC_OPTIONS_LEFT, IDOK, false, 1, 1, 1, 0},
-        {"the menu bar's Cancel", 1, 0, {}, 1, 0, IDM_OPTIONS_CANCEL, true, 0, 0, 1, 0},
-        {"the menu bar's OK", 1, 0, {}, 1, 0, IDM_OPTIONS_OK, true, 1, 0, 1, 1},
+        {"OK, right hand, second skin", 1, 0, {}, 1, IDC_OPTIONS_RIGHT, IDM_OPTIONS_OK, false, 1, 0, 0, 1, true, true,
+         false},
+        {"the title bar's OK", 0, 1, off, 0, IDC_OPTIONS_LEFT, IDOK, false, 1, 1, 1, 0, false, true, true},
+        {"the menu bar's Cancel", 1, 0, {}, 1, 0, IDM_OPTIONS_CANCEL, true, 0, 0, 1, 0, true, true, true},
+        {"the menu bar's OK", 1, 0, off, 1, 0, IDM_OPTIONS_OK, true, 1, 0, 1, 1, false, false, false},
         {"Cancel leaves even odd bytes", 1, 0, {0xEE, 0xFF}, 1, IDC_OPTIONS_RIGHT, IDM_OPTIONS_CANCEL, false, 0, 0, 1, 0},
         {"an uninstalled skin shows the first", 0, -1, {}, -1, 0, IDM_OPTIONS_OK, false, 1, 0, 0, 0},
     };
@@ -101,6 +106,7 @@ TEST_F(OptionsDialogTest, ShowsTheFileAndSavesOnlyOnOk)
         OptionsChoice choice;
         choice.nSelectSkin = c.nSelect;
         choice.nClickRadio = c.nRadio;
+        choice.bClickAccents = c.bClickAccents;
         choice.wCloseCommand = c.wClose;
         choice.bPressSoftKey = c.bSoftKey;
         OptionsShown shown;
@@ -110,19 +116,22 @@ TEST_F(OptionsDialogTest, ShowsTheFileAndSavesOnlyOnOk)
         EXPECT_EQ(std::wstring(m_skins[c.nShown].szDisplayName), shown.shownSkinText);
         EXPECT_EQ(c.dwHabit == 1, shown.bLeftChecked);
         EXPECT_EQ(c.dwHabit == 0, shown.bRightChecked);
+        EXPECT_EQ(c.bAccentsShown, shown.bAccentsChecked);
         EXPECT_TRUE(shown.bBannerVisible && shown.bSkinsVisible);
         EXPECT_EQ(c.bSoftKey, shown.bSoftKeyFound);
-        EXPECT_EQ(c.nResult == 0 ? before : OptionsFileBytes(c.dwHabitAfter, skin(c.nSkinAfter)),
+        const Bytes accentsAfter = {static_cast<unsigned char>(c.bAccentsAfter ? 1 : 0), 0, 0, 0};
+        EXPECT_EQ(c.nResult == 0 ? before : OptionsFileBytes(c.dwHabitAfter, skin(c.nSkinAfter), accentsAfter),
                   ReadFileBytes(OptionsPath()));
         EXPECT_EQ(c.dwHabitAfter, g_dwHabit);
+        EXPECT_EQ(c.bAccentsAfter, GetAccentsOnLongPress());
         EXPECT_EQ(skin(c.nSkinAfter), g_szSkinFile);
     }
 }
 
-// Text past the right of a control's client area is cut off: every label and
-// radio button shows its whole text, in the device's Tahoma and in the wider
-// DejaVu Sans, on both tabs. A radio button's text starts after its box and
-// half the width of a "0", as Wine draws it.
+// Text past the right of a control's client area is cut off: every label,
+// radio button and check box shows its whole text, above the tab strip, in the
+// device's Tahoma and in the wider DejaVu Sans, on both tabs. A button's text
+// starts after its box and half the width of a "0", as Wine draws it.
 TEST_F(OptionsDialogTest, EveryTextFitsItsControl)
 {
     if (!IsSupported())
@@ -164,10 +173,20 @@ TEST_F(OptionsDialogTest, EveryTextFitsItsControl)
                     const int nBox = bButton ? GetSystemMetrics(SM_CXMENUCHECK) + nZero / 2 : 0;
                     RECT rc = {};
                     GetClientRect(h, &rc);
-                    EXPECT_LE(nBox + size.cx, rc.right) << szText;
-                    EXPECT_LE(size.cy, rc.bottom) << szText;
+                    // A multi-line button wraps its text at its width instead.
+                    RECT rcText = {0, 0, rc.right - nBox, 0};
+                    if ((GetWindowLongW(h, GWL_STYLE) & BS_MULTILINE) != 0)
+                        DrawTextW(dc.Get(), szText, nLength, &rcText, DT_CALCRECT | DT_WORDBREAK);
+                    else
+                        rcText = RECT{0, 0, size.cx, size.cy};
+                    EXPECT_LE(nBox + rcText.right, rc.right) << szText;
+                    EXPECT_LE(rcText.bottom, rc.bottom) << szText;
+                    RECT rcControl = {}, rcTab = {};
+                    GetWindowRect(h, &rcControl);
+                    GetWindowRect(hTab, &rcTab);
+                    EXPECT_LE(rcControl.bottom, rcTab.top) << szText;
                 }
-                EXPECT_EQ(nTab == 0 ? 4 : 0, nTexts) << "tab " << nTab;
+                EXPECT_EQ(nTab == 0 ? 5 : 0, nTexts) << "tab " << nTab;
             }
         };
         OptionsShown shown;

@@ -49,13 +49,14 @@ public:
     CSettingsRestorer() { std::wmemcpy(m_szSkinFile, g_szSkinFile, MAX_PATH); }
     ~CSettingsRestorer()
     {
-        std::tie(g_dwHabit, g_ftOptionsTime, g_nLoadedOrientation) = m_saved;
+        std::tie(g_dwHabit, g_bAccentsOnLongPress, g_ftOptionsTime, g_nLoadedOrientation) = m_saved;
         std::wmemcpy(g_szSkinFile, m_szSkinFile, MAX_PATH);
     }
     CSettingsRestorer(const CSettingsRestorer&) = delete;
     CSettingsRestorer& operator=(const CSettingsRestorer&) = delete;
 
 private:
-    std::tuple<DWORD, FILETIME, DWORD> m_saved{g_dwHabit, g_ftOptionsTime, g_nLoadedOrientation};
+    std::tuple<DWORD, BOOL, FILETIME, DWORD> m_saved{g_dwHabit, g_bAccentsOnLongPress, g_ftOptionsTime,
+                                                     g_nLoadedOrientation};
     WCHAR m_szSkinFile[MAX_PATH];
 };

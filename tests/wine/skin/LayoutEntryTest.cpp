@@ -1,5 +1,7 @@
 #include "SkinTestFiles.h"
 
+#include "common/TextUtf.h"
+
 #include "keyboard/KeyModel.h"
 #include "settings/Settings.h"
 #include "skin/LayoutLoader.h"
@@ -106,6 +108,18 @@ TEST_F(LayoutEntries, SecondEntryForAKeyReplacesTheFirstAndFreesItsImage)
     EXPECT_EQ(0u, GetObjectType(hFirst)) << "the first image leaked";
     ASSERT_EQ(1, Load(KeyEntry("char_Z", 5, 5, 8, 9)));
     EXPECT_EQ(nullptr, Key(L"char_Z").hPressedImage) << "an entry without a bitmap clears the image";
+}
+
+// The document's own characters reach the key record, numeric references included.
+TEST_F(LayoutEntries, AKeysOwnAlternatesKeepTheirCharactersAndAreCut)
+{
+    ASSERT_EQ(1, Load(LayoutHeader(IsLandscapeScreen() ? 4 : 5, 320, 240) +
+                      "<k Width='30' Height='40' Alternates='&#xE9;\xC5\x91&#x20AC;'>char_E</k>"
+                      "<k Width='30' Height='40' Alternates='abcdefghijklmnopq'>char_A</k>" +
+                      KeyEntry("char_O", 1, 1, 30, 40)));
+    EXPECT_EQ(Narrow(L"\x00E9\x0151\x20AC"), Narrow(Key(L"char_E").szAlternates));
+    EXPECT_EQ("abcdefghijklmno", Narrow(Key(L"char_A").szAlternates));
+    EXPECT_EQ("", Narrow(Key(L"char_O").szAlternates));
 }
 
 TEST_F(LayoutEntries, NoSkinFolderFallsBackToSilver)
