@@ -1,5 +1,7 @@
 #include "keyboard/KeyModel.h"
 
+#include "keyboard/KeyStrip.h"
+
 #include <cwchar>
 
 int g_nCurrentView = VIEW_CHAR;
@@ -52,6 +54,14 @@ const wchar_t* GetKeyText(int nIndex, bool bCapsLock, bool bShift)
 const wchar_t* GetKeyLabel()
 {
     std::wmemset(g_szKeyLabel, L'\0', kLabelUnits);
+    // On an open strip the preview shows the character under the finger.
+    const wchar_t chCell = PressedStripCharacter();
+    if (chCell != 0)
+    {
+        g_szKeyLabel[0] = chCell;
+        g_szKeyLabel[1] = chCell == L'&' ? L'&' : L'\0';
+        return g_szKeyLabel;
+    }
     const KeyInfo* pKey = FindKeyInfo(g_nPressedKey);
     if (pKey == nullptr || pKey->pszLabel == nullptr)
         return g_szKeyLabel;

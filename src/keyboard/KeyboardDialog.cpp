@@ -79,6 +79,7 @@ BOOL OnInitDialog(HWND hDlg)
     // the view carry over.
     g_nPressedKey = KEY_NONE;
     g_bStylusDown = 0;
+    CancelLongPress();
     g_hEditCtrlWnd = GetDlgItem(hDlg, IDC_KEYBOARD_EDIT);
     g_hKeyboardWnd = GetDlgItem(hDlg, IDC_KEYBOARD_VIEW);
 
@@ -141,6 +142,7 @@ void OnActivate(HWND hDlg, UINT uState, HWND hwndOther)
 
 void OnDestroy()
 {
+    CancelLongPress();
     g_hDlgWnd = nullptr;
     g_hKeyboardWnd = nullptr;
     g_hEditCtrlWnd = nullptr;

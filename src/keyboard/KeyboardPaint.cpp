@@ -5,6 +5,7 @@
 #include "keyboard/KeyboardFonts.h"
 #include "keyboard/KeyboardSkin.h"
 #include "keyboard/KeyboardState.h"
+#include "keyboard/KeyStripPaint.h"
 #include "keyboard/KeyboardTouch.h"
 #include "platform/TransparentImage.h"
 #include "support/DisplayMetrics.h"
@@ -194,6 +195,7 @@ void DrawKeyboard(HWND /*hwnd*/, HDC hdc, const RECT& /*rcClient*/)
         DrawLatchedKey(hdc, KEY_CAPS);
     if (IsShiftOn())
         DrawLatchedKey(hdc, KEY_SHIFT);
+    DrawKeyStrip(hdc);
 }
 
 BOOL DrawKeyImage(HDC hdc, int x, int y, HBITMAP hBitmap, COLORREF crKey)

@@ -1,13 +1,18 @@
 #include "keyboard/KeyboardTouch.h"
 
 #include "keyboard/KeyModel.h"
+#include "keyboard/KeyStrip.h"
 #include "keyboard/KeyboardSkin.h"
 #include "keyboard/KeyboardState.h"
+#include "settings/Settings.h"
+#include "support/DisplayMetrics.h"
 
 namespace {
 
 constexpr UINT kRepeatDelayMs = 500;
 constexpr UINT kRepeatMs = 100;
+constexpr UINT kLongPressMs = 500;
+constexpr int kDefaultDpi = 96;
 
 void DeleteOneCharacter()
 {
@@ -18,6 +23,52 @@ void StopRepeat()
 {
     KillTimer(g_hDlgWnd, IDT_REPEAT_DELAY);
     KillTimer(g_hDlgWnd, IDT_REPEAT);
+}
+
+const wchar_t* AlternatesOf(int nKey)
+{
+    return FindKeyAlternates(nKey, GetSkinAlternates(nKey), IsCapsOn(), IsShiftOn());
+}
+
+// The part of the keyboard control that is on the screen, in control pixels:
+// a skin wider than the screen is centred with its sides cut off.
+RECT VisibleKeyboardRect()
+{
+    RECT rcControl{};
+    GetClientRect(g_hKeyboardWnd, &rcControl);
+    POINT ptOrigin{0, 0};
+    ClientToScreen(g_hKeyboardWnd, &ptOrigin);
+    const RECT rcScreen{-ptOrigin.x, -ptOrigin.y, GetSystemMetrics(SM_CXSCREEN) - ptOrigin.x,
+                        GetSystemMetrics(SM_CYSCREEN) - ptOrigin.y};
+    RECT rcVisible{};
+    IntersectRect(&rcVisible, &rcControl, &rcScreen);
+    return rcVisible;
+}
+
+// Lays the held key's strip out within the visible part of the control.
+bool OpenHeldKeyStrip()
+{
+    KeyRecord key{};
+    const wchar_t* pszAlternates = AlternatesOf(g_nPressedKey);
+    if (pszAlternates == nullptr || !GetKeyRecord(g_nPressedKey, &key))
+        return false;
+    const RECT rcVisible = VisibleKeyboardRect();
+    const int dx = rcVisible.left;
+    const int dy = rcVisible.top;
+    StripInput input{};
+    input.rcKey = {key.rcKey.left - dx, key.rcKey.top - dy, key.rcKey.right - dx, key.rcKey.bottom - dy};
+    input.nWidth = rcVisible.right - rcVisible.left;
+    input.nHeight = rcVisible.bottom - rcVisible.top;
+    input.turn = CurrentTextTurn();
+    input.nMinCell = MinimumCellPixels(g_nLogPixelsY != 0 ? g_nLogPixelsY : kDefaultDpi);
+    if (!OpenKeyStrip(g_nPressedKey, pszAlternates, input))
+        return false;
+    for (int i = 0; i < g_keyStrip.nCount; ++i)
+    {
+        ViewRect& cell = g_keyStrip.aCells[i];
+        cell = {cell.left + dx, cell.top + dy, cell.right + dx, cell.bottom + dy};
+    }
+    return true;
 }
 
 }  // namespace
@@ -62,6 +113,8 @@ bool PressKeyAt(int x, int y)
         DeleteOneCharacter();
         SetTimer(g_hDlgWnd, IDT_REPEAT_DELAY, kRepeatDelayMs, RepeatTimerProc);
     }
+    if (GetAccentsOnLongPress() && AlternatesOf(g_nPressedKey) != nullptr)
+        SetTimer(g_hDlgWnd, IDT_LONG_PRESS, kLongPressMs, LongPressTimerProc);
     return outcome.bRedraw;
 }
 
@@ -69,17 +122,29 @@ bool TrackKeyAt(int x, int y)
 {
     if (!g_bStylusDown)
         return false;
+    // An open strip holds the key: the stylus picks among its cells.
+    if (IsKeyStripOpen())
+        return TrackKeyStrip(x, y);
+    const int nHeld = g_nPressedKey;
     const StylusOutcome outcome = MoveStylus(HitTestKey(x, y));
     if (outcome.bStopRepeat)
         StopRepeat();
+    if (g_nPressedKey != nHeld)
+        KillTimer(g_hDlgWnd, IDT_LONG_PRESS);
     return outcome.bRedraw;
 }
 
 bool ReleaseKey()
 {
     StopRepeat();
+    KillTimer(g_hDlgWnd, IDT_LONG_PRESS);
     const int nKey = LiftStylus();
-    DoKeyAction(nKey);
+    // Off the strip's cells the held key types what it always did.
+    const wchar_t* pszChosen = CloseKeyStrip();
+    if (pszChosen != nullptr)
+        InsertText(pszChosen);
+    else
+        DoKeyAction(nKey);
     g_nPressedKey = KEY_NONE;
     return true;
 }
@@ -117,4 +182,18 @@ void CALLBACK RepeatTimerProc(HWND hwnd, UINT /*uMsg*/, UINT_PTR idTimer, DWORD 
         DeleteOneCharacter();
         RedrawKeyboard(g_hKeyboardWnd);
     }
+}
+
+void CALLBACK LongPressTimerProc(HWND hwnd, UINT /*uMsg*/, UINT_PTR idTimer, DWORD /*dwTime*/)
+{
+    KillTimer(hwnd, idTimer);
+    if (g_bStylusDown && !IsKeyStripOpen() && OpenHeldKeyStrip())
+        RedrawKeyboard(g_hKeyboardWnd);
+}
+
+void CancelLongPress()
+{
+    if (g_hDlgWnd != nullptr)
+        KillTimer(g_hDlgWnd, IDT_LONG_PRESS);
+    DiscardKeyStrip();
 }

@@ -8,6 +8,8 @@
 // Timers of the backspace repeat, on the dialog window.
 constexpr UINT_PTR IDT_REPEAT_DELAY = 601;
 constexpr UINT_PTR IDT_REPEAT = 602;
+// The long press that opens the held key's alternates strip, on the dialog window.
+constexpr UINT_PTR IDT_LONG_PRESS = 603;
 
 // Stylus handlers: hKeyboard is the keyboard control, (x, y) a point of the
 // dialog's client area.
@@ -26,3 +28,7 @@ void DoKeyAction(int nIndex);
 void InsertText(const WCHAR* pszText);
 
 void CALLBACK RepeatTimerProc(HWND hwnd, UINT uMsg, UINT_PTR idTimer, DWORD dwTime);
+void CALLBACK LongPressTimerProc(HWND hwnd, UINT uMsg, UINT_PTR idTimer, DWORD dwTime);
+
+// Ends a press that the dialog's end cut short: the long press timer and the strip.
+void CancelLongPress();
