@@ -18,36 +18,40 @@ constexpr int kSlideSteps = 4;
 }  // namespace
 
 // The middle of the strip's cell, placed as the keyboard places it: next to the
-// held key on the keyboard control, along the keyboard's text, each cell a
-// fingertip wide at the DPI the keyboard reads.
+// held key within the part of the keyboard control on the screen, along the
+// keyboard's text, each cell a fingertip wide at the DPI the keyboard reads.
 bool CScriptRunner::StripCellOnScreen(const TypingStep& step, POINT& pt, std::string& sWhy)
 {
     const HWND hwndControl = GetDlgItem(m_hwndKeyboard, kKeyboardControlId);
     RECT rcControl{};
-    if (hwndControl == nullptr || !GetClientRect(hwndControl, &rcControl))
+    POINT ptOrigin{0, 0};
+    if (hwndControl == nullptr || !GetClientRect(hwndControl, &rcControl) || !ClientToScreen(hwndControl, &ptOrigin))
     {
         sWhy = "the keyboard has no keys";
         return false;
     }
     const int nWidth = GetSystemMetrics(SM_CXSCREEN), nHeight = GetSystemMetrics(SM_CYSCREEN);
+    const RECT rcScreen{-ptOrigin.x, -ptOrigin.y, nWidth - ptOrigin.x, nHeight - ptOrigin.y};
+    RECT rcVisible{};
+    IntersectRect(&rcVisible, &rcControl, &rcScreen);
     const int nDpi = ApplyDpiOverride(ScreenDpi{GetScreenDpi(), GetScreenDpi()}, nWidth, nHeight).nLogPixelsY;
     const KeyRect& key = m_skin.geometry.aKeys[step.nKey];
-    const StripInput input{ViewRect{key.nLeft, key.nTop, key.nRight, key.nBottom},
-                           rcControl.right,
-                           rcControl.bottom,
-                           TextTurnOf(m_skin.geometry.nOrientation, ShapeOf(nWidth, nHeight), m_skin.bLeftHanded),
-                           step.nCells,
-                           MinimumCellPixels(nDpi)};
+    const StripInput input{
+        ViewRect{key.nLeft - rcVisible.left, key.nTop - rcVisible.top, key.nRight - rcVisible.left,
+                 key.nBottom - rcVisible.top},
+        rcVisible.right - rcVisible.left,
+        rcVisible.bottom - rcVisible.top,
+        TextTurnOf(m_skin.geometry.nOrientation, ShapeOf(nWidth, nHeight), m_skin.bLeftHanded),
+        step.nCells,
+        MinimumCellPixels(nDpi)};
     ViewRect aCells[kMaxAlternates];
-    const int nPlaced = PlaceAlternatesStrip(input, aCells);
-    if (step.nCell >= nPlaced)
+    if (PlaceAlternatesStrip(input, aCells) != step.nCells)
     {
-        sWhy = "the keyboard has no room for cell " + std::to_string(step.nCell + 1) + " of the alternates of " +
-               GetTypingKey(step.nKey)->pszName;
+        sWhy = std::string("the keyboard has no room for the alternates of ") + GetTypingKey(step.nKey)->pszName;
         return false;
     }
     const ViewRect& cell = aCells[step.nCell];
-    pt = POINT{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
+    pt = POINT{rcVisible.left + (cell.left + cell.right) / 2, rcVisible.top + (cell.top + cell.bottom) / 2};
     return ClientToScreen(hwndControl, &pt) != FALSE;
 }
 

@@ -155,9 +155,10 @@ std::wstring ApplyKey(KeyboardState& state, int nKey)
 
 std::wstring OfferedAlternates(const KeyboardState& state, int nKey, const std::wstring& skinOwn)
 {
+    // OK, space, the view keys, caps lock, enter, shift and backspace offer none.
     KeyboardState after = state;
     const std::wstring typed = ApplyKey(after, nKey);
-    if (typed.size() != 1)
+    if (typed.size() != 1 || (nKey >= TYPING_KEY_OK && nKey <= TYPING_KEY_BACKSPACE))
         return std::wstring();
     if (!skinOwn.empty())
         return skinOwn.substr(0, kMaxAlternates);

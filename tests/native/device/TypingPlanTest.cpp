@@ -134,7 +134,7 @@ TEST(PlanTyping, PlaysBackToTheSameTextFromEveryState)
     const std::wstring texts[] = {L"Hello, world!", L"Second line", L"MiXeD cAsE 123 + 4 = 127",
                                   L"#$%&@[]`+/_!*-\\|?.,^><\"'}{;:)(", L"e-mail: me@example.com\nbye",
                                   L"\"quoted\" 'single'", L"  spaces  ",
-                                  L"Caf\x00e9, se\x00f1or! Gr\x00f6\x00dfe, \x0141\x00f3d\x017a, \x015fehir \x00c0"};
+                                  L"Caf\u00e9, se\u00f1or! Gr\u00f6\u00dfe, \u0141\u00f3d\u017a, \u015fehir \u00c0"};
     for (int nView = 1; nView <= 3; ++nView)
         for (int nCaps = 0; nCaps < 2; ++nCaps)
             for (int nShift = 0; nShift < 2; ++nShift)
@@ -142,7 +142,7 @@ TEST(PlanTyping, PlaysBackToTheSameTextFromEveryState)
                 {
                     const KeyboardState start{nView, nCaps != 0, nShift != 0};
                     const TypingPlan plan = PlanTyping(text, start, AllKeys());
-                    ASSERT_TRUE(plan.bComplete);
+                    ASSERT_TRUE(plan.bComplete) << Narrow(text);
                     std::wstring expected;
                     for (wchar_t ch : text)
                         expected += ch == L'\n' ? std::wstring(L"\r\n") : std::wstring(1, ch);
@@ -157,13 +157,13 @@ TEST(PlanTyping, PlaysBackToTheSameTextFromEveryState)
 TEST(PlanTyping, HoldsTheKeyWhoseAlternatesHoldTheCharacter)
 {
     const struct { const wchar_t* pszText; KeyboardState start; std::vector<std::string> steps; } cases[] = {
-        {L"\x00e9", {}, {Hold("char_E", L'e', L'\x00e9')}},
-        {L"\x00c0", {}, {"char_shift", Hold("char_A", L'a', L'\x00e0')}},
-        {L"\x00c0\x00e0", {1, true, false},
-         {Hold("char_A", L'a', L'\x00e0'), "char_shift", Hold("char_A", L'a', L'\x00e0')}},
-        {L"\x00df", {1, false, true}, {Hold("char_S", L's', L'\x00df')}},   // no upper case: shift may stay
-        {L"\x00f1", {3, false, false}, {"char_123", Hold("char_N", L'n', L'\x00f1')}},
-        {L"e\x00e9", {}, {"char_E", Hold("char_E", L'e', L'\x00e9')}},
+        {L"\u00e9", {}, {Hold("char_E", L'e', L'\u00e9')}},
+        {L"\u00c0", {}, {"char_shift", Hold("char_A", L'a', L'\u00e0')}},
+        {L"\u00c0\u00e0", {1, true, false},
+         {Hold("char_A", L'a', L'\u00e0'), "char_shift", Hold("char_A", L'a', L'\u00e0')}},
+        {L"\u00df", {1, false, true}, {Hold("char_S", L's', L'\u00df')}},   // no upper case: shift may stay
+        {L"\u00f1", {3, false, false}, {"char_123", Hold("char_N", L'n', L'\u00f1')}},
+        {L"e\u00e9", {}, {"char_E", Hold("char_E", L'e', L'\u00e9')}},
     };
     for (const auto& c : cases)
     {
@@ -173,21 +173,21 @@ TEST(PlanTyping, HoldsTheKeyWhoseAlternatesHoldTheCharacter)
     }
     KeyAvailability noE = AllKeys();
     noE[FindTypingKey("char_E")] = false;
-    EXPECT_FALSE(PlanTyping(L"\x00e9", KeyboardState{}, noE).bComplete) << "a key the skin does not place";
+    EXPECT_FALSE(PlanTyping(L"\u00e9", KeyboardState{}, noE).bComplete) << "a key the skin does not place";
 }
 
 // A skin's own list replaces the key's built-in one, cut to the strip's length.
 TEST(PlanTyping, TakesASkinsOwnAlternatesInsteadOfTheBuiltInOnes)
 {
     SkinAlternates own;
-    own[FindTypingKey("char_E")] = L"\x20ac" + std::wstring(kMaxAlternates, L'x') + L"\x00a3";
-    TypingPlan plan = PlanTyping(L"\x20ac", KeyboardState{1, false, true}, AllKeys(), &own);
+    own[FindTypingKey("char_E")] = L"\u20ac" + std::wstring(kMaxAlternates, L'x') + L"\u0259";
+    TypingPlan plan = PlanTyping(L"\u20ac", KeyboardState{1, false, true}, AllKeys(), &own);
     ASSERT_TRUE(plan.bComplete);
     EXPECT_EQ((std::vector<std::string>{"char_E/0"}), Names(plan.aSteps));
     EXPECT_EQ(kMaxAlternates, plan.aSteps[0].nCells);
     EXPECT_FALSE(plan.finalState.bShift) << "lifting on a cell releases shift";
-    EXPECT_FALSE(PlanTyping(L"\x00a3", KeyboardState{}, AllKeys(), &own).bComplete) << "cut off the strip";
-    EXPECT_FALSE(PlanTyping(L"\x00e9", KeyboardState{}, AllKeys(), &own).bComplete) << "the built-in list is gone";
+    EXPECT_FALSE(PlanTyping(L"\u0259", KeyboardState{}, AllKeys(), &own).bComplete) << "cut off the strip";
+    EXPECT_FALSE(PlanTyping(L"\u00e9", KeyboardState{}, AllKeys(), &own).bComplete) << "the built-in list is gone";
 }
 
 TEST(KeyboardState, StatesDifferingInOneThingDiffer)
