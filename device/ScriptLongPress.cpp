@@ -4,6 +4,7 @@
 #include "DeviceWindows.h"
 #include "InputInjector.h"
 #include "common/TextUtf.h"
+#include "device/TypingKeys.h"
 #include "keyboard/Alternates.h"
 #include "keyboard/AlternatesStrip.h"
 #include "support/ScreenRules.h"
