@@ -82,8 +82,9 @@ bool CScriptRunner::LongPress(const TypingStep& step, const std::string& photo, 
     }
     const bool bPhotographed = photo.empty() || Photograph(photo, "keyboard", sWhy);
     InputInjector::Lift(ptCell.x, ptCell.y);
-    ApplyAlternate(m_keyboardState, OfferedAlternates(m_keyboardState, step.nKey, m_skin.geometry.aAlternates[step.nKey]),
-                   step.nCell);
+    const std::wstring offered =
+        OfferedAlternates(m_keyboardState, step.nKey, m_skin.geometry.aAlternates[step.nKey]);
+    ApplyAlternate(m_keyboardState, offered, step.nCell);
     Sync();
     return bPhotographed;
 }

@@ -45,10 +45,6 @@ struct TypingStep
     int nKey = 0;
     int nCell = -1;
     int nCells = 0;
-    bool operator==(const TypingStep& other) const
-    {
-        return nKey == other.nKey && nCell == other.nCell && nCells == other.nCells;
-    }
 };
 
 struct TypingPlan
