@@ -5,6 +5,7 @@
 
 #include "keyboard/EditView.h"
 #include "keyboard/KeyModel.h"
+#include "keyboard/KeyStrip.h"
 #include "keyboard/KeyboardDialog.h"
 #include "skin/SkinRecord.h"
 #include "support/ModuleInstance.h"
@@ -73,6 +74,22 @@ bool CKeyboardDriver::Lift()
 bool CKeyboardDriver::Tap(int nIndex)
 {
     return Press(nIndex) && Lift();
+}
+
+bool CKeyboardDriver::HoldForStrip(int nIndex, int* pnMs)
+{
+    const ULONGLONG ullStart = GetTickCount64();
+    const bool bOpen = Press(nIndex) && WaitFor([&] { return ReadShared(g_keyStrip.nKey) == nIndex; });
+    *pnMs = static_cast<int>(GetTickCount64() - ullStart);
+    return bOpen;
+}
+
+bool CKeyboardDriver::SlideToCell(int nCell)
+{
+    const ViewRect& cell = g_keyStrip.aCells[nCell];
+    POINT pt{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
+    MapWindowPoints(GetDlgItem(m_hDlg, 203), HWND_DESKTOP, &pt, 1);
+    return StylusMoveTo(pt, m_hDlg) && WaitFor([&] { return ReadShared(g_keyStrip.nPressedCell) == nCell; });
 }
 
 bool CKeyboardDriver::HoldBackspace(int nDeletions, int* pnMostAhead)

@@ -27,6 +27,12 @@ public:
     bool Lift();
     bool Tap(int nIndex);
 
+    // Presses key nIndex and holds it until its alternates strip opens (false after 3 s);
+    // *pnMs gets the time from just before the press to the first sight of the strip.
+    bool HoldForStrip(int nIndex, int* pnMs);
+    // Slides the held stylus onto the middle of cell nCell of the open strip.
+    bool SlideToCell(int nCell);
+
     // Presses backspace and holds it until the text has lost nDeletions characters
     // (false after 5 s). Each poll counts the deletions against the time since just
     // before the press: one at the press, then one every 100 ms once 500 ms have
