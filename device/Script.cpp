@@ -58,7 +58,8 @@ enum class Rest
     Word,           // a word that must be there (and pass the rule's check, if it has one)
     Text,           // a text after exactly one space, escapes resolved; not empty
     TextOrNothing,  // the same, and empty is a text too
-    Screenshot      // FILE [region]
+    Screenshot,     // FILE [region]
+    Hold            // FILE CHARACTER
 };
 
 bool IsBarButton(const std::string& word) { return BarButtonByName(word) >= 0; }
@@ -88,6 +89,7 @@ const VerbRule g_aVerbs[] = {
     {"sip", ScriptVerb::Sip, Rest::None, nullptr, nullptr},
     {"key", ScriptVerb::Key, Rest::Word, nullptr, nullptr},
     {"type", ScriptVerb::Type, Rest::Text, nullptr, nullptr},
+    {"hold", ScriptVerb::Hold, Rest::Hold, nullptr, nullptr},
     {"press", ScriptVerb::Press, Rest::Word, nullptr, nullptr},
     {"rotate", ScriptVerb::Rotate, Rest::None, nullptr, nullptr},
     {"switch", ScriptVerb::Switch, Rest::None, nullptr, nullptr},
@@ -147,6 +149,16 @@ std::string ReadScreenshot(const std::string& rest, ScriptCommand& command)
     return std::string();
 }
 
+std::string ReadHold(const std::string& rest, ScriptCommand& command)
+{
+    const size_t nSpace = rest.find(' ');
+    if (nSpace == std::string::npos)
+        return "hold FILE CHARACTER";
+    command.region = rest.substr(0, nSpace);
+    command.argument = Trim(rest.substr(nSpace + 1));
+    return std::string();
+}
+
 // The command of one line; the reason it is wrong, or empty.
 std::string ReadCommand(const std::string& line, ScriptCommand& command)
 {
@@ -172,6 +184,8 @@ std::string ReadCommand(const std::string& line, ScriptCommand& command)
         return ReadText(*pRule, line, command);
     case Rest::Screenshot:
         return ReadScreenshot(rest, command);
+    case Rest::Hold:
+        return ReadHold(rest, command);
     }
     return std::string();
 }
@@ -181,7 +195,9 @@ std::string ReadCommand(const std::string& line, ScriptCommand& command)
 ScriptParse ParseScript(const std::string& text)
 {
     ScriptParse parse;
-    std::istringstream lines(text);
+    // An editor may have saved the script with a byte order mark.
+    const std::string bom = "\xEF\xBB\xBF";
+    std::istringstream lines(text.compare(0, bom.size(), bom) == 0 ? text.substr(bom.size()) : text);
     std::string line;
     for (int nLine = 1; std::getline(lines, line); ++nLine)
     {

@@ -7,7 +7,10 @@
 //   tap keyboard|copy|selectall|cut|enter|paste|backspace|options   a SIP bar button
 //   sip                     the input panel button of the menu bar (show or hide the panel)
 //   key NAME                a key of the full-screen keyboard by its layout name (char_ok, number_7 ...)
-//   type TEXT               taps the keys that type TEXT; \n is the enter key, \\ a backslash
+//   type TEXT               taps the keys that type TEXT; \n is the enter key, \\ a backslash;
+//                           a character no key types is taken from a key's alternates by a long press
+//   hold FILE CHARACTER     types CHARACTER by a long press and photographs the keyboard into FILE
+//                           while the finger rests on its alternate, before it lifts
 //   press KEY               a hardware key to the focused application (end, home, left, right, up, down)
 //   rotate                  turns the screen (portrait to landscape and back)
 //   switch                  brings another application to the front
@@ -29,15 +32,15 @@
 
 enum class ScriptVerb
 {
-    Tap, Sip, Key, Type, Press, Rotate, Switch, Notes, Skin, Hand, Accents, Ok, Cancel, Screenshot, Wait, Write,
-    Windows, ExpectText, ExpectMessage, ExpectNoMessage, ExpectKeyboard, ExpectBackground, ExpectPreview
+    Tap, Sip, Key, Type, Hold, Press, Rotate, Switch, Notes, Skin, Hand, Accents, Ok, Cancel, Screenshot, Wait,
+    Write, Windows, ExpectText, ExpectMessage, ExpectNoMessage, ExpectKeyboard, ExpectBackground, ExpectPreview
 };
 
 struct ScriptCommand
 {
     ScriptVerb verb;
     std::string argument;   // UTF-8; for type, the text with escapes resolved
-    std::string region;     // screenshot only
+    std::string region;     // screenshot: the region; hold: the picture's file
     int nLine = 0;
 };
 

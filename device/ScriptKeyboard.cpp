@@ -79,28 +79,36 @@ bool CScriptRunner::OnKey(const ScriptCommand& command, std::string& sWhy)
     return true;
 }
 
-bool CScriptRunner::OnType(const ScriptCommand& command, std::string& sWhy)
+bool CScriptRunner::PlanText(const std::wstring& text, TypingPlan& plan, std::string& sWhy)
 {
-    if (!PrepareKeyboard(sWhy))
-        return false;
     KeyAvailability available{};
     for (int i = 0; i < TYPING_KEY_COUNT; ++i)
         available[i] = !m_skin.geometry.aKeys[i].IsEmpty();
-    const TypingPlan plan = PlanTyping(Widen(command.argument), m_keyboardState, available);
-    if (!plan.bComplete)
-    {
-        sWhy = "the skin has no way to type character " + std::to_string(plan.nFailedAt + 1) + " of the text";
-        return false;
-    }
-    for (int nKey : plan.aKeys)
+    plan = PlanTyping(text, m_keyboardState, available, &m_skin.geometry.aAlternates);
+    if (plan.bComplete)
+        return true;
+    sWhy = "the skin has no way to type character " + std::to_string(plan.nFailedAt + 1) + " of the text";
+    return false;
+}
+
+bool CScriptRunner::PlaySteps(const std::vector<TypingStep>& aSteps, const std::string& photo, std::string& sWhy)
+{
+    for (const TypingStep& step : aSteps)
     {
         if (FindKeyboardDialog(m_dwDeviceThread) != m_hwndKeyboard)
         {
             sWhy = "the keyboard closed while typing";
             return false;
         }
-        if (!TapKey(nKey, sWhy))
+        if (step.nCell < 0 ? !TapKey(step.nKey, sWhy) : !LongPress(step, photo, sWhy))
             return false;
     }
     return true;
+}
+
+bool CScriptRunner::OnType(const ScriptCommand& command, std::string& sWhy)
+{
+    TypingPlan plan;
+    return PrepareKeyboard(sWhy) && PlanText(Widen(command.argument), plan, sWhy) &&
+           PlaySteps(plan.aSteps, std::string(), sWhy);
 }

@@ -14,6 +14,7 @@ const CScriptRunner::VerbHandler CScriptRunner::s_aHandlers[] = {
     {ScriptVerb::Sip, &CScriptRunner::OnSip},
     {ScriptVerb::Key, &CScriptRunner::OnKey},
     {ScriptVerb::Type, &CScriptRunner::OnType},
+    {ScriptVerb::Hold, &CScriptRunner::OnHold},
     {ScriptVerb::Press, &CScriptRunner::OnPress},
     {ScriptVerb::Rotate, &CScriptRunner::OnRotate},
     {ScriptVerb::Switch, &CScriptRunner::OnSwitch},

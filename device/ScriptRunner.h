@@ -71,6 +71,14 @@ private:
     bool KeyOnScreen(int nKey, POINT& pt, std::string& sWhy);
     bool OnKey(const ScriptCommand& command, std::string& sWhy);
     bool OnType(const ScriptCommand& command, std::string& sWhy);
+    bool PlanText(const std::wstring& text, TypingPlan& plan, std::string& sWhy);
+    // Plays the steps; a long press photographs its strip into photo (when named) before it lifts.
+    bool PlaySteps(const std::vector<TypingStep>& aSteps, const std::string& photo, std::string& sWhy);
+
+    // ScriptLongPress.cpp: a long press, a slide onto the strip of alternates and the lift.
+    bool LongPress(const TypingStep& step, const std::string& photo, std::string& sWhy);
+    bool StripCellOnScreen(const TypingStep& step, POINT& pt, std::string& sWhy);
+    bool OnHold(const ScriptCommand& command, std::string& sWhy);
 
     // ScriptOptions.cpp: choices in the options dialog.
     bool OnSkin(const ScriptCommand& command, std::string& sWhy);
@@ -86,6 +94,7 @@ private:
 
     // ScriptScreenshot.cpp
     bool OnScreenshot(const ScriptCommand& command, std::string& sWhy);
+    bool Photograph(const std::string& file, const std::string& region, std::string& sWhy);
 
     // ScriptChecks.cpp: what the user sees.
     bool OnExpectText(const ScriptCommand& command, std::string& sWhy);

@@ -13,7 +13,11 @@
 
 bool CScriptRunner::OnScreenshot(const ScriptCommand& command, std::string& sWhy)
 {
-    const std::string& region = command.region;
+    return Photograph(command.argument, command.region, sWhy);
+}
+
+bool CScriptRunner::Photograph(const std::string& file, const std::string& region, std::string& sWhy)
+{
     const RECT rcScreen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     RECT rc = rcScreen;
     if (region != "screen")
@@ -30,7 +34,7 @@ bool CScriptRunner::OnScreenshot(const ScriptCommand& command, std::string& sWhy
         GetWindowRect(hwnd, &rc);
         IntersectRect(&rc, &rc, &rcScreen);
     }
-    std::wstring sPath = Widen(command.argument);
+    std::wstring sPath = Widen(file);
     std::replace(sPath.begin(), sPath.end(), L'/', L'\\');
     const bool bRelative = !sPath.empty() && sPath[0] != L'\\' && (sPath.size() < 2 || sPath[1] != L':');
     if (bRelative && !m_sOutDir.empty())
@@ -41,11 +45,11 @@ bool CScriptRunner::OnScreenshot(const ScriptCommand& command, std::string& sWhy
     }
     if (!WriteImageFile(CaptureScreen(rc), sPath))
     {
-        sWhy = "cannot write " + command.argument;
+        sWhy = "cannot write " + file;
         return false;
     }
     char sz[64];
     std::snprintf(sz, sizeof sz, " %ldx%ld", rc.right - rc.left, rc.bottom - rc.top);
-    m_report.push_back("screenshot: " + command.argument + sz);
+    m_report.push_back("screenshot: " + file + sz);
     return true;
 }

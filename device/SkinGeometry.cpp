@@ -1,6 +1,7 @@
 #include "SkinGeometry.h"
 
 #include "TypingKeys.h"
+#include "common/TextUtf.h"
 
 #include <algorithm>
 #include <cctype>
@@ -75,6 +76,13 @@ bool IsTurned(int nOrientation, ScreenShape screen)
     return (screen == ScreenShape::Portrait && nOrientation == 4) || (screen == ScreenShape::Landscape && nOrientation == 5);
 }
 
+TextTurn TextTurnOf(int nOrientation, ScreenShape screen, bool bLeftHanded)
+{
+    if (!IsTurned(nOrientation, screen))
+        return TextTurn::Upright;
+    return bLeftHanded ? TextTurn::CounterClockwise : TextTurn::Clockwise;
+}
+
 KeyRect MapDesignRect(int nLeft, int nTop, int nWidth, int nHeight, int nOrientation, ScreenShape screen,
                       bool bLeftHanded, int nBackgroundWidth, int nBackgroundHeight)
 {
@@ -126,6 +134,8 @@ void ReadSkinGeometry(const SkinEntries& layout, ScreenShape screen, bool bLeftH
             geometry.aKeys[nKey] = MapDesignRect(integer(entry, "Left"), integer(entry, "Top"), integer(entry, "Width"),
                                                  integer(entry, "Height"), geometry.nOrientation, screen, bLeftHanded,
                                                  geometry.nBackgroundWidth, geometry.nBackgroundHeight);
+            const std::string* pAlternates = entry.Attribute("Alternates");
+            geometry.aAlternates[nKey] = pAlternates != nullptr ? Widen(*pAlternates) : std::wstring();
         }
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "device/KeyRect.h"
+#include "keyboard/TextDirection.h"
 
 #include <array>
 #include <string>
@@ -36,6 +37,7 @@ struct SkinGeometry
     KeyRect rcEditView;          // where the typed text is drawn
     KeyRect rcCharView;          // where the pressed key's label is shown
     std::string aBackgrounds[3]; // bitmap files of the character, symbol and number views
+    std::array<std::wstring, 84> aAlternates{};   // each key's own "Alternates"; empty: the built-in ones
 };
 
 // The shape of a screen of that size.
@@ -50,6 +52,9 @@ std::string ChooseLayoutFile(const SkinEntries& index, int nShortSide);
 
 // A skin drawn for the other orientation than the screen's is shown turned.
 bool IsTurned(int nOrientation, ScreenShape screen);
+
+// How text reads on the keyboard: turned the way the skin is turned.
+TextTurn TextTurnOf(int nOrientation, ScreenShape screen, bool bLeftHanded);
 
 // A design rectangle mapped onto the keyboard control for this screen and hand.
 KeyRect MapDesignRect(int nLeft, int nTop, int nWidth, int nHeight, int nOrientation, ScreenShape screen,

@@ -1,6 +1,7 @@
 #include "TypingPlan.h"
 
 #include "TypingKeys.h"
+#include "keyboard/Alternates.h"
 
 #include <queue>
 
@@ -35,10 +36,40 @@ KeyboardState StateFromNumber(int n)
     return s;
 }
 
+// One step in state current that types wanted: a tap, or (bLongPress) a long
+// press and a cell of its strip.
+bool FindStep(const std::wstring& wanted, const KeyboardState& current, const KeyAvailability& available,
+              const SkinAlternates* pSkinAlternates, bool bLongPress, TypingStep& step, KeyboardState& after)
+{
+    for (int nKey = 0; nKey < TYPING_KEY_COUNT; ++nKey)
+    {
+        if (!available[nKey] || !IsVisible(current, nKey))
+            continue;
+        if (!bLongPress)
+        {
+            after = current;
+            step = TypingStep{nKey, -1, 0};
+            if (ApplyKey(after, nKey) == wanted)
+                return true;
+            continue;
+        }
+        const std::wstring offered =
+            OfferedAlternates(current, nKey, pSkinAlternates != nullptr ? (*pSkinAlternates)[nKey] : std::wstring());
+        for (int nCell = 0; nCell < static_cast<int>(offered.size()); ++nCell)
+        {
+            after = current;
+            step = TypingStep{nKey, nCell, static_cast<int>(offered.size())};
+            if (ApplyAlternate(after, offered, nCell) == wanted)
+                return true;
+        }
+    }
+    return false;
+}
+
 // Breadth-first over the twelve keyboard states, moving with the keys that type
-// nothing, until a state where one tap types wanted.
+// nothing, until a state where one step types wanted.
 bool PlanCharacter(const std::wstring& wanted, KeyboardState& state, const KeyAvailability& available,
-                   std::vector<int>& aKeys)
+                   const SkinAlternates* pSkinAlternates, bool bLongPress, std::vector<TypingStep>& aSteps)
 {
     static const int s_aModifierKeys[] = {TYPING_KEY_SHIFT, TYPING_KEY_NUMBER_VIEW, TYPING_KEY_SYMBOL_VIEW,
                                           TYPING_KEY_CAPS};
@@ -57,17 +88,14 @@ bool PlanCharacter(const std::wstring& wanted, KeyboardState& state, const KeyAv
         const int nCurrent = pending.front();
         pending.pop();
         const KeyboardState current = StateFromNumber(nCurrent);
-        for (int nKey = 0; nKey < TYPING_KEY_COUNT; ++nKey)
+        TypingStep step;
+        KeyboardState after;
+        if (FindStep(wanted, current, available, pSkinAlternates, bLongPress, step, after))
         {
-            if (!available[nKey] || !IsVisible(current, nKey))
-                continue;
-            KeyboardState after = current;
-            if (ApplyKey(after, nKey) != wanted)
-                continue;
-            std::vector<int> aPath{nKey};
+            std::vector<TypingStep> aPath{step};
             for (int n = nCurrent; aVia[n] != -1; n = aFrom[n])
-                aPath.insert(aPath.begin(), aVia[n]);
-            aKeys.insert(aKeys.end(), aPath.begin(), aPath.end());
+                aPath.insert(aPath.begin(), TypingStep{aVia[n], -1, 0});
+            aSteps.insert(aSteps.end(), aPath.begin(), aPath.end());
             state = after;
             return true;
         }
@@ -125,7 +153,30 @@ std::wstring ApplyKey(KeyboardState& state, int nKey)
     return text;
 }
 
-TypingPlan PlanTyping(const std::wstring& sText, const KeyboardState& state, const KeyAvailability& available)
+std::wstring OfferedAlternates(const KeyboardState& state, int nKey, const std::wstring& skinOwn)
+{
+    // OK, space, the view keys, caps lock, enter, shift and backspace offer none.
+    KeyboardState after = state;
+    const std::wstring typed = ApplyKey(after, nKey);
+    if (typed.size() != 1 || (nKey >= TYPING_KEY_OK && nKey <= TYPING_KEY_BACKSPACE))
+        return std::wstring();
+    if (!skinOwn.empty())
+        return skinOwn.substr(0, kMaxAlternates);
+    const wchar_t* pszBuiltIn = FindBuiltInAlternates(nKey <= 25 ? GetTypingKey(nKey)->pszText[0] : typed[0]);
+    return pszBuiltIn != nullptr ? std::wstring(pszBuiltIn).substr(0, kMaxAlternates) : std::wstring();
+}
+
+std::wstring ApplyAlternate(KeyboardState& state, const std::wstring& offered, int nCell)
+{
+    if (nCell < 0 || nCell >= static_cast<int>(offered.size()))
+        return std::wstring();
+    const bool bUpper = state.bCapsLock != state.bShift;
+    state.bShift = false;
+    return std::wstring(1, ApplyAlternateCase(offered[static_cast<size_t>(nCell)], bUpper));
+}
+
+TypingPlan PlanTyping(const std::wstring& sText, const KeyboardState& state, const KeyAvailability& available,
+                      const SkinAlternates* pSkinAlternates)
 {
     TypingPlan plan;
     plan.finalState = state;
@@ -136,7 +187,9 @@ TypingPlan PlanTyping(const std::wstring& sText, const KeyboardState& state, con
             continue;   // the line feed that follows is the line break
         if (sText[i] == L'\n' || sText[i] == L'\r')
             wanted = L"\r\n";
-        if (!PlanCharacter(wanted, plan.finalState, available, plan.aKeys))
+        // A tap wherever one will do, so that a long press never changes how a text is typed.
+        if (!PlanCharacter(wanted, plan.finalState, available, pSkinAlternates, false, plan.aSteps) &&
+            !PlanCharacter(wanted, plan.finalState, available, pSkinAlternates, true, plan.aSteps))
         {
             plan.nFailedAt = i;
             return plan;

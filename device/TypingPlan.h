@@ -25,14 +25,38 @@ std::wstring ApplyKey(KeyboardState& state, int nKey);
 // Keys present in the loaded skin (a key the layout does not place cannot be tapped).
 using KeyAvailability = std::array<bool, 84>;
 
+// A skin's own alternates for each key (its layout entry's "Alternates"); an
+// empty one leaves the key the keyboard's built-in alternates.
+using SkinAlternates = std::array<std::wstring, 84>;
+
+// What a long press on nKey offers now: the skin's own list, else the built-in
+// alternates of the character the key types (a letter's lower-case form);
+// empty for a key that types no single character in this state.
+std::wstring OfferedAlternates(const KeyboardState& state, int nKey, const std::wstring& skinOwn);
+
+// Lifting on cell nCell of those: the alternate in upper case when exactly one
+// of caps lock and shift is on; shift is released.
+std::wstring ApplyAlternate(KeyboardState& state, const std::wstring& offered, int nCell);
+
+// A tap (nCell < 0), or a long press whose finger slides onto cell nCell of
+// the strip of nCells alternates before it lifts.
+struct TypingStep
+{
+    int nKey = 0;
+    int nCell = -1;
+    int nCells = 0;
+};
+
 struct TypingPlan
 {
-    std::vector<int> aKeys;   // key indices to tap, in order
+    std::vector<TypingStep> aSteps;   // in order
     bool bComplete = false;   // false: the character at nFailedAt cannot be typed with this skin
     size_t nFailedAt = 0;
     KeyboardState finalState;
 };
 
-// The shortest sequence of taps (per character) that types sText from state.
+// The shortest sequence of taps (per character) that types sText from state;
+// a character no tap types takes the shortest way to a long press that does.
 // A line feed, alone or after a carriage return, is typed with the enter key.
-TypingPlan PlanTyping(const std::wstring& sText, const KeyboardState& state, const KeyAvailability& available);
+TypingPlan PlanTyping(const std::wstring& sText, const KeyboardState& state, const KeyAvailability& available,
+                      const SkinAlternates* pSkinAlternates = nullptr);

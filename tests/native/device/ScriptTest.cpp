@@ -21,6 +21,8 @@ const LineCase g_aLines[] = {
     {"write  x\\\\y", ScriptVerb::Write, " x\\y", ""},
     {"screenshot out/bar.png bar", ScriptVerb::Screenshot, "out/bar.png", "bar"},
     {"screenshot out/all.bmp", ScriptVerb::Screenshot, "out/all.bmp", "screen"},
+    {"hold strip.png  \xC3\xA9 ", ScriptVerb::Hold, "\xC3\xA9", "strip.png"},
+    {"\xEF\xBB\xBFtap keyboard", ScriptVerb::Tap, "keyboard", ""},   // a byte order mark is no part of the verb
     {"rotate", ScriptVerb::Rotate, "", ""},
     {"hand right", ScriptVerb::Hand, "right", ""},
     {"accents off", ScriptVerb::Accents, "off", ""},
@@ -43,7 +45,7 @@ TEST(ParseScript, ReadsEachVerbWithItsArgument)
         ASSERT_EQ(1u, parse.commands.size()) << c.pszLine;
         EXPECT_EQ(c.verb, parse.commands[0].verb) << c.pszLine;
         EXPECT_EQ(c.pszArgument, parse.commands[0].argument) << c.pszLine;
-        if (c.verb == ScriptVerb::Screenshot)
+        if (c.verb == ScriptVerb::Screenshot || c.verb == ScriptVerb::Hold)
         {
             EXPECT_EQ(c.pszRegion, parse.commands[0].region) << c.pszLine;
         }
@@ -77,6 +79,7 @@ TEST(ParseScript, NamesTheLineOfTheFirstMistake)
         {"screenshot\n", "line 1: screenshot FILE"},
         {"screenshot a.png bar b\n", "line 1: screenshot FILE"},
         {"screenshot a.png sky\n", "line 1: unknown screenshot region"},
+        {"hold a.png\n", "line 1: hold FILE CHARACTER"},
         {"key\n", "line 1: key needs an argument"},
         {"expect-keyboard ajar\n", "line 1: expect-keyboard open or closed"},
     };

@@ -71,7 +71,8 @@ TEST(ReadSkinGeometry, MapsEachKeyWithTheOrientationAndSizeReadBeforeIt)
         Element("char_S", {{"Left", "1"}, {"Top", "1"}, {"Width", "5"}, {"Height", "5"}}),
         Element("Orientation", {{"OrientationValue", "4"}}),
         Element("DefaultBackground", {{"BackgroundWidth", "320"}, {"BackgroundHeight", "240"}}),
-        Element("char_Q", {{"Left", "10"}, {"Top", "20"}, {"Width", "30"}, {"Height", "40"}, {"DefaultPath", "q.bmp"}}),
+        Element("char_Q", {{"Left", "10"}, {"Top", "20"}, {"Width", "30"}, {"Height", "40"}, {"DefaultPath", "q.bmp"},
+                           {"Alternates", "\xC9\x99\xE2\x82\xAC"}}),
         Element("char_a", {{"Left", "0"}, {"Top", "0"}, {"Width", "100"}, {"Height", "100"}}),
         Element("char_W", {}),
         Element("char_D", {{"Width", "20"}}),
@@ -95,6 +96,8 @@ TEST(ReadSkinGeometry, MapsEachKeyWithTheOrientationAndSizeReadBeforeIt)
     EXPECT_TRUE(geometry.aKeys[FindTypingKey("char_E")].IsEmpty()) << "only elements are entries";
     EXPECT_FALSE(geometry.aKeys[FindTypingKey("number_7")].IsEmpty());
     EXPECT_EQ("chars.bmp", geometry.aBackgrounds[0]);
+    EXPECT_EQ(L"\x0259\x20ac", geometry.aAlternates[FindTypingKey("char_Q")]);
+    EXPECT_EQ(L"", geometry.aAlternates[FindTypingKey("number_7")]);
     SkinGeometry bare;
     ReadSkinGeometry({layout[0], layout[1], layout[3]}, ScreenShape::Portrait, true, bare);
     EXPECT_EQ(-40, bare.aKeys[FindTypingKey("char_Q")].nTop) << "turned within a design width of 0";

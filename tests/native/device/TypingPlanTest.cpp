@@ -2,9 +2,12 @@
 #include "device/TypingPlan.h"
 
 #include "common/TextUtf.h"
+#include "keyboard/Alternates.h"
 #include "keyboard/KeyModel.h"
 
 #include <gtest/gtest.h>
+
+#include <cwchar>
 
 namespace {
 
@@ -15,20 +18,39 @@ KeyAvailability AllKeys()
     return all;
 }
 
-std::vector<std::string> Names(const std::vector<int>& aKeys)
+// A tap by the key's name, a long press as "name/cell".
+std::vector<std::string> Names(const std::vector<TypingStep>& aSteps)
 {
     std::vector<std::string> names;
-    for (int nKey : aKeys)
-        names.push_back(GetTypingKey(nKey)->pszName);
+    for (const TypingStep& step : aSteps)
+        names.push_back(GetTypingKey(step.nKey)->pszName +
+                        (step.nCell < 0 ? std::string() : "/" + std::to_string(step.nCell)));
     return names;
 }
 
-// Taps the planned keys on a fresh model and returns what they typed.
-std::wstring Play(const std::vector<int>& aKeys, KeyboardState state)
+// The long press on pszKey that takes ch from the built-in alternates of base.
+std::string Hold(const char* pszKey, wchar_t base, wchar_t ch)
+{
+    const wchar_t* pszOffered = FindBuiltInAlternates(base);
+    const wchar_t* pFound = pszOffered != nullptr ? std::wcschr(pszOffered, ch) : nullptr;
+    return std::string(pszKey) + "/" + (pFound != nullptr ? std::to_string(pFound - pszOffered) : "none");
+}
+
+// Plays the planned steps from state and returns what they typed; state ends as the keyboard's would.
+std::wstring Play(const std::vector<TypingStep>& aSteps, KeyboardState& state)
 {
     std::wstring typed;
-    for (int nKey : aKeys)
-        typed += ApplyKey(state, nKey);
+    for (const TypingStep& step : aSteps)
+    {
+        if (step.nCell < 0)
+        {
+            typed += ApplyKey(state, step.nKey);
+            continue;
+        }
+        const std::wstring offered = OfferedAlternates(state, step.nKey, L"");
+        EXPECT_EQ(static_cast<int>(offered.size()), step.nCells);
+        typed += ApplyAlternate(state, offered, step.nCell);
+    }
     return typed;
 }
 
@@ -81,7 +103,7 @@ TEST(PlanTyping, TapsTheFewestKeysForTheText)
     {
         const TypingPlan plan = PlanTyping(c.pszText, c.start, AllKeys());
         ASSERT_TRUE(plan.bComplete) << c.pszText;
-        EXPECT_EQ(c.keys, Names(plan.aKeys)) << c.pszText;
+        EXPECT_EQ(c.keys, Names(plan.aSteps)) << c.pszText;
     }
 }
 
@@ -94,7 +116,7 @@ TEST(PlanTyping, ReportsTheFirstCharacterNoKeyTypes)
     EXPECT_FALSE(plan.bComplete);
     EXPECT_EQ(3u, plan.nFailedAt);
 
-    EXPECT_FALSE(PlanTyping(L"\x00e9", KeyboardState{}, AllKeys()).bComplete);
+    EXPECT_FALSE(PlanTyping(L"\x4e2d", KeyboardState{}, AllKeys()).bComplete) << "no key offers it";
 }
 
 TEST(PlanTyping, FindsAnotherKeyWhenOneIsMissing)
@@ -103,7 +125,7 @@ TEST(PlanTyping, FindsAnotherKeyWhenOneIsMissing)
     keys[FindTypingKey("char_exclamation")] = false;
     const TypingPlan plan = PlanTyping(L"!", KeyboardState{}, keys);
     ASSERT_TRUE(plan.bComplete);
-    EXPECT_EQ((std::vector<std::string>{"char_at", "symbol_exclamation"}), Names(plan.aKeys));
+    EXPECT_EQ((std::vector<std::string>{"char_at", "symbol_exclamation"}), Names(plan.aSteps));
 }
 
 // Whatever the keyboard remembers from earlier, the plan types exactly the text.
@@ -111,7 +133,8 @@ TEST(PlanTyping, PlaysBackToTheSameTextFromEveryState)
 {
     const std::wstring texts[] = {L"Hello, world!", L"Second line", L"MiXeD cAsE 123 + 4 = 127",
                                   L"#$%&@[]`+/_!*-\\|?.,^><\"'}{;:)(", L"e-mail: me@example.com\nbye",
-                                  L"\"quoted\" 'single'", L"  spaces  "};
+                                  L"\"quoted\" 'single'", L"  spaces  ",
+                                  L"Caf\u00e9, se\u00f1or! Gr\u00f6\u00dfe, \u0141\u00f3d\u017a, \u015fehir \u00c0"};
     for (int nView = 1; nView <= 3; ++nView)
         for (int nCaps = 0; nCaps < 2; ++nCaps)
             for (int nShift = 0; nShift < 2; ++nShift)
@@ -119,16 +142,52 @@ TEST(PlanTyping, PlaysBackToTheSameTextFromEveryState)
                 {
                     const KeyboardState start{nView, nCaps != 0, nShift != 0};
                     const TypingPlan plan = PlanTyping(text, start, AllKeys());
-                    ASSERT_TRUE(plan.bComplete);
+                    ASSERT_TRUE(plan.bComplete) << Narrow(text);
                     std::wstring expected;
                     for (wchar_t ch : text)
                         expected += ch == L'\n' ? std::wstring(L"\r\n") : std::wstring(1, ch);
-                    EXPECT_EQ(expected, Play(plan.aKeys, start)) << "view " << nView << " caps " << nCaps;
                     KeyboardState end = start;
-                    for (int nKey : plan.aKeys)
-                        ApplyKey(end, nKey);
+                    EXPECT_EQ(expected, Play(plan.aSteps, end)) << "view " << nView << " caps " << nCaps;
                     EXPECT_EQ(plan.finalState, end);
                 }
+}
+
+// A character no tap types is a long press on the key whose alternates hold it,
+// reached the shortest way; shift or caps lock make the case rule give its case.
+TEST(PlanTyping, HoldsTheKeyWhoseAlternatesHoldTheCharacter)
+{
+    const struct { const wchar_t* pszText; KeyboardState start; std::vector<std::string> steps; } cases[] = {
+        {L"\u00e9", {}, {Hold("char_E", L'e', L'\u00e9')}},
+        {L"\u00c0", {}, {"char_shift", Hold("char_A", L'a', L'\u00e0')}},
+        {L"\u00c0\u00e0", {1, true, false},
+         {Hold("char_A", L'a', L'\u00e0'), "char_shift", Hold("char_A", L'a', L'\u00e0')}},
+        {L"\u00df", {1, false, true}, {Hold("char_S", L's', L'\u00df')}},   // no upper case: shift may stay
+        {L"\u00f1", {3, false, false}, {"char_123", Hold("char_N", L'n', L'\u00f1')}},
+        {L"e\u00e9", {}, {"char_E", Hold("char_E", L'e', L'\u00e9')}},
+    };
+    for (const auto& c : cases)
+    {
+        const TypingPlan plan = PlanTyping(c.pszText, c.start, AllKeys());
+        ASSERT_TRUE(plan.bComplete) << Narrow(c.pszText);
+        EXPECT_EQ(c.steps, Names(plan.aSteps)) << Narrow(c.pszText);
+    }
+    KeyAvailability noE = AllKeys();
+    noE[FindTypingKey("char_E")] = false;
+    EXPECT_FALSE(PlanTyping(L"\u00e9", KeyboardState{}, noE).bComplete) << "a key the skin does not place";
+}
+
+// A skin's own list replaces the key's built-in one, cut to the strip's length.
+TEST(PlanTyping, TakesASkinsOwnAlternatesInsteadOfTheBuiltInOnes)
+{
+    SkinAlternates own;
+    own[FindTypingKey("char_E")] = L"\u20ac" + std::wstring(kMaxAlternates, L'x') + L"\u0259";
+    TypingPlan plan = PlanTyping(L"\u20ac", KeyboardState{1, false, true}, AllKeys(), &own);
+    ASSERT_TRUE(plan.bComplete);
+    EXPECT_EQ((std::vector<std::string>{"char_E/0"}), Names(plan.aSteps));
+    EXPECT_EQ(kMaxAlternates, plan.aSteps[0].nCells);
+    EXPECT_FALSE(plan.finalState.bShift) << "lifting on a cell releases shift";
+    EXPECT_FALSE(PlanTyping(L"\u0259", KeyboardState{}, AllKeys(), &own).bComplete) << "cut off the strip";
+    EXPECT_FALSE(PlanTyping(L"\u00e9", KeyboardState{}, AllKeys(), &own).bComplete) << "the built-in list is gone";
 }
 
 TEST(KeyboardState, StatesDifferingInOneThingDiffer)
