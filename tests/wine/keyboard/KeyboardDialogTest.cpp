@@ -63,66 +63,7 @@ protected:
     std::unique_ptr<SipPanel> m_pPanel;
 };
 
-// One step of the typing test: the key tapped and the text expected after it.
-struct TypingStep
-{
-    const wchar_t* pszKey;  // entry name
-    const wchar_t* pszText;
-};
-
 int Key(const wchar_t* pszEntry) { return FindKeyByEntry(pszEntry); }
-
-TEST_P(KeyboardDialog, TypesWithShiftCapsAndViewsUnderRealStylusInput)
-{
-    const TypingStep steps[] = {
-        {L"char_shift", L""},
-        {L"char_H", L"H"},              // shift: upper case, then shift is gone
-        {L"char_E", L"He"},
-        {L"char_caps", L"He"},
-        {L"char_Y", L"HeY"},
-        {L"char_shift", L"HeY"},
-        {L"char_Y", L"HeYy"},           // caps and shift: lower case
-        {L"char_caps", L"HeYy"},
-        {L"char_comma", L"HeYy,"},
-        {L"char_shift", L"HeYy,"},
-        {L"char_comma", L"HeYy,@"},     // shifted comma
-        {L"char_123", L"HeYy,@"},
-        {L"number_1", L"HeYy,@1"},      // number view
-        {L"char_at", L"HeYy,@1"},
-        {L"symbol_and", L"HeYy,@1&"},   // symbol view: the ampersand types once
-        {L"char_at", L"HeYy,@1&"},      // back to the characters
-        {L"char_space", L"HeYy,@1& "},
-        {L"char_enter", L"HeYy,@1& \r\n"},
-        {L"char_A", L"HeYy,@1& \r\na"},
-    };
-    std::wstring log;
-    bool bSlid = false;
-    std::wstring afterSlide;
-    const bool bOpened = CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
-        for (const TypingStep& step : steps)
-        {
-            if (!driver.Tap(Key(step.pszKey)))
-                log += std::wstring(L"tap of ") + step.pszKey + L" was not handled\n";
-            const std::wstring text = driver.Text();
-            if (text != step.pszText)
-                log += std::wstring(L"after ") + step.pszKey + L": got \"" + text + L"\", want \"" +
-                       step.pszText + L"\"\n";
-        }
-        // Press K, slide onto L, lift: one l, typed on the lift.
-        bSlid = driver.Press(Key(L"char_K")) && driver.Text() == L"HeYy,@1& \r\na" && driver.SlideTo(Key(L"char_L")) &&
-                 driver.Lift();
-        afterSlide = driver.Text();
-        driver.Tap(KEY_OK);
-    });
-    ASSERT_TRUE(bOpened);
-    EXPECT_EQ(L"", log);
-    EXPECT_TRUE(bSlid);
-    EXPECT_EQ(L"HeYy,@1& \r\nal", afterSlide);
-    EXPECT_EQ(L"HeYy,@1& \r\nal", Buffer(m_pPanel->m_pBuffer));
-    EXPECT_EQ(nullptr, m_pPanel->m_pUnprocStr);
-    EXPECT_EQ(nullptr, g_hDlgWnd);
-    EXPECT_EQ(nullptr, g_pSipPanel);
-}
 
 TEST_P(KeyboardDialog, HeldBackspaceRepeatsAndATapDeletesOne)
 {
@@ -193,42 +134,42 @@ TEST_P(KeyboardDialog, OkLeavesTheTextInTheBufferWithItsLineBreaks)
         EXPECT_EQ(std::wstring(pszText), std::wstring(m_pPanel->m_pBuffer));
         const size_t nLength = std::wstring(pszText).size();
         EXPECT_EQ(L'\0', m_pPanel->m_pBuffer[nLength + 1]);   // L + 2 units, zero-filled
+        // Nothing is parked for the next opening, and the dialog is gone.
+        EXPECT_EQ(nullptr, m_pPanel->m_pUnprocStr);
+        EXPECT_TRUE(g_hDlgWnd == nullptr && g_pSipPanel == nullptr);
     }
 }
 
 // A screen reset (WM_SETTINGCHANGE 0x3002) or, from a desktop, WM_DISPLAYCHANGE ends
-// the dialog with OK only when the screen turned since the skin was loaded.
-TEST_P(KeyboardDialog, ScreenResetOrDisplayChangeEndsWithOkOnlyWhenTheScreenTurned)
+// the dialog with OK only when the screen turned since the skin was loaded. (The bar
+// ends it on a reset too, so the scenarios and the soak cannot tell whether it hears.)
+TEST_P(KeyboardDialog, ScreenResetOrDisplayChangeEndsItOnlyWhenTheScreenTurned)
 {
-    const auto send = [](HWND hDlg, UINT uMessage, WPARAM wParam) {
-        SendMessageW(hDlg, uMessage, wParam,
-                     uMessage == WM_DISPLAYCHANGE
-                         ? MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)) : 0);
-        return IsWindowVisible(hDlg) != FALSE;
-    };
-    for (UINT uMessage : {UINT{WM_SETTINGCHANGE}, UINT{WM_DISPLAYCHANGE}})
+    for (const bool bReset : {true, false})
     {
-        SCOPED_TRACE(uMessage);
-        const WPARAM wParam = uMessage == WM_SETTINGCHANGE ? 0x3002 : 32;
+        SCOPED_TRACE(bReset ? "screen reset" : "display change");
         // Options.dat as the last load saw it, and the orientation recorded then.
         SaveOptions();
         IsOptionsChanged();
         SetLoadedOrientation(GetScreenOrientation());
-        bool bStillOpen = false, bIgnoredOther = false;
-        delete[] m_pPanel->m_pBuffer;
-        m_pPanel->m_pBuffer = nullptr;
+        bool bStillOpen = false;
+        bool bEnded = false;
         CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
-            driver.Tap(KEY_A);
-            bStillOpen = send(driver.Dialog(), uMessage, wParam);   // nothing changed
+            const HWND hDlg = driver.Dialog();
+            const LPARAM lSize = MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+            const auto screenChange = [&] {
+                SendMessageW(hDlg, bReset ? WM_SETTINGCHANGE : WM_DISPLAYCHANGE, bReset ? SETTINGCHANGE_RESET : 32,
+                             bReset ? 0 : lSize);
+            };
+            screenChange();   // nothing turned
             SetLoadedOrientation(GetScreenOrientation() == ORIENT_LANDSCAPE ? ORIENT_PORTRAIT : ORIENT_LANDSCAPE);
-            bIgnoredOther = send(driver.Dialog(), WM_SETTINGCHANGE, 0);   // another kind of change
-            send(driver.Dialog(), uMessage, wParam);                       // the screen turned
-            CKeyboardDriver::WaitFor([&] { return !IsWindow(driver.Dialog()); });
+            SendMessageW(hDlg, WM_SETTINGCHANGE, 0, 0);   // another kind of change
+            bStillOpen = IsWindowVisible(hDlg) != FALSE;
+            screenChange();   // the screen turned
+            bEnded = CKeyboardDriver::WaitFor([&] { return !IsWindow(hDlg); });
         });
         EXPECT_TRUE(bStillOpen);
-        EXPECT_TRUE(bIgnoredOther);
-        EXPECT_EQ(L"a", Buffer(m_pPanel->m_pBuffer));
-        EXPECT_EQ(nullptr, m_pPanel->m_pUnprocStr);
+        EXPECT_TRUE(bEnded);
     }
 }
 
