@@ -1,67 +1,24 @@
+#include "DialogFixture.h"
 #include "KeyboardDriver.h"
-#include "KeyboardTestSupport.h"
-#include "skin/TestSkin.h"
 
 #include "keyboard/KeyModel.h"
 #include "keyboard/KeyTable.h"
 #include "keyboard/KeyboardDialog.h"
-#include "keyboard/KeyboardFonts.h"
 #include "keyboard/KeyboardPlacement.h"
 #include "keyboard/KeyboardSkin.h"
 #include "settings/Settings.h"
-#include "sip/SipPanel.h"
-#include "sip/TestStateGuards.h"
 #include "skin/SkinRecord.h"
 #include "support/DisplayMetrics.h"
 #include "support/FontHelper.h"
-#include "support/ModuleInstance.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 
-#include <memory>
 #include <string>
 #include <thread>
 
 namespace {
-
-std::wstring Buffer(const WCHAR* p) { return p != nullptr ? std::wstring(p) : std::wstring(L"<null>"); }
-
-// How the test skin is drawn (its layout's orientation value, 4 for landscape) and the hand.
-struct DialogCase
-{
-    int nDesign;
-    DWORD dwHabit;
-};
-
-std::string DialogCaseName(const testing::TestParamInfo<DialogCase>& info)
-{
-    return (info.param.nDesign != 4 ? "Orientation" + std::to_string(info.param.nDesign) : std::string()) +
-           (info.param.dwHabit != 0 ? "LeftHanded" : "RightHanded");
-}
-
-// The keyboard dialog on the test skin, with the text font of slot 1 as the input method
-// makes it at its first activation.
-class KeyboardDialog : public testing::TestWithParam<DialogCase>
-{
-protected:
-    void SetUp() override
-    {
-        if (IsSquareScreen())
-            GTEST_SKIP() << "the dialog keeps the template's places on a square screen";
-        m_pPanel = std::make_unique<SipPanel>(g_hInstance);
-        EnsureTextFont();
-        ASSERT_EQ(1, m_skin.Load(GetParam().dwHabit));
-        CreatePreviewFonts(m_fontSource.Window());
-    }
-    void TearDown() override { ReleaseKeyboardFonts(); }
-
-    CTestSkin m_skin{TestSkinOptions{GetParam().nDesign, true}};
-    CFontSource m_fontSource;
-    // Made after the screen check: a panel on an unsupported screen brings up a message box.
-    std::unique_ptr<SipPanel> m_pPanel;
-};
 
 int Key(const wchar_t* pszEntry) { return FindKeyByEntry(pszEntry); }
 
@@ -93,7 +50,7 @@ TEST_P(KeyboardDialog, HeldBackspaceRepeatsAndATapDeletesOne)
     EXPECT_LE(nMostAhead, 0) << "deletions ahead of the repeat's delay and rate";
     ASSERT_TRUE(bTimersRan);
     EXPECT_EQ(nAtLift, nAfterLift);
-    EXPECT_EQ(text.substr(0, text.size() - nAfterLift), Buffer(m_pPanel->m_pBuffer));
+    EXPECT_EQ(text.substr(0, text.size() - nAfterLift), Typed());
 }
 
 TEST_P(KeyboardDialog, SlidingOffBackspaceStopsTheRepeatAndOntoItStartsNone)
@@ -189,7 +146,7 @@ TEST_P(KeyboardDialog, APressLeftOverFromTheLastOpeningIsForgotten)
     });
     EXPECT_EQ(KEY_NONE, nPressedAtOpening);
     EXPECT_EQ(0, bDownAtOpening);
-    EXPECT_EQ(L"a", Buffer(m_pPanel->m_pBuffer));
+    EXPECT_EQ(L"a", Typed());
 }
 
 INSTANTIATE_TEST_SUITE_P(BothHands, KeyboardDialog, testing::Values(DialogCase{4, 0}, DialogCase{4, 1}),
