@@ -190,19 +190,6 @@ TEST(PlanTyping, TakesASkinsOwnAlternatesInsteadOfTheBuiltInOnes)
     EXPECT_FALSE(PlanTyping(L"\u00e9", KeyboardState{}, AllKeys(), &own).bComplete) << "the built-in list is gone";
 }
 
-TEST(KeyboardState, StatesDifferingInOneThingDiffer)
-{
-    const KeyboardState base;
-    KeyboardState view = base, caps = base, shift = base;
-    view.nView = 2;
-    caps.bCapsLock = true;
-    shift.bShift = true;
-    EXPECT_TRUE(base == KeyboardState{});
-    EXPECT_FALSE(base == view);
-    EXPECT_FALSE(base == caps);
-    EXPECT_FALSE(base == shift);
-}
-
 // The device knows the keys by the names, indices and views of the keyboard's own table.
 TEST(TypingKeys, NamesIndicesAndViewsMatchTheKeyboardsTable)
 {

@@ -102,14 +102,6 @@ TEST(RotatedTextGeometry, CentredTurnedTextHasItsMiddleOnTheRectangleMiddle)
         EXPECT_EQ(Tie(c.expected), Tie(TextRectIn(c.nEscapement, c.r, c.w, c.h))) << c.nEscapement;
 }
 
-TEST(RotatedTextGeometry, OnlyRightAnglesAreSupported)
-{
-    const std::vector<std::pair<int, bool>> cases = {{0, true}, {900, true}, {2700, true}, {450, false},
-                                                     {1800, false}, {-900, false}, {3600, false}};
-    for (const auto& [nEscapement, bExpected] : cases)
-        EXPECT_EQ(bExpected, IsSupportedEscapement(nEscapement)) << nEscapement;
-}
-
 struct PreviewHeightCase
 {
     ViewRect area;

@@ -54,14 +54,12 @@ void CKeyboardDriver::Settle() const
 
 bool CKeyboardDriver::Press(int nIndex)
 {
-    m_nLastKey = nIndex;
     return StylusMoveTo(KeyCentre(nIndex), m_hDlg) && StylusDown() &&
            WaitFor([&] { return ReadShared(g_bStylusDown) == 1 && ReadShared(g_nPressedKey) == nIndex; });
 }
 
 bool CKeyboardDriver::SlideTo(int nIndex)
 {
-    m_nLastKey = nIndex;
     return StylusMoveTo(KeyCentre(nIndex), m_hDlg) && WaitFor([&] { return ReadShared(g_nPressedKey) == nIndex; });
 }
 

@@ -69,7 +69,6 @@ private:
     void Settle() const;
 
     HWND m_hDlg = nullptr;
-    int m_nLastKey = -1;
 };
 
 // Reads a flag the dialog thread writes.

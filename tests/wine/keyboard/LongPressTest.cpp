@@ -1,22 +1,17 @@
+#include "DialogFixture.h"
 #include "KeyboardDriver.h"
-#include "KeyboardTestSupport.h"
 #include "WineTestSupport.h"
-#include "skin/TestSkin.h"
 
 #include "keyboard/KeyModel.h"
 #include "keyboard/KeyStrip.h"
-#include "keyboard/KeyboardFonts.h"
 #include "keyboard/KeyboardSkin.h"
 #include "settings/Settings.h"
-#include "sip/SipPanel.h"
-#include "support/ModuleInstance.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -48,31 +43,15 @@ int LetterOffTheStrip()
     return KEY_NONE;
 }
 
-// The keyboard dialog on the test skin (drawn for landscape, so turned on a portrait
-// screen) for either hand, worked with real stylus input.
-class LongPress : public testing::TestWithParam<DWORD>
+// The keyboard dialog for either hand, worked with real stylus input; the setting back on after.
+class LongPress : public KeyboardDialog
 {
 protected:
-    void SetUp() override
-    {
-        if (IsSquareScreen())
-            GTEST_SKIP() << "the dialog keeps the template's places on a square screen";
-        m_pPanel = std::make_unique<SipPanel>(g_hInstance);
-        EnsureTextFont();
-        ASSERT_EQ(1, m_skin.Load(GetParam()));
-        CreatePreviewFonts(m_fontSource.Window());
-    }
     void TearDown() override
     {
-        ReleaseKeyboardFonts();
+        KeyboardDialog::TearDown();
         SetAccentsOnLongPress(true);
     }
-
-    std::wstring Typed() const { return m_pPanel->m_pBuffer != nullptr ? m_pPanel->m_pBuffer : L"<null>"; }
-
-    CTestSkin m_skin;
-    CFontSource m_fontSource;
-    std::unique_ptr<SipPanel> m_pPanel;
 };
 
 TEST_P(LongPress, HeldKeyOpensItsStripAndTheLiftTypesTheCellOrTheKey)
@@ -186,6 +165,6 @@ TEST_P(LongPress, StripIsDrawnBesideTheKeyInTheSkinsColoursTurned)
     EXPECT_EQ(L"\u00e9", Typed());
 }
 
-INSTANTIATE_TEST_SUITE_P(BothHands, LongPress, testing::Values(DWORD{0}, DWORD{1}), HandName);
+INSTANTIATE_TEST_SUITE_P(BothHands, LongPress, testing::Values(DialogCase{4, 0}, DialogCase{4, 1}), DialogCaseName);
 
 }  // namespace

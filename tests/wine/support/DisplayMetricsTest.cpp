@@ -94,20 +94,6 @@ TEST_F(DisplayMetricsTest, ReadsTheScreenOnceAndItsOrientationEveryTime)
     EXPECT_EQ(22, GetLastScreenHeight());
 }
 
-// DrawBitmapAt is seen drawing the bar and its pressed buttons (SipBarTest).
-TEST(BitmapMeasure, SizesOfBitmapsAndZeroForOtherObjects)
-{
-    CUniqueBitmap hBitmap(CreateBitmap(33, 17, 1, 1, nullptr));
-    EXPECT_EQ(33, GetBitmapWidth(hBitmap.Get()));
-    EXPECT_EQ(17, GetBitmapHeight(hBitmap.Get()));
-    CUniqueBrush hBrush(CreateSolidBrush(RGB(1, 2, 3)));
-    for (HBITMAP hOther : {HBITMAP(nullptr), reinterpret_cast<HBITMAP>(hBrush.Get())})
-    {
-        EXPECT_EQ(0, GetBitmapWidth(hOther));
-        EXPECT_EQ(0, GetBitmapHeight(hOther));
-    }
-}
-
 TEST(WindowDefaultFont, DescribesTheFreshDcFontNotTheControlFont)
 {
     HWND hwnd = CreateWindowExW(0, L"STATIC", L"x", WS_POPUP, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
