@@ -89,18 +89,24 @@ void Forget(Kind kind, ULONG_PTR h)
 }
 
 // Policies: how a call fails, and what a call that went through changes in g_held.
+
+// A call that makes nothing the module must give back: nothing to track.
+struct TracksNothing
+{
+    template <int N, typename R, typename... A>
+    static void Track(R, A...)
+    {
+    }
+};
+
 // Plain: fails with zero (a null handle, FALSE, 0) and ERROR_NOT_ENOUGH_MEMORY.
-struct Plain
+struct Plain : TracksNothing
 {
     template <typename R, typename... A>
     static R Fail(A...)
     {
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return R{};
-    }
-    template <int N, typename R, typename... A>
-    static void Track(R, A...)
-    {
     }
 };
 
@@ -139,7 +145,7 @@ struct Frees
 };
 
 // A dialog that cannot be made: -1.
-struct MinusOne
+struct MinusOne : TracksNothing
 {
     template <typename R, typename... A>
     static R Fail(A...)
@@ -147,52 +153,36 @@ struct MinusOne
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return static_cast<R>(-1);
     }
-    template <int N, typename R, typename... A>
-    static void Track(R, A...)
-    {
-    }
 };
 
 // COM and OLE calls: E_OUTOFMEMORY.
-struct OutOfMemory
+struct OutOfMemory : TracksNothing
 {
     template <typename R, typename... A>
     static R Fail(A...)
     {
         return E_OUTOFMEMORY;
     }
-    template <int N, typename R, typename... A>
-    static void Track(R, A...)
-    {
-    }
 };
 
 // Registry calls return their status.
-struct RegStatus
+struct RegStatus : TracksNothing
 {
     template <typename R, typename... A>
     static R Fail(A...)
     {
         return ERROR_OUTOFMEMORY;
     }
-    template <int N, typename R, typename... A>
-    static void Track(R, A...)
-    {
-    }
 };
 
 // The C runtime's allocators: null with errno ENOMEM.
-struct NoMemory
+struct NoMemory : TracksNothing
 {
     template <typename R, typename... A>
     static R Fail(A...)
     {
         errno = ENOMEM;
         return nullptr;
-    }
-    template <int N, typename R, typename... A>
-    static void Track(R, A...)
-    {
     }
 };
 
