@@ -10,6 +10,7 @@
 #include "platform/SipInterfaces.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
+#include "sip/SipActions.h"
 #include "sip/SipPanel.h"
 #include "support/DisplayMetrics.h"
 #include "support/FontHelper.h"
@@ -113,9 +114,9 @@ void ParkText(HWND hDlg)
         g_pSipPanel->m_pUnprocStr = CopyEditText(g_hEditCtrlWnd);
         LOG_MSG("m_pUnprocStr = new TCHAR[iWindowTextLength + 2];", kTraceSource, kAllocateTraceLine);
         // The user has left for another application: the dialog ends all the same,
-        // but the loss is not silent.
+        // but the loss is not silent (RunKeyboardDialog says so once it has ended).
         if (g_pSipPanel->m_pUnprocStr == nullptr && GetWindowTextLengthW(g_hEditCtrlWnd) > 0)
-            TellTextNotCopied(kTextNotKeptMessage);
+            g_bTextNotKept = 1;
     }
     EndDialog(hDlg, 0);
 }
@@ -182,6 +183,17 @@ LPCDLGTEMPLATEW LoadKeyboardTemplate(HINSTANCE hInstance)
         return nullptr;
     const HGLOBAL hTemplate = LoadResource(hInstance, hResource);
     return hTemplate != nullptr ? static_cast<LPCDLGTEMPLATEW>(LockResource(hTemplate)) : nullptr;
+}
+
+void RunKeyboardDialog(HINSTANCE hInstance, HWND hwndOwner)
+{
+    const LPCDLGTEMPLATEW pTemplate = LoadKeyboardTemplate(hInstance);
+    g_bTextNotKept = 0;
+    if (pTemplate != nullptr)
+        DialogBoxIndirectParamW(hInstance, pTemplate, hwndOwner, KeyboardDialogProc, 0);
+    if (g_bTextNotKept)
+        MessageBoxW(hwndOwner, kTextNotKeptMessage, kMessageCaption, MB_ICONHAND);
+    g_bTextNotKept = 0;
 }
 
 INT_PTR CALLBACK KeyboardDialogProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam)

@@ -15,4 +15,8 @@ void SetKeyboardDialogContext(HINSTANCE hInstance, HWND hwndSipBar, SipPanel* pS
 // Dialog template 204 from the module's resources; null when it cannot be had.
 LPCDLGTEMPLATEW LoadKeyboardTemplate(HINSTANCE hInstance);
 
+// Runs the dialog modally over hwndOwner until it ends; then tells the user when a switch
+// away ended it without keeping its text.
+void RunKeyboardDialog(HINSTANCE hInstance, HWND hwndOwner);
+
 INT_PTR CALLBACK KeyboardDialogProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);

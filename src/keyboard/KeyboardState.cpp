@@ -12,6 +12,7 @@ WNDPROC g_pfnKeyboardProc = nullptr;
 WNDPROC g_pfnEditProc = nullptr;
 SipPanel* g_pSipPanel = nullptr;
 int g_bClosing = 0;
+int g_bTextNotKept = 0;
 
 HWND GetEditCtrlWnd() { return g_hEditCtrlWnd; }
 HWND GetDlgWnd() { return g_hDlgWnd; }
@@ -37,16 +38,11 @@ void FinishDialog()
         {
             // Out of memory: the dialog stays open with the text rather than end and lose it.
             g_bClosing = 0;
-            TellTextNotCopied(kTextNotSentMessage);
+            MessageBoxW(g_hDlgWnd, kTextNotSentMessage, kMessageCaption, MB_ICONHAND);
             return;
         }
     }
     EndDialog(g_hDlgWnd, 0);
-}
-
-void TellTextNotCopied(const wchar_t* pszMessage)
-{
-    MessageBoxW(g_hDlgWnd, pszMessage, kMessageCaption, MB_ICONHAND);
 }
 
 void RedrawKeyboard(HWND hwnd)

@@ -17,6 +17,9 @@ extern SipPanel* g_pSipPanel;
 // Set while the dialog is being ended with OK, so that the deactivation that
 // ending causes does not park the text.
 extern int g_bClosing;
+// Set when a switch away ended the dialog without a copy of its text; the user is told
+// once the dialog is gone, so that the message does not hold up the switch.
+extern int g_bTextNotKept;
 
 // Identifier of the caret blink timer on the keyboard control.
 constexpr UINT_PTR IDT_CARET_BLINK = 101;
@@ -33,7 +36,6 @@ void FinishDialog();
 constexpr wchar_t kTextNotSentMessage[] =
     L"The text could not be sent: memory is short. It stays in the keyboard; tap OK to try again.";
 constexpr wchar_t kTextNotKeptMessage[] = L"The text typed in the keyboard could not be kept: memory is short.";
-void TellTextNotCopied(const wchar_t* pszMessage);
 
 // A new[]-allocated copy of the edit control's text: GetWindowTextLength + 2
 // units, zero-filled, at most length + 1 copied. Null when allocation fails.

@@ -37,13 +37,6 @@ bool ReloadSkin(SipPanel& panel)
     return true;
 }
 
-void RunKeyboardDialog(HINSTANCE hInstance, HWND hwndOwner)
-{
-    const LPCDLGTEMPLATEW pTemplate = LoadKeyboardTemplate(hInstance);
-    if (pTemplate != nullptr)
-        DialogBoxIndirectParamW(hInstance, pTemplate, hwndOwner, KeyboardDialogProc, 0);
-}
-
 } // namespace
 
 void SipPanel::RunKeyboard()

@@ -168,7 +168,8 @@ void* __cdecl FailingMalloc(std::size_t cb)
 }
 
 // A copy that cannot be made loses no text silently: OK keeps the dialog open with the text
-// and says so (the next OK sends it); a switch away ends the dialog, with a message.
+// and says so (the next OK sends it); a switch away ends the dialog, and the message comes
+// once it has gone, so as not to hold up the switch.
 TEST_P(KeyboardDialog, TextThatCannotBeCopiedIsKeptOrItsLossShown)
 {
     static const ImportRedirect s_malloc{"malloc", reinterpret_cast<void*>(&FailingMalloc), &g_pfnMalloc};
@@ -176,9 +177,13 @@ TEST_P(KeyboardDialog, TextThatCannotBeCopiedIsKeptOrItsLossShown)
     ASSERT_TRUE(s_bRedirected);
     const std::wstring text = L"kept 12";
     g_cbFailing = (text.size() + 2) * sizeof(WCHAR);
+    std::atomic<HWND> hKeyboard{nullptr};
+    std::vector<bool> keyboardOpenAtMessage;
     CDialogWatcher watcher([&](const SeenDialog& dialog) {
-        if (!dialog.text.empty())
-            DismissMessageBox(dialog);
+        if (dialog.text.empty())
+            return;
+        keyboardOpenAtMessage.push_back(IsWindow(hKeyboard) != FALSE);
+        DismissMessageBox(dialog);
     });
     const auto messagesShown = [&] {
         std::vector<std::wstring> shown;
@@ -191,6 +196,7 @@ TEST_P(KeyboardDialog, TextThatCannotBeCopiedIsKeptOrItsLossShown)
     bool bOpenAfterFailedOk = false;
     std::wstring textAfterFailedOk;
     CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
+        hKeyboard = driver.Dialog();
         driver.SetText(text.c_str());
         g_dwFailingThread = dwDialogThread;
         PostMessageW(driver.Dialog(), WM_COMMAND, IDOK, 0);
@@ -209,6 +215,7 @@ TEST_P(KeyboardDialog, TextThatCannotBeCopiedIsKeptOrItsLossShown)
     EXPECT_EQ(text, Typed());
 
     CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
+        hKeyboard = driver.Dialog();
         driver.SetText(text.c_str());
         g_dwFailingThread = dwDialogThread;
         PostMessageW(driver.Dialog(), WM_ACTIVATE, WA_INACTIVE, 0);   // a switch to another application
@@ -218,6 +225,7 @@ TEST_P(KeyboardDialog, TextThatCannotBeCopiedIsKeptOrItsLossShown)
     EXPECT_EQ(nullptr, m_pPanel->m_pBuffer);
     EXPECT_EQ(nullptr, m_pPanel->m_pUnprocStr);
     EXPECT_EQ((std::vector<std::wstring>{kTextNotSentMessage, kTextNotKeptMessage}), messagesShown());
+    EXPECT_EQ((std::vector<bool>{true, false}), keyboardOpenAtMessage);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothHands, KeyboardDialog, testing::Values(DialogCase{4, 0}, DialogCase{4, 1}),

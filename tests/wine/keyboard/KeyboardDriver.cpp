@@ -140,7 +140,7 @@ bool CKeyboardDriver::Run(SipPanel* pPanel, const std::function<void(CKeyboardDr
 {
     SetKeyboardDialogContext(g_hInstance, nullptr, pPanel);
     return Attend(
-        [] { DialogBoxIndirectParamW(g_hInstance, LoadKeyboardTemplate(g_hInstance), nullptr, KeyboardDialogProc, 0); },
+        [] { RunKeyboardDialog(g_hInstance, nullptr); },
         driver);
 }
 
