@@ -2,6 +2,7 @@
 #include "sip/ServerModule.h"
 #include "sip/Zarn.h"
 
+#include <memory>
 #include <new>
 
 // The class factory of Zarn and the two exports through which COM reaches it.
@@ -58,7 +59,8 @@ private:
     LONG m_cRef = 0;
 };
 
-CZarnClassFactory* g_pClassFactory = nullptr;
+// Owned here so that unloading the module frees it (the process may load the module again).
+std::unique_ptr<CZarnClassFactory> g_pClassFactory;
 
 } // namespace
 
@@ -72,7 +74,7 @@ STDAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, LPVOID* ppv)
     {
         CModuleLock lock;
         if (g_pClassFactory == nullptr)
-            g_pClassFactory = new (std::nothrow) CZarnClassFactory();
+            g_pClassFactory.reset(new (std::nothrow) CZarnClassFactory());
     }
     if (g_pClassFactory == nullptr)
         return E_OUTOFMEMORY;

@@ -1,5 +1,6 @@
 #include "FaultInjector.h"
 #include "ImportRedirect.h"
+#include "ModuleSymbols.h"
 
 #include <commctrl.h>
 #include <oleauto.h>
@@ -8,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <mutex>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -28,17 +30,20 @@ enum Kind
     kFile,
     kSearch,
     kRegKey,
+    kMemory,
     kKindCount
 };
 const char* const g_apszKinds[kKindCount] = {"GDI object", "DC", "window", "timer", "menu",
-                                             "image list", "hook", "file", "search", "registry key"};
+                                             "image list", "hook", "file", "search", "registry key", "memory block"};
 
 struct Held
 {
     HWND hwnd;  // timers: their window
     int nMadeBy;
+    ULONG_PTR auWhere[3];  // the innermost return addresses inside the module, as offsets into it
 };
 std::map<ULONG_PTR, Held> g_held[kKindCount];
+std::mutex g_heldLock;  // any of the module's threads may allocate
 
 struct Entry
 {
@@ -48,6 +53,9 @@ struct Entry
     long nCalls;
 };
 Entry* g_pEntries = nullptr;
+ULONG_PTR g_uModuleBase = 0;  // where the module lies, for telling where it made a handle
+ULONG_PTR g_uModuleSize = 0;
+CModuleSymbols g_symbols;
 int g_nFail = -1;
 long g_nFailAt = 0;
 bool g_bInjected = false;
@@ -80,12 +88,30 @@ bool Reached(int n)
 
 void Remember(Kind kind, ULONG_PTR h, int nMadeBy, HWND hwnd = nullptr)
 {
-    g_held[kind][h] = Held{hwnd, nMadeBy};
+    Held held{hwnd, nMadeBy, {}};
+    void* apStack[16];
+    const USHORT nFrames = RtlCaptureStackBackTrace(1, 16, apStack, nullptr);
+    for (USHORT i = 0, nKept = 0; i < nFrames && nKept < std::size(held.auWhere); ++i)
+    {
+        const ULONG_PTR uOffset = reinterpret_cast<ULONG_PTR>(apStack[i]) - g_uModuleBase;
+        if (uOffset < g_uModuleSize)
+            held.auWhere[nKept++] = uOffset;
+    }
+    const std::lock_guard<std::mutex> lock(g_heldLock);
+    g_held[kind][h] = held;
 }
 
 void Forget(Kind kind, ULONG_PTR h)
 {
+    const std::lock_guard<std::mutex> lock(g_heldLock);
     g_held[kind].erase(h);
+}
+
+void* Allocated(void* p, int nMadeBy)
+{
+    if (p != nullptr)
+        Remember(kMemory, Key(p), nMadeBy);
+    return p;
 }
 
 // Policies: how a call fails, and what a call that went through changes in g_held.
@@ -321,7 +347,7 @@ void* __cdecl HookedMalloc(size_t cb)
         errno = ENOMEM;
         return nullptr;
     }
-    return reinterpret_cast<void*(__cdecl*)(size_t)>(g_pfnReal<N>)(cb);
+    return Allocated(reinterpret_cast<void*(__cdecl*)(size_t)>(g_pfnReal<N>)(cb), N);
 }
 
 template <int N>
@@ -333,7 +359,7 @@ void* __cdecl HookedCalloc(size_t n, size_t cb)
         errno = ENOMEM;
         return nullptr;
     }
-    return reinterpret_cast<void*(__cdecl*)(size_t, size_t)>(g_pfnReal<N>)(n, cb);
+    return Allocated(reinterpret_cast<void*(__cdecl*)(size_t, size_t)>(g_pfnReal<N>)(n, cb), N);
 }
 
 template <int N>
@@ -345,7 +371,20 @@ void* __cdecl HookedRealloc(void* p, size_t cb)
         errno = ENOMEM;
         return nullptr;
     }
-    return reinterpret_cast<void*(__cdecl*)(void*, size_t)>(g_pfnReal<N>)(p, cb);
+    void* pMoved = reinterpret_cast<void*(__cdecl*)(void*, size_t)>(g_pfnReal<N>)(p, cb);
+    // A block that moved, or that a zero size freed, is no longer the module's at its old place.
+    if (p != nullptr && (pMoved != nullptr || cb == 0))
+        Forget(kMemory, Key(p));
+    return Allocated(pMoved, N);
+}
+
+template <int N>
+void __cdecl HookedFree(void* p)
+{
+    ++g_pEntries[N].nCalls;
+    if (p != nullptr)
+        Forget(kMemory, Key(p));
+    reinterpret_cast<void(__cdecl*)(void*)>(g_pfnReal<N>)(p);
 }
 
 Entry* FindEntry(const char* pszName);
@@ -440,6 +479,7 @@ Entry g_entries[] = {
     Special<48>("GetProcAddress", &HookedGetProcAddress<48>),
     Redirect<49, Plain>("MoveFileExW", &MoveFileExW),
     Redirect<50, Plain>("DeleteFileW", &DeleteFileW),
+    Special<51>("free", &HookedFree<51>),
 };
 
 Entry* FindEntry(const char* pszName)
@@ -458,12 +498,25 @@ int PatchImports(HMODULE hModule)
     return RedirectImports(hModule, redirects.data(), redirects.size());
 }
 
+// What the threads library and the emulated thread-locals keep for a thread from its first
+// exception or lock on (the C runtime's, not the module's): given back when the thread ends.
+bool IsThreadStorage(const Held& held)
+{
+    for (ULONG_PTR uOffset : held.auWhere)
+    {
+        const std::string name = g_symbols.FunctionAt(uOffset);
+        if (name.find("pthread") != std::string::npos || name.find("emutls") != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
 // The functions that give handles back are never made to fail.
 bool Fallible(const Entry& entry)
 {
     static const char* const s_apszGivers[] = {"DeleteObject", "DeleteDC", "ReleaseDC", "DestroyWindow",
                                                "KillTimer", "DestroyMenu", "ImageList_Destroy",
-                                               "UnhookWindowsHookEx", "CloseHandle", "FindClose", "RegCloseKey"};
+                                               "UnhookWindowsHookEx", "CloseHandle", "FindClose", "RegCloseKey", "free"};
     for (const char* pszName : s_apszGivers)
         if (std::strcmp(pszName, entry.pszName) == 0)
             return false;
@@ -478,6 +531,12 @@ namespace Faults
 bool Install(HMODULE hModule, const std::string& sFail, long nFailAt)
 {
     g_pEntries = g_entries;
+    g_uModuleBase = reinterpret_cast<ULONG_PTR>(hModule);
+    const auto* pDos = reinterpret_cast<const IMAGE_DOS_HEADER*>(hModule);
+    g_uModuleSize = reinterpret_cast<const IMAGE_NT_HEADERS*>(g_uModuleBase + pDos->e_lfanew)->OptionalHeader.SizeOfImage;
+    WCHAR szPath[MAX_PATH];
+    if (GetModuleFileNameW(hModule, szPath, MAX_PATH) > 0)
+        g_symbols.Read(szPath);
     g_nFail = -1;
     for (int i = 0; i < static_cast<int>(std::size(g_entries)); ++i)
         if (sFail == g_entries[i].pszName)
@@ -519,10 +578,17 @@ std::vector<std::string> LiveHandles()
                 continue;
             if (kind == kTimer && held.hwnd != nullptr && !IsWindow(held.hwnd))
                 continue;
-            char sz[128];
-            std::snprintf(sz, sizeof sz, "%s 0x%llx made by %s", g_apszKinds[kind],
+            if (kind == kMemory && IsThreadStorage(held))
+                continue;
+            char sz[96];
+            std::snprintf(sz, sizeof sz, "%s 0x%llx made by %s, from", g_apszKinds[kind],
                           static_cast<unsigned long long>(h), g_entries[held.nMadeBy].pszName);
-            lines.push_back(sz);
+            std::string sLine = sz;
+            // Offsets into the module, innermost first, for addr2line.
+            for (ULONG_PTR uOffset : held.auWhere)
+                if (uOffset != 0)
+                    sLine += " +" + std::to_string(uOffset) + " " + g_symbols.FunctionAt(uOffset);
+            lines.push_back(sLine);
         }
     }
     return lines;

@@ -10,7 +10,8 @@
 // documents it (a null handle with the last error set, FALSE, an error HRESULT or
 // status, a read that fails, a write cut short by a full disk, malloc's null), and
 // remember the handles the module made (GDI objects, DCs, windows, timers, menus,
-// image lists, hooks, files, searches, registry keys) until it gives them back.
+// image lists, hooks, files, searches, registry keys, memory blocks from the C runtime's
+// allocators) until it gives them back.
 namespace Faults
 {
 
@@ -33,7 +34,7 @@ bool Injected();
 // The return addresses on the stack of the failed call, innermost first.
 std::vector<void*> FaultStack();
 // Handles the module made and still holds, one line each ("window 0x1234 made by
-// CreateWindowExW"); windows and timers count while their window exists.
+// CreateWindowExW at Keyboard.dll+0x5678"); windows and timers count while their window exists.
 std::vector<std::string> LiveHandles();
 
 }  // namespace Faults
