@@ -30,14 +30,6 @@ protected:
     CTestSkin m_skin;
 };
 
-TEST_P(LoadSkinOnThisScreen, EveryKeyGetsItsTurnedRectangleAndImage)
-{
-    ASSERT_EQ(1, m_skin.Load(GetParam()));
-    EXPECT_EQ(4, g_skin.nOrientation);
-    EXPECT_EQ(m_skin.Files().SkinsFolder() + L"\\ZzTestSkin", std::wstring(g_skin.szSkinPath));
-    ExpectTestSkinLoaded(TestSkinPlan(ScreenClass()), ExpectedTurn(GetParam()));
-}
-
 TEST_P(LoadSkinOnThisScreen, ReleaseSkinFreesEveryBitmapAndTheList)
 {
     ASSERT_EQ(1, m_skin.Load(GetParam()));
@@ -63,17 +55,23 @@ TEST_P(LoadSkinOnThisScreen, ReleaseSkinFreesEveryBitmapAndTheList)
     ReleaseSkin();  // a second release finds nothing to free
 }
 
-// The layout of a screen class other than this screen's, turned as this screen turns it.
-TEST_P(LoadSkinOnThisScreen, ForAShortSideTakesThatSidesLayoutTurnedForThisScreen)
+// Through LoadSkin, the layout of this screen's class; for another short side, that
+// side's layout; either turned as this screen turns it.
+TEST_P(LoadSkinOnThisScreen, EveryKeyGetsItsTurnedRectangleAndImageFromTheShortSidesLayout)
 {
-    struct Case { int nShortSide; int nClass; };   // nClass 0: no layout fits
-    for (const Case& c : {Case{240, 240}, Case{480, 480}, Case{320, 240}, Case{200, 0}})
+    struct Case { int nShortSide; int nClass; };   // nShortSide 0: this screen's; nClass 0: no layout fits
+    for (const Case& c : {Case{0, ScreenClass()}, Case{240, 240}, Case{480, 480}, Case{320, 240}, Case{200, 0}})
     {
         SCOPED_TRACE(c.nShortSide);
         ASSERT_EQ(1, m_skin.Load(GetParam()));
-        ReleaseSkin();
-        ASSERT_EQ(c.nClass != 0 ? 1 : 0, LoadSkinForShortSide(GetModuleHandleW(nullptr), GetDesktopWindow(),
-                                                               c.nShortSide));
+        EXPECT_EQ(4, g_skin.nOrientation);
+        EXPECT_EQ(m_skin.Files().SkinsFolder() + L"\\ZzTestSkin", std::wstring(g_skin.szSkinPath));
+        if (c.nShortSide != 0)
+        {
+            ReleaseSkin();
+            ASSERT_EQ(c.nClass != 0 ? 1 : 0,
+                      LoadSkinForShortSide(GetModuleHandleW(nullptr), GetDesktopWindow(), c.nShortSide));
+        }
         if (c.nClass == 0)
         {
             EXPECT_EQ(nullptr, g_skin.hCharBackground);
