@@ -105,13 +105,15 @@ TEST_F(LayoutEntries, SecondEntryForAKeyReplacesTheFirst)
     EXPECT_EQ(nullptr, Key(L"char_Z").hPressedImage) << "an entry without a bitmap clears the image";
 }
 
-// The document's own characters reach the key record, numeric references included; the
-// cut at 15 is the reader's, checked natively.
+// The document's own characters reach the key record, numeric references included, and
+// all 15 the reader keeps (where it cuts is checked natively).
 TEST_F(LayoutEntries, AKeysOwnAlternatesKeepTheirCharacters)
 {
     ASSERT_EQ(1, Load(LayoutHeader(IsLandscapeScreen() ? 4 : 5, 320, 240) +
-                      "<k Width='30' Height='40' Alternates='&#xE9;\xC5\x91&#x20AC;'>char_E</k>"));
+                      "<k Width='30' Height='40' Alternates='&#xE9;\xC5\x91&#x20AC;'>char_E</k>"
+                      "<k Width='30' Height='40' Alternates='abcdefghijklmnopq'>char_A</k>"));
     EXPECT_EQ(Narrow(L"\x00E9\x0151\x20AC"), Narrow(Key(L"char_E").szAlternates));
+    EXPECT_EQ("abcdefghijklmno", Narrow(Key(L"char_A").szAlternates));
 }
 
 TEST_F(LayoutEntries, NoSkinFolderFallsBackToSilver)
