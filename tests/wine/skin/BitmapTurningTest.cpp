@@ -1,6 +1,5 @@
 #include "SkinTestFiles.h"
 
-#include "platform/AygShell.h"
 #include "skin/BitmapTurning.h"
 #include "support/GdiHandles.h"
 
@@ -97,9 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Table, BitmapRotation, testing::Values(
 
 TEST(BitmapRotation, NothingToTurnOrNoWindowGivesNull)
 {
-    CSkinTestFiles files;
-    const std::wstring path = files.Write(L"ZzTurn\\one.bmp", MakeBmpBytes(1, 1, Distinct));
-    CUniqueBitmap source(SHLoadDIBitmap(path.c_str()));
+    const CUniqueBitmap source = MakeSource(TurnCase{1, 1, true, Source::Display});
     EXPECT_EQ(nullptr, RotateBitmapClockwise(nullptr, GetDesktopWindow()));
     EXPECT_EQ(nullptr, RotateBitmapCounterClockwise(nullptr, GetDesktopWindow()));
     EXPECT_EQ(nullptr, RotateBitmapClockwise(source.Get(), nullptr));
