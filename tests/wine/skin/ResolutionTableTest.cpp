@@ -70,13 +70,4 @@ INSTANTIATE_TEST_SUITE_P(Table, ResolutionTableReading, testing::Values(
     // index is refused rather than one of the values chosen.
     TableCase{"a repeated attribute name", "<r><x/><e Height='100' Height='240'/></r>", 0, ""}));
 
-TEST(ResolutionTableReading, MissingFileFails)
-{
-    ResetSkinState();
-    CSkinTestFiles files;
-    EXPECT_EQ(0, ReadResolutionTable((files.SkinsFolder() + L"\\ZzAbsent.xml").c_str()));
-    EXPECT_EQ(0, ReadResolutionTable(L""));
-    EXPECT_EQ(nullptr, g_skin.pResolutionList);
-}
-
 }  // namespace

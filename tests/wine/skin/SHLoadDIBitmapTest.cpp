@@ -7,26 +7,7 @@
 
 namespace {
 
-uint32_t Pattern(int x, int y) { return (x * 40u) << 16 | (y * 50u) << 8 | 0x33u; }
-
-TEST(SHLoadDIBitmap, ReadsAFileIntoADibSection)
-{
-    CSkinTestFiles files;
-    const std::wstring path = files.Write(L"ZzBmp\\good.bmp", MakeBmpBytes(5, 3, Pattern));
-    CUniqueBitmap bitmap(SHLoadDIBitmap(path.c_str()));
-    ASSERT_TRUE(bitmap);
-    DIBSECTION dib{};
-    ASSERT_EQ(static_cast<int>(sizeof dib), GetObjectW(bitmap.Get(), sizeof dib, &dib)) << "not a DIB section";
-    EXPECT_EQ(24, dib.dsBm.bmBitsPixel);
-    int w = 0, h = 0;
-    const std::vector<uint32_t> pixels = ReadPixels(bitmap.Get(), &w, &h);
-    ASSERT_EQ(5, w);
-    ASSERT_EQ(3, h);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 5; ++x)
-            EXPECT_EQ(Pattern(x, y), pixels[y * 5 + x]) << x << "," << y;
-}
-
+// 24-bit files, the skins' own, are read back pixel by pixel through LoadSkin (LoadSkinTest).
 void Put32(std::vector<uint8_t>& b, size_t at, uint32_t v)
 {
     for (int i = 0; i < 4; ++i)

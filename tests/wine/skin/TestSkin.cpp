@@ -3,6 +3,7 @@
 #include "BmpEncoder.h"
 #include "SkinDocuments.h"
 #include "common/TextUtf.h"
+#include "support/GdiHandles.h"
 
 #include "keyboard/KeyModel.h"
 #include "settings/Settings.h"
@@ -61,16 +62,14 @@ Colour AsShown(Colour colour, SkinTurn turn)
 {
     if (turn == SkinTurn::None)
         return colour;
-    const HDC hScreen = GetDC(nullptr);
-    const HBITMAP hPixel = CreateCompatibleBitmap(hScreen, 1, 1);
-    const HDC hdc = CreateCompatibleDC(hScreen);
-    const HGDIOBJ hOld = SelectObject(hdc, hPixel);
-    SetPixel(hdc, 0, 0, RGB(colour >> 16 & 0xFF, colour >> 8 & 0xFF, colour & 0xFF));
-    SelectObject(hdc, hOld);
-    DeleteDC(hdc);
-    ReleaseDC(nullptr, hScreen);
-    const std::vector<uint32_t> pixels = ReadPixels(hPixel);
-    DeleteObject(hPixel);
+    const CWindowDc screen(nullptr);
+    const CUniqueBitmap pixel(CreateCompatibleBitmap(screen.Get(), 1, 1));
+    {
+        const CMemoryDc dc(CreateCompatibleDC(screen.Get()));
+        const CSelectObject select(dc.Get(), pixel.Get());
+        SetPixel(dc.Get(), 0, 0, RGB(colour >> 16 & 0xFF, colour >> 8 & 0xFF, colour & 0xFF));
+    }
+    const std::vector<uint32_t> pixels = ReadPixels(pixel.Get());
     return pixels.empty() ? colour : pixels[0];
 }
 
