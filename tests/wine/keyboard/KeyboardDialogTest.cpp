@@ -27,43 +27,27 @@ namespace {
 
 int Key(const wchar_t* pszEntry) { return FindKeyByEntry(pszEntry); }
 
-TEST_P(KeyboardDialog, HeldBackspaceRepeatsAndATapDeletesOne)
+// A tap deletes one; a hold repeats; sliding off backspace stops the repeat and sliding onto
+// it starts none.
+TEST_P(KeyboardDialog, BackspaceRepeatsOnlyWhileHeld)
 {
-    int nTapDeleted = -1;
-    bool bRepeated = false;
-    bool bTimersRan = false;
-    int nMostAhead = INT_MIN;
-    int nAtLift = -1;
-    int nAfterLift = -1;
     const std::wstring text = L"abcdefghijklmnopqrstuvwxyz";
+    const auto deleted = [&](CKeyboardDriver& driver) { return static_cast<int>(text.size() - driver.Text().size()); };
+    int nTapDeleted = -1, nAtLift = -1, nAfterLift = -1;
+    int nMostAhead = INT_MIN;
+    bool bRepeated = false;
+    bool bTimersRan = true;
+    std::wstring afterSlideOff, afterSlideOn;
     CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
         driver.SetText(text.c_str());
         driver.Tap(KEY_BACKSPACE);
-        nTapDeleted = static_cast<int>(text.size() - driver.Text().size());
+        nTapDeleted = deleted(driver);
         driver.SetText(text.c_str());
         bRepeated = driver.HoldBackspace(5, &nMostAhead);
         driver.Lift();
-        nAtLift = static_cast<int>(text.size() - driver.Text().size());
+        nAtLift = deleted(driver);
         bTimersRan = driver.LetTimersRun();   // nothing more goes once the stylus is up
-        nAfterLift = static_cast<int>(text.size() - driver.Text().size());
-        driver.Tap(KEY_OK);
-    });
-    EXPECT_EQ(1, nTapDeleted);
-    // One at the press, then one every 100 ms once the 500 ms delay has passed: never
-    // more than the clock allows, and the five come within 5 s.
-    EXPECT_TRUE(bRepeated);
-    EXPECT_LE(nMostAhead, 0) << "deletions ahead of the repeat's delay and rate";
-    ASSERT_TRUE(bTimersRan);
-    EXPECT_EQ(nAtLift, nAfterLift);
-    EXPECT_EQ(text.substr(0, text.size() - nAfterLift), Typed());
-}
-
-TEST_P(KeyboardDialog, SlidingOffBackspaceStopsTheRepeatAndOntoItStartsNone)
-{
-    std::wstring afterSlideOff;
-    std::wstring afterSlideOn;
-    bool bTimersRan = true;
-    CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
+        nAfterLift = deleted(driver);
         driver.SetText(L"12345");
         driver.Press(KEY_BACKSPACE);   // deletes the 5
         driver.SlideTo(KEY_A);
@@ -77,7 +61,13 @@ TEST_P(KeyboardDialog, SlidingOffBackspaceStopsTheRepeatAndOntoItStartsNone)
         afterSlideOn = driver.Text();
         driver.Tap(KEY_OK);
     });
+    EXPECT_EQ(1, nTapDeleted);
+    // One at the press, then one every 100 ms once the 500 ms delay has passed: never
+    // more than the clock allows, and the five come within 5 s.
+    EXPECT_TRUE(bRepeated);
+    EXPECT_LE(nMostAhead, 0) << "deletions ahead of the repeat's delay and rate";
     ASSERT_TRUE(bTimersRan) << "the dialog's timers never ran, so nothing was checked";
+    EXPECT_EQ(nAtLift, nAfterLift);
     EXPECT_EQ(L"1234a", afterSlideOff);
     EXPECT_EQ(L"1234a", afterSlideOn);
 }
