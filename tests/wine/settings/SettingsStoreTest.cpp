@@ -32,11 +32,9 @@ struct LoadCase
 // left alone is told apart from one read or cleared.
 TEST_F(SettingsStore, LoadReadsAnExistingFileAsItIsAndWritesAMissingOne)
 {
-    const Bytes silver = OptionsFileBytes(1, L"Silver.xml");
     const Bytes count300 = {0, 0, 0, 0, 0x2C, 0x01, 0, 0, 'B', 0};
     const LoadCase aCases[] = {
         {"no file: memory is written", std::nullopt, 7, L"Before.xml", OptionsFileBytes(7, L"Before.xml")},
-        {"the default", silver, 1, L"Silver.xml", silver},
         {"refused count", count300, 0, L"Before.xml", count300},
         {"empty file", Bytes{}, 0, L"", Bytes{}},
         {"trailing bytes", OptionsFileBytes(0, L"Black.xml", {0xFF, 0xFE}), 0, L"Black.xml",
