@@ -75,7 +75,6 @@ protected:
         EXPECT_EQ(bOpens, seen.bOpened);
         EXPECT_EQ(bOpens, seen.bHookWhileOpen) << "the arrow-key hook is there while the keyboard is";
         EXPECT_EQ(!bOpens, g_bSkinLoadFailed != FALSE);
-        EXPECT_EQ(SIP_ACTION_NONE, m_pPanel->m_nPressed);
         EXPECT_FALSE(g_bInitializing);
         EXPECT_EQ(nullptr, GetKeyboardHook()) << "the hook outlived the keyboard";
         EXPECT_EQ(nullptr, m_pPanel->m_pBuffer);
