@@ -20,24 +20,17 @@ std::vector<CallbackCall> EditCommandCalls(int nAction)
         return std::vector<CallbackCall>{VirtualKeyCall(kControl, kPress), CharEventsCall(uKey, kCtrlDown, uChar),
                                          CharEventsCall(uKey, kCtrlNoChar, uChar), VirtualKeyCall(kControl, kRelease)};
     };
-    switch (nAction)
-    {
-    case 1:  // Copy: Ctrl+C
-        return chord(0x43, 0x03);
-    case 2:  // Select All: Ctrl+A as plain key presses
-        return {VirtualKeyCall(kControl, kPress), VirtualKeyCall(0x41, kPress), VirtualKeyCall(0x41, kRelease),
-                VirtualKeyCall(kControl, kRelease)};
-    case 3:  // Cut: Ctrl+X
-        return chord(0x58, 0x18);
-    case 4:  // Enter: a press, no release
-        return {VirtualKeyCall(0x0D, kPress)};
-    case 5:  // Paste: Ctrl+V
-        return chord(0x56, 0x16);
-    case 6:  // Backspace: a press, no release
-        return {VirtualKeyCall(0x08, kPress)};
-    default:
-        return {};
-    }
+    const std::vector<CallbackCall> aCalls[] = {
+        chord(0x43, 0x03),  // Copy: Ctrl+C
+        // Select All: Ctrl+A as plain key presses
+        {VirtualKeyCall(kControl, kPress), VirtualKeyCall(0x41, kPress), VirtualKeyCall(0x41, kRelease),
+         VirtualKeyCall(kControl, kRelease)},
+        chord(0x58, 0x18),  // Cut: Ctrl+X
+        {VirtualKeyCall(0x0D, kPress)},  // Enter: a press, no release
+        chord(0x56, 0x16),  // Paste: Ctrl+V
+        {VirtualKeyCall(0x08, kPress)},  // Backspace: a press, no release
+    };
+    return nAction >= 1 && nAction <= 6 ? aCalls[nAction - 1] : std::vector<CallbackCall>{};
 }
 
 void CRecordingCallback::OnMisuse(const char* pszWhat)

@@ -63,13 +63,16 @@ protected:
 };
 
 // Where a point hits is checked natively, and the device taps each button of
-// the centred bar in the scenarios; here, a press and a slide off, after the
-// bar moved to a window narrower than its bitmap (window x 45 is bitmap x 65
-// on QVGA, 110 is 130 on VGA: Copy both).
-TEST_F(SipBarTest, ANarrowedBarHitTestsWhereItIsDrawnAndSlidingOffCancels)
+// the centred bar in the scenarios; here, the bar moved to a window narrower
+// than its bitmap (window x 45 is bitmap x 65 on QVGA, 110 is 130 on VGA: Copy
+// both) and a stylus that slides. The last button slid onto acts wherever on
+// the bar the stylus lifts; slid off the bar, nothing does.
+TEST_F(SipBarTest, ANarrowedBarHitTestsWhereItIsDrawnAndTheLastButtonSlidOntoActs)
 {
     const bool bVga = IsVga();
     m_pPanel->MoveBarWindow(0, 0, bVga ? 440 : 200, bVga ? 108 : 54);
+    const int X = BarLeftNow();
+    const BarRect& cut = m_pPanel->m_aButtons[SIP_ACTION_CUT].rc;
     Down(bVga ? 110 : 45, 10);
     EXPECT_EQ(SIP_ACTION_COPY, m_pPanel->m_nPressed);
     EXPECT_EQ(m_hwndBar, GetCapture());
@@ -78,20 +81,11 @@ TEST_F(SipBarTest, ANarrowedBarHitTestsWhereItIsDrawnAndSlidingOffCancels)
     Up(kOffX, kOffY);
     EXPECT_EQ(nullptr, GetCapture());
     EXPECT_TRUE(m_callback.Calls().empty());
-}
 
-// Pressed on one button and slid to another, the last one pressed acts
-// wherever on the bar the stylus lifts.
-TEST_F(SipBarTest, SlidingToAnotherButtonCarriesOutThatOne)
-{
-    const int X = BarLeftNow();
-    const BarRect& copy = m_pPanel->m_aButtons[SIP_ACTION_COPY].rc;
-    const BarRect& cut = m_pPanel->m_aButtons[SIP_ACTION_CUT].rc;
-    Down(X + copy.left + 5, copy.top + 5);
-    EXPECT_EQ(SIP_ACTION_COPY, m_pPanel->m_nPressed);
+    Down(bVga ? 110 : 45, 10);
     Move(X + cut.left + 5, cut.top + 5);
     EXPECT_EQ(SIP_ACTION_CUT, m_pPanel->m_nPressed);
-    Up(X + 2, 2);
+    Up(2, 2);
     EXPECT_EQ(EditCommandCalls(SIP_ACTION_CUT), m_callback.Calls());
     EXPECT_EQ(SIP_ACTION_NONE, m_pPanel->m_nPressed);
 }
@@ -182,14 +176,8 @@ TEST_F(SipBarTest, PaintsTheBarAndThePressedButton)
     Down(X + copy.left + 3, copy.top + 3);
     HBITMAP hPressed = m_pPanel->m_aButtons[SIP_ACTION_COPY].hPressed;
     ASSERT_NE(nullptr, hPressed);
-    int nDifferent = 0;
     for (const auto& s : aSamples)
-    {
-        const COLORREF expected = BitmapPixel(hPressed, s[0], s[1]);
-        EXPECT_EQ(expected, WindowPixel(m_hwndBar, X + copy.left + s[0], copy.top + s[1]));
-        nDifferent += expected != BitmapPixel(g_hBarBitmap, copy.left + s[0], copy.top + s[1]) ? 1 : 0;
-    }
-    EXPECT_GT(nDifferent, 0) << "the pressed image looks like the unpressed bar there";
+        EXPECT_EQ(BitmapPixel(hPressed, s[0], s[1]), WindowPixel(m_hwndBar, X + copy.left + s[0], copy.top + s[1]));
 
     // Slid off: the pressed image stays until the release repaints.
     Move(kOffX, kOffY);
@@ -227,11 +215,6 @@ TEST_F(SipBarTest, TheInitializingNoticeHidesTheButtonsButTapsStillHit)
     Up(kOffX, kOffY);
     m_pPanel->EndInitializing();
     EXPECT_FALSE(g_bInitializing);
-
-    // The repaint command, any other command and a paint answer 1.
-    EXPECT_EQ(1, SendMessageW(m_hwndBar, WM_COMMAND, MAKEWPARAM(8000, 0), 3));
-    EXPECT_EQ(1, SendMessageW(m_hwndBar, WM_COMMAND, MAKEWPARAM(1234, 0), 0));
-    EXPECT_EQ(1, SendMessageW(m_hwndBar, WM_PAINT, 0, 0));
 }
 
 } // namespace

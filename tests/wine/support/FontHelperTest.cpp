@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -27,8 +26,8 @@ struct SlotCase
 
 // Each slot gets exactly the fields given (a face cut to 31 units), everything
 // else zero; GetFont hands out what a slot holds and never creates; out of
-// range slots hold nothing; the cache deletes its fonts when it goes (the
-// module's own cache, when the module is unloaded: see ModuleUnload).
+// range slots hold nothing. That the cache deletes its fonts when it goes is
+// seen on the module's own cache, which goes with the module (ModuleUnload).
 TEST(FontHelper, SlotsHoldFontsOfExactlyTheGivenFields)
 {
     const std::wstring face40 = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn";
@@ -39,43 +38,35 @@ TEST(FontHelper, SlotsHoldFontsOfExactlyTheGivenFields)
         {49, 26, 700, L"Arial", 1, 1, 1},
         {3, -12, FW_NORMAL, face40.c_str(), 0, 0, 0},
     };
-    std::vector<HFONT> created;
+    CFontHelper fonts;
+    for (int nSlot = 0; nSlot < CFontHelper::kSlots; ++nSlot)
+        EXPECT_EQ(nullptr, fonts.GetFont(nSlot, -16, FW_NORMAL, L"Tahoma")) << nSlot;
+    for (const SlotCase& c : kCases)
     {
-        CFontHelper fonts;
-        for (int nSlot = 0; nSlot < CFontHelper::kSlots; ++nSlot)
-            EXPECT_EQ(nullptr, fonts.GetFont(nSlot, -16, FW_NORMAL, L"Tahoma")) << nSlot;
-        for (const SlotCase& c : kCases)
-        {
-            SCOPED_TRACE(c.nSlot);
-            const HFONT hFont = fonts.CreateFontInSlot(c.nSlot, c.nHeight, c.nWeight, c.pszFace, c.bItalic,
-                                                       c.bUnderline, c.bStrikeOut);
-            ASSERT_NE(nullptr, hFont);
-            created.push_back(hFont);
-            EXPECT_EQ(hFont, fonts.GetFont(c.nSlot, 99, FW_BOLD, L"Other"));
-            EXPECT_EQ(hFont, fonts.GetFont(c.nSlot));
-            LOGFONTW expected = {};
-            expected.lfHeight = c.nHeight;
-            expected.lfWeight = c.nWeight;
-            expected.lfItalic = c.bItalic;
-            expected.lfUnderline = c.bUnderline;
-            expected.lfStrikeOut = c.bStrikeOut;
-            lstrcpynW(expected.lfFaceName, c.pszFace, LF_FACESIZE);
-            LOGFONTW lf = Describe(hFont);
-            EXPECT_EQ(std::wstring(expected.lfFaceName), std::wstring(lf.lfFaceName));
-            std::fill(std::begin(lf.lfFaceName), std::end(lf.lfFaceName), L'\0');
-            std::fill(std::begin(expected.lfFaceName), std::end(expected.lfFaceName), L'\0');
-            EXPECT_EQ(0, std::memcmp(&expected, &lf, sizeof(lf))) << "a field other than those given is set";
-        }
-        EXPECT_EQ(nullptr, fonts.GetFont(4));
-        EXPECT_EQ(nullptr, fonts.CreateFontInSlot(-1, -16, FW_NORMAL, L"Tahoma", 0, 0, 0));
-        EXPECT_EQ(nullptr, fonts.CreateFontInSlot(50, -16, FW_NORMAL, L"Tahoma", 0, 0, 0));
-        EXPECT_EQ(nullptr, fonts.GetFont(-1));
-        EXPECT_EQ(nullptr, fonts.GetFont(50));
-        for (HFONT hFont : created)
-            ASSERT_EQ(static_cast<DWORD>(OBJ_FONT), GetObjectType(hFont));
+        SCOPED_TRACE(c.nSlot);
+        const HFONT hFont = fonts.CreateFontInSlot(c.nSlot, c.nHeight, c.nWeight, c.pszFace, c.bItalic,
+                                                   c.bUnderline, c.bStrikeOut);
+        ASSERT_NE(nullptr, hFont);
+        EXPECT_EQ(hFont, fonts.GetFont(c.nSlot, 99, FW_BOLD, L"Other"));
+        EXPECT_EQ(hFont, fonts.GetFont(c.nSlot));
+        LOGFONTW expected = {};
+        expected.lfHeight = c.nHeight;
+        expected.lfWeight = c.nWeight;
+        expected.lfItalic = c.bItalic;
+        expected.lfUnderline = c.bUnderline;
+        expected.lfStrikeOut = c.bStrikeOut;
+        lstrcpynW(expected.lfFaceName, c.pszFace, LF_FACESIZE);
+        LOGFONTW lf = Describe(hFont);
+        EXPECT_EQ(std::wstring(expected.lfFaceName), std::wstring(lf.lfFaceName));
+        std::fill(std::begin(lf.lfFaceName), std::end(lf.lfFaceName), L'\0');
+        std::fill(std::begin(expected.lfFaceName), std::end(expected.lfFaceName), L'\0');
+        EXPECT_EQ(0, std::memcmp(&expected, &lf, sizeof(lf))) << "a field other than those given is set";
     }
-    for (HFONT hFont : created)
-        EXPECT_EQ(0u, GetObjectType(hFont));
+    EXPECT_EQ(nullptr, fonts.GetFont(4));
+    EXPECT_EQ(nullptr, fonts.CreateFontInSlot(-1, -16, FW_NORMAL, L"Tahoma", 0, 0, 0));
+    EXPECT_EQ(nullptr, fonts.CreateFontInSlot(50, -16, FW_NORMAL, L"Tahoma", 0, 0, 0));
+    EXPECT_EQ(nullptr, fonts.GetFont(-1));
+    EXPECT_EQ(nullptr, fonts.GetFont(50));
 }
 
 }  // namespace

@@ -93,8 +93,6 @@ TEST_F(LogHostRun, HeaderThenTheTracedLinesThenLogFinished)
     ASSERT_EQ(6u, lines.size()) << m_text;
     EXPECT_EQ(std::string::npos, m_text.find("beta")) << "a new run replaces the log";
 
-    EXPECT_EQ(std::string(45, '='), lines[0].message);
-
     SYSTEMTIME st;
     GetLocalTime(&st);
     char szDate[16];
@@ -116,7 +114,6 @@ TEST_F(LogHostRun, HeaderThenTheTracedLinesThenLogFinished)
     EXPECT_EQ("first line alpha", lines[3].message);
     // The message is text, not a format: '%' signs come out as they went in.
     EXPECT_EQ("second line 100% done %s %n", lines[4].message);
-    EXPECT_EQ("Log finished", lines[5].message);
 
     // The header carries the position of the trace call that opened the log,
     // the closing line that of the last trace call.
@@ -176,25 +173,18 @@ std::vector<LogLine> OwnLogLines()
     return ParseLog(ReadLog(TestProgramFolder() + L"\\brevanto_wine_tests_log.txt"));
 }
 
-bool HasMessage(const std::vector<LogLine>& lines, const std::string& message)
-{
-    return std::any_of(lines.begin(), lines.end(), [&](const LogLine& line) { return line.message == message; });
-}
-
-// The formatting itself is checked natively, and the device's log is read by
-// the scenarios (# log-has); here, the wide entry point and a line too long
-// for the log's buffer, which is dropped whole.
-TEST(LogFile, FormatsWideMessagesAndDropsOverlongLines)
+// The formatting itself, and the dropping of a line too long for the log's
+// buffer, are checked natively, and the device's log is read by the scenarios
+// (# log-has); here, the wide entry point.
+TEST(LogFile, FormatsWideMessages)
 {
     CLogFile& log = CLogFile::Instance();
     ASSERT_TRUE(log.IsOpen());
     log.LogW(L"wide %d %ls", 7, L"caf\x00E9");
-    log.Log("%s", std::string(1023, 'n').c_str());  // the message fits, the line does not
     const std::vector<LogLine> lines = OwnLogLines();
-    EXPECT_TRUE(HasMessage(lines, "wide 7 caf\xE9") || HasMessage(lines, "wide 7 caf?") ||
-                HasMessage(lines, "wide 7 cafe"));
-    for (const LogLine& line : lines)
-        EXPECT_NE(std::string(1023, 'n'), line.message);
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const LogLine& line) {
+        return line.message == "wide 7 caf\xE9" || line.message == "wide 7 caf?" || line.message == "wide 7 cafe";
+    }));
 }
 
 TEST(LogFile, LinesFromManyThreadsAreAllKept)
