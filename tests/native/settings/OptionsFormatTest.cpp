@@ -97,21 +97,11 @@ INSTANTIATE_TEST_SUITE_P(Table, ReadOptionsTest, testing::Values(
     ReadCase{"count 259 fits", Cat({Dword(1), Dword(259), Utf16(kName259)}), 1, kName259, 526},
     // A refused name hides where the accents are: they stay as they were.
     ReadCase{"count 260 refused", Cat({Dword(0), Dword(260), Utf16(kName259 + u"x")}), 0, u"Before.xml", 8, false},
-    ReadCase{"count 0xFFFFFFFF refused", Cat({Dword(1), Dword(0xFFFFFFFF)}), 1, u"Before.xml", 8, false},
     // 2 * 0x80000000 is 0 in 32 bits: must still be refused, not read as empty.
     ReadCase{"count 0x80000000 refused", Cat({Dword(1), Dword(0x80000000), Utf16(u"x")}), 1, u"Before.xml", 8,
              false},
     ReadCase{"embedded zero ends the name", Cat({Dword(1), Dword(3), Utf16(std::u16string(u"a\0b", 3)), Dword(0)}),
              1, u"a", 18, false}));
-
-TEST(ReadString, NameThatFillsTheBufferWithoutTerminatorIsRefused)
-{
-    const Bytes file = Cat({Dword(4), Utf16(u"abcd")});
-    char16_t szBuffer[4] = {u'#', u'#', u'#', u'#'};
-    CMemoryByteSource source(file.data(), file.size());
-    EXPECT_FALSE(ReadStringFrom(source, szBuffer, sizeof(szBuffer)));
-    EXPECT_EQ(u'#', szBuffer[0]);
-}
 
 struct WriteCase
 {
