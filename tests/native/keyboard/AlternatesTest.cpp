@@ -65,7 +65,6 @@ TEST(Alternates, KeysOfferByWhatTheyTypeNow)
         {4, nullptr, true, false, FindBuiltInAlternates(L'e')},   // E with caps lock
         {27, nullptr, false, false, FindBuiltInAlternates(L'.')},   // the dot key
         {27, nullptr, false, true, FindBuiltInAlternates(L'-')},    // shifted, it types a dash
-        {28, nullptr, false, true, FindBuiltInAlternates(L'"')},
         {55, nullptr, false, false, FindBuiltInAlternates(L'$')},
         {1, nullptr, false, false, L"<null>"},                 // b has none
         {1, L"", false, false, L"<null>"},                     // an empty skin list is none
