@@ -24,7 +24,6 @@ TEST_P(MapDesignRectTest, TurnsTheDesignTowardsTheHand)
 
 INSTANTIATE_TEST_SUITE_P(Table, MapDesignRectTest, testing::Values(
     MapCase{5, ScreenShape::Portrait, false, {10, 20, 40, 60}},
-    MapCase{5, ScreenShape::Portrait, true, {10, 20, 40, 60}},
     MapCase{4, ScreenShape::Landscape, true, {10, 20, 40, 60}},
     MapCase{4, ShapeOf(240, 240), false, {10, 20, 40, 60}},  // a square screen turns nothing
     MapCase{4, ScreenShape::Portrait, false, {180, 10, 220, 40}},

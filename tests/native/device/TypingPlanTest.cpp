@@ -107,25 +107,21 @@ TEST(PlanTyping, TapsTheFewestKeysForTheText)
     }
 }
 
-TEST(PlanTyping, ReportsTheFirstCharacterNoKeyTypes)
+// A missing key is replaced by another that types the same; failing that, the plan
+// reports the first character no key types.
+TEST(PlanTyping, FindsAnotherKeyOrReportsTheFirstCharacterNoKeyTypes)
 {
     KeyAvailability keys = AllKeys();
+    keys[FindTypingKey("char_exclamation")] = false;
+    const TypingPlan other = PlanTyping(L"!", KeyboardState{}, keys);
+    ASSERT_TRUE(other.bComplete);
+    EXPECT_EQ((std::vector<std::string>{"char_at", "symbol_exclamation"}), Names(other.aSteps));
     keys[FindTypingKey("char_shift")] = false;
     keys[FindTypingKey("char_caps")] = false;
     const TypingPlan plan = PlanTyping(L"ab C", KeyboardState{}, keys);
     EXPECT_FALSE(plan.bComplete);
     EXPECT_EQ(3u, plan.nFailedAt);
-
     EXPECT_FALSE(PlanTyping(L"\x4e2d", KeyboardState{}, AllKeys()).bComplete) << "no key offers it";
-}
-
-TEST(PlanTyping, FindsAnotherKeyWhenOneIsMissing)
-{
-    KeyAvailability keys = AllKeys();
-    keys[FindTypingKey("char_exclamation")] = false;
-    const TypingPlan plan = PlanTyping(L"!", KeyboardState{}, keys);
-    ASSERT_TRUE(plan.bComplete);
-    EXPECT_EQ((std::vector<std::string>{"char_at", "symbol_exclamation"}), Names(plan.aSteps));
 }
 
 // Whatever the keyboard remembers from earlier, the plan types exactly the text.

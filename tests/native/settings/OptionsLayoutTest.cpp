@@ -34,7 +34,6 @@ TEST(OptionsLayout, LineHeightAndMarginFromTheFont)
     EXPECT_EQ(18, OptionsLineHeight(-13));
     EXPECT_EQ(3, OptionsMargin(18));
     EXPECT_EQ(4, OptionsMargin(21));
-    EXPECT_EQ(1, OptionsMargin(5));
 }
 
 // The two placers are seen through the tab they place: the dialog asks neither for a
@@ -74,36 +73,12 @@ TEST(OptionsLayout, LandscapeQvga)
     ExpectRect({6 + 13, 120 + 6, 160 - 12 - 13, 39}, out.accents, "Accents on long press");
 }
 
-TEST(OptionsLayout, VgaPortraitScalesWithTheFont)
-{
-    OptionsLayoutInput in = QvgaInput(OptionsOrientation::Portrait, 480, 480, 26);
-    in.nWideBannerWidth = 800;
-    in.nWideBannerHeight = 100;
-    in.nNarrowBannerWidth = 640;
-    in.nNarrowBannerHeight = 120;
-    const OptionsLayoutResult out = LayOutOptions(in);
-    // L = 31, M = 6: top = 120 + 24.
-    ExpectRect({-80, 0, 640, 120}, out.banner, "banner");
-    ExpectRect({12 + 40, 144 + 12, 180 - 24 - 40, 31}, out.keyboardLabel, "Keyboard");
-    ExpectRect({120, 187 + 6, 240, 37}, out.skinList, "skin list");
-}
-
-TEST(OptionsLayout, MissingBannersCountAsZero)
-{
-    OptionsLayoutInput in = QvgaInput(OptionsOrientation::Portrait, 240, 240, 13);
-    in.nWideBannerWidth = in.nWideBannerHeight = in.nNarrowBannerWidth = in.nNarrowBannerHeight = 0;
-    const OptionsLayoutResult out = LayOutOptions(in);
-    ExpectRect({120, 0, 0, 0}, out.banner, "banner");
-    EXPECT_EQ(12 + 6, out.keyboardLabel.y);
-}
-
 // A text control grows to its text, to the right and up to the client's edge;
 // the rule's width stays the least.
 TEST(OptionsLayout, TextControlsAreNeverNarrowerThanTheirText)
 {
     struct Case { OptionsOrientation orientation; int nRight, nText, nKeyboard, nHabit, nLeft, nRight2; };
     const Case aCases[] = {
-        {OptionsOrientation::Portrait, 240, 0, 58, 58, 120, 120},
         {OptionsOrientation::Portrait, 240, 68, 68, 68, 120, 120},
         {OptionsOrientation::Portrait, 240, 150, 150, 150, 150, 150},
         {OptionsOrientation::Portrait, 240, 500, 240 - 26, 240 - 26, 240 - 60, 240 - 60},

@@ -202,14 +202,8 @@ INSTANTIATE_TEST_SUITE_P(Table, LayoutEntryNames, testing::Values(
     ClassifyCase{L"DefaultBackground", LayoutEntryKind::DefaultBackground, KEY_NONE},
     ClassifyCase{L"Orientation", LayoutEntryKind::Orientation, KEY_NONE},
     ClassifyCase{L"CharBackground", LayoutEntryKind::CharBackground, KEY_NONE},
-    ClassifyCase{L"SymbolBackground", LayoutEntryKind::SymbolBackground, KEY_NONE},
-    ClassifyCase{L"NumberBackground", LayoutEntryKind::NumberBackground, KEY_NONE},
     ClassifyCase{L"char_editview", LayoutEntryKind::EditView, KEY_NONE},
-    ClassifyCase{L"char_charview", LayoutEntryKind::CharView, KEY_NONE},
     ClassifyCase{L"char_A", LayoutEntryKind::Key, 0},
-    ClassifyCase{L"char_ok", LayoutEntryKind::Key, KEY_OK},
-    ClassifyCase{L"number_0", LayoutEntryKind::Key, KEY_NUMBER_FIRST},
-    ClassifyCase{L"symbol_left_parenthesis", LayoutEntryKind::Key, 83},
     ClassifyCase{L"char_a", LayoutEntryKind::Ignored, KEY_NONE},
     ClassifyCase{nullptr, LayoutEntryKind::Ignored, KEY_NONE}));
 

@@ -73,8 +73,6 @@ INSTANTIATE_TEST_SUITE_P(Table, LayoutAuditFinds, testing::Values(
               1, Severity::Error, "", "has no entry \"char_Q\""},
     AuditCase{"a missing background", [](Spoiled& s) { s.layout.Without(L"SymbolBackground"); },
               1, Severity::Error, "", "has no entry \"SymbolBackground\": the symbol view has no background"},
-    AuditCase{"a missing edit view", [](Spoiled& s) { s.layout.Without(L"char_editview"); },
-              1, Severity::Error, "", "has no entry \"char_editview\""},
     AuditCase{"no orientation", [](Spoiled& s) { s.layout.Without(L"Orientation"); },
               1, Severity::Error, "", "has no \"Orientation\" entry"},
     AuditCase{"no design size", [](Spoiled& s) { s.layout.Without(L"DefaultBackground"); },
