@@ -480,6 +480,10 @@ Entry g_entries[] = {
     Redirect<49, Plain>("MoveFileExW", &MoveFileExW),
     Redirect<50, Plain>("DeleteFileW", &DeleteFileW),
     Special<51>("free", &HookedFree<51>),
+    Redirect<52, Makes<kGdiObject>>("CreateBitmap", &CreateBitmap),
+    Redirect<53, Makes<kGdiObject>>("CreateFontW", &CreateFontW),
+    Redirect<54, Makes<kGdiObject>>("CreateRectRgn", &CreateRectRgn),
+    Redirect<55, Makes<kDc>>("GetWindowDC", &GetWindowDC),
 };
 
 Entry* FindEntry(const char* pszName)
@@ -490,12 +494,29 @@ Entry* FindEntry(const char* pszName)
     return nullptr;
 }
 
-int PatchImports(HMODULE hModule)
+bool IsMemoryOrLookup(const Entry& entry)
+{
+    for (const char* pszName : {"malloc", "calloc", "realloc", "free", "GetProcAddress"})
+        if (std::strcmp(pszName, entry.pszName) == 0)
+            return true;
+    return false;
+}
+
+int PatchImports(HMODULE hModule, bool bHandlesOnly)
 {
     std::vector<ImportRedirect> redirects;
     for (const Entry& entry : g_entries)
-        redirects.push_back({entry.pszName, entry.pWrapper, entry.ppReal});
+        if (!bHandlesOnly || !IsMemoryOrLookup(entry))
+            redirects.push_back({entry.pszName, entry.pWrapper, entry.ppReal});
     return RedirectImports(hModule, redirects.data(), redirects.size());
+}
+
+void NoteModule(HMODULE hModule)
+{
+    g_pEntries = g_entries;
+    g_uModuleBase = reinterpret_cast<ULONG_PTR>(hModule);
+    const auto* pDos = reinterpret_cast<const IMAGE_DOS_HEADER*>(hModule);
+    g_uModuleSize = reinterpret_cast<const IMAGE_NT_HEADERS*>(g_uModuleBase + pDos->e_lfanew)->OptionalHeader.SizeOfImage;
 }
 
 // What the threads library and the emulated thread-locals keep for a thread from its first
@@ -530,10 +551,7 @@ namespace Faults
 
 bool Install(HMODULE hModule, const std::string& sFail, long nFailAt)
 {
-    g_pEntries = g_entries;
-    g_uModuleBase = reinterpret_cast<ULONG_PTR>(hModule);
-    const auto* pDos = reinterpret_cast<const IMAGE_DOS_HEADER*>(hModule);
-    g_uModuleSize = reinterpret_cast<const IMAGE_NT_HEADERS*>(g_uModuleBase + pDos->e_lfanew)->OptionalHeader.SizeOfImage;
+    NoteModule(hModule);
     WCHAR szPath[MAX_PATH];
     if (GetModuleFileNameW(hModule, szPath, MAX_PATH) > 0)
         g_symbols.Read(szPath);
@@ -544,7 +562,32 @@ bool Install(HMODULE hModule, const std::string& sFail, long nFailAt)
     if (!sFail.empty() && g_nFail < 0)
         return false;
     g_nFailAt = nFailAt;
-    return PatchImports(hModule) > 0;
+    return PatchImports(hModule, false) > 0;
+}
+
+bool CountHandles(HMODULE hModule)
+{
+    static const bool s_bPatched = [hModule] {
+        NoteModule(hModule);
+        return PatchImports(hModule, true) > 0;
+    }();
+    return s_bPatched;
+}
+
+std::vector<void*> HeldGdiObjects()
+{
+    const std::lock_guard<std::mutex> lock(g_heldLock);
+    std::vector<void*> held;
+    for (Kind kind : {kGdiObject, kDc})
+        for (const auto& entry : g_held[kind])
+            held.push_back(reinterpret_cast<void*>(entry.first));
+    return held;
+}
+
+long HeldMenus()
+{
+    const std::lock_guard<std::mutex> lock(g_heldLock);
+    return static_cast<long>(g_held[kMenu].size());
 }
 
 std::vector<CallCount> Counts()

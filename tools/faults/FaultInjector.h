@@ -27,6 +27,15 @@ struct CallCount
 // nothing could be redirected.
 bool Install(HMODULE hModule, const std::string& sFail, long nFailAt);
 
+// Counts, without failing any call, the handles hModule makes and gives back through the
+// same wrappers (its memory and look-ups by name are left alone): Wine's GetGuiResources
+// reports 0 for every process, so a program counts its own GDI objects this way. Patches
+// once; false when nothing could be redirected.
+bool CountHandles(HMODULE hModule);
+// The GDI objects and DCs made and not yet deleted or released; the menus not yet destroyed.
+std::vector<void*> HeldGdiObjects();
+long HeldMenus();
+
 // Every redirected function with the calls it received, in the table's order.
 std::vector<CallCount> Counts();
 // The chosen call was reached and failed.

@@ -1,5 +1,5 @@
 #include "BrokenSkinSuite.h"
-#include "GdiCounter.h"
+#include "faults/FaultInjector.h"
 
 #include "settings/Settings.h"
 #include "skin/SkinCatalogue.h"
@@ -22,7 +22,7 @@ void LoadEach(const std::vector<const BrokenSkin*>& skins, DWORD dwHabit, HWND h
     ReleaseSkin();
     LoadSkin(GetModuleHandleW(nullptr), hwnd);
     ReleaseSkin();
-    const long nBefore = CGdiCounter::Live();
+    const long nBefore = static_cast<long>(Faults::HeldGdiObjects().size());
 
     DWORD dwSlowest = 0;
     std::string slowest;
@@ -53,7 +53,7 @@ void LoadEach(const std::vector<const BrokenSkin*>& skins, DWORD dwHabit, HWND h
         }
         nLoaded += nResult;
         ReleaseSkin();
-        EXPECT_EQ(nBefore, CGdiCounter::Live()) << skin.what << ": GDI objects or DCs left behind";
+        EXPECT_EQ(nBefore, static_cast<long>(Faults::HeldGdiObjects().size())) << skin.what << ": GDI objects or DCs left behind";
     }
     std::printf("[ corpus   ] %zu broken skins, hand %lu: %d loaded, slowest %lu ms (%s)\n", skins.size(),
                 static_cast<unsigned long>(dwHabit), nLoaded, static_cast<unsigned long>(dwSlowest), slowest.c_str());
@@ -75,7 +75,7 @@ std::vector<const BrokenSkin*> Select(const std::vector<BrokenSkin>& corpus, boo
 // turns the skin another way, or not at all.
 TEST_F(BrokenSkins, EachLoadsToItsOutcomeAndGivesBackEveryObject)
 {
-    ASSERT_TRUE(CGdiCounter::Install());
+    ASSERT_TRUE(Faults::CountHandles(GetModuleHandleW(nullptr)));
     ASSERT_GE(Corpus().size(), 150u);
     ASSERT_EQ(EveryScreenCaseCount(), Select(Corpus(), true).size()) << "a case marked for every screen is missing";
     const std::vector<const BrokenSkin*> skins = Select(Corpus(), !IsCorpusScreen());

@@ -3,7 +3,7 @@
 // refuses it with the load-failure message instead of opening, taking no GDI or USER
 // object with it. How the dialog shows and stores a choice is OptionsDialogTest's.
 #include "BrokenSkinSuite.h"
-#include "GdiCounter.h"
+#include "faults/FaultInjector.h"
 #include "ProcessFigures.h"
 #include "WineTestSupport.h"
 
@@ -56,7 +56,7 @@ TEST_F(BrokenSkins, TheOptionsListShowsEachIndexFileOnceAndABrokenChoiceFailsCle
 {
     if (!IsCorpusScreen())
         GTEST_SKIP() << "the corpus goes through the options dialog on 240x320";
-    ASSERT_TRUE(CGdiCounter::Install());
+    ASSERT_TRUE(Faults::CountHandles(GetModuleHandleW(nullptr)));
     const CSettingsRestorer settings;
     const COptionsFileKeeper optionsFile;
     ASSERT_TRUE(WriteFileBytes(OptionsPath(), OptionsFileBytes(1, L"Silver.xml")));

@@ -1,6 +1,6 @@
 #include "ProcessFigures.h"
 
-#include "GdiCounter.h"
+#include "faults/FaultInjector.h"
 
 #include <psapi.h>
 
@@ -37,7 +37,7 @@ std::array<SIZE_T, 4> Measure()
     GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
     // Wine leaves PrivateUsage at 0; its commit charge is the same figure there.
     const SIZE_T cbPrivate = memory.PrivateUsage != 0 ? memory.PrivateUsage : memory.PagefileUsage;
-    return {static_cast<SIZE_T>(CGdiCounter::Live()), nWindows, static_cast<SIZE_T>(CGdiCounter::LiveMenus()),
+    return {Faults::HeldGdiObjects().size(), nWindows, static_cast<SIZE_T>(Faults::HeldMenus()),
             cbPrivate};
 }
 
@@ -72,7 +72,7 @@ bool IsFullSoak()
 
 void CFigureTrack::Start()
 {
-    m_startObjects = CGdiCounter::LiveObjects();
+    m_startObjects = Faults::HeldGdiObjects();
     m_start = m_peak = Measure();
 }
 
@@ -97,7 +97,7 @@ void CFigureTrack::End(const char* pszTag, const std::vector<std::string>& lines
         if (end[i] <= m_start[i] + g_anAllowed[i])
             continue;
         std::string left;
-        for (void* hObject : CGdiCounter::LiveObjects())
+        for (void* hObject : Faults::HeldGdiObjects())
         {
             if (i == kGdi && std::find(m_startObjects.begin(), m_startObjects.end(), hObject) == m_startObjects.end())
                 left += " " + Describe(hObject) + ";";

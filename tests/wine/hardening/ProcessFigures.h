@@ -11,7 +11,7 @@ bool IsFullSoak();
 
 // What a long-running process must give back, tracked from a start (after a first round
 // of everything) to an end, with the highest seen in between: GDI objects and DCs (counted
-// through the import table, see GdiCounter.h), the windows of this thread and the menus it
+// through the import table, see faults/FaultInjector.h), the windows of this thread and the menus it
 // loaded, none of which may stay; and its private memory, of which the heap may keep 8 MB.
 class CFigureTrack
 {

@@ -4,7 +4,7 @@
 // keyboard is open); taps on the bar's six editing buttons. Every typed text must reach the
 // application whole, every tap must send exactly its button's keys, and what the process
 // holds must end where it began (ProcessFigures.h).
-#include "GdiCounter.h"
+#include "faults/FaultInjector.h"
 #include "ProcessFigures.h"
 #include "WineTestSupport.h"
 #include "keyboard/KeyboardDriver.h"
@@ -171,7 +171,7 @@ TEST(Soak, OpeningsReloadsAndBarTapsGiveBackWhatTheyTake)
 {
     if (!IsScreen(240, 320))
         GTEST_SKIP() << "runs on 240x320";
-    ASSERT_TRUE(CGdiCounter::Install());
+    ASSERT_TRUE(Faults::CountHandles(GetModuleHandleW(nullptr)));
     const CSettingsRestorer settings;
     const COptionsFileKeeper optionsFile;
     ASSERT_TRUE(WriteFileBytes(OptionsPath(), OptionsFileBytes(1, L"Silver.xml")));

@@ -1,4 +1,4 @@
-#include "GdiCounter.h"
+#include "faults/FaultInjector.h"
 #include "skin/SkinTestFiles.h"
 
 #include "platform/AygShell.h"
@@ -8,10 +8,14 @@
 
 #include <functional>
 
+namespace {
+long HeldGdi() { return static_cast<long>(Faults::HeldGdiObjects().size()); }
+}  // namespace
+
 // The leak checks rest on this count: each kind of object must count from made until given back.
-TEST(GdiCounter, CountsEachKindFromMadeUntilGivenBack)
+TEST(HandleCount, CountsEachKindFromMadeUntilGivenBack)
 {
-    ASSERT_TRUE(CGdiCounter::Install());
+    ASSERT_TRUE(Faults::CountHandles(GetModuleHandleW(nullptr)));
     CSkinTestFiles files;
     const std::wstring bmp = files.Write(L"counted.bmp", MakeBmpBytes(3, 2, [](int, int) { return 0x123456u; }));
     const HINSTANCE hInstance = GetModuleHandleW(nullptr);
@@ -24,21 +28,21 @@ TEST(GdiCounter, CountsEachKindFromMadeUntilGivenBack)
         long (*pfnCount)();
     } kinds[] = {
         {"a memory DC", [] { return CreateCompatibleDC(nullptr); }, [](void* h) { DeleteDC(static_cast<HDC>(h)); },
-         CGdiCounter::Live},
+         HeldGdi},
         {"a window DC", [] { return GetDC(nullptr); }, [](void* h) { ReleaseDC(nullptr, static_cast<HDC>(h)); },
-         CGdiCounter::Live},
+         HeldGdi},
         {"a bitmap of the product's own loader", [&] { return SHLoadDIBitmap(bmp.c_str()); }, deleteObject,
-         CGdiCounter::Live},
+         HeldGdi},
         {"a bitmap loaded from the resources", [&] { return LoadBitmapW(hInstance, MAKEINTRESOURCEW(IDB_BAR_QVGA)); },
-         deleteObject, CGdiCounter::Live},
+         deleteObject, HeldGdi},
         {"a font made from its fields",
          [] {
              return CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma");
          },
-         deleteObject, CGdiCounter::Live},
+         deleteObject, HeldGdi},
         {"a menu loaded from the resources", [&] { return LoadMenuW(hInstance, MAKEINTRESOURCEW(IDR_OPTIONS_MENU)); },
-         [](void* h) { DestroyMenu(static_cast<HMENU>(h)); }, CGdiCounter::LiveMenus},
+         [](void* h) { DestroyMenu(static_cast<HMENU>(h)); }, Faults::HeldMenus},
     };
     for (const auto& kind : kinds)
     {
