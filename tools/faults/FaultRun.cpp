@@ -166,6 +166,20 @@ FileBytes OptionsBytes(DWORD dwHabit, const std::wstring& sSkin)
     return bytes;
 }
 
+// A whole settings file: either hand with one of the installed skins. (When the skin list
+// cannot be read whole, the options dialog shows the first skin it found, and OK stores it.)
+bool IsWholeOptionsFile(const FileBytes& options, const std::wstring& sFolder)
+{
+    WIN32_FIND_DATAW data{};
+    const HANDLE hFind = FindFirstFileW((sFolder + L"\\skins\\*.xml").c_str(), &data);
+    bool bWhole = false;
+    for (BOOL bMore = hFind != INVALID_HANDLE_VALUE; bMore && !bWhole; bMore = FindNextFileW(hFind, &data))
+        bWhole = options == OptionsBytes(0, data.cFileName) || options == OptionsBytes(1, data.cFileName);
+    if (hFind != INVALID_HANDLE_VALUE)
+        FindClose(hFind);
+    return bWhole;
+}
+
 std::wstring ReadDefault(const std::wstring& sKey, const wchar_t* pszValue = nullptr)
 {
     wchar_t szValue[MAX_PATH * 2] = {};
@@ -359,10 +373,11 @@ int wmain(int argc, wchar_t** argv)
     for (const std::string& sHandle : Faults::LiveHandles())
         Failure("left behind after Release and unloading: " + sHandle);
 
-    // Whole, whichever of the session's two choices (hand, skin) could be made.
+    // Without a fault, the session's choices; with one, still a whole file.
     const FileBytes options = ReadFileBytes(sOptions);
-    if (options != oldOptions && options != newOptions && options != OptionsBytes(0, L"Silver.xml") &&
-        options != OptionsBytes(1, L"Midnight.xml"))
+    if (!Faults::Injected() && options != newOptions)
+        Failure("Options.dat does not hold the hand and skin chosen");
+    else if (!IsWholeOptionsFile(options, sFolder))
     {
         std::string sBytes;
         for (std::uint8_t b : options)
