@@ -1,5 +1,6 @@
 #pragma once
 #include "device/KeyRect.h"
+#include "device/TypingKeys.h"
 #include "keyboard/TextDirection.h"
 
 #include <array>
@@ -33,11 +34,11 @@ struct SkinGeometry
     int nOrientation = 0;        // 4 drawn for landscape, 5 for portrait
     int nBackgroundWidth = 0;    // design size
     int nBackgroundHeight = 0;
-    std::array<KeyRect, 84> aKeys{};
+    std::array<KeyRect, TYPING_KEY_COUNT> aKeys{};
     KeyRect rcEditView;          // where the typed text is drawn
     KeyRect rcCharView;          // where the pressed key's label is shown
     std::string aBackgrounds[3]; // bitmap files of the character, symbol and number views
-    std::array<std::wstring, 84> aAlternates{};   // each key's own "Alternates"; empty: the built-in ones
+    std::array<std::wstring, TYPING_KEY_COUNT> aAlternates{};   // each key's own "Alternates"; empty: the built-in ones
 };
 
 // The shape of a screen of that size.

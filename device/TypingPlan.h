@@ -1,4 +1,6 @@
 #pragma once
+#include "device/TypingKeys.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -12,10 +14,6 @@ struct KeyboardState
     int nView = 1;        // 1 characters, 2 symbols, 3 numbers
     bool bCapsLock = false;
     bool bShift = false;  // one-shot shift
-    bool operator==(const KeyboardState& other) const
-    {
-        return nView == other.nView && bCapsLock == other.bCapsLock && bShift == other.bShift;
-    }
 };
 
 // One tap of a key: what it types, the state afterwards. Keys of another view
@@ -23,11 +21,11 @@ struct KeyboardState
 std::wstring ApplyKey(KeyboardState& state, int nKey);
 
 // Keys present in the loaded skin (a key the layout does not place cannot be tapped).
-using KeyAvailability = std::array<bool, 84>;
+using KeyAvailability = std::array<bool, TYPING_KEY_COUNT>;
 
 // A skin's own alternates for each key (its layout entry's "Alternates"); an
 // empty one leaves the key the keyboard's built-in alternates.
-using SkinAlternates = std::array<std::wstring, 84>;
+using SkinAlternates = std::array<std::wstring, TYPING_KEY_COUNT>;
 
 // What a long press on nKey offers now: the skin's own list, else the built-in
 // alternates of the character the key types (a letter's lower-case form);

@@ -123,6 +123,8 @@ TEST(FindTapPoint, AvoidsTheOverlapWhereALowerKeyWins)
     geometry.aKeys[2] = KeyRect{40, 0, 60, 20};   // char_C wholly under char_A
     EXPECT_FALSE(FindTapPoint(geometry, 2, 1, x, y));
     EXPECT_FALSE(FindTapPoint(geometry, 3, 1, x, y)) << "a key the skin does not place";
+    EXPECT_FALSE(FindTapPoint(geometry, -1, 1, x, y));
+    EXPECT_FALSE(FindTapPoint(geometry, TYPING_KEY_COUNT, 1, x, y));
     geometry.aKeys[38] = KeyRect{0, 0, 60, 20};   // number_0 under char_A, but in another view
     EXPECT_FALSE(FindTapPoint(geometry, 38, 1, x, y));
     EXPECT_TRUE(FindTapPoint(geometry, 38, 3, x, y));
@@ -143,6 +145,10 @@ TEST(ParseOptionsFile, ReadsHandAndSkin)
     EXPECT_FALSE(ParseOptionsFile(truncated, untouched));
     const std::vector<unsigned char> tooLong = {1, 0, 0, 0, 4, 1, 0, 0};
     EXPECT_FALSE(ParseOptionsFile(tooLong, untouched));
+    std::vector<unsigned char> whole260(8 + 2 * 260, 'a');   // every unit there, but no room for a terminator
+    whole260[0] = whole260[1] = whole260[2] = whole260[3] = 0;
+    whole260[4] = 4, whole260[5] = 1, whole260[6] = whole260[7] = 0;
+    EXPECT_FALSE(ParseOptionsFile(whole260, untouched));
     EXPECT_TRUE(untouched.bLeftHanded);
     EXPECT_EQ(u"Silver.xml", untouched.skinFile);
 }

@@ -9,6 +9,12 @@
 
 #include <cwchar>
 
+// Found by argument lookup from inside gtest, so it lives beside KeyboardState.
+bool operator==(const KeyboardState& a, const KeyboardState& b)
+{
+    return a.nView == b.nView && a.bCapsLock == b.bCapsLock && a.bShift == b.bShift;
+}
+
 namespace {
 
 KeyAvailability AllKeys()

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <clocale>
+#include <cstdlib>
 #include <cwchar>
 #include <cwctype>
 #include <string>
@@ -152,6 +153,10 @@ TEST(AlternatesStrip, CellsStayOnTheControlApartAndInReadingOrder)
                         EXPECT_GE(c.bottom - c.top, std::max(KH, MIN));
                         EXPECT_EQ(i, FindStripCellAt(cells, nCells, (c.left + c.right) / 2, (c.top + c.bottom) / 2));
                         EXPECT_TRUE(!bMiddle || Above(turn, c, key)) << "cell " << i;
+                        // A lone cell over a key with room around it has the key's middle.
+                        const bool bCentred = std::abs(c.left + c.right - key.left - key.right) <= 2 ||
+                                              std::abs(c.top + c.bottom - key.top - key.bottom) <= 2;
+                        EXPECT_TRUE(!bMiddle || nCells > 1 || bCentred);
                         for (int j = 0; j < i; ++j)
                             EXPECT_FALSE(Overlap(cells[j], c)) << "cells " << j << " and " << i;
                     }
@@ -159,6 +164,7 @@ TEST(AlternatesStrip, CellsStayOnTheControlApartAndInReadingOrder)
                 }
     ViewRect cells[1];
     EXPECT_EQ(0, PlaceAlternatesStrip({{0, 0, KW, KH}, 20, H, TextTurn::Upright, 1, MIN}, cells));   // no room
+    EXPECT_EQ(0, PlaceAlternatesStrip({{0, 0, KW, KH}, W, H, TextTurn::Upright, 0, MIN}, cells));    // nothing to show
     EXPECT_EQ(-1, FindStripCellAt(cells, 0, 0, 0));
     EXPECT_EQ(27, MinimumCellPixels(96));    // 7 mm at 96 DPI is 26.5 pixels
     EXPECT_EQ(53, MinimumCellPixels(192));

@@ -121,6 +121,9 @@ TEST(RotatedTextGeometry, PreviewHeightIsEightyPercentOfTheAreaAcrossTheText)
             << "escapement " << c.nEscapement << " area " << c.area.left << "," << c.area.top << ".." << c.area.right
             << "," << c.area.bottom;
     }
+    // The label font is made only at the three angles the keyboard turns to.
+    EXPECT_TRUE(IsSupportedEscapement(0));
+    EXPECT_FALSE(IsSupportedEscapement(450));
 }
 
 TEST(Ampersands, EveryAmpersandIsDoubled)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace
@@ -55,6 +56,7 @@ const HitCase g_aHitCases[] = {
     {"vga Enter", true, 329, 107, SIP_ACTION_ENTER},
     {"vga Paste", true, 330, 53, SIP_ACTION_PASTE},
     {"vga Backspace", true, 431, 100, SIP_ACTION_BACKSPACE},
+    {"vga below Backspace", true, 431, 108, SIP_ACTION_NONE},
     {"vga options", true, 479, 108, SIP_ACTION_OPTIONS},
     {"vga right of the bitmap", true, 480, 50, SIP_ACTION_NONE},
 };
@@ -95,6 +97,18 @@ TEST(BarLayout, CentresTheBarAndTranslatesTaps)
         EXPECT_EQ(c.nExpectedX, pt.x);
         EXPECT_EQ(c.nWindowY, pt.y);
         EXPECT_EQ(c.nExpectedAction, HitTestBar(GetQvgaBarLayout().aRects, pt.x, pt.y));
+    }
+}
+
+// The bar is centred by its bitmap's width, which must end where the last button does.
+TEST(BarLayout, EachBitmapIsAsWideAsItsButtons)
+{
+    for (const BarButtonLayout* pLayout : {&GetQvgaBarLayout(), &GetVgaBarLayout()})
+    {
+        int nRight = 0;
+        for (const BarRect& rc : pLayout->aRects)
+            nRight = std::max(nRight, rc.right);
+        EXPECT_EQ(nRight, pLayout->nBarWidth);
     }
 }
 

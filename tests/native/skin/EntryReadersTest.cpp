@@ -138,6 +138,8 @@ INSTANTIATE_TEST_SUITE_P(Table, LayoutEntryValues, testing::Values(
                Values({}, false, L"", L"abcdefghijklmno")},
     LayoutCase{"the cut never splits a surrogate pair", {{L"Alternates", std::wstring(14, L'a') + L"\xD83D\xDE00"}},
                Values({}, false, L"", std::wstring(14, L'a').c_str())},
+    LayoutCase{"a whole pair at the cut is kept", {{L"Alternates", std::wstring(13, L'a') + L"\xD83D\xDE00" L"b"}},
+               Values({}, false, L"", (std::wstring(13, L'a') + L"\xD83D\xDE00").c_str())},
     LayoutCase{"an embedded zero ends the alternates", {{L"Alternates", std::wstring(L"ab\0c", 4)}},
                Values({}, false, L"", L"ab")},
     LayoutCase{"a bitmap name travels through the code page", {{L"DefaultPath", L"\x20AC\x00FC.bmp"}},
