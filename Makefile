@@ -22,11 +22,11 @@ bench: setup
 	done; tools/wine/stop build/win64/wine; exit $$rc
 
 # The fault sweep: every call Keyboard.dll makes to a fallible function fails in turn, one
-# process per call; prints the failed runs and a summary. FAULTS_ARGS samples, e.g.
+# process per call, six at a time; prints the failed runs and a summary. FAULTS_ARGS samples, e.g.
 # FAULTS_ARGS='--every 50' or FAULTS_ARGS='--only WriteFile' (tools/faults/sweep).
 faults: setup
 	@cmake --preset win64 >/dev/null && cmake --build --preset win64 -j2 --target brevanto_faults >/dev/null
-	@rc=0; nice tools/faults/sweep $(FAULTS_ARGS) || rc=$$?; \
+	@rc=0; nice tools/faults/sweep --jobs 6 $(FAULTS_ARGS) || rc=$$?; \
 	  tools/wine/stop build/win64/wine; exit $$rc
 
 # A scripted session on an emulated device: prints the typed text, screenshots in out/.
