@@ -2,7 +2,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <vector>
+#include <memory>
+#include <new>
 
 // The layout of Options.dat, all little-endian, no header, no padding:
 //   offset 0  4 bytes      handedness (non-zero = left-handed)
@@ -64,8 +65,11 @@ bool ReadStringFrom(TSource& source, TChar* pBuffer, std::uint32_t cbBuffer)
     if (pBuffer == nullptr || cbText >= cbBuffer)
         return false;
     // One spare byte so that an empty name still hands the source a real buffer.
-    std::vector<unsigned char> text(static_cast<std::size_t>(cbText) + 1, 0);
-    const bool bRead = source.Read(text.data(), static_cast<std::uint32_t>(cbText));
+    // Short of memory, the name is not read: the caller keeps what it had.
+    const std::unique_ptr<unsigned char[]> text(new (std::nothrow) unsigned char[cbText + 1]());
+    if (!text)
+        return false;
+    const bool bRead = source.Read(text.get(), static_cast<std::uint32_t>(cbText));
     if (bRead)
     {
         std::memset(pBuffer, 0, cbBuffer);
@@ -86,13 +90,16 @@ bool WriteStringTo(TSink& sink, const TChar* psz)
         ++n;
     if (!WriteDwordTo(sink, n))
         return false;
-    std::vector<unsigned char> text(2 * std::size_t(n) + 1);
+    // Short of memory, the write fails like a full store's: the old file stays.
+    const std::unique_ptr<unsigned char[]> text(new (std::nothrow) unsigned char[2 * std::size_t(n) + 1]);
+    if (!text)
+        return false;
     for (std::size_t i = 0; i < n; ++i)
     {
         text[2 * i] = static_cast<unsigned char>(psz[i] & 0xFF);
         text[2 * i + 1] = static_cast<unsigned char>((psz[i] >> 8) & 0xFF);
     }
-    return sink.Write(text.data(), 2 * n);
+    return sink.Write(text.get(), 2 * n);
 }
 
 // Reads a switch that older files lack. The bytes start as 0xFF: whatever the

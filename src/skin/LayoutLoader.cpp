@@ -111,29 +111,44 @@ RECT ComputeKeyRect(int nLeft, int nTop, int nWidth, int nHeight, int nOrientati
     return RECT{r.nLeft, r.nTop, r.nRight, r.nBottom};
 }
 
-void ReadLayoutEntry(IXMLDOMNode* pNode, HINSTANCE hInstance, HWND hwnd)
+bool ReadLayoutEntry(IXMLDOMNode* pNode, HINSTANCE hInstance, HWND hwnd)
 {
     if (pNode == nullptr)
-        return;
+        return true;
     CBstr bstrEntry;
     if (FAILED(pNode->get_text(bstrEntry.Put())) || bstrEntry.Length() == 0)
-        return;
+        return true;
     LayoutValues values{};
-    const long nCount = VisitXmlAttributes(pNode, [&values](LPCWSTR pszName, BSTR bstrText) {
-        return StoreLayoutAttribute(values, pszName, bstrText, SysStringLen(bstrText), GetSystemCodePage());
+    bool bNoMemory = false;
+    const long nCount = VisitXmlAttributes(pNode, [&values, &bNoMemory](LPCWSTR pszName, BSTR bstrText) {
+        bNoMemory = !StoreLayoutAttribute(values, pszName, bstrText, SysStringLen(bstrText), GetSystemCodePage());
+        return !bNoMemory;
     });
+    if (bNoMemory)
+        return false;
     if (nCount <= 0)
-        return;
+        return true;
     WCHAR szBitmap[MAX_PATH];
     BuildBitmapPath(values, hInstance, szBitmap);
     ApplyLayoutEntry(ClassifyLayoutEntry(bstrEntry.Get()), values, szBitmap, hwnd);
+    return true;
 }
 
 int LoadLayoutFile(LPCWSTR pszPath, HINSTANCE hInstance, HWND hwnd)
 {
     const CSkinLoadScreen pinScreen;
     const CBitmapTurningSession turningSession;
-    return ReadXmlDocument(pszPath, nullptr, [hInstance, hwnd](IXMLDOMNode* pNode) {
-        ReadLayoutEntry(pNode, hInstance, hwnd);
+    // The reader captures one pointer, small enough for std::function to hold without
+    // allocating: a load must not fail for the reader itself.
+    struct
+    {
+        HINSTANCE hInstance;
+        HWND hwnd;
+        bool bWhole;
+    } load{hInstance, hwnd, true};
+    const int nRead = ReadXmlDocument(pszPath, nullptr, [&load](IXMLDOMNode* pNode) {
+        if (load.bWhole)
+            load.bWhole = ReadLayoutEntry(pNode, load.hInstance, load.hwnd);
     });
+    return load.bWhole ? nRead : 0;
 }

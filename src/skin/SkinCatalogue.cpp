@@ -22,14 +22,19 @@ namespace {
 
 constexpr WCHAR kDefaultSkinFile[] = L"Silver.xml";
 
-void ReadResolutionEntry(IXMLDOMNode* pNode)
+// False when memory ran out for the entry: a table without it could pick a layout made
+// for another screen.
+bool ReadResolutionEntry(IXMLDOMNode* pNode)
 {
     ResolutionEntry entry{};
-    const long nCount = VisitXmlAttributes(pNode, [&entry](LPCWSTR pszName, BSTR bstrText) {
-        return StoreResolutionAttribute(entry, pszName, bstrText, SysStringLen(bstrText), GetSystemCodePage());
+    bool bNoMemory = false;
+    const long nCount = VisitXmlAttributes(pNode, [&entry, &bNoMemory](LPCWSTR pszName, BSTR bstrText) {
+        bNoMemory = !StoreResolutionAttribute(entry, pszName, bstrText, SysStringLen(bstrText), GetSystemCodePage());
+        return !bNoMemory;
     });
-    if (nCount >= 0 && g_skin.pResolutionList != nullptr)
-        g_skin.pResolutionList->Add(&entry, sizeof entry);
+    if (bNoMemory)
+        return false;
+    return nCount < 0 || g_skin.pResolutionList == nullptr || g_skin.pResolutionList->Add(&entry, sizeof entry) != 0;
 }
 
 // Views from the key table; a key's own alternates belong to the skin that gave them.
@@ -65,7 +70,8 @@ bool ChooseResolutionEntry(int nShortSide, ResolutionEntry* pOut)
 
 int ReadResolutionTable(LPCWSTR pszPath)
 {
-    return ReadXmlDocument(
+    bool bWhole = true;
+    const int nRead = ReadXmlDocument(
         pszPath,
         [] {
             // The list belongs to the skin record; one left by an unreleased load is freed
@@ -73,7 +79,11 @@ int ReadResolutionTable(LPCWSTR pszPath)
             delete g_skin.pResolutionList;
             g_skin.pResolutionList = new (std::nothrow) CRecordList();
         },
-        ReadResolutionEntry);
+        [&bWhole](IXMLDOMNode* pNode) {
+            if (bWhole)
+                bWhole = ReadResolutionEntry(pNode);
+        });
+    return bWhole ? nRead : 0;
 }
 
 int LoadSkin(HINSTANCE hInstance, HWND hwnd)

@@ -25,7 +25,7 @@ int LoadSkin(HINSTANCE hInstance, HWND hwnd);
 int LoadSkinForShortSide(HINSTANCE hInstance, HWND hwnd, int nShortSide);
 
 // Reads an index file into a new resolution list held by the skin record. 1 when the
-// document could be read, 0 otherwise.
+// document could be read, 0 otherwise or when memory ran out for one of its entries.
 int ReadResolutionTable(LPCWSTR pszPath);
 
 // Appends a SkinListEntry for every index file in the skins folder next to the module,

@@ -1,19 +1,12 @@
 #include "support/FontHelper.h"
 
-#include <cstdlib>
-
 WCHAR g_szFaceName[kFaceNameUnits] = {};
 
 namespace {
 
-CFontHelper* g_pFontHelper = nullptr;
-
-// Runs from the exit list: at process exit for a program, at unload for a DLL.
-void DestroyFontHelper()
-{
-    delete g_pFontHelper;
-    g_pFontHelper = nullptr;
-}
+// In the module's own storage rather than on the heap: the first activation cannot
+// fail for want of memory, and the destructor runs when the module unloads.
+CFontHelper g_fontHelper;
 
 bool IsSlot(int nSlot)
 {
@@ -24,12 +17,7 @@ bool IsSlot(int nSlot)
 
 CFontHelper& CFontHelper::Instance()
 {
-    if (g_pFontHelper == nullptr)
-    {
-        g_pFontHelper = new CFontHelper();
-        std::atexit(DestroyFontHelper);
-    }
-    return *g_pFontHelper;
+    return g_fontHelper;
 }
 
 CFontHelper::CFontHelper() : m_hFonts{}

@@ -15,8 +15,8 @@ public:
     static constexpr int kSlots = 50;
     static constexpr int kTextFontSlot = 1;
 
-    // The instance, made on first use; its destruction runs from the
-    // runtime's exit list when the module unloads.
+    // The process-wide instance; it is destroyed, with its fonts, when the
+    // module unloads.
     static CFontHelper& Instance();
 
     // Creates a font and stores it in the slot; null when creation fails (the

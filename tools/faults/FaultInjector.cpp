@@ -59,12 +59,12 @@ CModuleSymbols g_symbols;
 int g_nFail = -1;
 long g_nFailAt = 0;
 bool g_bInjected = false;
-void* g_apFaultStack[8] = {};  // the stack of the failed call
+void* g_apFaultStack[16] = {};  // the stack of the failed call
 USHORT g_nFaultFrames = 0;
 
 void NoteFaultStack()
 {
-    g_nFaultFrames = RtlCaptureStackBackTrace(1, 8, g_apFaultStack, nullptr);
+    g_nFaultFrames = RtlCaptureStackBackTrace(1, 16, g_apFaultStack, nullptr);
 }
 
 template <int N>
