@@ -119,12 +119,10 @@ bool ReadLayoutEntry(IXMLDOMNode* pNode, HINSTANCE hInstance, HWND hwnd)
     if (FAILED(pNode->get_text(bstrEntry.Put())) || bstrEntry.Length() == 0)
         return true;
     LayoutValues values{};
-    bool bNoMemory = false;
-    const long nCount = VisitXmlAttributes(pNode, [&values, &bNoMemory](LPCWSTR pszName, BSTR bstrText) {
-        bNoMemory = !StoreLayoutAttribute(values, pszName, bstrText, SysStringLen(bstrText), GetSystemCodePage());
-        return !bNoMemory;
+    const long nCount = VisitXmlAttributes(pNode, [&values](LPCWSTR pszName, BSTR bstrText) {
+        return StoreLayoutAttribute(values, pszName, bstrText, SysStringLen(bstrText), GetSystemCodePage());
     });
-    if (bNoMemory)
+    if (nCount == kXmlVisitStopped)
         return false;
     if (nCount <= 0)
         return true;

@@ -27,12 +27,10 @@ constexpr WCHAR kDefaultSkinFile[] = L"Silver.xml";
 bool ReadResolutionEntry(IXMLDOMNode* pNode)
 {
     ResolutionEntry entry{};
-    bool bNoMemory = false;
-    const long nCount = VisitXmlAttributes(pNode, [&entry, &bNoMemory](LPCWSTR pszName, BSTR bstrText) {
-        bNoMemory = !StoreResolutionAttribute(entry, pszName, bstrText, SysStringLen(bstrText), GetSystemCodePage());
-        return !bNoMemory;
+    const long nCount = VisitXmlAttributes(pNode, [&entry](LPCWSTR pszName, BSTR bstrText) {
+        return StoreResolutionAttribute(entry, pszName, bstrText, SysStringLen(bstrText), GetSystemCodePage());
     });
-    if (bNoMemory)
+    if (nCount == kXmlVisitStopped)
         return false;
     return nCount < 0 || g_skin.pResolutionList == nullptr || g_skin.pResolutionList->Add(&entry, sizeof entry) != 0;
 }

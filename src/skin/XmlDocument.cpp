@@ -78,7 +78,7 @@ long VisitXmlAttributes(IXMLDOMNode* pNode,
         if (FAILED(pAttribute->get_text(bstrText.Put())))
             bstrText.Put();
         if (!visit(bstrName.Get(), bstrText.Get()))
-            return -1;
+            return kXmlVisitStopped;
     }
     return nCount;
 }

@@ -15,7 +15,9 @@ int ReadXmlDocument(LPCWSTR pszPath, const std::function<void()>& onOpened,
                     const std::function<void(IXMLDOMNode*)>& readEntry);
 
 // Calls visit(name, text) for each attribute of pNode in document order. Returns the
-// number of attributes, or -1 when the node has no attribute collection (comments, text),
-// the collection or an attribute cannot be read, or visit returns false.
+// number of attributes; -1 when the node has no attribute collection (comments, text) or
+// the collection or an attribute cannot be read; kXmlVisitStopped when visit returns false
+// (the readers' visitors do so only when memory runs out).
+constexpr long kXmlVisitStopped = -2;
 long VisitXmlAttributes(IXMLDOMNode* pNode,
                         const std::function<bool(LPCWSTR pszName, BSTR bstrText)>& visit);
