@@ -68,13 +68,11 @@ LayoutModel ReadLayoutModel(LPCWSTR pszSkinFolder, LPCWSTR pszLayoutFile, const 
         CBstr bstrText;
         if (SUCCEEDED(pNode->get_text(bstrText.Put())) && bstrText.Get() != nullptr)
             record.text.assign(bstrText.Get(), bstrText.Length());
-        bool bEnded = false;
-        const long nCount = VisitXmlAttributes(pNode, [&record, &bEnded](LPCWSTR pszName, BSTR bstrValue) {
+        const long nCount = VisitXmlAttributes(pNode, [&record](LPCWSTR pszName, BSTR bstrValue) {
             if (pszName != nullptr && std::wcscmp(pszName, L"Alternates") == 0)
                 record.alternates.assign(bstrValue, SysStringLen(bstrValue));
-            bEnded = !StoreLayoutAttribute(record.values, pszName, bstrValue, SysStringLen(bstrValue),
-                                           GetSystemCodePage());
-            return !bEnded;
+            return StoreLayoutAttribute(record.values, pszName, bstrValue, SysStringLen(bstrValue),
+                                        GetSystemCodePage());
         });
         record.bHasAttributes = nCount != 0;
         record.bEnded = nCount < 0;
