@@ -136,17 +136,9 @@ int LoadLayoutFile(LPCWSTR pszPath, HINSTANCE hInstance, HWND hwnd)
 {
     const CSkinLoadScreen pinScreen;
     const CBitmapTurningSession turningSession;
-    // The reader captures one pointer, small enough for std::function to hold without
-    // allocating: a load must not fail for the reader itself.
-    struct
-    {
-        HINSTANCE hInstance;
-        HWND hwnd;
-        bool bWhole;
-    } load{hInstance, hwnd, true};
-    const int nRead = ReadXmlDocument(pszPath, nullptr, [&load](IXMLDOMNode* pNode) {
-        if (load.bWhole)
-            load.bWhole = ReadLayoutEntry(pNode, load.hInstance, load.hwnd);
+    // Two handles are small enough for std::function to hold without allocating: a load
+    // must not fail for the reader itself.
+    return ReadXmlDocument(pszPath, nullptr, [hInstance, hwnd](IXMLDOMNode* pNode) {
+        return ReadLayoutEntry(pNode, hInstance, hwnd);
     });
-    return load.bWhole ? nRead : 0;
 }

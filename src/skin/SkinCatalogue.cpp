@@ -68,8 +68,7 @@ bool ChooseResolutionEntry(int nShortSide, ResolutionEntry* pOut)
 
 int ReadResolutionTable(LPCWSTR pszPath)
 {
-    bool bWhole = true;
-    const int nRead = ReadXmlDocument(
+    return ReadXmlDocument(
         pszPath,
         [] {
             // The list belongs to the skin record; one left by an unreleased load is freed
@@ -77,11 +76,7 @@ int ReadResolutionTable(LPCWSTR pszPath)
             delete g_skin.pResolutionList;
             g_skin.pResolutionList = new (std::nothrow) CRecordList();
         },
-        [&bWhole](IXMLDOMNode* pNode) {
-            if (bWhole)
-                bWhole = ReadResolutionEntry(pNode);
-        });
-    return bWhole ? nRead : 0;
+        ReadResolutionEntry);
 }
 
 int LoadSkin(HINSTANCE hInstance, HWND hwnd)

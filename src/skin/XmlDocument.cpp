@@ -8,7 +8,7 @@
 #include <new>
 
 int ReadXmlDocument(LPCWSTR pszPath, const std::function<void()>& onOpened,
-                    const std::function<void(IXMLDOMNode*)>& readEntry)
+                    const std::function<bool(IXMLDOMNode*)>& readEntry)
 {
     if (pszPath == nullptr)
         return 0;
@@ -50,7 +50,8 @@ int ReadXmlDocument(LPCWSTR pszPath, const std::function<void()>& onOpened,
         CComPointer<IXMLDOMNode> pNode;
         if (FAILED(pChildren->get_item(i, pNode.Put())) || !pNode)
             continue;
-        readEntry(pNode.Get());
+        if (!readEntry(pNode.Get()))
+            return 0;
     }
     return 1;
 }

@@ -10,9 +10,11 @@
 // Opens the document at pszPath and hands every child node of the root element from the
 // second on, in document order, to readEntry (null items are skipped). onOpened runs once,
 // after the document is open and before the first entry. 1 when the document could be
-// opened and walked, whatever the entries held; 0 when COM, the DOM or the file fail.
+// opened and walked, whatever the entries held; 0 when COM, the DOM or the file fail, or
+// when readEntry returns false (the readers do so only when memory runs out), which ends
+// the walk there.
 int ReadXmlDocument(LPCWSTR pszPath, const std::function<void()>& onOpened,
-                    const std::function<void(IXMLDOMNode*)>& readEntry);
+                    const std::function<bool(IXMLDOMNode*)>& readEntry);
 
 // Calls visit(name, text) for each attribute of pNode in document order. Returns the
 // number of attributes; -1 when the node has no attribute collection (comments, text) or

@@ -47,6 +47,7 @@ LayoutFiles FindVgaLayout()
         });
         if (nHeight == kVgaShortSide && layoutName.empty())
             layoutName = name;
+        return true;
     });
     if (layoutName.empty())
         return files;
@@ -57,6 +58,7 @@ LayoutFiles FindVgaLayout()
                 files.bitmaps.push_back(folder + L"\\" + bstrText);
             return true;
         });
+        return true;
     });
     return files;
 }
@@ -93,6 +95,7 @@ double WalkLayoutOnce(const std::wstring& layout)
     const double dStart = NowMs();
     ReadXmlDocument(layout.c_str(), nullptr, [](IXMLDOMNode* pNode) {
         VisitXmlAttributes(pNode, [](LPCWSTR, BSTR) { return true; });
+        return true;
     });
     return NowMs() - dStart;
 }

@@ -36,7 +36,7 @@ IndexModel ReadIndexModel(LPCWSTR pszSkinsFolder, LPCWSTR pszIndexFile)
     model.bReadable = ReadXmlDocument(szPath, nullptr, [&model, &nChild](IXMLDOMNode* pNode) {
         ++nChild;
         if (!IsElement(pNode))
-            return;
+            return true;
         IndexEntryRecord record{};
         record.nChild = nChild;
         const long nCount = VisitXmlAttributes(pNode, [&record](LPCWSTR pszName, BSTR bstrText) {
@@ -45,6 +45,7 @@ IndexModel ReadIndexModel(LPCWSTR pszSkinsFolder, LPCWSTR pszIndexFile)
         });
         record.bHasAttributes = nCount >= 0;
         model.entries.push_back(record);
+        return true;
     }) != 0;
     return model;
 }
@@ -62,7 +63,7 @@ LayoutModel ReadLayoutModel(LPCWSTR pszSkinFolder, LPCWSTR pszLayoutFile, const 
     model.bReadable = ReadXmlDocument(szPath, nullptr, [&model, &nChild](IXMLDOMNode* pNode) {
         ++nChild;
         if (!IsElement(pNode))
-            return;
+            return true;
         LayoutEntryRecord record{};
         record.nChild = nChild;
         CBstr bstrText;
@@ -78,6 +79,7 @@ LayoutModel ReadLayoutModel(LPCWSTR pszSkinFolder, LPCWSTR pszLayoutFile, const 
         record.bEnded = nCount < 0;
         record.target = ClassifyLayoutEntry(bstrText.Get());
         model.entries.push_back(record);
+        return true;
     }) != 0;
     return model;
 }
