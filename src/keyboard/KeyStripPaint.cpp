@@ -3,6 +3,7 @@
 #include "keyboard/KeyStrip.h"
 #include "keyboard/KeyboardFonts.h"
 #include "keyboard/KeyboardSkin.h"
+#include "platform/DeviceGdi.h"
 #include "platform/TransparentImage.h"
 #include "support/DisplayMetrics.h"
 #include "support/GdiHandles.h"
@@ -25,8 +26,7 @@ void DrawKeyFace(HDC hdc, const RECT& rcCell, HDC hdcBackground, const RECT& rcK
         FillRect(hdc, &rcCell, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
         return;
     }
-    SetStretchBltMode(hdc, COLORONCOLOR);
-    StretchBlt(hdc, rcCell.left, rcCell.top, Width(rcCell), Height(rcCell), hdcBackground, rcKey.left, rcKey.top,
+    ce::StretchBlt(hdc, rcCell.left, rcCell.top, Width(rcCell), Height(rcCell), hdcBackground, rcKey.left, rcKey.top,
                Width(rcKey), Height(rcKey), SRCCOPY);
 }
 

@@ -7,6 +7,7 @@
 #include "keyboard/KeyboardTouch.h"
 #include "keyboard/KeyboardPlacement.h"
 #include "platform/AygShell.h"
+#include "platform/SdkInlines.h"
 #include "platform/SipInterfaces.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
@@ -56,7 +57,7 @@ template <typename TProc>
 WNDPROC Subclass(HWND hwnd, TProc pfnProc)
 {
     return reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pfnProc)));
+        ce::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pfnProc)));
 }
 
 void RestoreParkedText()
@@ -128,7 +129,7 @@ bool IsSwitchingAway(HWND hwndOther)
 {
     if (hwndOther == nullptr)
         return true;
-    return GetWindowThreadProcessId(hwndOther, nullptr) != GetCurrentThreadId();
+    return GetWindowThreadProcessId(hwndOther, nullptr) != ce::GetCurrentThreadId();
 }
 
 void OnActivate(HWND hDlg, UINT uState, HWND hwndOther)
@@ -164,7 +165,7 @@ void OnScreenChanged()
 
 INT_PTR SetResult(HWND hDlg, LRESULT lResult)
 {
-    SetWindowLongPtrW(hDlg, DWLP_MSGRESULT, lResult);
+    ce::SetWindowLongPtrW(hDlg, DWLP_MSGRESULT, lResult);
     return TRUE;
 }
 
@@ -182,7 +183,7 @@ LPCDLGTEMPLATEW LoadKeyboardTemplate(HINSTANCE hInstance)
     if (hResource == nullptr)
         return nullptr;
     const HGLOBAL hTemplate = LoadResource(hInstance, hResource);
-    return hTemplate != nullptr ? static_cast<LPCDLGTEMPLATEW>(LockResource(hTemplate)) : nullptr;
+    return hTemplate != nullptr ? static_cast<LPCDLGTEMPLATEW>(ce::LockResource(hTemplate)) : nullptr;
 }
 
 void RunKeyboardDialog(HINSTANCE hInstance, HWND hwndOwner)

@@ -23,11 +23,11 @@ bool IsDesktopCoreModule(HMODULE hModule)
 
 } // namespace
 
-HMODULE LoadCoreLibrary(LPCWSTR pszName)
+HMODULE ce::LoadLibraryW(LPCWSTR pszName)
 {
     if (pszName != nullptr && lstrcmpiW(pszName, kCoreDllName) == 0)
-        return LoadLibraryW(kDesktopCoreModule);
-    return LoadLibraryW(pszName);
+        return ::LoadLibraryW(kDesktopCoreModule);
+    return ::LoadLibraryW(pszName);
 }
 
 FARPROC GetProcAddressW(HMODULE hModule, LPCWSTR pszProcName)

@@ -11,10 +11,14 @@ constexpr wchar_t kCoreDllName[] = L"coredll.dll";
 // CE's number of the low-level keyboard hook.
 constexpr int kCeKeyboardLowLevelHook = 20;
 
-// Loads the module that carries CE's core exports under the name CE gives it:
-// "coredll.dll" is mapped to the desktop module that exports the same
-// functions; any other name is loaded as it is. Free it with FreeLibrary.
-HMODULE LoadCoreLibrary(LPCWSTR pszName);
+namespace ce {
+
+// LoadLibraryW as the device answers it: "coredll.dll" is mapped to the desktop
+// module that exports the same functions; any other name is loaded as it is.
+// Free it with FreeLibrary.
+HMODULE LoadLibraryW(LPCWSTR pszName);
+
+}  // namespace ce
 
 // GetProcAddress with a wide function name, as CE has it; null when the name
 // is not ASCII or not exported. From the core module, "SetWindowsHookExW"

@@ -1,6 +1,7 @@
 #include "settings/OptionsDlg.h"
 
 #include "platform/AygShell.h"
+#include "platform/SdkInlines.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
 #include "skin/RecordList.h"
@@ -32,13 +33,19 @@ void MoveTo(HWND hwnd, const PlacedRect& rc, BOOL bRepaint)
     MoveWindow(hwnd, rc.x, rc.y, rc.nWidth, rc.nHeight, bRepaint);
 }
 
-BOOL CALLBACK SetFontOnChild(HWND hwnd, LPARAM lParam)
+// Every window inside hParent, each before its own children, as the device has no
+// EnumChildWindows.
+template <typename TVisit>
+void ForEachDescendant(HWND hParent, TVisit visit)
 {
-    SendMessageW(hwnd, WM_SETFONT, static_cast<WPARAM>(lParam), TRUE);
-    return TRUE;
+    for (HWND hwnd = GetWindow(hParent, GW_CHILD); hwnd != nullptr; hwnd = GetWindow(hwnd, GW_HWNDNEXT))
+    {
+        visit(hwnd);
+        ForEachDescendant(hwnd, visit);
+    }
 }
 
-BOOL CALLBACK ShrinkComboBox(HWND hwnd, LPARAM /*lParam*/)
+void ShrinkComboBox(HWND hwnd)
 {
     WCHAR szClass[16] = {};
     GetClassNameW(hwnd, szClass, 16);
@@ -48,7 +55,16 @@ BOOL CALLBACK ShrinkComboBox(HWND hwnd, LPARAM /*lParam*/)
         GetWindowRect(hwnd, &rc);
         SetWindowPos(hwnd, nullptr, 0, 0, rc.right - rc.left, 5, SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
     }
-    return TRUE;
+}
+
+void SetCheck(HWND hDlg, int nId, bool bChecked)
+{
+    SendDlgItemMessageW(hDlg, nId, BM_SETCHECK, bChecked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool IsChecked(HWND hDlg, int nId)
+{
+    return SendDlgItemMessageW(hDlg, nId, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void InsertTab(HWND hTab, int nIndex, LPCWSTR pszText)
@@ -71,7 +87,7 @@ int TextWidth(HWND hDlg, int nId)
         return 0;
     CSelectObject font(dc.Get(), reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
     SIZE size = {};
-    GetTextExtentPoint32W(dc.Get(), szText, nLength, &size);
+    GetTextExtentExPointW(dc.Get(), szText, nLength, 0, nullptr, nullptr, &size);
     const LONG nType = GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK;
     if (nType != BS_AUTORADIOBUTTON && nType != BS_AUTOCHECKBOX)
         return size.cx;
@@ -82,7 +98,7 @@ int TextWidth(HWND hDlg, int nId)
 
 COptionsDlg* DialogObject(HWND hDlg)
 {
-    return reinterpret_cast<COptionsDlg*>(GetWindowLongPtrW(hDlg, GWLP_USERDATA));
+    return reinterpret_cast<COptionsDlg*>(ce::GetWindowLongPtrW(hDlg, GWLP_USERDATA));
 }
 
 } // namespace
@@ -149,7 +165,7 @@ INT_PTR COptionsDlg::DoModal(HINSTANCE hInstance, HWND hWndParent, int nInitialT
     if (hResource == nullptr)
         return -1;
     HGLOBAL hTemplate = LoadResource(hInstance, hResource);
-    const auto* pTemplate = hTemplate != nullptr ? static_cast<const DLGTEMPLATE*>(LockResource(hTemplate)) : nullptr;
+    const auto* pTemplate = hTemplate != nullptr ? static_cast<const DLGTEMPLATE*>(ce::LockResource(hTemplate)) : nullptr;
     if (pTemplate == nullptr)
         return -1;
     return DialogBoxIndirectParamW(hInstance, pTemplate, hWndParent, DialogProc, reinterpret_cast<LPARAM>(this));
@@ -164,7 +180,7 @@ INT_PTR CALLBACK COptionsDlg::DialogProc(HWND hDlg, UINT uMsg, WPARAM wParam, LP
         pThis = reinterpret_cast<COptionsDlg*>(lParam);
         if (pThis == nullptr)
             return TRUE;
-        SetWindowLongPtrW(hDlg, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pThis));
+        ce::SetWindowLongPtrW(hDlg, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pThis));
         return pThis->OnInitDialog(hDlg);
     case WM_COMMAND:
         if (pThis != nullptr)
@@ -233,15 +249,17 @@ BOOL COptionsDlg::OnInitDialog(HWND hDlg)
     m_nMargin = OptionsMargin(m_nLineHeight);
 
     const bool bLeftHanded = GetHabit() != 0;
-    CheckDlgButton(hDlg, IDC_OPTIONS_LEFT, bLeftHanded ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(hDlg, IDC_OPTIONS_RIGHT, bLeftHanded ? BST_UNCHECKED : BST_CHECKED);
-    CheckDlgButton(hDlg, IDC_OPTIONS_ACCENTS, GetAccentsOnLongPress() ? BST_CHECKED : BST_UNCHECKED);
+    SetCheck(hDlg, IDC_OPTIONS_LEFT, bLeftHanded);
+    SetCheck(hDlg, IDC_OPTIONS_RIGHT, !bLeftHanded);
+    SetCheck(hDlg, IDC_OPTIONS_ACCENTS, GetAccentsOnLongPress());
 
     FillSkinList(hDlg);
 
     HFONT hFont = CFontHelper::Instance().GetFont(kTextFontSlot, ScaleByDpi(kTextFontHeight96), FW_NORMAL,
                                                   g_szFaceName);
-    EnumChildWindows(hDlg, SetFontOnChild, reinterpret_cast<LPARAM>(hFont));
+    ForEachDescendant(hDlg, [hFont](HWND hwnd) {
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), TRUE);
+    });
     return TRUE;
 }
 
@@ -279,8 +297,8 @@ void COptionsDlg::OnCommand(HWND hDlg, int nId)
 
 void COptionsDlg::OnOk(HWND hDlg)
 {
-    SetHabit(IsDlgButtonChecked(hDlg, IDC_OPTIONS_LEFT) == BST_CHECKED ? 1 : 0);
-    SetAccentsOnLongPress(IsDlgButtonChecked(hDlg, IDC_OPTIONS_ACCENTS) == BST_CHECKED);
+    SetHabit(IsChecked(hDlg, IDC_OPTIONS_LEFT) ? 1 : 0);
+    SetAccentsOnLongPress(IsChecked(hDlg, IDC_OPTIONS_ACCENTS));
     m_nSkinIndex = static_cast<int>(SendDlgItemMessageW(hDlg, IDC_OPTIONS_SKINS, CB_GETCURSEL, 0, 0));
     SkinListEntry entry = {};
     if (m_pSkinList != nullptr)
@@ -356,6 +374,6 @@ void COptionsDlg::Layout(HWND hDlg)
         MoveTo(GetDlgItem(hDlg, IDC_OPTIONS_ACCENTS), out.accents, FALSE);
     }
 
-    EnumChildWindows(hDlg, ShrinkComboBox, 0);
+    ForEachDescendant(hDlg, ShrinkComboBox);
     ShowOptionsTab(hDlg);
 }

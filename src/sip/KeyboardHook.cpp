@@ -35,7 +35,7 @@ bool InstallKeyboardHook(HINSTANCE hInstance, HOOKPROC pfnHookProc)
     g_pfnUnhookWindowsHookEx = nullptr;
     g_pfnCallNextHookEx = nullptr;
 
-    g_hCoreDll = LoadCoreLibrary(kCoreDllName);
+    g_hCoreDll = ce::LoadLibraryW(kCoreDllName);
     if (g_hCoreDll == nullptr)
         return false;
     g_pfnSetWindowsHookExW = LookUp<PfnSetWindowsHookExW>(L"SetWindowsHookExW");

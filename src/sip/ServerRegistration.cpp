@@ -34,6 +34,10 @@ public:
         return RegCreateKeyExW(hParent, pszSubKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
                                nullptr, &m_hKey, nullptr);
     }
+    LSTATUS Open(HKEY hParent, LPCWSTR pszSubKey)
+    {
+        return RegOpenKeyExW(hParent, pszSubKey, 0, KEY_ALL_ACCESS, &m_hKey);
+    }
     HKEY Get() const { return m_hKey; }
 
 private:
@@ -56,10 +60,32 @@ LSTATUS WriteKey(HKEY hParent, LPCWSTR pszSubKey, LPCWSTR pszDefault)
     return status;
 }
 
-// Deletes a key with its subkeys; a key that is already gone is no failure.
+// The longest name a registry key may have, and its terminator.
+constexpr DWORD kMaxKeyName = 256;
+
+// Deletes a key with its subkeys, the deepest first; a key that is already gone is no failure.
 LSTATUS DeleteTree(HKEY hParent, LPCWSTR pszSubKey)
 {
-    const LSTATUS status = RegDeleteTreeW(hParent, pszSubKey);
+    {
+        CRegKey key;
+        LSTATUS status = key.Open(hParent, pszSubKey);
+        if (status != ERROR_SUCCESS)
+            return status == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : status;
+        // Each deletion moves the next subkey to index 0.
+        for (;;)
+        {
+            WCHAR szChild[kMaxKeyName] = {};
+            DWORD cchChild = kMaxKeyName;
+            status = RegEnumKeyExW(key.Get(), 0, szChild, &cchChild, nullptr, nullptr, nullptr, nullptr);
+            if (status == ERROR_NO_MORE_ITEMS)
+                break;
+            if (status == ERROR_SUCCESS)
+                status = DeleteTree(key.Get(), szChild);
+            if (status != ERROR_SUCCESS)
+                return status;
+        }
+    }
+    const LSTATUS status = RegDeleteKeyW(hParent, pszSubKey);
     return status == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : status;
 }
 

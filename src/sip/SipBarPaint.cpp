@@ -24,6 +24,19 @@ void FillWithColour(HDC hdc, const RECT& rc, COLORREF colour)
     Rectangle(hdc, rc.left, rc.top, rc.right, rc.bottom);
 }
 
+// A one-pixel outline just inside rc, drawn with hBrush.
+void Outline(HDC hdc, const RECT& rc, HBRUSH hBrush)
+{
+    if (rc.right <= rc.left || rc.bottom <= rc.top)
+        return;
+    const RECT aEdges[4] = {{rc.left, rc.top, rc.right, rc.top + 1},
+                            {rc.left, rc.bottom - 1, rc.right, rc.bottom},
+                            {rc.left, rc.top, rc.left + 1, rc.bottom},
+                            {rc.right - 1, rc.top, rc.right, rc.bottom}};
+    for (const RECT& rcEdge : aEdges)
+        FillRect(hdc, &rcEdge, hBrush);
+}
+
 } // namespace
 
 void PaintInitializingNotice(HDC hdc, RECT rcClient)
@@ -55,7 +68,7 @@ HBITMAP CreatePlainBarBitmap(const BarButtonLayout& layout)
     for (const BarRect& rc : layout.aRects)
     {
         const RECT rcButton = {rc.left, rc.top, rc.right, rc.bottom};
-        FrameRect(memoryDc.Get(), &rcButton, black.Get());
+        Outline(memoryDc.Get(), rcButton, black.Get());
     }
     return bar.Release();
 }

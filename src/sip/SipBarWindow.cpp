@@ -1,5 +1,6 @@
 #include "sip/SipBarWindow.h"
 
+#include "platform/SdkInlines.h"
 #include "sip/BarLayout.h"
 #include "support/DisplayMetrics.h"
 #include "support/FontHelper.h"
@@ -14,7 +15,7 @@ namespace
 
 ISipBarClient* ClientOf(HWND hwnd)
 {
-    return reinterpret_cast<ISipBarClient*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return reinterpret_cast<ISipBarClient*>(ce::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
 // Where the bar bitmap's left edge sits in this window right now.
@@ -92,7 +93,7 @@ LRESULT OnCommand(HWND hwnd, WPARAM wParam, LPARAM lParam)
 
 void AttachBarClient(HWND hwnd, ISipBarClient* pClient)
 {
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pClient));
+    ce::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pClient));
 }
 
 bool RegisterSipBarClass(HINSTANCE hInstance)

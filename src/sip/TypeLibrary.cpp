@@ -36,7 +36,7 @@ HRESULT LoadModuleTypeLib(HINSTANCE hModule, ITypeLib** ppTypeLib, LPWSTR pszLoa
     if (cch == 0 || cch >= MAX_PATH)
         return HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE);
 
-    HRESULT hr = LoadTypeLibEx(szModule, REGKIND_NONE, ppTypeLib);
+    HRESULT hr = LoadTypeLib(szModule, ppTypeLib);
     if (SUCCEEDED(hr))
     {
         if (pszLoadedFrom != nullptr)
@@ -47,7 +47,7 @@ HRESULT LoadModuleTypeLib(HINSTANCE hModule, ITypeLib** ppTypeLib, LPWSTR pszLoa
     WCHAR szTlb[MAX_PATH] = {};
     if (!ReplaceExtensionWithTlb(szModule, szTlb, MAX_PATH))
         return hr;
-    const HRESULT hrTlb = LoadTypeLibEx(szTlb, REGKIND_NONE, ppTypeLib);
+    const HRESULT hrTlb = LoadTypeLib(szTlb, ppTypeLib);
     if (FAILED(hrTlb))
         return hr;
     if (pszLoadedFrom != nullptr)

@@ -1,5 +1,6 @@
 #include "sip/Zarn.h"
 
+#include "platform/ImageList.h"
 #include "resources/resource.h"
 #include "sip/ServerModule.h"
 #include "sip/SipPanel.h"
@@ -42,9 +43,9 @@ Zarn::Zarn(IUnknown* pOuter)
     ModuleObjectCreated();
     InitializeCriticalSection(&m_csLock);
     m_pSipPanel = new (std::nothrow) SipPanel(g_hInstance);
-    m_himlSmall = ImageList_LoadImageW(g_hInstance, MAKEINTRESOURCEW(IDB_ICONS_SMALL), 16, 0,
+    m_himlSmall = ImageList_LoadImage(g_hInstance, MAKEINTRESOURCEW(IDB_ICONS_SMALL), 16, 0,
                                        kIconMaskColour, IMAGE_BITMAP, 0);
-    m_himlLarge = ImageList_LoadImageW(g_hInstance, MAKEINTRESOURCEW(IDB_ICONS_LARGE), 32, 0,
+    m_himlLarge = ImageList_LoadImage(g_hInstance, MAKEINTRESOURCEW(IDB_ICONS_LARGE), 32, 0,
                                        kIconMaskColour, IMAGE_BITMAP, 0);
 }
 

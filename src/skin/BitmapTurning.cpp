@@ -9,180 +9,186 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
-#include <memory>
-#include <new>
 #include <optional>
 #include <utility>
 
 namespace {
 
-// A bottom-up 32-bit DIB section of nWidth x nHeight and its pixel array.
-HBITMAP Create32BitDib(int nWidth, int nHeight, uint32_t** ppBits)
+// A bottom-up 32-bit DIB section and its pixels, as the device's GDI hands them out:
+// rows of 0x00RRGGBB words, the picture's bottom row first.
+class CDib32
 {
-    void* pBits = nullptr;
-    HBITMAP hDib = CreateDib32(nullptr, nWidth, nHeight, false, &pBits);
-    *ppBits = static_cast<uint32_t*>(pBits);
-    return hDib;
-}
+public:
+    bool Create(int nWidth, int nHeight)
+    {
+        void* pBits = nullptr;
+        m_bitmap.Reset(CreateDib32(nullptr, nWidth, nHeight, false, &pBits));
+        m_pBits = static_cast<uint32_t*>(pBits);
+        m_nWidth = m_bitmap ? nWidth : 0;
+        m_nHeight = m_bitmap ? nHeight : 0;
+        return static_cast<bool>(m_bitmap);
+    }
+    HBITMAP Get() const { return m_bitmap.Get(); }
+    uint32_t* Bits() const { return m_pBits; }
+    int Width() const { return m_nWidth; }
+    int Height() const { return m_nHeight; }
 
-// The two memory DCs of a turning session; null outside one.
-HDC g_hSessionSourceDc = nullptr;
-HDC g_hSessionCopyDc = nullptr;
+private:
+    CUniqueBitmap m_bitmap;
+    uint32_t* m_pBits = nullptr;
+    int m_nWidth = 0;
+    int m_nHeight = 0;
+};
+
+// What a turning session keeps between turns: its memory DCs, the window's DC, and
+// the last DIB sections of each use, taken again by the next turn of the same size
+// (a layout's keys mostly share a few sizes).
+struct TurningSession
+{
+    bool bOpen = false;
+    HDC hSourceDc = nullptr;
+    HDC hCopyDc = nullptr;
+    HWND hWindow = nullptr;
+    HDC hWindowDc = nullptr;
+    CDib32 sourceCopy;
+    CDib32 bottomRow;
+    CDib32 turned;
+};
+
+TurningSession g_session;
+
+TurningSession* OpenSession() { return g_session.bOpen ? &g_session : nullptr; }
 
 // A session DC when one is open, else a DC of the call's own.
-HDC TurningDc(HDC hSessionDc, CMemoryDc& ownDc)
+HDC TurningDc(HDC TurningSession::*pDc, CMemoryDc& ownDc)
 {
-    if (hSessionDc != nullptr)
-        return hSessionDc;
+    if (TurningSession* pSession = OpenSession(); pSession != nullptr && pSession->*pDc != nullptr)
+        return pSession->*pDc;
     ownDc.Reset(CreateCompatibleDC(nullptr));
     return ownDc.Get();
 }
 
-// The picture's bottom row as GDI reads it, in 32-bit pixels; null on failure.
-// GDI places rows by picture coordinates whichever way the memory runs.
-std::unique_ptr<uint32_t[]> ReadBottomRow(HBITMAP hSource, int nWidth, int nHeight)
+// A DIB section of nWidth x nHeight: the session's one for this use when it has that
+// size (or can be made so), else ownDib.
+CDib32* ScratchDib(CDib32 TurningSession::*pDib, CDib32& ownDib, int nWidth, int nHeight)
 {
-    CMemoryDc ownDc;
-    const HDC hdc = TurningDc(g_hSessionCopyDc, ownDc);
-    std::unique_ptr<uint32_t[]> row(new (std::nothrow) uint32_t[static_cast<std::size_t>(nWidth)]);
-    if (hdc == nullptr || !row)
-        return nullptr;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = nWidth;
-    info.bmiHeader.biHeight = nHeight;   // bottom-up: scan line 0 is the bottom row
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    if (GetDIBits(hdc, hSource, 0, 1, row.get(), &info, DIB_RGB_COLORS) != 1)
-        return nullptr;
-    return row;
+    TurningSession* pSession = OpenSession();
+    CDib32& dib = pSession != nullptr ? pSession->*pDib : ownDib;
+    if (dib.Get() != nullptr && dib.Width() == nWidth && dib.Height() == nHeight)
+        return &dib;
+    return dib.Create(nWidth, nHeight) ? &dib : nullptr;
 }
 
-// Turned pixels, bottom-up rows of 32 bits, in plain memory: they are moved once
-// more, into the window's format, so a DIB section would only cost its mapping.
-struct TurnedPixels
+// Copies hSource (selected nowhere) into pTarget at its full size, a plain blit.
+bool BlitInto(HBITMAP hSource, int nSourceY, const CDib32& target)
 {
-    std::unique_ptr<uint32_t[]> pBits;
+    CMemoryDc ownSourceDc;
+    CMemoryDc ownCopyDc;
+    const HDC hSourceDc = TurningDc(&TurningSession::hSourceDc, ownSourceDc);
+    const HDC hCopyDc = TurningDc(&TurningSession::hCopyDc, ownCopyDc);
+    if (hSourceDc == nullptr || hCopyDc == nullptr)
+        return false;
+    CSelectObject selectSource(hSourceDc, hSource);
+    CSelectObject selectCopy(hCopyDc, target.Get());
+    return selectSource.Succeeded() && selectCopy.Succeeded() &&
+           BitBlt(hCopyDc, 0, 0, target.Width(), target.Height(), hSourceDc, 0, nSourceY, SRCCOPY);
+}
+
+// The source's pixels as 32-bit bottom-up rows without padding, and what holds them.
+struct SourcePixels
+{
+    const void* pBits = nullptr;
+    int nBitCount = 0;
     int nWidth = 0;
     int nHeight = 0;
+    CDib32 ownCopy;
 };
 
-TurnedPixels AllocateTurned(int nSourceWidth, int nSourceHeight)
-{
-    TurnedPixels turned;
-    turned.pBits.reset(new (std::nothrow) uint32_t[static_cast<std::size_t>(nSourceWidth) * nSourceHeight]);
-    turned.nWidth = nSourceHeight;
-    turned.nHeight = nSourceWidth;
-    return turned;
-}
-
-// A loaded skin bitmap is a DIB section of the file's own format; at 24 or 32
-// bits its rows are turned straight from its memory, without a 32-bit copy made
-// by a blit first. GDI reports a top-down section's height as positive too, so
-// the row order is told from the picture's bottom row. Empty for any other bitmap,
-// or when the order cannot be told.
-TurnedPixels TurnDibSectionBits(HBITMAP hSource, SkinTurn turn)
+// A loaded skin bitmap is a DIB section of the file's own format; at 24 or 32 bits
+// its rows are read straight from its memory, without a 32-bit copy made by a blit
+// first. GDI may report a top-down section's height as positive, so the row order
+// is told from the picture's bottom row, blitted into a one-row section.
+bool ReadDibSectionInPlace(HBITMAP hSource, SourcePixels* pPixels)
 {
     DIBSECTION ds{};
     if (GetObjectW(hSource, sizeof ds, &ds) != sizeof ds || ds.dsBm.bmBits == nullptr ||
         ds.dsBmih.biCompression != BI_RGB || ds.dsBm.bmWidth <= 0 || ds.dsBm.bmHeight <= 0 ||
         (ds.dsBm.bmBitsPixel != 24 && ds.dsBm.bmBitsPixel != 32))
-        return TurnedPixels();
+        return false;
     const int w = ds.dsBm.bmWidth;
     const int h = ds.dsBm.bmHeight;
-    GdiFlush();  // drawing into the source must have landed before its memory is read
-    const std::unique_ptr<uint32_t[]> bottomRow = ReadBottomRow(hSource, w, h);
-    if (!bottomRow || FindRowOrder(bottomRow.get(), ds.dsBm.bmBits, ds.dsBm.bmBitsPixel, w, h) != RowOrder::BottomUp)
-        return TurnedPixels();
-    TurnedPixels turned = AllocateTurned(w, h);
-    if (!turned.pBits)
-        return TurnedPixels();
-    if (ds.dsBm.bmBitsPixel == 24)
-        TurnPixels24(turn, static_cast<const uint8_t*>(ds.dsBm.bmBits), w, h, turned.pBits.get());
-    else
-        TurnPixels(turn, static_cast<const uint32_t*>(ds.dsBm.bmBits), w, h, turned.pBits.get());
-    return turned;
+    CDib32 ownRow;
+    const CDib32* pRow = ScratchDib(&TurningSession::bottomRow, ownRow, w, 1);
+    if (pRow == nullptr || !BlitInto(hSource, h - 1, *pRow) ||
+        FindRowOrder(pRow->Bits(), ds.dsBm.bmBits, ds.dsBm.bmBitsPixel, w, h) != RowOrder::BottomUp)
+        return false;
+    pPixels->pBits = ds.dsBm.bmBits;
+    pPixels->nBitCount = ds.dsBm.bmBitsPixel;
+    pPixels->nWidth = w;
+    pPixels->nHeight = h;
+    return true;
 }
 
-// The turned pixels of H x W, or empty.
-TurnedPixels TurnIntoPixels(HBITMAP hSource, SkinTurn turn)
+// Any other bitmap is blitted into a 32-bit section first.
+bool ReadSource(HBITMAP hSource, SourcePixels* pPixels)
 {
-    if (TurnedPixels turned = TurnDibSectionBits(hSource, turn); turned.pBits)
-        return turned;
-    CMemoryDc ownSourceDc;
-    CMemoryDc ownCopyDc;
-    const HDC hSourceDc = TurningDc(g_hSessionSourceDc, ownSourceDc);
-    if (hSourceDc == nullptr)
-        return TurnedPixels();
-    CSelectObject selectSource(hSourceDc, hSource);
-    if (!selectSource.Succeeded())
-        return TurnedPixels();
-    const HDC hCopyDc = TurningDc(g_hSessionCopyDc, ownCopyDc);
-    if (hCopyDc == nullptr)
-        return TurnedPixels();
-
+    if (ReadDibSectionInPlace(hSource, pPixels))
+        return true;
     BITMAP bm{};
     if (GetObjectW(hSource, sizeof bm, &bm) != sizeof bm || bm.bmWidth <= 0 || bm.bmHeight <= 0)
-        return TurnedPixels();
-    const int w = bm.bmWidth;
-    const int h = bm.bmHeight;
-
-    uint32_t* pSourceBits = nullptr;
-    CUniqueBitmap sourceDib(Create32BitDib(w, h, &pSourceBits));
-    TurnedPixels turned = AllocateTurned(w, h);
-    if (!sourceDib || !turned.pBits)
-        return TurnedPixels();
-    {
-        CSelectObject selectCopy(hCopyDc, sourceDib.Get());
-        if (!selectCopy.Succeeded() || !BitBlt(hCopyDc, 0, 0, w, h, hSourceDc, 0, 0, SRCCOPY))
-            return TurnedPixels();
-        GdiFlush();  // the blit must have landed before the array is read
-    }
-    TurnPixels(turn, pSourceBits, w, h, turned.pBits.get());
-    return turned;
+        return false;
+    const CDib32* pCopy = ScratchDib(&TurningSession::sourceCopy, pPixels->ownCopy, bm.bmWidth, bm.bmHeight);
+    if (pCopy == nullptr || !BlitInto(hSource, 0, *pCopy))
+        return false;
+    pPixels->pBits = pCopy->Bits();
+    pPixels->nBitCount = 32;
+    pPixels->nWidth = bm.bmWidth;
+    pPixels->nHeight = bm.bmHeight;
+    return true;
 }
 
-// The window's DC that a session keeps for the first window it turns for.
-HWND g_hSessionWindow = nullptr;
-HDC g_hSessionWindowDc = nullptr;
-
-// Fills a bitmap of the window's format with the turned pixels; GDI converts them
-// to the bitmap's format (on a 16-bit screen, each channel's top bits).
-bool SetTurnedBits(HDC hdc, HBITMAP hBitmap, const TurnedPixels& turned)
+// The window's DC: the session's, taken for the first window it turns for, or one of
+// the call's own.
+HDC WindowDc(HWND hwnd, std::optional<CWindowDc>& ownDc)
 {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = turned.nWidth;
-    info.bmiHeader.biHeight = turned.nHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return SetDIBits(hdc, hBitmap, 0, static_cast<UINT>(turned.nHeight), turned.pBits.get(), &info,
-                     DIB_RGB_COLORS) == turned.nHeight;
+    TurningSession* pSession = OpenSession();
+    if (pSession != nullptr && (pSession->hWindow == nullptr || pSession->hWindow == hwnd))
+    {
+        if (pSession->hWindowDc == nullptr)
+        {
+            pSession->hWindowDc = GetDC(hwnd);
+            pSession->hWindow = pSession->hWindowDc != nullptr ? hwnd : nullptr;
+        }
+        if (pSession->hWindowDc != nullptr)
+            return pSession->hWindowDc;
+    }
+    ownDc.emplace(hwnd);
+    return ownDc->Get();
 }
 
-// The turned pixels in a bitmap of the window's own format, or null. Drawing
-// copies it without converting a pixel, and on a 16-bit screen it holds half
-// the bytes of a 32-bit image. The skin's colours pass through the display's
+// The turned section copied into a bitmap of the window's own format, or null.
+// Drawing copies it without converting a pixel, and on a 16-bit screen it holds
+// half the bytes of a 32-bit image. The skin's colours pass through the display's
 // format here, once, as every blit onto the screen passed them before.
-HBITMAP ToWindowBitmap(const TurnedPixels& turned, HWND hwnd)
+HBITMAP ToWindowBitmap(const CDib32& turned, HWND hwnd)
 {
-    const bool bSessionDc = g_hSessionSourceDc != nullptr && (g_hSessionWindow == nullptr || g_hSessionWindow == hwnd);
-    if (bSessionDc && g_hSessionWindowDc == nullptr)
-    {
-        g_hSessionWindowDc = GetDC(hwnd);
-        g_hSessionWindow = g_hSessionWindowDc != nullptr ? hwnd : nullptr;
-    }
-    std::optional<CWindowDc> ownDc;
-    if (!bSessionDc || g_hSessionWindowDc == nullptr)
-        ownDc.emplace(hwnd);
-    const HDC hdc = ownDc ? ownDc->Get() : g_hSessionWindowDc;
-    if (hdc == nullptr)
+    std::optional<CWindowDc> ownWindowDc;
+    const HDC hWindowDc = WindowDc(hwnd, ownWindowDc);
+    if (hWindowDc == nullptr)
         return nullptr;
-    CUniqueBitmap bitmap(CreateCompatibleBitmap(hdc, turned.nWidth, turned.nHeight));
-    if (!bitmap || !SetTurnedBits(hdc, bitmap.Get(), turned))
+    CUniqueBitmap bitmap(CreateCompatibleBitmap(hWindowDc, turned.Width(), turned.Height()));
+    if (!bitmap)
+        return nullptr;
+    CMemoryDc ownSourceDc;
+    CMemoryDc ownCopyDc;
+    const HDC hSourceDc = TurningDc(&TurningSession::hSourceDc, ownSourceDc);
+    const HDC hCopyDc = TurningDc(&TurningSession::hCopyDc, ownCopyDc);
+    if (hSourceDc == nullptr || hCopyDc == nullptr)
+        return nullptr;
+    CSelectObject selectSource(hSourceDc, turned.Get());
+    CSelectObject selectCopy(hCopyDc, bitmap.Get());
+    if (!selectSource.Succeeded() || !selectCopy.Succeeded() ||
+        !BitBlt(hCopyDc, 0, 0, turned.Width(), turned.Height(), hSourceDc, 0, 0, SRCCOPY))
         return nullptr;
     return bitmap.Release();
 }
@@ -191,19 +197,30 @@ HBITMAP RotateBitmap(HBITMAP hSource, HWND hwnd, SkinTurn turn)
 {
     if (hSource == nullptr || hwnd == nullptr)
         return nullptr;
-    const TurnedPixels turned = TurnIntoPixels(hSource, turn);
-    return turned.pBits ? ToWindowBitmap(turned, hwnd) : nullptr;
+    SourcePixels source;
+    if (!ReadSource(hSource, &source))
+        return nullptr;
+    CDib32 ownTurned;
+    const CDib32* pTurned = ScratchDib(&TurningSession::turned, ownTurned, source.nHeight, source.nWidth);
+    if (pTurned == nullptr)
+        return nullptr;
+    if (source.nBitCount == 24)
+        TurnPixels24(turn, static_cast<const uint8_t*>(source.pBits), source.nWidth, source.nHeight, pTurned->Bits());
+    else
+        TurnPixels(turn, static_cast<const uint32_t*>(source.pBits), source.nWidth, source.nHeight, pTurned->Bits());
+    return ToWindowBitmap(*pTurned, hwnd);
 }
 
 }  // namespace
 
 CBitmapTurningSession::CBitmapTurningSession()
 {
-    if (g_hSessionSourceDc != nullptr)
+    if (g_session.bOpen)
         return;  // an outer session owns the DCs
     m_bOwner = true;
-    g_hSessionSourceDc = CreateCompatibleDC(nullptr);
-    g_hSessionCopyDc = CreateCompatibleDC(nullptr);
+    g_session.bOpen = true;
+    g_session.hSourceDc = CreateCompatibleDC(nullptr);
+    g_session.hCopyDc = CreateCompatibleDC(nullptr);
 }
 
 CBitmapTurningSession::~CBitmapTurningSession()
@@ -211,12 +228,13 @@ CBitmapTurningSession::~CBitmapTurningSession()
     if (!m_bOwner)
         return;
     // Every turn has selected its bitmaps back out, so the DCs hold their own defaults.
-    if (g_hSessionSourceDc != nullptr)
-        DeleteDC(std::exchange(g_hSessionSourceDc, nullptr));
-    if (g_hSessionCopyDc != nullptr)
-        DeleteDC(std::exchange(g_hSessionCopyDc, nullptr));
-    if (g_hSessionWindowDc != nullptr)
-        ReleaseDC(std::exchange(g_hSessionWindow, nullptr), std::exchange(g_hSessionWindowDc, nullptr));
+    if (g_session.hSourceDc != nullptr)
+        DeleteDC(g_session.hSourceDc);
+    if (g_session.hCopyDc != nullptr)
+        DeleteDC(g_session.hCopyDc);
+    if (g_session.hWindowDc != nullptr)
+        ReleaseDC(g_session.hWindow, g_session.hWindowDc);
+    g_session = TurningSession();
 }
 
 HBITMAP RotateBitmapClockwise(HBITMAP hSource, HWND hwnd)

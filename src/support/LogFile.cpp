@@ -1,5 +1,7 @@
 #include "support/LogFile.h"
 
+#include "platform/SdkInlines.h"
+
 #include <new>
 
 #include <cstdarg>
@@ -75,14 +77,14 @@ CLogFile& CLogFile::Instance()
 CLogFile::CLogFile()
 {
     InitializeCriticalSection(&m_cs);
-    m_dwTlsIndex = TlsAlloc();
+    m_dwTlsIndex = ce::TlsAlloc();
 }
 
 CLogFile::~CLogFile()
 {
     Close();
     if (m_dwTlsIndex != TLS_OUT_OF_INDEXES)
-        TlsFree(m_dwTlsIndex);
+        ce::TlsFree(m_dwTlsIndex);
     DeleteCriticalSection(&m_cs);
 }
 
@@ -102,7 +104,7 @@ void CLogFile::Open()
     const std::string separator = LogSeparatorText();
     const std::string start =
         FormatLogStartText(LogClock{st.wDay, st.wMonth, st.wYear, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds});
-    const std::string process = FormatLogExecutableText(executable.c_str(), GetCurrentProcessId(), __DATE__, __TIME__);
+    const std::string process = FormatLogExecutableText(executable.c_str(), ce::GetCurrentProcessId(), __DATE__, __TIME__);
     EnterCriticalSection(&m_cs);
     if (!m_bOpen)
     {
@@ -221,7 +223,7 @@ void CLogFile::WriteLine(const char* pszMessage)
     try
     {
         const std::string timeStamp = FormatLogTimeStamp(st.wHour, st.wMinute, st.wSecond, counter.QuadPart);
-        if (!FormatLogLine(line, timeStamp, GetCurrentThreadId(), nIndent, pszMessage, g_pszLogSourceFile,
+        if (!FormatLogLine(line, timeStamp, ce::GetCurrentThreadId(), nIndent, pszMessage, g_pszLogSourceFile,
                            g_nLogSourceLine))
             return;
     }

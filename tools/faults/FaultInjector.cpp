@@ -307,6 +307,18 @@ LSTATUS WINAPI HookedRegCreateKeyExW(HKEY hKey, LPCWSTR pszSubKey, DWORD dwReser
 }
 
 template <int N>
+LSTATUS WINAPI HookedRegOpenKeyExW(HKEY hKey, LPCWSTR pszSubKey, DWORD dwOptions, REGSAM samDesired, PHKEY phkResult)
+{
+    if (Reached(N))
+        return ERROR_OUTOFMEMORY;
+    const LSTATUS status =
+        reinterpret_cast<decltype(&RegOpenKeyExW)>(g_pfnReal<N>)(hKey, pszSubKey, dwOptions, samDesired, phkResult);
+    if (status == ERROR_SUCCESS && phkResult != nullptr)
+        Remember(kRegKey, Key(*phkResult), N);
+    return status;
+}
+
+template <int N>
 LSTATUS WINAPI HookedRegCloseKey(HKEY hKey)
 {
     ++g_pEntries[N].nCalls;
@@ -465,25 +477,28 @@ Entry g_entries[] = {
     // Registry
     Special<37>("RegCreateKeyExW", &HookedRegCreateKeyExW<37>),
     Redirect<38, RegStatus>("RegSetValueExW", &RegSetValueExW),
-    Redirect<39, RegStatus>("RegDeleteTreeW", &RegDeleteTreeW),
+    Redirect<39, RegStatus>("RegDeleteKeyW", &RegDeleteKeyW),
     Special<40>("RegCloseKey", &HookedRegCloseKey<40>),
     // COM and OLE automation
     Redirect<41, OutOfMemory>("CoCreateInstance", &CoCreateInstance),
     Redirect<42, Plain>("SysAllocString", &SysAllocString),
-    Redirect<43, OutOfMemory>("LoadTypeLibEx", &LoadTypeLibEx),
+    Redirect<43, OutOfMemory>("LoadTypeLib", &LoadTypeLib),
     Redirect<44, OutOfMemory>("RegisterTypeLib", &RegisterTypeLib),
     // The C runtime's allocators, behind operator new too
     Special<45>("malloc", &HookedMalloc<45>),
     Special<46>("calloc", &HookedCalloc<46>),
     Special<47>("realloc", &HookedRealloc<47>),
     Special<48>("GetProcAddress", &HookedGetProcAddress<48>),
-    Redirect<49, Plain>("MoveFileExW", &MoveFileExW),
+    Redirect<49, Plain>("MoveFileW", &MoveFileW),
     Redirect<50, Plain>("DeleteFileW", &DeleteFileW),
     Special<51>("free", &HookedFree<51>),
     Redirect<52, Makes<kGdiObject>>("CreateBitmap", &CreateBitmap),
     Redirect<53, Makes<kGdiObject>>("CreateFontW", &CreateFontW),
     Redirect<54, Makes<kGdiObject>>("CreateRectRgn", &CreateRectRgn),
     Redirect<55, Makes<kDc>>("GetWindowDC", &GetWindowDC),
+    Special<56>("RegOpenKeyExW", &HookedRegOpenKeyExW<56>),
+    Redirect<57, RegStatus>("RegEnumKeyExW", &RegEnumKeyExW),
+    Redirect<58, Plain>("SetFileTime", &SetFileTime),
 };
 
 Entry* FindEntry(const char* pszName)

@@ -20,7 +20,7 @@ LRESULT CALLBACK OtherHook(int, WPARAM, LPARAM)
 
 TEST(CoreDll, LooksUpTheHookFunctionsByWideName)
 {
-    HMODULE hCore = LoadCoreLibrary(L"COREDLL.DLL");
+    HMODULE hCore = ce::LoadLibraryW(L"COREDLL.DLL");
     ASSERT_NE(nullptr, hCore);
     struct Case { const wchar_t* pszName; bool bFound; };
     const Case aCases[] = {
@@ -31,7 +31,7 @@ TEST(CoreDll, LooksUpTheHookFunctionsByWideName)
         EXPECT_EQ(c.bFound, GetProcAddressW(hCore, c.pszName) != nullptr) << testing::PrintToString(std::wstring(c.pszName));
     EXPECT_EQ(nullptr, GetProcAddressW(nullptr, L"SetWindowsHookExW"));
     FreeLibrary(hCore);
-    EXPECT_EQ(nullptr, LoadCoreLibrary(L"no-such-module.dll"));
+    EXPECT_EQ(nullptr, ce::LoadLibraryW(L"no-such-module.dll"));
 }
 
 // One hook at a time, removable twice. What it does with the arrow keys while
