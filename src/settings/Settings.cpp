@@ -1,6 +1,7 @@
 #include "settings/Settings.h"
 
 #include "settings/DataFile.h"
+#include "settings/FileReplacement.h"
 #include "settings/ModulePath.h"
 #include "settings/OptionsFormat.h"
 #include "support/DisplayMetrics.h"
@@ -25,32 +26,23 @@ bool BuildOptionsPath(WCHAR (&szPath)[MAX_PATH])
     return BuildModulePath(g_hInstance, kOptionsSuffix, szPath) != FALSE;
 }
 
-const WCHAR kNewOptionsSuffix[] = L"\\Options.dat.new";
-
-// Writes the values in memory into a new file beside the settings file, which then
-// replaces it whole: a write that fails half-way (a full store) leaves the old file as it
-// was. A read-only settings file is the user's way of pinning the settings: it stays.
+// Writes the values in memory into a file that replaces the settings file whole: a
+// write that fails half-way (a full store) or a power failure at any moment leaves the
+// old file or the new one. A read-only settings file is the user's way of pinning the
+// settings: it stays.
 void WriteOptions(const WCHAR (&szPath)[MAX_PATH])
 {
     const DWORD dwAttributes = GetFileAttributesW(szPath);
     if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_READONLY) != 0)
         return;
-    WCHAR szNew[MAX_PATH];
-    if (BuildModulePath(g_hInstance, kNewOptionsSuffix, szNew) == FALSE)
-        return;
-    CDataFile file;
-    if (!file.Open(szNew, TRUE))
+    CFileReplacement replacement(szPath);
+    if (!replacement.Begin())
         return;
     // The name in memory takes the default the file gets only once the file is in place.
     WCHAR szSkin[MAX_PATH];
     std::wmemcpy(szSkin, g_szSkinFile, MAX_PATH);
-    const bool bWritten = WriteOptionsTo(file, g_dwHabit, szSkin, GetAccentsOnLongPress());
-    file.Close();
-    if (!bWritten || !MoveFileExW(szNew, szPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    {
-        DeleteFileW(szNew);
+    if (!WriteOptionsTo(replacement.File(), g_dwHabit, szSkin, GetAccentsOnLongPress()) || !replacement.Commit())
         return;
-    }
     std::wmemcpy(g_szSkinFile, szSkin, MAX_PATH);
 }
 
@@ -61,6 +53,7 @@ void LoadOptions()
     WCHAR szPath[MAX_PATH];
     if (!BuildOptionsPath(szPath))
         return;
+    FinishFileReplacement(szPath);
     CDataFile file;
     if (file.Open(szPath, FALSE))
     {

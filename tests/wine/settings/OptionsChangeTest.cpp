@@ -52,6 +52,22 @@ TEST_F(OptionsChange, IsReportedUntilTheFileAndTheSkinAreCaughtUp)
     EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), GetLastScreenHeight());
 }
 
+// Two saves within one tick of a coarse clock, or a clock set back: the file a save
+// leaves is still later than the one it replaced, so the check sees every save.
+TEST_F(OptionsChange, EverySaveIsSeenWhateverTheClock)
+{
+    SetLoadedOrientation(GetScreenOrientation());
+    SaveOptions();
+    ASSERT_TRUE(ShiftWriteTime(m_path, +3600));  // the last save's time lies an hour ahead
+    EXPECT_TRUE(IsOptionsChanged());
+    EXPECT_FALSE(IsOptionsChanged());
+    SetHabit(GetHabit() == 0 ? 1 : 0);
+    SaveOptions();
+    EXPECT_TRUE(IsOptionsChanged()) << "a save at the clock's time replaced a later file";
+    SaveOptions();
+    EXPECT_TRUE(IsOptionsChanged()) << "a second save at once";
+}
+
 TEST_F(OptionsChange, AMissingFileIsAChangeAndNotCreated)
 {
     SetLoadedOrientation(GetScreenOrientation());
