@@ -7,6 +7,7 @@
 #include "support/DibSection.h"
 #include "support/GdiHandles.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -41,8 +42,7 @@ private:
 };
 
 // What a turning session keeps between turns: its memory DCs, the window's DC, and
-// the last DIB sections of each use, taken again by the next turn of the same size
-// (a layout's keys mostly share a few sizes).
+// the DIB sections of each use, taken again by the next turn that fits in them.
 struct TurningSession
 {
     bool bOpen = false;
@@ -79,8 +79,38 @@ CDib32* ScratchDib(CDib32 TurningSession::*pDib, CDib32& ownDib, int nWidth, int
     return dib.Create(nWidth, nHeight) ? &dib : nullptr;
 }
 
-// Copies hSource (selected nowhere) into pTarget at its full size, a plain blit.
-bool BlitInto(HBITMAP hSource, int nSourceY, const CDib32& target)
+// Where a picture of nWidth x nHeight lies in a DIB section at least that large: its
+// bottom-left corner, so that its rows are the section's first ones in memory.
+struct DibArea
+{
+    const CDib32* pDib = nullptr;
+    int nWidth = 0;
+    int nHeight = 0;
+    int nTop() const { return pDib->Height() - nHeight; }   // in picture coordinates
+    uint32_t* Bits() const { return pDib->Bits(); }
+    std::size_t Stride() const { return static_cast<std::size_t>(pDib->Width()); }
+};
+
+// An area of nWidth x nHeight in the session's section for this use, made larger when
+// the picture does not fit (the largest of a layout's turns then fits every later one),
+// or in ownDib of the picture's own size. pDib is null when no section could be made.
+DibArea ScratchArea(CDib32 TurningSession::*pDib, CDib32& ownDib, int nWidth, int nHeight)
+{
+    TurningSession* pSession = OpenSession();
+    CDib32& dib = pSession != nullptr ? pSession->*pDib : ownDib;
+    DibArea area{&dib, nWidth, nHeight};
+    if (dib.Get() != nullptr && dib.Width() >= nWidth && dib.Height() >= nHeight)
+        return area;
+    const int nNewWidth = pSession != nullptr ? std::max(nWidth, dib.Width()) : nWidth;
+    const int nNewHeight = pSession != nullptr ? std::max(nHeight, dib.Height()) : nHeight;
+    if (!dib.Create(nNewWidth, nNewHeight))
+        area.pDib = nullptr;
+    return area;
+}
+
+// Copies nWidth x nHeight of hSource (selected nowhere), from (0, nSourceY), to
+// (0, nTargetY) of target: a plain blit.
+bool BlitInto(HBITMAP hSource, int nSourceY, const CDib32& target, int nTargetY, int nWidth, int nHeight)
 {
     CMemoryDc ownSourceDc;
     CMemoryDc ownCopyDc;
@@ -91,7 +121,7 @@ bool BlitInto(HBITMAP hSource, int nSourceY, const CDib32& target)
     CSelectObject selectSource(hSourceDc, hSource);
     CSelectObject selectCopy(hCopyDc, target.Get());
     return selectSource.Succeeded() && selectCopy.Succeeded() &&
-           BitBlt(hCopyDc, 0, 0, target.Width(), target.Height(), hSourceDc, 0, nSourceY, SRCCOPY);
+           BitBlt(hCopyDc, 0, nTargetY, nWidth, nHeight, hSourceDc, 0, nSourceY, SRCCOPY);
 }
 
 // The source's pixels as 32-bit bottom-up rows without padding, and what holds them.
@@ -118,9 +148,9 @@ bool ReadDibSectionInPlace(HBITMAP hSource, SourcePixels* pPixels)
     const int w = ds.dsBm.bmWidth;
     const int h = ds.dsBm.bmHeight;
     CDib32 ownRow;
-    const CDib32* pRow = ScratchDib(&TurningSession::bottomRow, ownRow, w, 1);
-    if (pRow == nullptr || !BlitInto(hSource, h - 1, *pRow) ||
-        FindRowOrder(pRow->Bits(), ds.dsBm.bmBits, ds.dsBm.bmBitsPixel, w, h) != RowOrder::BottomUp)
+    const DibArea row = ScratchArea(&TurningSession::bottomRow, ownRow, w, 1);
+    if (row.pDib == nullptr || !BlitInto(hSource, h - 1, *row.pDib, row.nTop(), w, 1) ||
+        FindRowOrder(row.Bits(), ds.dsBm.bmBits, ds.dsBm.bmBitsPixel, w, h) != RowOrder::BottomUp)
         return false;
     pPixels->pBits = ds.dsBm.bmBits;
     pPixels->nBitCount = ds.dsBm.bmBitsPixel;
@@ -138,7 +168,7 @@ bool ReadSource(HBITMAP hSource, SourcePixels* pPixels)
     if (GetObjectW(hSource, sizeof bm, &bm) != sizeof bm || bm.bmWidth <= 0 || bm.bmHeight <= 0)
         return false;
     const CDib32* pCopy = ScratchDib(&TurningSession::sourceCopy, pPixels->ownCopy, bm.bmWidth, bm.bmHeight);
-    if (pCopy == nullptr || !BlitInto(hSource, 0, *pCopy))
+    if (pCopy == nullptr || !BlitInto(hSource, 0, *pCopy, 0, bm.bmWidth, bm.bmHeight))
         return false;
     pPixels->pBits = pCopy->Bits();
     pPixels->nBitCount = 32;
@@ -166,17 +196,17 @@ HDC WindowDc(HWND hwnd, std::optional<CWindowDc>& ownDc)
     return ownDc->Get();
 }
 
-// The turned section copied into a bitmap of the window's own format, or null.
+// The turned picture copied into a bitmap of the window's own format, or null.
 // Drawing copies it without converting a pixel, and on a 16-bit screen it holds
 // half the bytes of a 32-bit image. The skin's colours pass through the display's
 // format here, once, as every blit onto the screen passed them before.
-HBITMAP ToWindowBitmap(const CDib32& turned, HWND hwnd)
+HBITMAP ToWindowBitmap(const DibArea& turned, HWND hwnd)
 {
     std::optional<CWindowDc> ownWindowDc;
     const HDC hWindowDc = WindowDc(hwnd, ownWindowDc);
     if (hWindowDc == nullptr)
         return nullptr;
-    CUniqueBitmap bitmap(CreateCompatibleBitmap(hWindowDc, turned.Width(), turned.Height()));
+    CUniqueBitmap bitmap(CreateCompatibleBitmap(hWindowDc, turned.nWidth, turned.nHeight));
     if (!bitmap)
         return nullptr;
     CMemoryDc ownSourceDc;
@@ -185,10 +215,10 @@ HBITMAP ToWindowBitmap(const CDib32& turned, HWND hwnd)
     const HDC hCopyDc = TurningDc(&TurningSession::hCopyDc, ownCopyDc);
     if (hSourceDc == nullptr || hCopyDc == nullptr)
         return nullptr;
-    CSelectObject selectSource(hSourceDc, turned.Get());
+    CSelectObject selectSource(hSourceDc, turned.pDib->Get());
     CSelectObject selectCopy(hCopyDc, bitmap.Get());
     if (!selectSource.Succeeded() || !selectCopy.Succeeded() ||
-        !BitBlt(hCopyDc, 0, 0, turned.Width(), turned.Height(), hSourceDc, 0, 0, SRCCOPY))
+        !BitBlt(hCopyDc, 0, 0, turned.nWidth, turned.nHeight, hSourceDc, 0, turned.nTop(), SRCCOPY))
         return nullptr;
     return bitmap.Release();
 }
@@ -201,14 +231,16 @@ HBITMAP RotateBitmap(HBITMAP hSource, HWND hwnd, SkinTurn turn)
     if (!ReadSource(hSource, &source))
         return nullptr;
     CDib32 ownTurned;
-    const CDib32* pTurned = ScratchDib(&TurningSession::turned, ownTurned, source.nHeight, source.nWidth);
-    if (pTurned == nullptr)
+    const DibArea turned = ScratchArea(&TurningSession::turned, ownTurned, source.nHeight, source.nWidth);
+    if (turned.pDib == nullptr)
         return nullptr;
     if (source.nBitCount == 24)
-        TurnPixels24(turn, static_cast<const uint8_t*>(source.pBits), source.nWidth, source.nHeight, pTurned->Bits());
+        TurnPixels24(turn, static_cast<const uint8_t*>(source.pBits), source.nWidth, source.nHeight, turned.Bits(),
+                     turned.Stride());
     else
-        TurnPixels(turn, static_cast<const uint32_t*>(source.pBits), source.nWidth, source.nHeight, pTurned->Bits());
-    return ToWindowBitmap(*pTurned, hwnd);
+        TurnPixels(turn, static_cast<const uint32_t*>(source.pBits), source.nWidth, source.nHeight, turned.Bits(),
+                   turned.Stride());
+    return ToWindowBitmap(turned, hwnd);
 }
 
 }  // namespace

@@ -73,8 +73,9 @@ namespace {
 // pixelAt(x, y) reads source pixel x of memory row y.
 constexpr std::size_t kTurnTile = 32;
 
+// nStride: pixels from one target row to the next (the target is h wide, w high).
 template <typename PixelAt>
-void TurnInto(SkinTurn turn, std::size_t w, std::size_t h, uint32_t* pTarget, PixelAt pixelAt)
+void TurnInto(SkinTurn turn, std::size_t w, std::size_t h, uint32_t* pTarget, std::size_t nStride, PixelAt pixelAt)
 {
     for (std::size_t y0 = 0; y0 < h; y0 += kTurnTile)
     {
@@ -86,14 +87,14 @@ void TurnInto(SkinTurn turn, std::size_t w, std::size_t h, uint32_t* pTarget, Pi
             {
                 if (turn == SkinTurn::Clockwise)
                 {
-                    uint32_t* pOut = pTarget + (w - 1 - x0) * h + y;
-                    for (std::size_t x = x0; x < xEnd; ++x, pOut -= h)
+                    uint32_t* pOut = pTarget + (w - 1 - x0) * nStride + y;
+                    for (std::size_t x = x0; x < xEnd; ++x, pOut -= nStride)
                         *pOut = pixelAt(x, y);
                 }
                 else
                 {
-                    uint32_t* pOut = pTarget + x0 * h + (h - 1 - y);
-                    for (std::size_t x = x0; x < xEnd; ++x, pOut += h)
+                    uint32_t* pOut = pTarget + x0 * nStride + (h - 1 - y);
+                    for (std::size_t x = x0; x < xEnd; ++x, pOut += nStride)
                         *pOut = pixelAt(x, y);
                 }
             }
@@ -109,19 +110,22 @@ uint32_t Rgb24At(const uint8_t* pRow, std::size_t x)
 
 }  // namespace
 
-void TurnPixels(SkinTurn turn, const uint32_t* pSource, int nWidth, int nHeight,
-                uint32_t* pTarget)
+void TurnPixels(SkinTurn turn, const uint32_t* pSource, int nWidth, int nHeight, uint32_t* pTarget,
+                std::size_t nTargetStride)
 {
     if (nWidth <= 0 || nHeight <= 0)
         return;
     const std::size_t w = static_cast<std::size_t>(nWidth);
     const std::size_t h = static_cast<std::size_t>(nHeight);
-    if (turn == SkinTurn::None)
+    const auto pixelAt = [&](std::size_t x, std::size_t y) { return pSource[y * w + x]; };
+    if (turn != SkinTurn::None)
     {
-        std::memcpy(pTarget, pSource, w * h * sizeof(uint32_t));
+        TurnInto(turn, w, h, pTarget, nTargetStride != 0 ? nTargetStride : h, pixelAt);
         return;
     }
-    TurnInto(turn, w, h, pTarget, [&](std::size_t x, std::size_t y) { return pSource[y * w + x]; });
+    const std::size_t nStride = nTargetStride != 0 ? nTargetStride : w;
+    for (std::size_t y = 0; y < h; ++y)
+        std::memcpy(pTarget + y * nStride, pSource + y * w, w * sizeof(uint32_t));
 }
 
 std::size_t Rgb24RowBytes(int nWidth)
@@ -129,22 +133,24 @@ std::size_t Rgb24RowBytes(int nWidth)
     return nWidth > 0 ? (static_cast<std::size_t>(nWidth) * 3 + 3) / 4 * 4 : 0;
 }
 
-void TurnPixels24(SkinTurn turn, const uint8_t* pSource, int nWidth, int nHeight, uint32_t* pTarget)
+void TurnPixels24(SkinTurn turn, const uint8_t* pSource, int nWidth, int nHeight, uint32_t* pTarget,
+                  std::size_t nTargetStride)
 {
     if (nWidth <= 0 || nHeight <= 0)
         return;
     const std::size_t w = static_cast<std::size_t>(nWidth);
     const std::size_t h = static_cast<std::size_t>(nHeight);
-    const std::size_t nStride = Rgb24RowBytes(nWidth);
-    const auto pixelAt = [&](std::size_t x, std::size_t y) { return Rgb24At(pSource + y * nStride, x); };
+    const std::size_t nSourceStride = Rgb24RowBytes(nWidth);
+    const auto pixelAt = [&](std::size_t x, std::size_t y) { return Rgb24At(pSource + y * nSourceStride, x); };
     if (turn != SkinTurn::None)
     {
-        TurnInto(turn, w, h, pTarget, pixelAt);
+        TurnInto(turn, w, h, pTarget, nTargetStride != 0 ? nTargetStride : h, pixelAt);
         return;
     }
+    const std::size_t nStride = nTargetStride != 0 ? nTargetStride : w;
     for (std::size_t y = 0; y < h; ++y)
         for (std::size_t x = 0; x < w; ++x)
-            pTarget[y * w + x] = pixelAt(x, y);
+            pTarget[y * nStride + x] = pixelAt(x, y);
 }
 
 RowOrder FindRowOrder(const uint32_t* pBottomRow, const void* pBits, int nBitCount, int nWidth, int nHeight)

@@ -46,9 +46,11 @@ std::size_t TurnedPixelIndex(SkinTurn turn, int x, int y, int nWidth, int nHeigh
 
 // Moves every pixel of pSource (nWidth x nHeight, bottom-up rows without padding) to
 // pTarget (nHeight x nWidth) for a Clockwise or CounterClockwise turn; with None it
-// copies the pixels as they are.
+// copies the pixels as they are. nTargetStride is the pixels from one target row to the
+// next, at least the target's width; 0 means exactly its width. Pixels between a row's
+// end and the next row are left alone.
 void TurnPixels(SkinTurn turn, const uint32_t* pSource, int nWidth, int nHeight,
-                uint32_t* pTarget);
+                uint32_t* pTarget, std::size_t nTargetStride = 0);
 
 // Bytes in one row of a 24-bit DIB nWidth pixels wide: three a pixel, padded to four.
 std::size_t Rgb24RowBytes(int nWidth);
@@ -56,7 +58,8 @@ std::size_t Rgb24RowBytes(int nWidth);
 // The same move from 24-bit rows (blue, green, red bytes; each row padded to
 // Rgb24RowBytes), giving 32-bit pixels with a zero top byte, as a blit of the
 // 24-bit picture into a 32-bit one would.
-void TurnPixels24(SkinTurn turn, const uint8_t* pSource, int nWidth, int nHeight, uint32_t* pTarget);
+void TurnPixels24(SkinTurn turn, const uint8_t* pSource, int nWidth, int nHeight, uint32_t* pTarget,
+                  std::size_t nTargetStride = 0);
 
 enum class RowOrder { BottomUp, TopDown, Unknown };
 

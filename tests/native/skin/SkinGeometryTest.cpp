@@ -96,6 +96,13 @@ TEST_P(PixelTurning, MovesEveryPixelAndItsRectangleToItsTurnedPlace)
         source[i] = 0x01000000u + static_cast<uint32_t>(i);
     std::vector<uint32_t> target(source.size(), 0);
     TurnPixels(c.turn, source.data(), w, h, target.data());
+    // Into rows two pixels longer than the turned picture: the same rows, the rest untouched.
+    const std::size_t nStride = static_cast<std::size_t>(h) + 2;
+    std::vector<uint32_t> padded(nStride * w, 0xEEEEEEEEu);
+    TurnPixels(c.turn, source.data(), w, h, padded.data(), nStride);
+    for (std::size_t i = 0; i < padded.size(); ++i)
+        ASSERT_EQ(i % nStride < static_cast<std::size_t>(h) ? target[i / nStride * h + i % nStride] : 0xEEEEEEEEu,
+                  padded[i]) << "padded index " << i;
 
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
@@ -139,9 +146,13 @@ TEST(PixelTurning, TwentyFourBitRowsTurnLikeTheirThirtyTwoBitCopy)
                     p[0] = b, p[1] = g, p[2] = r;
                     copy[static_cast<std::size_t>(y) * w + x] = b | g << 8 | static_cast<uint32_t>(r) << 16;
                 }
-            std::vector<uint32_t> expected(copy.size(), 0), turned(copy.size(), 0xFFFFFFFF);
-            TurnPixels(turn, copy.data(), w, h, expected.data());
-            TurnPixels24(turn, rows.data(), w, h, turned.data());
+            // Target rows one pixel longer than the picture's, the extra one untouched.
+            const std::size_t nTargetWidth = turn == SkinTurn::None ? w : h;
+            const std::size_t nTargetStride = nTargetWidth + 1;
+            std::vector<uint32_t> expected(nTargetStride * copy.size() / nTargetWidth, 0xFFFFFFFF);
+            std::vector<uint32_t> turned(expected.size(), 0xFFFFFFFF);
+            TurnPixels(turn, copy.data(), w, h, expected.data(), nTargetStride);
+            TurnPixels24(turn, rows.data(), w, h, turned.data(), nTargetStride);
             EXPECT_EQ(expected, turned) << static_cast<int>(turn) << " " << w << "x" << h;
         }
 }
