@@ -83,16 +83,11 @@ void CDevice::OnSipWindowActivated()
     PostMessageW(m_hwndSync, WM_DEVICE_RESTORE_FOCUS, 0, 0);
 }
 
-const wchar_t* CDevice::ForegroundTitle() const
-{
-    return m_bOtherInFront ? L"Calendar" : L"Notes";
-}
-
 void CDevice::ShowNotes()
 {
     m_bOtherInFront = false;
     ShowWindow(m_taskbar.Window(), SW_SHOWNA);
-    m_taskbar.Refresh();
+    m_taskbar.ShowTitle(L"Notes");
     m_notes.Activate();
 }
 
@@ -100,7 +95,7 @@ void CDevice::ShowOther()
 {
     m_bOtherInFront = true;
     ShowWindow(m_taskbar.Window(), SW_SHOWNA);
-    m_taskbar.Refresh();
+    m_taskbar.ShowTitle(L"Calendar");
     m_other.BringToFront();
 }
 

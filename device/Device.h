@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "ImCallback.h"
+#include "device/harness/ImCallback.h"
 #include "MenuBar.h"
 #include "NotesApp.h"
 #include "OtherApp.h"
@@ -53,7 +53,6 @@ public:
     void OnScreenTurned() override;
     void OnSipButton() override;
     void OnSipWindowActivated() override;
-    const wchar_t* ForegroundTitle() const override;
     // IDeliveryTarget
     void BeforeDelivery() override;
 

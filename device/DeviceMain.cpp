@@ -7,8 +7,8 @@
 
 #include "Device.h"
 #include "ScriptRunner.h"
-#include "common/FileBytes.h"
-#include "common/TextUtf.h"
+#include "device/harness/FileBytes.h"
+#include "device/harness/TextUtf.h"
 #include "device/Script.h"
 
 #include <cstdio>

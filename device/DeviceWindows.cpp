@@ -1,6 +1,6 @@
 #include "DeviceWindows.h"
 
-#include "common/TextUtf.h"
+#include "device/harness/TextUtf.h"
 
 #include <cstdio>
 

@@ -1,9 +1,9 @@
 #include "LoadedSkin.h"
 
-#include "ImageFile.h"
+#include "device/harness/ImageFile.h"
 #include "SkinXml.h"
-#include "common/FileBytes.h"
-#include "common/TextUtf.h"
+#include "device/harness/FileBytes.h"
+#include "device/harness/TextUtf.h"
 
 #include <algorithm>
 

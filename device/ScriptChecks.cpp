@@ -2,9 +2,9 @@
 
 #include "Device.h"
 #include "DeviceWindows.h"
-#include "InputInjector.h"
-#include "ScreenCapture.h"
-#include "common/TextUtf.h"
+#include "device/harness/InputInjector.h"
+#include "device/harness/ScreenCapture.h"
+#include "device/harness/TextUtf.h"
 #include "device/TypingKeys.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "ScriptRunner.h"
 
 #include "DeviceWindows.h"
-#include "common/TextUtf.h"
+#include "device/harness/TextUtf.h"
 #include "device/TypingKeys.h"
 
 // Reads the skin when a keyboard opened since the last look. A keyboard that

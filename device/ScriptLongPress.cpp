@@ -2,8 +2,8 @@
 
 #include "DeviceLayout.h"
 #include "DeviceWindows.h"
-#include "InputInjector.h"
-#include "common/TextUtf.h"
+#include "device/harness/InputInjector.h"
+#include "device/harness/TextUtf.h"
 #include "device/TypingKeys.h"
 #include "keyboard/Alternates.h"
 #include "keyboard/AlternatesStrip.h"

@@ -1,7 +1,7 @@
 #include "ScriptRunner.h"
 
 #include "DeviceWindows.h"
-#include "common/TextUtf.h"
+#include "device/harness/TextUtf.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 
 #include "Device.h"
 #include "DeviceWindows.h"
-#include "InputInjector.h"
-#include "common/TextUtf.h"
+#include "device/harness/InputInjector.h"
+#include "device/harness/TextUtf.h"
 
 #include <algorithm>
 #include <cstdio>

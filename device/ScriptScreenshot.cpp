@@ -2,9 +2,9 @@
 
 #include "Device.h"
 #include "DeviceWindows.h"
-#include "ImageFile.h"
-#include "ScreenCapture.h"
-#include "common/TextUtf.h"
+#include "device/harness/ImageFile.h"
+#include "device/harness/ScreenCapture.h"
+#include "device/harness/TextUtf.h"
 
 #include <algorithm>
 #include <cstdio>

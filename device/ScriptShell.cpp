@@ -1,7 +1,7 @@
 #include "ScriptRunner.h"
 
 #include "Device.h"
-#include "InputInjector.h"
+#include "device/harness/InputInjector.h"
 #include "platform/SipInterfaces.h"
 
 #include <utility>

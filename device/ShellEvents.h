@@ -7,7 +7,6 @@ public:
     virtual void OnScreenTurned() = 0;       // WM_SETTINGCHANGE with SETTINGCHANGE_RESET
     virtual void OnSipButton() = 0;          // the input panel button of the menu bar
     virtual void OnSipWindowActivated() = 0; // something activated the SIP window
-    virtual const wchar_t* ForegroundTitle() const = 0;
 
 protected:
     ~IShellEvents() = default;

@@ -1,6 +1,6 @@
 #include "SipManager.h"
 
-#include "ChildProcess.h"
+#include "device/harness/ChildProcess.h"
 
 #include <cstdio>
 #include <shlwapi.h>

@@ -1,7 +1,7 @@
 #include "SkinGeometry.h"
 
 #include "TypingKeys.h"
-#include "common/TextUtf.h"
+#include "device/harness/TextUtf.h"
 
 #include <algorithm>
 #include <cctype>

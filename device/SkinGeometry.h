@@ -1,5 +1,5 @@
 #pragma once
-#include "device/KeyRect.h"
+#include "device/harness/KeyRect.h"
 #include "device/TypingKeys.h"
 #include "keyboard/TextDirection.h"
 

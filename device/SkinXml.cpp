@@ -2,7 +2,7 @@
 #include "SkinXml.h"
 
 #include "support/ComApartment.h"
-#include "common/TextUtf.h"
+#include "device/harness/TextUtf.h"
 #include "support/ComPointer.h"
 #include "support/GdiHandles.h"
 

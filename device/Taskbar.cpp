@@ -13,8 +13,9 @@ bool CTaskbar::Create(HINSTANCE hInstance, IShellEvents* pEvents, const RECT& rc
     return CShellStrip::Create(hInstance, pEvents, rc, kTaskbarClass, L"Taskbar");
 }
 
-void CTaskbar::Refresh()
+void CTaskbar::ShowTitle(const wchar_t* pszTitle)
 {
+    m_pszTitle = pszTitle;
     InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 
@@ -49,7 +50,7 @@ void CTaskbar::OnPaint()
     SetTextColor(dc.Get(), RGB(0xFF, 0xFF, 0xFF));
     CSelectObject font(dc.Get(), GetStockObject(DEFAULT_GUI_FONT));
     RECT rcTitle{x + 2 * h + nSize / 2, rc.top, rc.right, rc.bottom};
-    DrawTextW(dc.Get(), m_pEvents->ForegroundTitle(), -1, &rcTitle, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    DrawTextW(dc.Get(), m_pszTitle, -1, &rcTitle, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     RECT rcClock{rc.left, rc.top, rc.right - nSize / 2, rc.bottom};
     DrawTextW(dc.Get(), L"9:41", -1, &rcClock, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
 }

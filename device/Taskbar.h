@@ -11,9 +11,12 @@ class CTaskbar : public CShellStrip
 {
 public:
     bool Create(HINSTANCE hInstance, IShellEvents* pEvents, const RECT& rc);
-    void Refresh();
+    // The foreground application's title, shown from the next paint on; a literal.
+    void ShowTitle(const wchar_t* pszTitle);
 
 private:
+    const wchar_t* m_pszTitle = L"Notes";
+
     void OnPaint() override;
     bool OnMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
     void OnSettingChange(WPARAM wParam);

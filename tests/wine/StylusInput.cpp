@@ -1,6 +1,6 @@
 #include "StylusInput.h"
 
-#include "device/InputInjector.h"
+#include "device/harness/InputInjector.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "common/TextUtf.h"
+#include "device/harness/TextUtf.h"
 #include "support/ModuleInstance.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "device/OwnedImCallback.h"
+#include "device/harness/OwnedImCallback.h"
 
 // What reached the callback of one or more deliveries.
 struct DeliveredCounts

@@ -12,8 +12,8 @@
 #include "FaultInjector.h"
 #include "FaultSession.h"
 
-#include "common/FileBytes.h"
-#include "common/TextUtf.h"
+#include "device/harness/FileBytes.h"
+#include "device/harness/TextUtf.h"
 #include "device/Device.h"
 #include "device/DeviceWindows.h"
 #include "device/ScriptRunner.h"

@@ -1,5 +1,5 @@
 #include "ModuleSymbols.h"
-#include "common/FileBytes.h"
+#include "device/harness/FileBytes.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,5 +1,5 @@
 #include "LayoutAudit.h"
-#include "common/TextUtf.h"
+#include "device/harness/TextUtf.h"
 
 #include "keyboard/KeyTable.h"
 #include "skin/SkinGeometry.h"

@@ -1,5 +1,5 @@
 #include "ScreenRuns.h"
-#include "common/FileBytes.h"
+#include "device/harness/FileBytes.h"
 
 #include "SkinRender.h"
 

@@ -1,5 +1,5 @@
 #include "SkinModel.h"
-#include "common/TextUtf.h"
+#include "device/harness/TextUtf.h"
 
 #include "Findings.h"
 #include "support/ScreenRules.h"

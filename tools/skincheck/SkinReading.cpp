@@ -1,5 +1,5 @@
 #include "SkinReading.h"
-#include "common/TextUtf.h"
+#include "device/harness/TextUtf.h"
 
 #include "Findings.h"
 

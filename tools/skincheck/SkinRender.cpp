@@ -1,6 +1,6 @@
 #include "SkinRender.h"
 
-#include "device/ImageFile.h"
+#include "device/harness/ImageFile.h"
 #include "keyboard/EditView.h"
 #include "keyboard/KeyModel.h"
 #include "keyboard/KeyboardDialog.h"

@@ -8,7 +8,7 @@
 // next to Keyboard.dll on a device; with no names, every installed skin is checked.
 // Exit code: 0 no errors, 1 errors found, 2 bad command line.
 #include "IndexAudit.h"
-#include "common/TextUtf.h"
+#include "device/harness/TextUtf.h"
 #include "LayoutAudit.h"
 #include "LoadRuns.h"
 #include "ScreenRuns.h"

@@ -1,8 +1,8 @@
 #include "OutputFolder.h"
 
 #include "BmpEncoder.h"
-#include "common/FileBytes.h"
-#include "common/TextUtf.h"
+#include "device/harness/FileBytes.h"
+#include "device/harness/TextUtf.h"
 
 #include <filesystem>
 

@@ -1,5 +1,5 @@
 #include "SkinWriter.h"
-#include "common/TextUtf.h"
+#include "device/harness/TextUtf.h"
 
 #include "KeyboardPlan.h"
 #include "SkinDocuments.h"

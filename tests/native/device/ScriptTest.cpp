@@ -1,5 +1,5 @@
 #include "device/Script.h"
-#include "common/TextUtf.h"
+#include "device/harness/TextUtf.h"
 
 #include <gtest/gtest.h>
 

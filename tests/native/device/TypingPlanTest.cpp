@@ -1,7 +1,7 @@
 #include "device/TypingKeys.h"
 #include "device/TypingPlan.h"
 
-#include "common/TextUtf.h"
+#include "device/harness/TextUtf.h"
 #include "keyboard/Alternates.h"
 #include "keyboard/KeyModel.h"
 

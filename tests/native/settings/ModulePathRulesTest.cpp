@@ -1,6 +1,6 @@
 #include "settings/ModulePathRules.h"
 
-#include "common/TextUtf.h"
+#include "device/harness/TextUtf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "settings/ByteStreams.h"
 #include "settings/OptionsFormat.h"
 
-#include "common/TextUtf.h"
+#include "device/harness/TextUtf.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "common/TestCodePage.h"
-#include "common/TextUtf.h"
+#include "device/harness/TextUtf.h"
 #include "keyboard/KeyTable.h"
 #include "skin/AnsiCodePage.h"
 #include "skin/LayoutEntryReader.h"

@@ -1,6 +1,6 @@
 #include "support/LogFormat.h"
 
-#include "common/TextUtf.h"
+#include "device/harness/TextUtf.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "KeyboardPlan.h"
 #include "SkinDocuments.h"
 #include "WineTestSupport.h"
-#include "common/TextUtf.h"
+#include "device/harness/TextUtf.h"
 #include "keyboard/KeyTable.h"
 #include "skin/SkinTestFiles.h"
 #include "skin/TestSkin.h"

@@ -1,7 +1,7 @@
 // The generator run again, into a fresh folder, must give the very bytes the
 // build installed: skins and artwork are a pure function of the sources.
 #include "WineTestSupport.h"
-#include "common/FileBytes.h"
+#include "device/harness/FileBytes.h"
 #include "support/HostProcess.h"
 
 #include <gtest/gtest.h>

@@ -7,8 +7,8 @@
 #include "ProcessFigures.h"
 #include "WineTestSupport.h"
 
-#include "common/FileBytes.h"
-#include "common/TextUtf.h"
+#include "device/harness/FileBytes.h"
+#include "device/harness/TextUtf.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFileTest.h"
 #include "keyboard/KeyboardFonts.h"

@@ -9,8 +9,8 @@
 #include "WineTestSupport.h"
 #include "keyboard/KeyboardDriver.h"
 
-#include "common/FileBytes.h"
-#include "common/TextUtf.h"
+#include "device/harness/FileBytes.h"
+#include "device/harness/TextUtf.h"
 #include "keyboard/KeyTable.h"
 #include "platform/SipInterfaces.h"
 #include "settings/Settings.h"

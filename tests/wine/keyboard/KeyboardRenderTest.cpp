@@ -1,7 +1,7 @@
 #include "KeyboardTestSupport.h"
 #include "WineTestSupport.h"
 #include "skin/TestSkin.h"
-#include "common/TextUtf.h"
+#include "device/harness/TextUtf.h"
 
 #include "keyboard/EditView.h"
 #include "keyboard/KeyModel.h"

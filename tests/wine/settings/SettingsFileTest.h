@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "common/FileBytes.h"
+#include "device/harness/FileBytes.h"
 
 #include <string>
 

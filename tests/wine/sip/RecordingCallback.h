@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "device/ImCallback.h"
+#include "device/harness/ImCallback.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "SkinTestFiles.h"
 
-#include "common/TextUtf.h"
+#include "device/harness/TextUtf.h"
 
 #include "keyboard/KeyModel.h"
 #include "settings/Settings.h"

@@ -1,6 +1,6 @@
 #include "SkinTestFiles.h"
 
-#include "common/TextUtf.h"
+#include "device/harness/TextUtf.h"
 #include "skin/RecordList.h"
 #include "skin/SkinCatalogue.h"
 #include "skin/SkinRecord.h"

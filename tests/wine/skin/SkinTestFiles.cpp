@@ -1,7 +1,7 @@
 #include "SkinTestFiles.h"
 
 #include "BmpEncoder.h"
-#include "common/FileBytes.h"
+#include "device/harness/FileBytes.h"
 #include "support/HostProcess.h"
 
 #include "keyboard/KeyModel.h"

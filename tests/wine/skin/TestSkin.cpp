@@ -2,7 +2,7 @@
 
 #include "BmpEncoder.h"
 #include "SkinDocuments.h"
-#include "common/TextUtf.h"
+#include "device/harness/TextUtf.h"
 #include "support/GdiHandles.h"
 
 #include "keyboard/KeyModel.h"

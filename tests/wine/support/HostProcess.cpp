@@ -1,6 +1,6 @@
 #include "support/HostProcess.h"
 
-#include "device/ChildProcess.h"
+#include "device/harness/ChildProcess.h"
 
 std::wstring TestProgramFolder()
 {

@@ -1,5 +1,5 @@
-#include "common/FileBytes.h"
-#include "common/TextUtf.h"
+#include "device/harness/FileBytes.h"
+#include "device/harness/TextUtf.h"
 #include "support/HostProcess.h"
 #include "support/LogFile.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "OwnedImCallback.h"
+#include "device/harness/OwnedImCallback.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "ImageFile.h"
+#include "device/harness/ImageFile.h"
 
 #include "support/ComApartment.h"
 #include "support/ComPointer.h"

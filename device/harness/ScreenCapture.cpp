@@ -1,4 +1,4 @@
-#include "ScreenCapture.h"
+#include "device/harness/ScreenCapture.h"
 
 #include "support/DibSection.h"
 #include "support/GdiHandles.h"

@@ -1,4 +1,4 @@
-#include "TextUtf.h"
+#include "device/harness/TextUtf.h"
 
 #include <cstdint>
 

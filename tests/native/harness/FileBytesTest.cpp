@@ -1,4 +1,4 @@
-#include "common/FileBytes.h"
+#include "device/harness/FileBytes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "device/RgbImage.h"
+#include "device/harness/RgbImage.h"
 
 #include <gtest/gtest.h>
 

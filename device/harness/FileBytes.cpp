@@ -1,4 +1,4 @@
-#include "FileBytes.h"
+#include "device/harness/FileBytes.h"
 
 #include <fstream>
 #include <iterator>

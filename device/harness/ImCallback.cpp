@@ -1,7 +1,7 @@
-#include "ImCallback.h"
+#include "device/harness/ImCallback.h"
 
-#include "InputInjector.h"
-#include "common/TextUtf.h"
+#include "device/harness/InputInjector.h"
+#include "device/harness/TextUtf.h"
 
 #include <sstream>
 

@@ -1,4 +1,4 @@
-#include "RgbImage.h"
+#include "device/harness/RgbImage.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "InputInjector.h"
+#include "device/harness/InputInjector.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "device/RgbImage.h"
+#include "device/harness/RgbImage.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "ChildProcess.h"
+#include "device/harness/ChildProcess.h"
 
 int RunProgram(std::wstring sCommandLine, const std::wstring& sFolder, DWORD* pdwProcessId)
 {
