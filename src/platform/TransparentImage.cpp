@@ -1,7 +1,5 @@
 #include "platform/TransparentImage.h"
 
-#include "support/GdiHandles.h"
-
 namespace {
 
 bool IsDeviceContext(HANDLE h)
@@ -27,12 +25,17 @@ BOOL TransparentImage(HDC hdcDest, LONG nXDest, LONG nYDest, LONG nWidthDest, LO
     }
     if (GetObjectType(hSrc) != OBJ_BITMAP)
         return FALSE;
-    CMemoryDc srcDc(CreateCompatibleDC(hdcDest));
-    if (!srcDc)
+    const HDC hdcSrc = CreateCompatibleDC(hdcDest);
+    if (hdcSrc == nullptr)
         return FALSE;
-    CSelectObject select(srcDc.Get(), hSrc);
-    if (!select.Succeeded())
-        return FALSE;
-    return TransparentBlt(hdcDest, nXDest, nYDest, nWidthDest, nHeightDest, srcDc.Get(), nXSrc, nYSrc, nWidthSrc,
-                          nHeightSrc, crTransparent);
+    const HGDIOBJ hOld = SelectObject(hdcSrc, hSrc);
+    BOOL bDone = FALSE;
+    if (hOld != nullptr && hOld != HGDI_ERROR)
+    {
+        bDone = TransparentBlt(hdcDest, nXDest, nYDest, nWidthDest, nHeightDest, hdcSrc, nXSrc, nYSrc, nWidthSrc,
+                               nHeightSrc, crTransparent);
+        SelectObject(hdcSrc, hOld);
+    }
+    DeleteDC(hdcSrc);
+    return bDone;
 }

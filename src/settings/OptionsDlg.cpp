@@ -4,8 +4,7 @@
 #include "platform/SdkInlines.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
-#include "skin/RecordList.h"
-#include "skin/SkinCatalogue.h"
+#include "support/RecordList.h"
 #include "support/DisplayMetrics.h"
 #include "support/FontHelper.h"
 #include "support/GdiHandles.h"
@@ -128,9 +127,10 @@ void OnOptionsActivate(HWND hDlg)
     MoveWindow(hDlg, rc.left, 0, rc.right, rc.bottom, TRUE);
 }
 
-COptionsDlg::COptionsDlg()
+COptionsDlg::COptionsDlg(PfnListSkins pfnListSkins)
     : m_hInstance(nullptr), m_hWndParent(nullptr), m_nTabHeight(0), m_nLineHeight(0), m_nMargin(0),
-      m_hBannerWide(nullptr), m_hBannerNarrow(nullptr), m_pSkinList(new (std::nothrow) CRecordList()),
+      m_hBannerWide(nullptr), m_hBannerNarrow(nullptr), m_pfnListSkins(pfnListSkins),
+      m_pSkinList(new (std::nothrow) CRecordList()),
       m_nSkinIndex(0), m_nInitialTab(0)
 {
 }
@@ -268,7 +268,8 @@ void COptionsDlg::FillSkinList(HWND hDlg)
     HWND hCombo = GetDlgItem(hDlg, IDC_OPTIONS_SKINS);
     if (m_pSkinList != nullptr)
     {
-        EnumerateSkins(m_pSkinList, m_hInstance);
+        if (m_pfnListSkins != nullptr)
+            m_pfnListSkins(m_pSkinList, m_hInstance);
         WCHAR szCurrent[MAX_PATH] = {};
         GetSkinFile(szCurrent);
         const int nCount = m_pSkinList->Count();

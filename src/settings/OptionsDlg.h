@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "settings/OptionsLayout.h"
+#include "settings/SkinList.h"
 
 class CRecordList;
 
@@ -10,7 +11,8 @@ class CRecordList;
 class COptionsDlg
 {
 public:
-    COptionsDlg();
+    // pfnListSkins fills the skin list each time the dialog opens.
+    explicit COptionsDlg(PfnListSkins pfnListSkins);
     virtual ~COptionsDlg();
     COptionsDlg(const COptionsDlg&) = delete;
     COptionsDlg& operator=(const COptionsDlg&) = delete;
@@ -38,6 +40,7 @@ private:
     int m_nMargin;
     HBITMAP m_hBannerWide;
     HBITMAP m_hBannerNarrow;
+    PfnListSkins m_pfnListSkins;
     CRecordList* m_pSkinList;
     int m_nSkinIndex;
     int m_nInitialTab;

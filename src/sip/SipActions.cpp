@@ -1,6 +1,7 @@
 #include "sip/SipActions.h"
 
 #include "settings/OptionsDlg.h"
+#include "skin/SkinCatalogue.h"
 #include "sip/EditCommands.h"
 #include "sip/SipPanel.h"
 
@@ -69,7 +70,7 @@ void SipPanel::RunAction(int nAction)
 void SipPanel::RunOptions()
 {
     {
-        COptionsDlg dialog;
+        COptionsDlg dialog(EnumerateSkins);
         dialog.DoModal(m_hInstance, m_hwnd, 0);
     }
     // The user has seen the skin list, confirmed or not: the failure is old news.

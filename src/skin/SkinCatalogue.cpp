@@ -5,7 +5,7 @@
 #include "settings/Settings.h"
 #include "skin/FileFinder.h"
 #include "skin/LayoutLoader.h"
-#include "skin/RecordList.h"
+#include "support/RecordList.h"
 #include "skin/SkinNumbers.h"
 #include "skin/SkinPaths.h"
 #include "skin/SkinRecord.h"

@@ -1,16 +1,10 @@
 #pragma once
 #include <windows.h>
 
+#include "settings/SkinList.h"
 #include "skin/ResolutionEntryReader.h"
 
 class CRecordList;
-
-// One installed skin, as the options dialog lists it.
-struct SkinListEntry
-{
-    WCHAR szDisplayName[MAX_PATH];     // the index file's name before its last dot
-    WCHAR szFileName[MAX_PATH];        // the index file's name, e.g. "Silver.xml"
-};
 
 // Reads the selected skin's index file (g_szSkinFile, "Silver.xml" when empty), picks the
 // layout for the screen's shorter side and loads it into the skin record. 1 on success,

@@ -1,6 +1,6 @@
 #include "skin/SkinRecord.h"
 
-#include "skin/RecordList.h"
+#include "support/RecordList.h"
 
 SkinRecord g_skin = {};
 

@@ -15,7 +15,7 @@
 #include "SkinReading.h"
 
 #include "settings/ModulePath.h"
-#include "skin/RecordList.h"
+#include "support/RecordList.h"
 #include "skin/SkinCatalogue.h"
 #include "skin/SkinPaths.h"
 

@@ -4,7 +4,7 @@
 #include "settings/SettingsFileTest.h"
 #include "sip/OptionsDialogDriver.h"
 #include "sip/TestStateGuards.h"
-#include "skin/RecordList.h"
+#include "support/RecordList.h"
 #include "skin/SkinCatalogue.h"
 #include "support/DisplayMetrics.h"
 #include "support/GdiHandles.h"
@@ -45,7 +45,7 @@ protected:
         INT_PTR nResult = 0;
         std::vector<SeenDialog> seen = AttendOptionsDialog(
             [&] {
-                COptionsDlg dialog;
+                COptionsDlg dialog(EnumerateSkins);
                 nResult = dialog.DoModal(g_hInstance, nullptr, 0);
             },
             choice, shown);

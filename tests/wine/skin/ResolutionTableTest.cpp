@@ -1,7 +1,7 @@
 #include "SkinTestFiles.h"
 
 #include "device/harness/TextUtf.h"
-#include "skin/RecordList.h"
+#include "support/RecordList.h"
 #include "skin/SkinCatalogue.h"
 #include "skin/SkinRecord.h"
 

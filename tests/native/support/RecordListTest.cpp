@@ -1,4 +1,4 @@
-#include "skin/RecordList.h"
+#include "support/RecordList.h"
 
 #include <gtest/gtest.h>
 
