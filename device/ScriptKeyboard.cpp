@@ -3,6 +3,7 @@
 #include "DeviceWindows.h"
 #include "device/harness/TextUtf.h"
 #include "device/TypingKeys.h"
+#include "keyboard/PlatformCapital.h"
 
 // Reads the skin when a keyboard opened since the last look. A keyboard that
 // reloaded its skin (settings rewritten, screen turned, first opening) starts
@@ -84,6 +85,8 @@ bool CScriptRunner::PlanText(const std::wstring& text, TypingPlan& plan, std::st
     KeyAvailability available{};
     for (int i = 0; i < TYPING_KEY_COUNT; ++i)
         available[i] = !m_skin.geometry.aKeys[i].IsEmpty();
+    // The keyboard gives letters beyond its own case table the platform's capitals; so does the plan.
+    SetCapitalFallback(PlatformCapital);
     plan = PlanTyping(text, m_keyboardState, available, &m_skin.geometry.aAlternates);
     if (plan.bComplete)
         return true;

@@ -82,7 +82,7 @@ bool CScriptRunner::LongPress(const TypingStep& step, const std::string& photo, 
     }
     const bool bPhotographed = photo.empty() || Photograph(photo, "keyboard", sWhy);
     InputInjector::Lift(ptCell.x, ptCell.y);
-    const std::wstring offered =
+    const AlternateList offered =
         OfferedAlternates(m_keyboardState, step.nKey, m_skin.geometry.aAlternates[step.nKey]);
     ApplyAlternate(m_keyboardState, offered, step.nCell);
     Sync();

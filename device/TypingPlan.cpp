@@ -1,7 +1,6 @@
 #include "TypingPlan.h"
 
 #include "TypingKeys.h"
-#include "keyboard/Alternates.h"
 
 #include <queue>
 
@@ -53,12 +52,12 @@ bool FindStep(const std::wstring& wanted, const KeyboardState& current, const Ke
                 return true;
             continue;
         }
-        const std::wstring offered =
+        const AlternateList offered =
             OfferedAlternates(current, nKey, pSkinAlternates != nullptr ? (*pSkinAlternates)[nKey] : std::wstring());
-        for (int nCell = 0; nCell < static_cast<int>(offered.size()); ++nCell)
+        for (int nCell = 0; nCell < offered.nCount; ++nCell)
         {
             after = current;
-            step = TypingStep{nKey, nCell, static_cast<int>(offered.size())};
+            step = TypingStep{nKey, nCell, offered.nCount};
             if (ApplyAlternate(after, offered, nCell) == wanted)
                 return true;
         }
@@ -153,26 +152,25 @@ std::wstring ApplyKey(KeyboardState& state, int nKey)
     return text;
 }
 
-std::wstring OfferedAlternates(const KeyboardState& state, int nKey, const std::wstring& skinOwn)
+AlternateList OfferedAlternates(const KeyboardState& state, int nKey, const std::wstring& skinOwn)
 {
     // OK, space, the view keys, caps lock, enter, shift and backspace offer none.
     KeyboardState after = state;
     const std::wstring typed = ApplyKey(after, nKey);
     if (typed.size() != 1 || (nKey >= TYPING_KEY_OK && nKey <= TYPING_KEY_BACKSPACE))
-        return std::wstring();
+        return AlternateList{};
     if (!skinOwn.empty())
-        return skinOwn.substr(0, kMaxAlternates);
-    const wchar_t* pszBuiltIn = FindBuiltInAlternates(nKey <= 25 ? GetTypingKey(nKey)->pszText[0] : typed[0]);
-    return pszBuiltIn != nullptr ? std::wstring(pszBuiltIn).substr(0, kMaxAlternates) : std::wstring();
+        return ReadSkinAlternates(skinOwn.c_str());
+    return FindBuiltInAlternates(nKey <= 25 ? GetTypingKey(nKey)->pszText[0] : typed[0]);
 }
 
-std::wstring ApplyAlternate(KeyboardState& state, const std::wstring& offered, int nCell)
+std::wstring ApplyAlternate(KeyboardState& state, const AlternateList& offered, int nCell)
 {
-    if (nCell < 0 || nCell >= static_cast<int>(offered.size()))
+    if (nCell < 0 || nCell >= offered.nCount)
         return std::wstring();
-    const bool bUpper = state.bCapsLock != state.bShift;
+    const LetterCase letterCase = LetterCaseFor(state.bCapsLock, state.bShift);
     state.bShift = false;
-    return std::wstring(1, ApplyAlternateCase(offered[static_cast<size_t>(nCell)], bUpper));
+    return std::wstring(1, CellInCase(offered.aCells[nCell], letterCase));
 }
 
 TypingPlan PlanTyping(const std::wstring& sText, const KeyboardState& state, const KeyAvailability& available,

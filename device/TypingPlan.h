@@ -1,5 +1,6 @@
 #pragma once
 #include "device/TypingKeys.h"
+#include "keyboard/Alternates.h"
 
 #include <array>
 #include <string>
@@ -27,14 +28,15 @@ using KeyAvailability = std::array<bool, TYPING_KEY_COUNT>;
 // empty one leaves the key the keyboard's built-in alternates.
 using SkinAlternates = std::array<std::wstring, TYPING_KEY_COUNT>;
 
-// What a long press on nKey offers now: the skin's own list, else the built-in
-// alternates of the character the key types (a letter's lower-case form);
-// empty for a key that types no single character in this state.
-std::wstring OfferedAlternates(const KeyboardState& state, int nKey, const std::wstring& skinOwn);
+// What a long press on nKey offers now: the skin's own list (its characters of
+// one UTF-16 unit), else the built-in alternates of the character the key types
+// (a letter's lower-case form); none for a key that types no single character
+// in this state.
+AlternateList OfferedAlternates(const KeyboardState& state, int nKey, const std::wstring& skinOwn);
 
-// Lifting on cell nCell of those: the alternate in upper case when exactly one
-// of caps lock and shift is on; shift is released.
-std::wstring ApplyAlternate(KeyboardState& state, const std::wstring& offered, int nCell);
+// Lifting on cell nCell of those: the cell in capitals when exactly one of caps
+// lock and shift is on (title case when it is shift); shift is released.
+std::wstring ApplyAlternate(KeyboardState& state, const AlternateList& offered, int nCell);
 
 // A tap (nCell < 0), or a long press whose finger slides onto cell nCell of
 // the strip of nCells alternates before it lifts.

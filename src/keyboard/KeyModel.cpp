@@ -14,6 +14,8 @@ namespace {
 
 constexpr int kLabelUnits = 10;
 wchar_t g_szKeyLabel[kLabelUnits];
+// The character a lift on the strip types, as a text.
+wchar_t g_szChosen[2];
 
 bool Holds(const KeyPlace& key, int x, int y)
 {
@@ -73,6 +75,21 @@ const wchar_t* GetKeyLabel()
     if (pszLabel != nullptr)
         std::wcsncpy(g_szKeyLabel, pszLabel, kLabelUnits - 1);
     return g_szKeyLabel;
+}
+
+AlternateList FindKeyAlternates(int nIndex, const wchar_t* pszSkinList, bool bCapsLock, bool bShift)
+{
+    const KeyInfo* pKey = FindKeyInfo(nIndex);
+    if (pKey == nullptr || (nIndex >= KEY_OK && nIndex <= KEY_BACKSPACE))
+        return AlternateList{};
+    if (pszSkinList != nullptr && pszSkinList[0] != L'\0')
+        return ReadSkinAlternates(pszSkinList);
+    // A letter offers the forms of its small letter whatever the case; other
+    // keys those of the character they would type now.
+    const wchar_t* pszText = pKey->kind == KeyKind::Letter ? pKey->pszText : GetKeyText(nIndex, bCapsLock, bShift);
+    if (pszText == nullptr || pszText[0] == L'\0' || pszText[1] != L'\0')
+        return AlternateList{};
+    return FindBuiltInAlternates(pszText[0]);
 }
 
 int NextView(int nView, int nKey)
@@ -139,8 +156,22 @@ StylusOutcome MoveStylus(int nHitKey)
     return {nHitKey != KEY_NONE, false, nHitKey != KEY_BACKSPACE};
 }
 
-int LiftStylus()
+KeyOutcome LiftStylus()
 {
+    const int nKey = g_nPressedKey;
+    const wchar_t chChosen = PressedStripCharacter();
+    EndStylus();
+    if (chChosen == 0)
+        return ApplyKeyAction(nKey);
+    g_bShift = 0;
+    g_szChosen[0] = chChosen;
+    g_szChosen[1] = L'\0';
+    return {KeyEffect::InsertText, g_szChosen};
+}
+
+void EndStylus()
+{
+    CloseKeyStrip();
     g_bStylusDown = 0;
-    return g_nPressedKey;
+    g_nPressedKey = KEY_NONE;
 }

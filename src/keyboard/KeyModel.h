@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keyboard/Alternates.h"
 #include "keyboard/KeyTable.h"
 
 // The run-time state of the full-screen keyboard: the current view, caps lock,
@@ -31,8 +32,15 @@ int FindKeyAt(const KeyPlace* pKeys, int nCount, int nView, int x, int y);
 const wchar_t* GetKeyText(int nIndex, bool bCapsLock, bool bShift);
 
 // The label of g_nPressedKey as the keyboard shows it, in a 10-unit buffer that
-// is cleared first; empty for the keys drawn as pictures and for no key.
+// is cleared first; empty for the keys drawn as pictures and for no key. Over an
+// open strip it is the character of the cell under the stylus.
 const wchar_t* GetKeyLabel();
+
+// The alternates a long press on key nIndex offers in this state (none: nCount
+// 0). OK, space, the view keys, caps lock, enter, shift and backspace offer none;
+// a skin's own list (pszSkinList, when not empty) replaces the built-in ones of
+// what the key would type now.
+AlternateList FindKeyAlternates(int nIndex, const wchar_t* pszSkinList, bool bCapsLock, bool bShift);
 
 // The view that the number view key (KEY_123) or the symbol view key (KEY_AT)
 // leads to from nView; any other key, or a view other than 1 to 3, keeps nView.
@@ -67,5 +75,10 @@ struct StylusOutcome
 
 StylusOutcome PressStylus(int nHitKey);
 StylusOutcome MoveStylus(int nHitKey);
-// Ends the press and returns the key to act on: the last one under the stylus.
-int LiftStylus();
+// The lift: the character of the strip's cell under the stylus (shift is spent,
+// as after any typed text), else the action of the last key under the stylus.
+// The press is over afterwards, as after EndStylus.
+KeyOutcome LiftStylus();
+// Ends the press without acting: the strip closes choosing nothing, nothing is
+// pressed. Whatever ends a press ends it so.
+void EndStylus();

@@ -1,53 +1,24 @@
 #include "keyboard/KeyStrip.h"
 
-#include "keyboard/KeyModel.h"
+KeyStrip g_keyStrip = {-1, 0, {}, {}, -1};
 
-KeyStrip g_keyStrip = {KEY_NONE, 0, {}, {}, -1};
-
-namespace {
-
-wchar_t g_szChosen[2];
-
-bool NeverOffersAlternates(int nIndex) { return nIndex >= KEY_OK && nIndex <= KEY_BACKSPACE; }
-
-}  // namespace
-
-const wchar_t* FindKeyAlternates(int nIndex, const wchar_t* pszSkinList, bool bCapsLock, bool bShift)
+bool OpenKeyStrip(int nKey, const AlternateList& list, LetterCase letterCase, StripInput input)
 {
-    const KeyInfo* pKey = FindKeyInfo(nIndex);
-    if (pKey == nullptr || NeverOffersAlternates(nIndex))
-        return nullptr;
-    if (pszSkinList != nullptr && pszSkinList[0] != L'\0')
-        return pszSkinList;
-    // A letter offers the forms of its lower-case letter whatever the case;
-    // other keys those of the character they would type now.
-    const wchar_t* pszText = pKey->kind == KeyKind::Letter ? pKey->pszText : GetKeyText(nIndex, bCapsLock, bShift);
-    if (pszText == nullptr || pszText[0] == L'\0' || pszText[1] != L'\0')
-        return nullptr;
-    return FindBuiltInAlternates(pszText[0]);
-}
-
-bool OpenKeyStrip(int nKey, const wchar_t* pszAlternates, StripInput input)
-{
-    DiscardKeyStrip();
-    if (pszAlternates == nullptr || FindKeyInfo(nKey) == nullptr)
+    CloseKeyStrip();
+    if (nKey < 0)
         return false;
-    const bool bUpper = (g_bCapsLock != 0) != (g_bShift != 0);
-    int nCount = 0;
-    while (nCount < kMaxAlternates && pszAlternates[nCount] != L'\0')
-    {
-        g_keyStrip.aChars[nCount] = ApplyAlternateCase(pszAlternates[nCount], bUpper);
-        ++nCount;
-    }
+    const int nCount = list.nCount < kMaxAlternates ? list.nCount : kMaxAlternates;
+    for (int i = 0; i < nCount; ++i)
+        g_keyStrip.aChars[i] = CellInCase(list.aCells[i], letterCase);
     input.nCells = nCount;
-    if (nCount == 0 || PlaceAlternatesStrip(input, g_keyStrip.aCells) != nCount)
+    if (nCount <= 0 || PlaceAlternatesStrip(input, g_keyStrip.aCells) != nCount)
         return false;
     g_keyStrip.nKey = nKey;
     g_keyStrip.nCount = nCount;
     return true;
 }
 
-bool IsKeyStripOpen() { return g_keyStrip.nKey != KEY_NONE; }
+bool IsKeyStripOpen() { return g_keyStrip.nKey >= 0; }
 
 bool TrackKeyStrip(int x, int y)
 {
@@ -66,21 +37,11 @@ wchar_t PressedStripCharacter()
     return g_keyStrip.aChars[g_keyStrip.nPressedCell];
 }
 
-const wchar_t* CloseKeyStrip()
+wchar_t CloseKeyStrip()
 {
     const wchar_t chChosen = PressedStripCharacter();
-    DiscardKeyStrip();
-    if (chChosen == 0)
-        return nullptr;
-    g_bShift = 0;
-    g_szChosen[0] = chChosen;
-    g_szChosen[1] = L'\0';
-    return g_szChosen;
-}
-
-void DiscardKeyStrip()
-{
-    g_keyStrip.nKey = KEY_NONE;
+    g_keyStrip.nKey = -1;
     g_keyStrip.nCount = 0;
     g_keyStrip.nPressedCell = -1;
+    return chChosen;
 }

@@ -1,11 +1,12 @@
 #include "keyboard/KeyboardDialog.h"
 
+#include "keyboard/Alternates.h"
 #include "keyboard/EditView.h"
-#include "keyboard/KeyModel.h"
 #include "keyboard/KeyboardPaint.h"
 #include "keyboard/KeyboardSkin.h"
 #include "keyboard/KeyboardTouch.h"
 #include "keyboard/KeyboardPlacement.h"
+#include "keyboard/PlatformCapital.h"
 #include "platform/AygShell.h"
 #include "platform/SdkInlines.h"
 #include "platform/SipInterfaces.h"
@@ -76,14 +77,12 @@ BOOL OnInitDialog(HWND hDlg)
 {
     g_hDlgWnd = hDlg;
     g_bClosing = 0;
-    // A turn or a switch away may have ended the last opening under a held
-    // stylus, whose lift never came: that press is over. Caps lock, shift and
-    // the view carry over.
-    g_nPressedKey = KEY_NONE;
-    g_bStylusDown = 0;
-    CancelLongPress();
     g_hEditCtrlWnd = GetDlgItem(hDlg, IDC_KEYBOARD_EDIT);
     g_hKeyboardWnd = GetDlgItem(hDlg, IDC_KEYBOARD_VIEW);
+    // The last opening ended its press when it ended; whatever press the state
+    // still holds is over. Caps lock, shift and the view carry over.
+    EndPress();
+    SetCapitalFallback(PlatformCapital);
 
     SendMessageW(g_hEditCtrlWnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetEditControlFont()), TRUE);
 
@@ -148,7 +147,7 @@ void OnActivate(HWND hDlg, UINT uState, HWND hwndOther)
 
 void OnDestroy()
 {
-    CancelLongPress();
+    EndPress();
     g_hDlgWnd = nullptr;
     g_hKeyboardWnd = nullptr;
     g_hEditCtrlWnd = nullptr;
@@ -220,6 +219,10 @@ INT_PTR CALLBACK KeyboardDialogProc(HWND hDlg, UINT uMsg, WPARAM wParam, LPARAM 
     case WM_DISPLAYCHANGE:
         // A desktop reports a turned screen this way instead.
         OnScreenChanged();
+        return FALSE;
+    case WM_CANCELMODE:
+        // A dialog or message box is coming up: the press under way will get no lift.
+        OnKeyboardCancelMode(g_hKeyboardWnd);
         return FALSE;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:   // the dialog class reports a quick second tap this way

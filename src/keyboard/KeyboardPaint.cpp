@@ -139,6 +139,9 @@ LRESULT CALLBACK KeyboardSubclassProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARA
     case WM_LBUTTONUP:
         RouteStylus(hwnd, uMsg, lParam);
         return 0;
+    case WM_CAPTURECHANGED:
+        OnKeyboardCaptureChanged(hwnd, reinterpret_cast<HWND>(lParam));
+        return 0;
     default:
         return CallWindowProcW(g_pfnKeyboardProc, hwnd, uMsg, wParam, lParam);
     }

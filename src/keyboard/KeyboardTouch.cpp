@@ -25,7 +25,10 @@ void StopRepeat()
     KillTimer(g_hDlgWnd, IDT_REPEAT);
 }
 
-const wchar_t* AlternatesOf(int nKey)
+// Where the stylus is, in keyboard control pixels, while it is down.
+POINT g_ptStylus{};
+
+AlternateList AlternatesOf(int nKey)
 {
     return FindKeyAlternates(nKey, GetSkinAlternates(nKey), IsCapsOn(), IsShiftOn());
 }
@@ -49,8 +52,8 @@ RECT VisibleKeyboardRect()
 bool OpenHeldKeyStrip()
 {
     KeyRecord key{};
-    const wchar_t* pszAlternates = AlternatesOf(g_nPressedKey);
-    if (pszAlternates == nullptr || !GetKeyRecord(g_nPressedKey, &key))
+    const AlternateList alternates = AlternatesOf(g_nPressedKey);
+    if (alternates.nCount == 0 || !GetKeyRecord(g_nPressedKey, &key))
         return false;
     const RECT rcVisible = VisibleKeyboardRect();
     const int dx = rcVisible.left;
@@ -61,14 +64,32 @@ bool OpenHeldKeyStrip()
     input.nHeight = rcVisible.bottom - rcVisible.top;
     input.turn = CurrentTextTurn();
     input.nMinCell = MinimumCellPixels(g_nLogPixelsY != 0 ? g_nLogPixelsY : kDefaultDpi);
-    if (!OpenKeyStrip(g_nPressedKey, pszAlternates, input))
+    if (!OpenKeyStrip(g_nPressedKey, alternates, LetterCaseFor(IsCapsOn(), IsShiftOn()), input))
         return false;
     for (int i = 0; i < g_keyStrip.nCount; ++i)
     {
         ViewRect& cell = g_keyStrip.aCells[i];
         cell = {cell.left + dx, cell.top + dy, cell.right + dx, cell.bottom + dy};
     }
+    // Without room beside the key the strip lies over it: the cell under the
+    // stylus is pressed at once, and a lift without a move types it.
+    TrackKeyStrip(g_ptStylus.x, g_ptStylus.y);
     return true;
+}
+
+void Perform(const KeyOutcome& outcome)
+{
+    switch (outcome.effect)
+    {
+    case KeyEffect::InsertText:
+        InsertText(outcome.pszText);
+        break;
+    case KeyEffect::Finish:
+        FinishDialog();
+        break;
+    case KeyEffect::None:
+        break;
+    }
 }
 
 }  // namespace
@@ -82,9 +103,12 @@ void ToKeyboardPoint(int* pX, int* pY)
 
 void OnKeyboardLButtonDown(HWND hKeyboard, int x, int y)
 {
-    SetCapture(hKeyboard);
     ToKeyboardPoint(&x, &y);
-    if (PressKeyAt(x, y))
+    const bool bRedraw = PressKeyAt(x, y);
+    // Taken after the press has begun: a capture the last press still held is
+    // given back by it first.
+    SetCapture(hKeyboard);
+    if (bRedraw)
         RedrawKeyboard(hKeyboard);
 }
 
@@ -97,7 +121,6 @@ void OnKeyboardMouseMove(HWND hKeyboard, int x, int y)
 
 void OnKeyboardLButtonUp(HWND hKeyboard, int x, int y)
 {
-    ReleaseCapture();
     ToKeyboardPoint(&x, &y);
     ReleaseKey();
     // The OK key may have ended the dialog and destroyed the control.
@@ -105,17 +128,31 @@ void OnKeyboardLButtonUp(HWND hKeyboard, int x, int y)
         RedrawKeyboard(hKeyboard);
 }
 
+void OnKeyboardCaptureChanged(HWND hKeyboard, HWND hwndNew)
+{
+    if (hwndNew != hKeyboard)
+        OnKeyboardCancelMode(hKeyboard);
+}
+
+void OnKeyboardCancelMode(HWND hKeyboard)
+{
+    const bool bWasDown = g_bStylusDown != 0;
+    EndPress();
+    if (bWasDown)
+        RedrawKeyboard(hKeyboard);
+}
+
 bool PressKeyAt(int x, int y)
 {
-    // A press whose lift never came (the capture was lost) is over.
-    CancelLongPress();
+    EndPress();
+    g_ptStylus = POINT{x, y};
     const StylusOutcome outcome = PressStylus(HitTestKey(x, y));
     if (outcome.bBackspaceDown)
     {
         DeleteOneCharacter();
         SetTimer(g_hDlgWnd, IDT_REPEAT_DELAY, kRepeatDelayMs, RepeatTimerProc);
     }
-    if (GetAccentsOnLongPress() && AlternatesOf(g_nPressedKey) != nullptr)
+    if (GetAccentsOnLongPress() && AlternatesOf(g_nPressedKey).nCount != 0)
         SetTimer(g_hDlgWnd, IDT_LONG_PRESS, kLongPressMs, LongPressTimerProc);
     return outcome.bRedraw;
 }
@@ -124,6 +161,7 @@ bool TrackKeyAt(int x, int y)
 {
     if (!g_bStylusDown)
         return false;
+    g_ptStylus = POINT{x, y};
     // Over the open strip the stylus picks among its cells; off them it moves
     // over the keys as it always did, so a slide away types what it typed before.
     if (IsKeyStripOpen())
@@ -144,33 +182,25 @@ bool TrackKeyAt(int x, int y)
 
 bool ReleaseKey()
 {
-    StopRepeat();
-    KillTimer(g_hDlgWnd, IDT_LONG_PRESS);
-    const int nKey = LiftStylus();
-    // Off the strip's cells the key under the stylus types what it always did.
-    const wchar_t* pszChosen = CloseKeyStrip();
-    if (pszChosen != nullptr)
-        InsertText(pszChosen);
-    else
-        DoKeyAction(nKey);
-    g_nPressedKey = KEY_NONE;
+    // What the lift types is settled first; then the press ends as any press ends.
+    const KeyOutcome outcome = LiftStylus();
+    EndPress();
+    Perform(outcome);
     return true;
 }
 
-void DoKeyAction(int nIndex)
+void EndPress()
 {
-    const KeyOutcome outcome = ApplyKeyAction(nIndex);
-    switch (outcome.effect)
+    if (g_hDlgWnd != nullptr)
     {
-    case KeyEffect::InsertText:
-        InsertText(outcome.pszText);
-        break;
-    case KeyEffect::Finish:
-        FinishDialog();
-        break;
-    case KeyEffect::None:
-        break;
+        StopRepeat();
+        KillTimer(g_hDlgWnd, IDT_LONG_PRESS);
     }
+    // The press is over before the capture goes, so the change that going
+    // reports finds nothing left to end.
+    EndStylus();
+    if (g_hKeyboardWnd != nullptr && GetCapture() == g_hKeyboardWnd)
+        ReleaseCapture();
 }
 
 void InsertText(const WCHAR* pszText)
@@ -181,6 +211,9 @@ void InsertText(const WCHAR* pszText)
 
 void CALLBACK RepeatTimerProc(HWND hwnd, UINT /*uMsg*/, UINT_PTR idTimer, DWORD /*dwTime*/)
 {
+    // A tick already on its way when the press ended deletes nothing.
+    if (!g_bStylusDown || g_nPressedKey != KEY_BACKSPACE)
+        return;
     if (idTimer == IDT_REPEAT_DELAY)
     {
         SetTimer(hwnd, IDT_REPEAT, kRepeatMs, RepeatTimerProc);
@@ -197,11 +230,4 @@ void CALLBACK LongPressTimerProc(HWND hwnd, UINT /*uMsg*/, UINT_PTR idTimer, DWO
     KillTimer(hwnd, idTimer);
     if (g_bStylusDown && !IsKeyStripOpen() && OpenHeldKeyStrip())
         RedrawKeyboard(g_hKeyboardWnd);
-}
-
-void CancelLongPress()
-{
-    if (g_hDlgWnd != nullptr)
-        KillTimer(g_hDlgWnd, IDT_LONG_PRESS);
-    DiscardKeyStrip();
 }

@@ -17,6 +17,10 @@ constexpr UINT_PTR IDT_LONG_PRESS = 603;
 void OnKeyboardLButtonDown(HWND hKeyboard, int x, int y);
 void OnKeyboardMouseMove(HWND hKeyboard, int x, int y);
 void OnKeyboardLButtonUp(HWND hKeyboard, int x, int y);
+// The capture left the keyboard control for hwndNew (another window took it, a
+// dialog came up), or the system cancelled modes: the lift will not come here.
+void OnKeyboardCaptureChanged(HWND hKeyboard, HWND hwndNew);
+void OnKeyboardCancelMode(HWND hKeyboard);
 
 // Dialog client point to keyboard control point.
 void ToKeyboardPoint(int* pX, int* pY);
@@ -24,12 +28,14 @@ void ToKeyboardPoint(int* pX, int* pY);
 bool PressKeyAt(int x, int y);
 bool TrackKeyAt(int x, int y);
 bool ReleaseKey();
-void DoKeyAction(int nIndex);
 // Replaces the edit control's selection with the text (inserts it at the caret).
 void InsertText(const WCHAR* pszText);
 
+// Ends the press in progress, whatever ended it (the lift, a lost capture, the
+// dialog's end): the backspace repeat and the long press stop, the strip closes
+// without typing, nothing stays pressed and the capture is given back. A new
+// press calls it first, in case the last one's lift never came.
+void EndPress();
+
 void CALLBACK RepeatTimerProc(HWND hwnd, UINT uMsg, UINT_PTR idTimer, DWORD dwTime);
 void CALLBACK LongPressTimerProc(HWND hwnd, UINT uMsg, UINT_PTR idTimer, DWORD dwTime);
-
-// Ends a press that the dialog's end cut short: the long press timer and the strip.
-void CancelLongPress();

@@ -43,17 +43,17 @@ const NamedEntry g_namedEntries[] = {
 };
 
 // The characters of an Alternates attribute, kept as the document gives them: they are
-// what a key types, not a file name, so they do not go through the ANSI code page.
+// what a key types, not a file name, so they do not go through the ANSI code page. A
+// strip cell holds one UTF-16 unit, so characters written as surrogate pairs are left out.
 void StoreAlternates(wchar_t (&szOut)[kMaxAlternates + 1], const wchar_t* pszText, std::size_t nLength)
 {
-    std::size_t n = 0;
-    for (; pszText != nullptr && n < nLength && n < kMaxAlternates && pszText[n] != L'\0'; ++n)
-        szOut[n] = pszText[n];
-    // A cut between the halves of a surrogate pair would leave half a character.
-    const bool bCut = n == kMaxAlternates && n < nLength && pszText[n] != L'\0';
-    if (bCut && szOut[n - 1] >= 0xD800 && szOut[n - 1] <= 0xDBFF)
-        --n;
-    szOut[n] = L'\0';
+    std::size_t nKept = 0;
+    for (std::size_t n = 0; pszText != nullptr && n < nLength && nKept < kMaxAlternates && pszText[n] != L'\0'; ++n)
+    {
+        if (IsSingleUnitCharacter(pszText[n]))
+            szOut[nKept++] = pszText[n];
+    }
+    szOut[nKept] = L'\0';
 }
 
 }  // namespace

@@ -24,7 +24,8 @@ struct LayoutValues
     wchar_t szBitmapName[kBitmapNameUnits];    // DefaultPath after its trip through the ANSI
                                                // code page; empty when unusable
     wchar_t szAlternates[kMaxAlternates + 1];  // a key's own long-press characters, as written
-                                               // (no code page), cut to kMaxAlternates units
+                                               // (no code page), those of one UTF-16 unit, the
+                                               // first kMaxAlternates of them
 };
 
 // Stores one attribute (name, and nLength units of text) of a layout entry; names are

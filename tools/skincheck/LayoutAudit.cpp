@@ -1,6 +1,7 @@
 #include "LayoutAudit.h"
 #include "device/harness/TextUtf.h"
 
+#include "keyboard/Alternates.h"
 #include "keyboard/KeyTable.h"
 #include "skin/SkinGeometry.h"
 #include "support/ScreenRules.h"
@@ -434,8 +435,16 @@ private:
                 continue;
             const std::string shown = "its Alternates \"" + Narrow(text) + "\"";
             std::set<wchar_t> seen;
-            for (const wchar_t ch : text)
+            int nOffered = 0;
+            for (std::size_t i = 0; i < text.size(); ++i)
             {
+                const wchar_t ch = text[i];
+                if (!IsSingleUnitCharacter(ch))
+                {
+                    ReportWideCharacter(record, shown, text, i);
+                    continue;
+                }
+                ++nOffered;
                 const std::string one = Narrow(std::wstring(1, ch));
                 if (m_model.missingGlyphs.count(ch) != 0)
                     m_findings.Error(m_file, Describe(record),
@@ -446,11 +455,36 @@ private:
                     m_findings.Warning(m_file, Describe(record),
                                        Printf("%s offer \"%s\" more than once", shown.c_str(), one.c_str()));
             }
-            if (text.size() > static_cast<std::size_t>(kMaxAlternates))
+            if (nOffered > kMaxAlternates)
                 m_findings.Warning(m_file, Describe(record),
                                    Printf("%s are %d characters long; the keyboard offers only the first %d",
-                                          shown.c_str(), static_cast<int>(text.size()), kMaxAlternates));
+                                          shown.c_str(), nOffered, kMaxAlternates));
         }
+    }
+
+    // A character of text at i that takes two UTF-16 units (or a half of one without
+    // its other half): a strip cell holds one unit, so the keyboard leaves it out.
+    // A whole pair moves i past its second half.
+    void ReportWideCharacter(const LayoutEntryRecord& record, const std::string& shown, const std::wstring& text,
+                             std::size_t& i)
+    {
+        const unsigned long nUnit = static_cast<unsigned long>(text[i]);
+        const unsigned long nNext = i + 1 < text.size() ? static_cast<unsigned long>(text[i + 1]) : 0;
+        const bool bPair = nUnit >= 0xD800 && nUnit <= 0xDBFF && nNext >= 0xDC00 && nNext <= 0xDFFF;
+        if (nUnit > 0xFFFF || bPair)
+        {
+            const unsigned long nCode = bPair ? 0x10000 + ((nUnit - 0xD800) << 10) + (nNext - 0xDC00) : nUnit;
+            i += bPair ? 1 : 0;
+            m_findings.Error(m_file, Describe(record),
+                             Printf("%s hold U+%04lX, which lies beyond the Basic Multilingual Plane; a cell of the "
+                                    "strip holds one UTF-16 unit, so the keyboard leaves it out",
+                                    shown.c_str(), nCode));
+            return;
+        }
+        m_findings.Error(m_file, Describe(record),
+                         Printf("%s hold U+%04lX, half of a surrogate pair without its other half; the keyboard "
+                                "leaves it out",
+                                shown.c_str(), nUnit));
     }
 
     const LayoutModel& m_model;

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cwchar>
 
 // Found by argument lookup from inside gtest, so it lives beside KeyboardState.
 bool operator==(const KeyboardState& a, const KeyboardState& b)
@@ -34,12 +33,14 @@ std::vector<std::string> Names(const std::vector<TypingStep>& aSteps)
     return names;
 }
 
-// The long press on pszKey that takes ch from the built-in alternates of base.
+// The long press on pszKey that takes the cell of small letter ch from the built-in alternates of base.
 std::string Hold(const char* pszKey, wchar_t base, wchar_t ch)
 {
-    const wchar_t* pszOffered = FindBuiltInAlternates(base);
-    const wchar_t* pFound = pszOffered != nullptr ? std::wcschr(pszOffered, ch) : nullptr;
-    return std::string(pszKey) + "/" + (pFound != nullptr ? std::to_string(pFound - pszOffered) : "none");
+    const AlternateList offered = FindBuiltInAlternates(base);
+    for (int i = 0; i < offered.nCount; ++i)
+        if (offered.aCells[i].chSmall == ch)
+            return std::string(pszKey) + "/" + std::to_string(i);
+    return std::string(pszKey) + "/none";
 }
 
 // Plays the planned steps from state and returns what they typed; state ends as the keyboard's would.
@@ -53,8 +54,8 @@ std::wstring Play(const std::vector<TypingStep>& aSteps, KeyboardState& state)
             typed += ApplyKey(state, step.nKey);
             continue;
         }
-        const std::wstring offered = OfferedAlternates(state, step.nKey, L"");
-        EXPECT_EQ(static_cast<int>(offered.size()), step.nCells);
+        const AlternateList offered = OfferedAlternates(state, step.nKey, L"");
+        EXPECT_EQ(offered.nCount, step.nCells);
         typed += ApplyAlternate(state, offered, step.nCell);
     }
     return typed;
@@ -136,7 +137,8 @@ TEST(PlanTyping, PlaysBackToTheSameTextFromEveryState)
     const std::wstring texts[] = {L"Hello, world!", L"Second line", L"MiXeD cAsE 123 + 4 = 127",
                                   L"#$%&@[]`+/_!*-\\|?.,^><\"'}{;:)(", L"e-mail: me@example.com\nbye",
                                   L"\"quoted\" 'single'", L"  spaces  ",
-                                  L"Caf\u00e9, se\u00f1or! Gr\u00f6\u00dfe, \u0141\u00f3d\u017a, \u015fehir \u00c0"};
+                                  L"Caf\u00e9, se\u00f1or! Gr\u00f6\u00dfe, \u0141\u00f3d\u017a, \u015fehir \u00c0",
+                                  L"\u0130stanbul \u0131l\u0131k \u0130I\u0131i"};
     for (int nView = 1; nView <= 3; ++nView)
         for (int nCaps = 0; nCaps < 2; ++nCaps)
             for (int nShift = 0; nShift < 2; ++nShift)
@@ -178,11 +180,12 @@ TEST(PlanTyping, HoldsTheKeyWhoseAlternatesHoldTheCharacter)
     EXPECT_FALSE(PlanTyping(L"\u00e9", KeyboardState{}, noE).bComplete) << "a key the skin does not place";
 }
 
-// A skin's own list replaces the key's built-in one, cut to the strip's length.
+// A skin's own list replaces the key's built-in one, cut to the strip's length; a
+// character of two UTF-16 units takes no cell.
 TEST(PlanTyping, TakesASkinsOwnAlternatesInsteadOfTheBuiltInOnes)
 {
     SkinAlternates own;
-    own[FindTypingKey("char_E")] = L"\u20ac" + std::wstring(kMaxAlternates, L'x') + L"\u0259";
+    own[FindTypingKey("char_E")] = L"\xD83D\xDE00\u20ac" + std::wstring(kMaxAlternates, L'x') + L"\u0259";
     TypingPlan plan = PlanTyping(L"\u20ac", KeyboardState{1, false, true}, AllKeys(), &own);
     ASSERT_TRUE(plan.bComplete);
     EXPECT_EQ((std::vector<std::string>{"char_E/0"}), Names(plan.aSteps));

@@ -10,11 +10,20 @@
 #include <cstdlib>
 #include <cwchar>
 #include <cwctype>
+#include <iterator>
 #include <string>
+#include <utility>
 
 namespace {
 
-std::wstring Text(const wchar_t* psz) { return psz != nullptr ? std::wstring(psz) : std::wstring(L"<null>"); }
+// The cells in small letters, and as the case c shows them.
+std::wstring InCase(const AlternateList& list, LetterCase c = LetterCase::Small)
+{
+    std::wstring text;
+    for (int i = 0; i < list.nCount; ++i)
+        text += CellInCase(list.aCells[i], c);
+    return text;
+}
 
 // The C library's Unicode case tables are the independent judge of the upper-case forms.
 class Utf8Ctype
@@ -27,74 +36,185 @@ private:
     std::string m_old;
 };
 
-// Each list holds at most kMaxAlternates characters, each once, and takes the upper case
-// the C library gives it, which leads back down again; upper-case keys offer the same.
-TEST(Alternates, ListsHoldEachCharacterOnceWithTheLibrarysUpperCase)
+wchar_t LibraryCapital(wchar_t ch) { return static_cast<wchar_t>(std::towupper(ch)); }
+
+// The alphabets, written from the languages themselves, not from the keyboard's table:
+// each letter, small and capital. ß has no capital of its own and the middle dot of
+// Catalan's l·l no case.
+struct Alphabet
+{
+    const char* pszLanguage;
+    const wchar_t* pszSmall;
+    const wchar_t* pszCapital;
+};
+
+const Alphabet kAlphabets[] = {
+    {"German", L"abcdefghijklmnopqrstuvwxyzäöüß", L"ABCDEFGHIJKLMNOPQRSTUVWXYZÄÖÜ"},
+    {"French", L"abcdefghijklmnopqrstuvwxyzàâæçéèêëîïôœùûüÿ", L"ABCDEFGHIJKLMNOPQRSTUVWXYZÀÂÆÇÉÈÊËÎÏÔŒÙÛÜŸ"},
+    {"Spanish", L"abcdefghijklmnñopqrstuvwxyzáéíóúü", L"ABCDEFGHIJKLMNÑOPQRSTUVWXYZÁÉÍÓÚÜ"},
+    {"Portuguese", L"abcdefghijklmnopqrstuvwxyzáâãàçéêíóôõú", L"ABCDEFGHIJKLMNOPQRSTUVWXYZÁÂÃÀÇÉÊÍÓÔÕÚ"},
+    {"Italian", L"abcdefghilmnopqrstuvzàèéìíîòóùú", L"ABCDEFGHILMNOPQRSTUVZÀÈÉÌÍÎÒÓÙÚ"},
+    {"Dutch", L"abcdefghijklmnopqrstuvwxyzáéíóúèëïöüĳ", L"ABCDEFGHIJKLMNOPQRSTUVWXYZÁÉÍÓÚÈËÏÖÜĲ"},
+    {"Danish", L"abcdefghijklmnopqrstuvwxyzæøåé", L"ABCDEFGHIJKLMNOPQRSTUVWXYZÆØÅÉ"},
+    {"Norwegian", L"abcdefghijklmnopqrstuvwxyzæøåéèêóòô", L"ABCDEFGHIJKLMNOPQRSTUVWXYZÆØÅÉÈÊÓÒÔ"},
+    {"Swedish", L"abcdefghijklmnopqrstuvwxyzåäöé", L"ABCDEFGHIJKLMNOPQRSTUVWXYZÅÄÖÉ"},
+    {"Finnish", L"abcdefghijklmnopqrsštuvwxyzžåäö", L"ABCDEFGHIJKLMNOPQRSŠTUVWXYZŽÅÄÖ"},
+    {"Icelandic", L"aábdðeéfghiíjklmnoóprstuúvxyýþæö", L"AÁBDÐEÉFGHIÍJKLMNOÓPRSTUÚVXYÝÞÆÖ"},
+    {"Polish", L"aąbcćdeęfghijklłmnńoóprsśtuwyzźż", L"AĄBCĆDEĘFGHIJKLŁMNŃOÓPRSŚTUWYZŹŻ"},
+    {"Czech", L"aábcčdďeéěfghiíjklmnňoópqrřsštťuúůvwxyýzž", L"AÁBCČDĎEÉĚFGHIÍJKLMNŇOÓPQRŘSŠTŤUÚŮVWXYÝZŽ"},
+    {"Slovak", L"aáäbcčdďeéfghiíjklĺľmnňoóôpqrŕsštťuúvwxyýzž", L"AÁÄBCČDĎEÉFGHIÍJKLĹĽMNŇOÓÔPQRŔSŠTŤUÚVWXYÝZŽ"},
+    {"Hungarian", L"aábcdeéfghiíjklmnoóöőpqrstuúüűvwxyz", L"AÁBCDEÉFGHIÍJKLMNOÓÖŐPQRSTUÚÜŰVWXYZ"},
+    {"Romanian", L"aăâbcdefghiîjklmnopqrsștțuvwxyz", L"AĂÂBCDEFGHIÎJKLMNOPQRSȘTȚUVWXYZ"},
+    {"Turkish", L"abcçdefgğhıijklmnoöprsştuüvyz", L"ABCÇDEFGĞHIİJKLMNOÖPRSŞTUÜVYZ"},
+    {"Croatian", L"abcčćdđefghijklmnoprsštuvzž", L"ABCČĆDĐEFGHIJKLMNOPRSŠTUVZŽ"},
+    {"Slovenian", L"abcčdefghijklmnoprsštuvzž", L"ABCČDEFGHIJKLMNOPRSŠTUVZŽ"},
+    {"Latvian", L"aābcčdeēfgģhiījkķlļmnņoprsštuūvzž", L"AĀBCČDEĒFGĢHIĪJKĶLĻMNŅOPRSŠTUŪVZŽ"},
+    {"Lithuanian", L"aąbcčdeęėfghiįyjklmnoprsštuųūvzž", L"AĄBCČDEĘĖFGHIĮYJKLMNOPRSŠTUŲŪVZŽ"},
+    {"Estonian", L"abcdefghijklmnopqrsšzžtuvwõäöüxy", L"ABCDEFGHIJKLMNOPQRSŠZŽTUVWÕÄÖÜXY"},
+    {"Catalan", L"abcçdefghijklmnopqrstuvwxyzàéèíïòóúü·", L"ABCÇDEFGHIJKLMNOPQRSTUVWXYZÀÉÈÍÏÒÓÚÜ"},
+};
+
+// What the keyboard types with caps lock and shift so: every key tapped, and every cell
+// of every key's strip.
+std::wstring Typeable(bool bCapsLock, bool bShift)
+{
+    std::wstring typed;
+    for (int nKey = 0; nKey < KEY_COUNT; ++nKey)
+    {
+        const wchar_t* pszText = GetKeyText(nKey, bCapsLock, bShift);
+        if (pszText != nullptr && pszText[0] != L'\0' && pszText[1] == L'\0')
+            typed += pszText[0];
+        typed += InCase(FindKeyAlternates(nKey, nullptr, bCapsLock, bShift), LetterCaseFor(bCapsLock, bShift));
+    }
+    return typed;
+}
+
+// Every letter of the 23 languages the table serves can be typed in its own case: small
+// letters with neither or both of caps lock and shift, capitals under either alone.
+TEST(Alternates, EveryLetterOfEachLanguageCanBeTypedInBothCases)
+{
+    const std::wstring small[] = {Typeable(false, false), Typeable(true, true)};
+    const std::wstring capital[] = {Typeable(true, false), Typeable(false, true)};
+    for (const Alphabet& alphabet : kAlphabets)
+    {
+        SCOPED_TRACE(alphabet.pszLanguage);
+        for (const auto& [pszLetters, typeable] : {std::pair{alphabet.pszSmall, small},
+                                                    std::pair{alphabet.pszCapital, capital}})
+        {
+            for (const wchar_t* p = pszLetters; *p != L'\0'; ++p)
+                for (int i = 0; i < 2; ++i)
+                    EXPECT_NE(std::wstring::npos, typeable[i].find(*p))
+                        << "U+" << std::hex << int(*p) << (i == 0 ? " (the first state)" : " (the second)");
+        }
+    }
+    EXPECT_EQ(23u, std::size(kAlphabets));
+    // Romanian's comma-below letter comes before the cedilla one it is mistaken for.
+    const std::wstring t = InCase(FindBuiltInAlternates(L't'));
+    EXPECT_LT(t.find(L'\u021b'), t.find(L'\u0163'));
+}
+
+// The case rule: title case for the digraphs under shift, their capitals under caps lock;
+// beyond Latin-1 and Latin Extended-A the platform's capital, which nothing inside them
+// asks for (the C library would make the long s an S). Every cell of the table, each once
+// in its list, takes the library's capital, but the dotless i's, paired with İ.
+TEST(Alternates, CaseRuleGivesDigraphsTitleCaseAndAsksThePlatformBeyondItsTable)
 {
     Utf8Ctype ctype;
     for (const wchar_t key : std::wstring(L"acdegiklnorstuyz?!.-\"'$"))
     {
-        SCOPED_TRACE(testing::Message() << "key " << char(key));
-        const std::wstring list = Text(FindBuiltInAlternates(key));
-        ASSERT_NE(L"<null>", list);
-        EXPECT_EQ(list, Text(FindBuiltInAlternates(static_cast<wchar_t>(std::towupper(key)))));
-        EXPECT_LE(list.size(), static_cast<size_t>(kMaxAlternates));
-        for (size_t i = 0; i < list.size(); ++i)
+        const AlternateList list = FindBuiltInAlternates(key);
+        const std::wstring small = InCase(list);
+        EXPECT_NE(L"", small) << char(key);
+        for (int i = 0; i < list.nCount; ++i)
         {
-            const wchar_t ch = list[i];
-            const wchar_t upper = ApplyAlternateCase(ch, true);
-            EXPECT_EQ(std::wstring::npos, list.find(ch, i + 1)) << "U+" << std::hex << int(ch) << " twice";
-            EXPECT_EQ(static_cast<wchar_t>(std::towupper(ch)), upper) << "U+" << std::hex << int(ch);
-            // Back down again, but for the dotless i, whose capital is the plain I.
-            EXPECT_EQ(ch == 0x0131 ? L'i' : ch, static_cast<wchar_t>(std::towlower(upper)))
-                << "U+" << std::hex << int(ch);
-            EXPECT_EQ(ch, ApplyAlternateCase(ch, false));
+            EXPECT_EQ(std::wstring::npos, small.find(small[i], i + 1)) << "U+" << std::hex << int(small[i]);
+            EXPECT_EQ(small[i] == 0x0131 ? 0x0130 : LibraryCapital(small[i]),
+                      CellInCase(list.aCells[i], LetterCase::Title)) << "U+" << std::hex << int(small[i]);
         }
     }
-    EXPECT_EQ(L'\u00e9', FindBuiltInAlternates(L'e')[0]);           // the most common first
-    EXPECT_EQ(nullptr, FindBuiltInAlternates(L'b'));
+    const struct { wchar_t ch; wchar_t title; wchar_t capital; bool bPlatform; } cases[] = {
+        {L'\u01c6', L'\u01c5', L'\u01c4', false}, {L'\u01c5', L'\u01c5', L'\u01c4', false},   // dž Dž
+        {L'\u01c4', L'\u01c5', L'\u01c4', false}, {L'\u01c9', L'\u01c8', L'\u01c7', false},   // DŽ lj
+        {L'\u01cc', L'\u01cb', L'\u01ca', false}, {L'\u01f3', L'\u01f2', L'\u01f1', false},   // nj dz
+        {L'\u01a1', L'\u01a0', L'\u01a0', true},  {L'\u0259', L'\u018f', L'\u018f', true},    // ơ ə
+        {L'\u03b1', L'\u0391', L'\u0391', true},  {L'\u0436', L'\u0416', L'\u0416', true},    // α ж
+        {L'\u00e9', L'\u00c9', L'\u00c9', false}, {L'\u00df', L'\u00df', L'\u00df', false},   // é ß
+        {L'\u017f', L'\u017f', L'\u017f', false}, {L'\u20ac', L'\u20ac', L'\u20ac', true},    // ſ €
+    };
+    for (const bool bWithPlatform : {true, false})
+    {
+        SetCapitalFallback(bWithPlatform ? LibraryCapital : nullptr);
+        for (const auto& c : cases)
+        {
+            SCOPED_TRACE(testing::Message() << "U+" << std::hex << int(c.ch) << (bWithPlatform ? "" : " alone"));
+            const bool bKnown = bWithPlatform || !c.bPlatform;
+            EXPECT_EQ(c.ch, ApplyLetterCase(c.ch, LetterCase::Small));
+            EXPECT_EQ(bKnown ? c.title : c.ch, ApplyLetterCase(c.ch, LetterCase::Title));
+            EXPECT_EQ(bKnown ? c.capital : c.ch, ApplyLetterCase(c.ch, LetterCase::Capital));
+        }
+    }
+    EXPECT_EQ(LetterCase::Small, LetterCaseFor(true, true));
+    EXPECT_EQ(LetterCase::Title, LetterCaseFor(false, true));
+    EXPECT_EQ(LetterCase::Capital, LetterCaseFor(true, false));
 }
 
-// Which keys offer what: by what the key would type now, a skin's list first, never the
-// keys that do not type a character of their own.
+// Which keys offer what: by what the key would type now, a skin's list first (its
+// characters of one UTF-16 unit, at most 15), never the keys that do not type a
+// character of their own.
 TEST(Alternates, KeysOfferByWhatTheyTypeNow)
 {
-    const struct { int nKey; const wchar_t* pszSkin; bool bCaps; bool bShift; const wchar_t* pszWant; } cases[] = {
-        {4, nullptr, true, false, FindBuiltInAlternates(L'e')},   // E with caps lock
-        {27, nullptr, false, false, FindBuiltInAlternates(L'.')},   // the dot key
-        {27, nullptr, false, true, FindBuiltInAlternates(L'-')},    // shifted, it types a dash
-        {55, nullptr, false, false, FindBuiltInAlternates(L'$')},
-        {1, nullptr, false, false, L"<null>"},                 // b has none
-        {1, L"", false, false, L"<null>"},                     // an empty skin list is none
+    const struct { int nKey; const wchar_t* pszSkin; bool bCaps; bool bShift; std::wstring want; } cases[] = {
+        {4, nullptr, true, false, InCase(FindBuiltInAlternates(L'e'))},   // E with caps lock
+        {27, nullptr, false, false, L"\u2026\u00b7"},                    // the dot key
+        {27, nullptr, false, true, InCase(FindBuiltInAlternates(L'-'))},   // shifted, it types a dash
+        {55, nullptr, false, false, InCase(FindBuiltInAlternates(L'$'))},
+        {1, nullptr, false, false, L""},                       // b has none
+        {1, L"", false, false, L""},                           // an empty skin list is none
         {38, L"\u00bd\u00bc", false, false, L"\u00bd\u00bc"},  // a skin's own list makes a key eligible
         {4, L"x", false, false, L"x"},                         // and replaces the built-in one
-        {KEY_SPACE, L"x", false, false, L"<null>"}, {KEY_BACKSPACE, L"x", false, false, L"<null>"},
-        {KEY_OK, L"x", false, false, L"<null>"}, {KEY_NONE, L"x", false, false, L"<null>"},
+        {4, L"a\xD83D\xDE00" L"b\xDE00" L"c", false, false, L"abc"},   // a pair and a lone half left out
+        {4, L"abcdefghijklmnopq", false, false, L"abcdefghijklmno"},
+        {KEY_SPACE, L"x", false, false, L""}, {KEY_BACKSPACE, L"x", false, false, L""},
+        {KEY_OK, L"x", false, false, L""}, {KEY_NONE, L"x", false, false, L""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Text(c.pszWant), Text(FindKeyAlternates(c.nKey, c.pszSkin, c.bCaps, c.bShift))) << "key " << c.nKey;
+        EXPECT_EQ(c.want, InCase(FindKeyAlternates(c.nKey, c.pszSkin, c.bCaps, c.bShift))) << "key " << c.nKey;
 }
 
-// The strip's cells carry the case rule, and the preview shows the cell under the stylus;
-// a press cut short chooses nothing and leaves shift set. (Typing is checked under Wine.)
-TEST(Alternates, StripCellsTakeTheCaseRuleAndShowInThePreview)
+// The strip shows its cells in the case it is told, and the preview the cell under the
+// stylus; the lift there types it and spends shift, while a press ended otherwise
+// chooses nothing and leaves shift set. (Typing is checked under Wine.)
+TEST(Alternates, StripShowsItsCaseAndTheLiftTypesThePressedCell)
 {
-    g_bShift = 1;
-    g_nPressedKey = KEY_A;
     const StripInput input{{100, 100, 124, 130}, 240, 320, TextTurn::Upright, 0, 27};
-    ASSERT_TRUE(OpenKeyStrip(KEY_A, L"\u00e0\u00df", input));
-    EXPECT_FALSE(TrackKeyStrip(112, 115));   // on the held key: no cell, the key's own label
-    EXPECT_EQ(L"A", std::wstring(GetKeyLabel()));
-    EXPECT_TRUE(TrackKeyStrip(g_keyStrip.aCells[1].left, g_keyStrip.aCells[1].top));
-    EXPECT_EQ(L"\u00df", std::wstring(GetKeyLabel()));
-    EXPECT_TRUE(TrackKeyStrip(g_keyStrip.aCells[0].left, g_keyStrip.aCells[0].top));
-    EXPECT_EQ(L"\u00c0", std::wstring(GetKeyLabel()));
-    DiscardKeyStrip();
-    EXPECT_FALSE(IsKeyStripOpen());
-    EXPECT_EQ(1, g_bShift);
-    EXPECT_FALSE(OpenKeyStrip(KEY_A, L"", input));
+    const AlternateList list = FindKeyAlternates(KEY_A, L"\u00e0\u00df\u01c6", false, true);
+    for (const bool bLift : {true, false})
+    {
+        g_bShift = 1;
+        PressStylus(KEY_A);
+        ASSERT_TRUE(OpenKeyStrip(KEY_A, list, LetterCase::Title, input));
+        EXPECT_EQ(L"\u00c0\u00df\u01c5", std::wstring(g_keyStrip.aChars, g_keyStrip.nCount));
+        EXPECT_FALSE(TrackKeyStrip(112, 115));   // on the held key: no cell, the key's own label
+        EXPECT_EQ(L"A", std::wstring(GetKeyLabel()));
+        EXPECT_TRUE(TrackKeyStrip(g_keyStrip.aCells[1].left, g_keyStrip.aCells[1].top));
+        EXPECT_EQ(L"\u00df", std::wstring(GetKeyLabel()));
+        EXPECT_TRUE(TrackKeyStrip(g_keyStrip.aCells[2].left, g_keyStrip.aCells[2].top));
+        if (bLift)
+        {
+            const KeyOutcome outcome = LiftStylus();
+            EXPECT_EQ(KeyEffect::InsertText, outcome.effect);
+            EXPECT_EQ(L"\u01c5", std::wstring(outcome.pszText != nullptr ? outcome.pszText : L"<null>"));
+        }
+        else
+        {
+            EndStylus();
+        }
+        EXPECT_FALSE(IsKeyStripOpen());
+        EXPECT_EQ(bLift ? 0 : 1, g_bShift);
+        EXPECT_TRUE(g_bStylusDown == 0 && g_nPressedKey == KEY_NONE);
+    }
+    EXPECT_FALSE(OpenKeyStrip(KEY_A, AlternateList{}, LetterCase::Small, input));
     g_bShift = 0;
-    g_nPressedKey = KEY_NONE;
 }
 
 bool Overlap(const ViewRect& a, const ViewRect& b)

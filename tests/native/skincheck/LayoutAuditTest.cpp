@@ -151,6 +151,9 @@ INSTANTIATE_TEST_SUITE_P(Table, LayoutAuditFinds, testing::Values(
     AuditCase{"alternates past 15 characters",
               [](Spoiled& s) { s.layout.Find(L"char_E").alternates = L"abcdefghijklmnop"; },
               0, Severity::Warning, "\"char_E\"", "are 16 characters long; the keyboard offers only the first 15"},
+    AuditCase{"alternates beyond the Basic Multilingual Plane",
+              [](Spoiled& s) { s.layout.Find(L"char_E").alternates = L"\x00E9\xD83D\xDE00"; },
+              1, Severity::Error, "\"char_E\"", "hold U+1F600, which lies beyond the Basic Multilingual Plane"},
     AuditCase{"a design larger than the screen", [](Spoiled& s) { s.screens = {{{240, 320}, 96}}; },
               1, Severity::Error, "", "the design area 480x640 is shown as 480x640 on a 240x320 screen"}));
 

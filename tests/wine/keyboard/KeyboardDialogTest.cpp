@@ -1,8 +1,10 @@
 #include "DialogFixture.h"
 #include "KeyboardDriver.h"
+#include "StylusInput.h"
 
 #include "faults/ImportRedirect.h"
 #include "keyboard/KeyModel.h"
+#include "keyboard/KeyStrip.h"
 #include "keyboard/KeyTable.h"
 #include "keyboard/KeyboardDialog.h"
 #include "keyboard/KeyboardPlacement.h"
@@ -70,6 +72,71 @@ TEST_P(KeyboardDialog, BackspaceRepeatsOnlyWhileHeld)
     EXPECT_EQ(nAtLift, nAfterLift);
     EXPECT_EQ(L"1234a", afterSlideOff);
     EXPECT_EQ(L"1234a", afterSlideOn);
+}
+
+// A window of this thread, the dialog's, takes the capture (WM_APP, 1) or gives it back
+// (WM_APP, 0) when the driver's thread sends it the word.
+LRESULT CALLBACK CaptureTakerProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    if (uMsg != WM_APP)
+        return DefWindowProcW(hwnd, uMsg, wParam, lParam);
+    if (wParam != 0)
+        SetCapture(hwnd);
+    else
+        ReleaseCapture();
+    return 0;
+}
+
+// A held key whose press loses the capture to another window, or is cut short by the
+// system cancelling modes (as when a dialog comes up), gets no lift of its own: the press
+// ends there. Backspace deletes nothing more, the long press opens no strip, and the lift
+// that comes at last types nothing; the next tap types as ever.
+TEST_P(KeyboardDialog, APressThatLosesTheCaptureEndsWithoutTyping)
+{
+    const std::wstring text = L"abcdefghijklmnopqrstuvwxyz";
+    const struct { int nKey; bool bCancelMode; } cases[] = {
+        {KEY_BACKSPACE, false}, {KEY_BACKSPACE, true}, {Key(L"char_E"), false}, {Key(L"char_E"), true}};
+    struct { int nLossMs = -1, bDown = 1; bool bTimersRan = false, bStrip = true; std::wstring atLoss, later, end; }
+        seen[4];
+    const HWND hTaker = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    SetWindowLongPtrW(hTaker, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CaptureTakerProc));
+    CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
+        for (int i = 0; i < 4; ++i)
+        {
+            driver.SetText(text.c_str());
+            const ULONGLONG ullPress = GetTickCount64();
+            driver.Press(cases[i].nKey);
+            if (cases[i].bCancelMode)
+                SendMessageW(driver.Dialog(), WM_CANCELMODE, 0, 0);
+            else
+                SendMessageW(hTaker, WM_APP, 1, 0);
+            seen[i].nLossMs = static_cast<int>(GetTickCount64() - ullPress);
+            seen[i].bDown = ReadShared(g_bStylusDown);
+            seen[i].atLoss = driver.Text();
+            seen[i].bTimersRan = driver.LetTimersRun();   // past the repeat's delay and the long press
+            seen[i].later = driver.Text();
+            seen[i].bStrip = ReadShared(g_keyStrip.nKey) != KEY_NONE;
+            SendMessageW(hTaker, WM_APP, 0, 0);
+            StylusUp();
+            driver.Tap(Key(L"char_X"));   // handled after the lift, whose input came first
+            seen[i].end = driver.Text();
+        }
+        driver.Tap(KEY_OK);
+    });
+    DestroyWindow(hTaker);
+    for (int i = 0; i < 4; ++i)
+    {
+        SCOPED_TRACE(testing::Message() << "key " << cases[i].nKey
+                                        << (cases[i].bCancelMode ? ", modes cancelled" : ", capture taken"));
+        // Taken well within the repeat's delay and the long press, or the test tells nothing.
+        ASSERT_LT(seen[i].nLossMs, 450) << "too slow to tell";
+        ASSERT_TRUE(seen[i].bTimersRan) << "the dialog's timers never ran, so nothing was checked";
+        EXPECT_EQ(0, seen[i].bDown);
+        EXPECT_EQ(cases[i].nKey == KEY_BACKSPACE ? text.substr(0, text.size() - 1) : text, seen[i].atLoss);
+        EXPECT_EQ(seen[i].atLoss, seen[i].later);
+        EXPECT_FALSE(seen[i].bStrip);
+        EXPECT_EQ(seen[i].atLoss + L"x", seen[i].end);
+    }
 }
 
 TEST_P(KeyboardDialog, OkLeavesTheTextInTheBufferWithItsLineBreaks)

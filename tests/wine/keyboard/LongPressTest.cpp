@@ -6,6 +6,7 @@
 #include "keyboard/KeyStrip.h"
 #include "keyboard/KeyboardSkin.h"
 #include "settings/Settings.h"
+#include "support/DisplayMetrics.h"
 
 #include <gtest/gtest.h>
 
@@ -102,6 +103,42 @@ TEST_P(LongPress, HeldKeyOpensItsStripAndTheLiftTypesTheCellOrTheKey)
     // allowed for), and within 3 s under any load.
     EXPECT_GE(nOpenedMs, 490);
     EXPECT_LT(nOpenedMs, 3000);
+}
+
+// On a screen so dense that a cell is as deep as the keyboard's visible part, the strip
+// finds no room beside the held key and lies over it: the cell under the stylus is pressed
+// as the strip opens, and the lift without a move types it.
+TEST_P(LongPress, AStripOverTheHeldKeyPressesTheCellUnderTheStylus)
+{
+    const int nKeyK = FindKeyByEntry(L"char_K");   // one alternate: ķ
+    const int nOldDpi = g_nLogPixelsY;
+    bool bOverKey = false;
+    int nPressedAtOpening = -2;
+    const bool bOpened = CKeyboardDriver::Run(m_pPanel.get(), [&](CKeyboardDriver& driver) {
+        const HWND hKeyboard = GetDlgItem(driver.Dialog(), 203);
+        RECT rcVisible{}, rcControl{};
+        GetWindowRect(hKeyboard, &rcControl);
+        const RECT rcScreen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        IntersectRect(&rcVisible, &rcControl, &rcScreen);
+        const int nSide = std::min(rcVisible.right - rcVisible.left, rcVisible.bottom - rcVisible.top);
+        g_nLogPixelsY = nSide * 254 / 70;   // 7 mm a little under the shorter side
+        int nMs = 0;
+        if (driver.HoldForStrip(nKeyK, &nMs))
+        {
+            nPressedAtOpening = ReadShared(g_keyStrip.nPressedCell);
+            const RECT& rc = g_skin.keys[nKeyK].rcKey;
+            bOverKey = FindStripCellAt(g_keyStrip.aCells, g_keyStrip.nCount, (rc.left + rc.right) / 2,
+                                       (rc.top + rc.bottom) / 2) == 0;
+        }
+        driver.Lift();
+        g_nLogPixelsY = nOldDpi;
+        driver.Tap(KEY_OK);
+    });
+    g_nLogPixelsY = nOldDpi;
+    ASSERT_TRUE(bOpened);
+    EXPECT_TRUE(bOverKey);
+    EXPECT_EQ(0, nPressedAtOpening);
+    EXPECT_EQ(L"\u0137", Typed());
 }
 
 // The strip as the screen shows it, with the stylus held on its first cell: that cell
