@@ -124,13 +124,6 @@ AlternateList ReadSkinAlternates(const wchar_t* pszList)
     return list;
 }
 
-bool IsSingleUnitCharacter(wchar_t ch)
-{
-    // Where wchar_t is 32 bits wide, characters past the plane come whole.
-    const unsigned long nCode = static_cast<unsigned long>(ch);
-    return nCode < 0xd800 || (nCode > 0xdfff && nCode <= 0xffff);
-}
-
 wchar_t CellInCase(const AlternateCell& cell, LetterCase c)
 {
     if (c != LetterCase::Small && cell.chCapital != L'\0')

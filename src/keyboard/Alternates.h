@@ -4,8 +4,7 @@
 // Latin-script languages and a few signs beside punctuation, and the case rule
 // that gives them their capitals. Plain data, no Win32.
 
-// The most alternates one key offers; a skin's own list is cut to this many.
-constexpr int kMaxAlternates = 15;
+#include "skin/KeyTable.h"
 
 // The case a strip's letters take: small; title case under the one-shot shift,
 // which starts a word (the digraph dž becomes Dž); capitals under caps lock (DŽ).
@@ -42,9 +41,6 @@ AlternateList FindBuiltInAlternates(wchar_t ch);
 // A skin's own list as a strip offers it: its characters in order, those a
 // single UTF-16 unit holds (the Basic Multilingual Plane), at most kMaxAlternates.
 AlternateList ReadSkinAlternates(const wchar_t* pszList);
-
-// False for either half of a surrogate pair: no strip cell holds one.
-bool IsSingleUnitCharacter(wchar_t ch);
 
 // What the cell types in the case c.
 wchar_t CellInCase(const AlternateCell& cell, LetterCase c);

@@ -4,7 +4,6 @@
 
 #include <cwchar>
 
-int g_nCurrentView = VIEW_CHAR;
 int g_nPressedKey = KEY_NONE;
 int g_bCapsLock = 0;
 int g_bShift = 0;

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "keyboard/Alternates.h"
-#include "keyboard/KeyTable.h"
+#include "skin/KeyTable.h"
 
 // The run-time state of the full-screen keyboard: the current view, caps lock,
 // the one-shot shift, and the key under the stylus. It lives as long as the
 // module: closing and reopening the keyboard keeps it.
-extern int g_nCurrentView;   // VIEW_CHAR, VIEW_SYMBOL or VIEW_NUMBER
 extern int g_nPressedKey;    // key under the stylus while it is down, else KEY_NONE
 extern int g_bCapsLock;
 extern int g_bShift;         // set by the shift key, cleared by the next typed text

@@ -12,8 +12,7 @@
 #include "platform/SipInterfaces.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
-#include "sip/SipActions.h"
-#include "sip/SipPanel.h"
+#include "support/MessageCaption.h"
 #include "support/DisplayMetrics.h"
 #include "support/FontHelper.h"
 #include "support/LogFile.h"
@@ -170,7 +169,7 @@ INT_PTR SetResult(HWND hDlg, LRESULT lResult)
 
 }  // namespace
 
-void SetKeyboardDialogContext(HINSTANCE hInstance, HWND /*hwndSipBar*/, SipPanel* pSipPanel)
+void SetKeyboardDialogContext(HINSTANCE hInstance, HWND /*hwndSipBar*/, CKeyboardTexts* pSipPanel)
 {
     g_hInstance = hInstance;
     g_pSipPanel = pSipPanel;

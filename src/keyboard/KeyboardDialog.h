@@ -10,7 +10,7 @@
 // stylus; the state it shares is in KeyboardState.h.
 
 // Stores the module and the panel for the next run of the dialog; the window is not used.
-void SetKeyboardDialogContext(HINSTANCE hInstance, HWND hwndSipBar, SipPanel* pSipPanel);
+void SetKeyboardDialogContext(HINSTANCE hInstance, HWND hwndSipBar, CKeyboardTexts* pSipPanel);
 
 // Dialog template 204 from the module's resources; null when it cannot be had.
 LPCDLGTEMPLATEW LoadKeyboardTemplate(HINSTANCE hInstance);

@@ -1,7 +1,6 @@
 #include "keyboard/KeyboardState.h"
 
-#include "sip/SipActions.h"
-#include "sip/SipPanel.h"
+#include "support/MessageCaption.h"
 
 #include <new>
 
@@ -10,7 +9,7 @@ HWND g_hKeyboardWnd = nullptr;
 HWND g_hEditCtrlWnd = nullptr;
 WNDPROC g_pfnKeyboardProc = nullptr;
 WNDPROC g_pfnEditProc = nullptr;
-SipPanel* g_pSipPanel = nullptr;
+CKeyboardTexts* g_pSipPanel = nullptr;
 int g_bClosing = 0;
 int g_bTextNotKept = 0;
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-class SipPanel;
+#include "keyboard/KeyboardTexts.h"
 
 // What the open keyboard dialog shares with its edit view, drawing and stylus
 // handling: its windows, the panel that carries the text out, and the ending
@@ -13,7 +13,7 @@ extern HWND g_hEditCtrlWnd;
 extern WNDPROC g_pfnKeyboardProc;
 extern WNDPROC g_pfnEditProc;
 // The panel whose buffers carry the text out of the dialog; not owned.
-extern SipPanel* g_pSipPanel;
+extern CKeyboardTexts* g_pSipPanel;
 // Set while the dialog is being ended with OK, so that the deactivation that
 // ending causes does not park the text.
 extern int g_bClosing;

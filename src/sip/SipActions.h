@@ -1,14 +1,14 @@
 #pragma once
 #include <windows.h>
 
+#include "support/MessageCaption.h"
+
 // Set when a skin load has failed; while set, every keyboard action begins
 // with the failure message. Cleared once a load succeeds or the options
 // dialog has run.
 extern BOOL g_bSkinLoadFailed;
 
-// The caption of the messages the user can get (each with the stop icon), and the message of a
-// skin that cannot be loaded.
-constexpr wchar_t kMessageCaption[] = L"Brevanto Keyboard";
+// The message of a skin that cannot be loaded (with the stop icon).
 constexpr wchar_t kLoadSkinFailedMessage[] =
     L"Load skin failed! Please choose a different skin or reinstall Brevanto Keyboard.";
 

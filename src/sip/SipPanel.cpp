@@ -30,7 +30,7 @@ void ReleaseModuleBitmaps()
 } // namespace
 
 SipPanel::SipPanel(HINSTANCE hInstance)
-    : m_hInstance(nullptr), m_hwnd(nullptr), m_pBuffer(nullptr), m_pUnprocStr(nullptr),
+    : m_hInstance(nullptr), m_hwnd(nullptr),
       m_pCallback(nullptr), m_aButtons{}, m_nPressed(SIP_ACTION_NONE)
 {
     for (int i = 0; i < kBarButtonCount; ++i)

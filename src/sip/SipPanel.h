@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include "keyboard/KeyboardTexts.h"
 #include "platform/SipInterfaces.h"
 #include "sip/BarLayout.h"
 #include "sip/SipBarWindow.h"
@@ -16,7 +17,7 @@ struct BarButton
 
 // The object behind the SIP bar: its window, its buttons and the text that the
 // full-screen keyboard hands over for delivery.
-class SipPanel : public ISipBarClient
+class SipPanel : public ISipBarClient, public CKeyboardTexts
 {
 public:
     explicit SipPanel(HINSTANCE hInstance);
@@ -48,10 +49,6 @@ public:
 
     HINSTANCE m_hInstance;
     HWND m_hwnd;
-    // Text typed in the keyboard, to be delivered: new[]-allocated, NUL-terminated, or null.
-    WCHAR* m_pBuffer;
-    // Text kept when the keyboard was left without confirming: new[]-allocated, or null.
-    WCHAR* m_pUnprocStr;
     // Borrowed from the SIP manager: never AddRef'd, never released.
     IIMCallback* m_pCallback;
     BarButton m_aButtons[kBarButtonCount];

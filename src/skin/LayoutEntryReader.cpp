@@ -1,6 +1,6 @@
 #include "skin/LayoutEntryReader.h"
 
-#include "keyboard/KeyTable.h"
+#include "skin/KeyTable.h"
 #include "skin/AnsiCodePage.h"
 
 #include <cwchar>

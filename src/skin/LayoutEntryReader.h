@@ -1,5 +1,5 @@
 #pragma once
-#include "keyboard/Alternates.h"
+#include "skin/KeyTable.h"
 
 #include <cstddef>
 

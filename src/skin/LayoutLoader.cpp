@@ -1,11 +1,10 @@
 #include "skin/LayoutLoader.h"
 
-#include "keyboard/KeyModel.h"
-#include "keyboard/KeyTable.h"
 #include "platform/AygShell.h"
 #include "settings/ModulePath.h"
 #include "settings/Settings.h"
 #include "skin/BitmapTurning.h"
+#include "skin/KeyTable.h"
 #include "skin/LayoutEntryReader.h"
 #include "skin/SkinGeometry.h"
 #include "skin/SkinPaths.h"

@@ -1,6 +1,6 @@
 #include "skin/SkinCatalogue.h"
 
-#include "keyboard/KeyTable.h"
+#include "skin/KeyTable.h"
 #include "settings/ModulePath.h"
 #include "settings/Settings.h"
 #include "skin/FileFinder.h"

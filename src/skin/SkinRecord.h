@@ -1,8 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "keyboard/Alternates.h"
-#include "keyboard/KeyTable.h"
+#include "skin/KeyTable.h"
 
 class CRecordList;
 

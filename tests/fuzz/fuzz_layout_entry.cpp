@@ -6,7 +6,7 @@
 // moves there, so a key's image stays on its key.
 #include "FuzzInput.h"
 #include "common/TestCodePage.h"
-#include "keyboard/KeyTable.h"
+#include "skin/KeyTable.h"
 #include "skin/LayoutEntryReader.h"
 #include "skin/SkinGeometry.h"
 #include "support/ScreenRules.h"

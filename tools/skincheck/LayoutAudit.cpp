@@ -2,7 +2,7 @@
 #include "device/harness/TextUtf.h"
 
 #include "keyboard/Alternates.h"
-#include "keyboard/KeyTable.h"
+#include "skin/KeyTable.h"
 #include "skin/SkinGeometry.h"
 #include "support/ScreenRules.h"
 

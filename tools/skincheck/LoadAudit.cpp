@@ -1,6 +1,6 @@
 #include "LoadRuns.h"
 
-#include "keyboard/KeyTable.h"
+#include "skin/KeyTable.h"
 #include "skin/SkinGeometry.h"
 #include "support/ScreenRules.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 #include "Canvas.h"
-#include "keyboard/KeyTable.h"
+#include "skin/KeyTable.h"
 
 #include <array>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "common/TestCodePage.h"
 #include "device/harness/TextUtf.h"
-#include "keyboard/KeyTable.h"
+#include "skin/KeyTable.h"
 #include "skin/AnsiCodePage.h"
 #include "skin/LayoutEntryReader.h"
 #include "skin/ResolutionEntryReader.h"

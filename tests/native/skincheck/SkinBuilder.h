@@ -3,7 +3,7 @@
 // file order through the product's own entry readers.
 #include "SkinModel.h"
 #include "common/TestCodePage.h"
-#include "keyboard/KeyTable.h"
+#include "skin/KeyTable.h"
 
 #include <string>
 #include <utility>

@@ -5,7 +5,7 @@
 #include "SkinDocuments.h"
 #include "WineTestSupport.h"
 #include "device/harness/TextUtf.h"
-#include "keyboard/KeyTable.h"
+#include "skin/KeyTable.h"
 #include "skin/SkinTestFiles.h"
 #include "skin/TestSkin.h"
 #include "support/HostProcess.h"

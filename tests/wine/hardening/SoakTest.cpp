@@ -11,7 +11,7 @@
 
 #include "device/harness/FileBytes.h"
 #include "device/harness/TextUtf.h"
-#include "keyboard/KeyTable.h"
+#include "skin/KeyTable.h"
 #include "platform/SipInterfaces.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFileTest.h"

@@ -5,7 +5,7 @@
 #include "faults/ImportRedirect.h"
 #include "keyboard/KeyModel.h"
 #include "keyboard/KeyStrip.h"
-#include "keyboard/KeyTable.h"
+#include "skin/KeyTable.h"
 #include "keyboard/KeyboardDialog.h"
 #include "keyboard/KeyboardPlacement.h"
 #include "keyboard/KeyboardSkin.h"

@@ -7,6 +7,7 @@
 #include "keyboard/KeyModel.h"
 #include "keyboard/KeyStrip.h"
 #include "keyboard/KeyboardDialog.h"
+#include "sip/SipPanel.h"
 #include "skin/SkinRecord.h"
 #include "support/ModuleInstance.h"
 

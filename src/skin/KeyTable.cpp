@@ -1,6 +1,14 @@
-#include "keyboard/KeyTable.h"
+#include "skin/KeyTable.h"
 
 #include <cwchar>
+
+int g_nCurrentView = VIEW_CHAR;
+
+bool IsSingleUnitCharacter(wchar_t ch)
+{
+    const unsigned long nCode = static_cast<unsigned long>(ch);
+    return nCode < 0xd800 || (nCode > 0xdfff && nCode <= 0xffff);
+}
 
 namespace {
 

@@ -14,6 +14,18 @@ constexpr int VIEW_ALL = 100;  // only as a key's view: the key is in every view
 constexpr int KEY_COUNT = 84;
 constexpr int KEY_NONE = -1;
 
+// The most alternates one key offers on a long press; a skin's own list is cut to this many.
+constexpr int kMaxAlternates = 15;
+
+// False for either half of a surrogate pair: a key's list keeps only characters of
+// the Basic Multilingual Plane, one UTF-16 unit each. (Where wchar_t is 32 bits wide,
+// characters past the plane come whole, and are refused the same.)
+bool IsSingleUnitCharacter(wchar_t ch);
+
+// The keyboard's current view: VIEW_CHAR, VIEW_SYMBOL or VIEW_NUMBER. The key model
+// switches it; every layout a skin load reads starts it at the character view again.
+extern int g_nCurrentView;
+
 // Indices that the key actions single out.
 constexpr int KEY_A = 0;
 constexpr int KEY_Z = 25;

@@ -1,4 +1,4 @@
-#include "keyboard/KeyTable.h"
+#include "skin/KeyTable.h"
 
 #include <gtest/gtest.h>
 
