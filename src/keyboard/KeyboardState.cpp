@@ -13,9 +13,6 @@ CKeyboardTexts* g_pSipPanel = nullptr;
 int g_bClosing = 0;
 int g_bTextNotKept = 0;
 
-HWND GetEditCtrlWnd() { return g_hEditCtrlWnd; }
-HWND GetDlgWnd() { return g_hDlgWnd; }
-HWND GetKeyboardWnd() { return g_hKeyboardWnd; }
 
 WCHAR* CopyEditText(HWND hEdit)
 {

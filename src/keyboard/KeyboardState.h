@@ -24,9 +24,6 @@ extern int g_bTextNotKept;
 // Identifier of the caret blink timer on the keyboard control.
 constexpr UINT_PTR IDT_CARET_BLINK = 101;
 
-HWND GetEditCtrlWnd();
-HWND GetDlgWnd();
-HWND GetKeyboardWnd();
 
 // Ends the dialog with OK: the edit control's text goes to the panel's m_pBuffer. When
 // no copy of the text can be made, the dialog stays open with it and says so.

@@ -14,11 +14,8 @@ struct NumberAttribute
 };
 
 const NumberAttribute g_numberAttributes[] = {
-    {L"DefaultBackgroundValue", &LayoutValues::nDefaultBackgroundValue},
     {L"BackgroundWidth", &LayoutValues::nBackgroundWidth},
     {L"BackgroundHeight", &LayoutValues::nBackgroundHeight},
-    {L"ValidateWidth", &LayoutValues::nValidateWidth},
-    {L"ValidateHeight", &LayoutValues::nValidateHeight},
     {L"OrientationValue", &LayoutValues::nOrientationValue},
     {L"Left", &LayoutValues::nLeft},
     {L"Top", &LayoutValues::nTop},

@@ -10,11 +10,8 @@ constexpr std::size_t kBitmapNameUnits = 260;
 // The attributes one layout entry may carry; absent ones stay 0.
 struct LayoutValues
 {
-    int nDefaultBackgroundValue;
     int nBackgroundWidth;
     int nBackgroundHeight;
-    int nValidateWidth;
-    int nValidateHeight;
     int nOrientationValue;
     int nLeft;
     int nTop;
@@ -37,7 +34,7 @@ bool StoreLayoutAttribute(LayoutValues& values, const wchar_t* pszName, const wc
 enum class LayoutEntryKind
 {
     Ignored,            // a text that names no entry
-    DefaultBackground,  // design size and the values nothing reads
+    DefaultBackground,  // the design size
     Orientation,        // design orientation
     CharBackground,
     SymbolBackground,

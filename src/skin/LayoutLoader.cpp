@@ -62,11 +62,8 @@ void ApplyLayoutEntry(const LayoutEntryTarget& target, const LayoutValues& value
     switch (target.kind)
     {
     case LayoutEntryKind::DefaultBackground:
-        g_skin.nDefaultBackgroundValue = values.nDefaultBackgroundValue;
         g_skin.nBackgroundWidth = values.nBackgroundWidth;
         g_skin.nBackgroundHeight = values.nBackgroundHeight;
-        g_skin.nValidateWidth = values.nValidateWidth;
-        g_skin.nValidateHeight = values.nValidateHeight;
         g_nCurrentView = VIEW_CHAR;
         break;
     case LayoutEntryKind::Orientation:

@@ -24,11 +24,8 @@ struct KeyRecord
 struct SkinRecord
 {
     KeyRecord keys[KEY_COUNT];
-    int nDefaultBackgroundValue;   // kept, nothing reads it
     int nBackgroundWidth;          // design size; not swapped when the skin is turned
     int nBackgroundHeight;
-    int nValidateWidth;            // kept, nothing reads it
-    int nValidateHeight;           // kept, nothing reads it
     int nOrientation;              // SKIN_DESIGN_LANDSCAPE or SKIN_DESIGN_PORTRAIT
     RECT rcCharView;               // where the pressed key's label is shown enlarged
     RECT rcEditView;               // where the typed text is drawn
