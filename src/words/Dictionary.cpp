@@ -84,16 +84,36 @@ void CDictionary::IndexRootGroups()
                 cursor = NextCursor(cursor, entry);
             }
             m_aRootGroupCount[nCode] = nTotal - m_aRootGroupAt[nCode];
+            if (pass == 1)
+                SortIndexedGroup(nCode);
         }
     }
 }
 
-const IndexedEntry* CDictionary::IndexedChildren(std::uint8_t nRootCode, int& nCount) const
+// By first character, so that one is found by halving; and the set of them.
+void CDictionary::SortIndexedGroup(int nRootCode)
+{
+    IndexedEntry* pFirst = m_pRootGroups.get() + m_aRootGroupAt[nRootCode];
+    const std::uint32_t nCount = m_aRootGroupCount[nRootCode];
+    m_aRootGroupCodes[nRootCode] = {};
+    for (std::uint32_t i = 0; i < nCount; ++i)
+    {
+        const IndexedEntry held = pFirst[i];
+        std::uint32_t k = i;
+        for (; k > 0 && pFirst[k - 1].nCode > held.nCode; --k)
+            pFirst[k] = pFirst[k - 1];
+        pFirst[k] = held;
+        m_aRootGroupCodes[nRootCode].aBits[held.nCode >> 6] |= std::uint64_t(1) << (held.nCode & 63);
+    }
+}
+
+const IndexedEntry* CDictionary::IndexedChildren(std::uint8_t nRootCode, int& nCount, CodeSet& firstCodes) const
 {
     nCount = 0;
     if (!IsOpen() || m_pRootGroups == nullptr || nRootCode >= kCodes)
         return nullptr;
     nCount = static_cast<int>(m_aRootGroupCount[nRootCode]);
+    firstCodes = m_aRootGroupCodes[nRootCode];
     return m_pRootGroups.get() + m_aRootGroupAt[nRootCode];
 }
 

@@ -71,9 +71,10 @@ public:
     // The root's entry whose label begins with the character; false when none does.
     bool RootEntry(std::uint8_t nCode, DictionaryEntry& entry) const;
 
-    // The entries of a root entry's group, in order; null (and nCount 0) when they were
-    // not kept. A cursor for one of them takes the group's end and range from ChildCursor.
-    const IndexedEntry* IndexedChildren(std::uint8_t nRootCode, int& nCount) const;
+    // The entries of a root entry's group, by first character, and the set of those
+    // characters; null (and nCount 0) when they were not kept. A cursor for one of them
+    // takes the group's end and range from ChildCursor.
+    const IndexedEntry* IndexedChildren(std::uint8_t nRootCode, int& nCount, CodeSet& firstCodes) const;
 
     // The first entry of an entry's children; false when it has none or they are damaged.
     bool ChildCursor(const DictionaryEntry& parent, DictionaryCursor& cursor) const;
@@ -115,6 +116,7 @@ private:
     bool ReadShortcuts();
     bool IndexRoot();
     void IndexRootGroups();
+    void SortIndexedGroup(int nRootCode);
     void IndexTypedLetters();
     bool ReadSize(std::uint32_t& nPos, std::uint32_t nLimit, std::uint32_t& nSize) const;
     std::uint16_t Unit16(std::uint32_t nPos) const;
@@ -135,6 +137,7 @@ private:
     std::unique_ptr<IndexedEntry[]> m_pRootGroups;
     std::uint32_t m_aRootGroupAt[kCodes] = {};
     std::uint32_t m_aRootGroupCount[kCodes] = {};
+    CodeSet m_aRootGroupCodes[kCodes] = {};
     wchar_t m_aTypedKeys[kMaxTypedKeys] = {};  // sorted
     CodeSet m_aTypedCodes[kMaxTypedKeys] = {};
     int m_nTypedKeys = 0;

@@ -35,7 +35,9 @@ bool IsWordLetter(wchar_t ch)
 
 wchar_t LowerLetter(wchar_t ch)
 {
-    if (InRange(ch, 'A', 'Z') || (InRange(ch, 0x00C0, 0x00DE) && ch != 0x00D7) || InRange(ch, 0x0391, 0x03AB) ||
+    if (ch < 0x80)
+        return InRange(ch, 'A', 'Z') ? static_cast<wchar_t>(ch + 0x20) : ch;
+    if ( (InRange(ch, 0x00C0, 0x00DE) && ch != 0x00D7) || InRange(ch, 0x0391, 0x03AB) ||
         InRange(ch, 0x0410, 0x042F))
         return static_cast<wchar_t>(ch + 0x20);
     if (InRange(ch, 0x0400, 0x040F))
@@ -49,7 +51,9 @@ wchar_t LowerLetter(wchar_t ch)
 
 wchar_t UpperLetter(wchar_t ch)
 {
-    if (InRange(ch, 'a', 'z') || (InRange(ch, 0x00E0, 0x00FE) && ch != 0x00F7) ||
+    if (ch < 0x80)
+        return InRange(ch, 'a', 'z') ? static_cast<wchar_t>(ch - 0x20) : ch;
+    if ( (InRange(ch, 0x00E0, 0x00FE) && ch != 0x00F7) ||
         (InRange(ch, 0x03B1, 0x03CB) && ch != 0x03C2) || InRange(ch, 0x0430, 0x044F))
         return static_cast<wchar_t>(ch - 0x20);
     if (InRange(ch, 0x0450, 0x045F))

@@ -19,6 +19,7 @@
 // wrong: a file torn while written loses only its last records. A record that is
 // whole but holds no usable word is passed over.
 
+constexpr wchar_t kUserWordsFileName[] = L"Words.dat";  // beside Options.dat
 constexpr std::uint8_t kUserWordsMagic[4] = {'B', 'V', 'U', 'W'};
 constexpr std::uint16_t kUserWordsVersion = 1;
 constexpr std::uint16_t kUserWordsHeaderBytes = 12;

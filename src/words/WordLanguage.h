@@ -20,5 +20,7 @@ const char* WordLanguageTag(WordLanguage language);
 // The language of a tag; false for a tag that names none.
 bool WordLanguageOfTag(char chFirst, char chSecond, WordLanguage& language);
 
-// The dictionary's file name in the words folder next to the module: "en.dic", ...
+// The folder of the dictionaries, as a suffix of the module's folder, and a
+// dictionary's file name in it: "en.dic", ...
+constexpr wchar_t kDictionaryFolder[] = L"\\words";
 const wchar_t* DictionaryFileName(WordLanguage language);

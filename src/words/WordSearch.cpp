@@ -4,6 +4,8 @@
 
 namespace {
 
+constexpr CodeSet kAllCodes = {{~std::uint64_t(0), ~std::uint64_t(0)}};
+
 std::uint64_t TypedEndBit(std::size_t nTyped)
 {
     return std::uint64_t(1) << nTyped;
@@ -61,8 +63,7 @@ void CWordSearch::MatchGroup(const DictionaryCursor& first, std::uint64_t reache
 {
     // Most entries of a group fail on their first character: with one typed position
     // reached, only the entries that may begin there are read.
-    static const CodeSet kAll = {{~std::uint64_t(0), ~std::uint64_t(0)}};
-    const CodeSet& codes = (reached & (reached - 1)) == 0 ? m_aFirstCodes[__builtin_ctzll(reached)] : kAll;
+    const CodeSet& codes = (reached & (reached - 1)) == 0 ? m_aFirstCodes[__builtin_ctzll(reached)] : kAllCodes;
     DictionaryCursor cursor = first;
     DictionaryEntry entry = {};
     while (++m_nVisits <= kMaxVisits && !m_bFoundWhole && m_dictionary.FindEntry(cursor, codes, entry))
@@ -106,28 +107,43 @@ void CWordSearch::MatchEntry(const DictionaryEntry& entry, std::uint64_t reached
     }
 }
 
-// A root entry's group, whose entries the dictionary keeps: with one typed position
-// reached, only those that may begin there are read.
+// A root entry's group, whose entries the dictionary keeps by first character: with
+// one typed position reached, only those that may begin there are read.
 void CWordSearch::MatchRootGroup(const DictionaryEntry& parent, const DictionaryCursor& children,
                                  std::uint64_t reached, std::uint16_t nParent)
 {
     int nCount = 0;
-    const IndexedEntry* pEntries = m_dictionary.IndexedChildren(m_dictionary.CodeAt(parent.nLabelPos), nCount);
+    CodeSet firstCodes = {};
+    const IndexedEntry* pEntries =
+        m_dictionary.IndexedChildren(m_dictionary.CodeAt(parent.nLabelPos), nCount, firstCodes);
     if (pEntries == nullptr || (reached & (reached - 1)) != 0)
     {
         MatchGroup(children, reached, nParent);
         return;
     }
     const CodeSet& codes = m_aFirstCodes[__builtin_ctzll(reached)];
-    for (int i = 0; i < nCount; ++i)
+    for (int nWord = 0; nWord < 2; ++nWord)
     {
-        if (!codes.Has(pEntries[i].nCode))
-            continue;
-        DictionaryEntry entry;
-        const DictionaryCursor cursor = {pEntries[i].nPos, children.nGroupEnd, pEntries[i].nChildStart, children.nEnd,
-                                         pEntries[i].nPrevBest};
-        if (m_dictionary.ReadEntry(cursor, entry))
-            MatchEntry(entry, reached, nParent);
+        for (std::uint64_t bits = codes.aBits[nWord] & firstCodes.aBits[nWord]; bits != 0; bits &= bits - 1)
+        {
+            const auto nCode = static_cast<std::uint8_t>(64 * nWord + __builtin_ctzll(bits));
+            int nLow = 0, nHigh = nCount;
+            while (nLow < nHigh)
+            {
+                const int nMid = (nLow + nHigh) / 2;
+                if (pEntries[nMid].nCode < nCode)
+                    nLow = nMid + 1;
+                else
+                    nHigh = nMid;
+            }
+            if (nLow == nCount)
+                continue;
+            DictionaryEntry entry;
+            const DictionaryCursor cursor = {pEntries[nLow].nPos, children.nGroupEnd, pEntries[nLow].nChildStart,
+                                             children.nEnd, pEntries[nLow].nPrevBest};
+            if (m_dictionary.ReadEntry(cursor, entry))
+                MatchEntry(entry, reached, nParent);
+        }
     }
 }
 
@@ -135,7 +151,7 @@ void CWordSearch::MatchRootGroup(const DictionaryEntry& parent, const Dictionary
 void CWordSearch::Expand(const DictionaryEntry& entry, std::uint16_t nPath, bool bTypedEndsHere)
 {
     if (entry.bWord && (entry.nOwn > 0 || (bTypedEndsHere && IsTypedWhole(nPath))))
-        Push({{}, nPath, true}, entry.nOwn);
+        Push({{}, 0, 0, nPath, true}, entry.nOwn);
     DictionaryCursor children = {};
     if (m_dictionary.ChildCursor(entry, children))
         PushSubtree(children, nPath);
@@ -143,11 +159,15 @@ void CWordSearch::Expand(const DictionaryEntry& entry, std::uint16_t nPath, bool
 
 void CWordSearch::PushSubtree(const DictionaryCursor& cursor, std::uint16_t nParent)
 {
-    DictionaryEntry entry = {};
+    Item item;
+    item.nGroupEnd = cursor.nGroupEnd;
+    item.nEnd = cursor.nEnd;
+    item.nPath = nParent;
+    item.bWord = false;
     // A subtree whose best is 0 holds only words offered when typed in full, which
     // are found where the typed letters end.
-    if (m_dictionary.ReadEntry(cursor, entry) && entry.nBest > 0)
-        Push({cursor, nParent, false}, entry.nBest);
+    if (m_dictionary.ReadEntry(cursor, item.entry) && item.entry.nBest > 0)
+        Push(item, item.entry.nBest);
 }
 
 bool CWordSearch::Next(wchar_t (&szWord)[kMaxWordUnits + 1], std::uint8_t& nFrequency)
@@ -163,11 +183,9 @@ bool CWordSearch::Next(wchar_t (&szWord)[kMaxWordUnits + 1], std::uint8_t& nFreq
             nFrequency = static_cast<std::uint8_t>(nKey >> 16);
             return true;
         }
-        DictionaryEntry entry = {};
-        if (!m_dictionary.ReadEntry(item.cursor, entry))
-            continue;
+        const DictionaryEntry& entry = item.entry;
         if (!entry.bLast)
-            PushSubtree(CDictionary::NextCursor(item.cursor, entry), item.nPath);
+            PushSubtree(CDictionary::NextCursor({0, item.nGroupEnd, 0, item.nEnd, 0}, entry), item.nPath);
         const std::uint16_t nPath = AddPath(entry, item.nPath);
         if (nPath != kNoPath)
             Expand(entry, nPath, false);

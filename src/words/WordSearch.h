@@ -28,7 +28,7 @@ public:
 private:
     static constexpr std::uint16_t kNoPath = 0xFFFF;
     static constexpr int kMaxPaths = 256;
-    static constexpr int kMaxItems = 512;  // found over a whole search
+    static constexpr int kMaxItems = 384;  // found over a whole search
     static constexpr int kMaxVisits = 4000;  // entries read while matching the typed letters
 
     // An entry on the way to the words: its label, and the entry above it.
@@ -40,10 +40,13 @@ private:
         std::uint8_t nUnits;  // of the word up to the end of this label
     };
 
-    // A word found, or a subtree not yet walked (an entry and the siblings after it).
+    // A word found, or a subtree not yet walked: an entry, read when it was found, and
+    // the siblings after it.
     struct Item
     {
-        DictionaryCursor cursor;  // the subtree's entry
+        DictionaryEntry entry;
+        std::uint32_t nGroupEnd;  // of the entry's group, for its next sibling
+        std::uint32_t nEnd;
         std::uint16_t nPath;      // a word's own node; a subtree's parent
         bool bWord;
     };

@@ -44,7 +44,8 @@ class CGathering
 {
 public:
     CGathering(const wchar_t* pszTyped, std::size_t nTyped, int nMax, WordSuggestions& suggestions)
-        : m_pszTyped(pszTyped), m_nTyped(nTyped), m_nMax(nMax), m_suggestions(suggestions)
+        : m_pszTyped(pszTyped), m_nTyped(nTyped), m_case(CaseOfTyped(pszTyped, nTyped)), m_nMax(nMax),
+          m_suggestions(suggestions)
     {
         m_suggestions.nCount = 0;
     }
@@ -59,7 +60,7 @@ public:
         WordSuggestion& next = m_suggestions.aWords[m_suggestions.nCount];
         std::copy(pszStored, pszStored + nStored + 1, next.szWord);
         std::copy(pszStored, pszStored + nStored + 1, next.szStored);
-        ApplyTypedCase(m_pszTyped, m_nTyped, next.szWord);
+        ApplyTypedCase(m_case, next.szWord);
         if (nStored == m_nTyped && std::equal(m_pszTyped, m_pszTyped + m_nTyped, next.szWord))
             return;
         for (int i = 0; i < m_suggestions.nCount; ++i)
@@ -73,6 +74,7 @@ public:
 private:
     const wchar_t* m_pszTyped;
     std::size_t m_nTyped;
+    TypedCase m_case;
     int m_nMax;
     WordSuggestions& m_suggestions;
 };
@@ -89,10 +91,11 @@ void CWordSuggester::Suggest(const CUserWords* pUserWords, const wchar_t* pszTyp
                              WordSuggestions& suggestions)
 {
     nMax = std::clamp(nMax, 1, kMaxSuggestions);
-    CGathering gathering(pszTyped, nTyped, nMax, suggestions);
+    suggestions.nCount = 0;
     wchar_t szLower[kMaxWordUnits + 1];
     if (nTyped == 0 || !Lowered(pszTyped, nTyped, szLower))
         return;
+    CGathering gathering(pszTyped, nTyped, nMax, suggestions);
     wchar_t aszShortcuts[kMaxSuggestions][kMaxWordUnits + 1];
     const int nShortcuts = m_dictionary.FindShortcuts(szLower, nTyped, aszShortcuts, nMax);
     for (int i = 0; i < nShortcuts; ++i)

@@ -239,7 +239,7 @@ void PrefixRows(const CDictionary& dictionary, const WordListFile& list, std::ve
     all.nCount = allFloor.nCount = kRounds;
     rows.push_back({"en: 3 suggestions for a prefix, 1-6 letters (" + std::to_string(nQueries) + ")", all,
                     "binary search of the prefix", allFloor, "", "us"});
-    rows.push_back({"en: the slowest length, " + std::to_string(nWorst) + " letters (" +
+    rows.push_back({"en: the slowest length, " + std::to_string(nWorst) + (nWorst == 1 ? " letter (" : " letters (") +
                         std::to_string(prefixes[nWorst].size()) + ")",
                     summaries[2 * (nWorst - 1)], "binary search of the prefix", summaries[2 * (nWorst - 1) + 1], "", "us"});
     if (nSink == 0)
