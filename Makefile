@@ -1,5 +1,5 @@
 # The front door. `make test` runs the whole suite; `make build` builds everything.
-.PHONY: setup build test bench faults demo demo-interactive fuzz-long mutate clean
+.PHONY: setup build test bench bench-words faults demo demo-interactive fuzz-long mutate clean
 
 setup:
 	@tools/setup.sh
@@ -20,6 +20,12 @@ bench: setup
 	  tools/wine/run --state build/win64/wine --screen 480x640 --depth $$depth --stage build/win64/stage/bench \
 	    build/win64/bin/brevanto_bench.exe || rc=$$?; echo; \
 	done; tools/wine/stop build/win64/wine; exit $$rc
+
+# Word completion, natively and optimised: suggestions for a prefix against a binary
+# search, the dictionaries' bytes a word and memory, the taps saved on real texts.
+bench-words: setup
+	@cmake --preset bench >/dev/null && nice cmake --build --preset bench -j2 --target brevanto_words_bench word_dictionaries >/dev/null
+	@build/bench/bin/brevanto_words_bench build/bench/bin/words build/bench/wordlists
 
 # The fault sweep: every call Keyboard.dll makes to a fallible function fails in turn, one
 # process per call, six at a time; prints the failed runs and a summary. FAULTS_ARGS samples, e.g.

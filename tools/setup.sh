@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build make g++ googletest clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
-  wine wine64 libwine-dev fonts-wine xvfb xauth fonts-dejavu-core python3
+  wine wine64 libwine-dev fonts-wine xvfb xauth fonts-dejavu-core python3 gzip
 )
 
 missing=()

@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
 """Writes the hand-made seed inputs of the resolution_entry, layout_entry, skin_number,
-double_ampersands and options_reader fuzz targets into corpus/<target>/.
+double_ampersands, options_reader and user_words fuzz targets into corpus/<target>/.
 
 The byte layout follows tests/fuzz/FuzzInput.h: a flags byte (bit 0: conversions run
 out of memory), a count byte, then per entry a name selector (layout only), an
 attribute count, and per attribute a name selector, a length (0xFF: two more bytes,
 little-endian, 12 bits used) and two bytes per UTF-16 unit. Run it again after changing that layout.
 """
+import binascii
 import os
 import struct
 import sys
@@ -96,7 +97,25 @@ def options_seeds():
         write('options_reader', name, silver + tail)
 
 
+def user_word_record(word, uses, last, extra=b''):
+    body = struct.pack('<IIB', uses, last, len(word)) + word.encode('utf-16-le') + extra
+    record = struct.pack('<H', len(body) + 4) + body
+    return record + struct.pack('<I', binascii.crc32(record))
+
+
+def user_words_seeds():
+    two = user_word_record('Zarn', 3, 9) + user_word_record('gr\u00fc\u00dfe', 1, 4)
+    header = b'BVUW' + struct.pack('<HHI', 1, 12, 9)
+    write('user_words', 'two_words', header + two)
+    write('user_words', 'torn', (header + two)[:-3])
+    write('user_words', 'later_version', b'BVUW' + struct.pack('<HHI', 2, 14, 9) + b'\x07\x07' +
+          user_word_record('one', 3, 9, b'\x01\x02') + two)
+    write('user_words', 'passed_over', header + user_word_record('zero', 0, 1) + user_word_record('One', 2, 5) +
+          user_word_record('one', 3, 9) + user_word_record('a\tb', 1, 2))
+
+
 if __name__ == '__main__':
+    user_words_seeds()
     options_seeds()
     resolution_seeds()
     layout_seeds()
