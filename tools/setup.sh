@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the test suite need. Idempotent:
-# when everything is present it only checks and prints nothing.
+# Installs the Debian packages the build and the test suite need, and any named as
+# arguments (what one make target alone needs). Idempotent: when everything is present
+# it only checks and prints nothing.
 set -euo pipefail
 
 packages=(
   cmake ninja-build make g++ googletest clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
   wine wine64 libwine-dev fonts-wine xvfb xauth fonts-dejavu-core python3 gzip
+  "$@"
 )
 
 missing=()
