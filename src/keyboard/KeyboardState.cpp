@@ -1,5 +1,6 @@
 #include "keyboard/KeyboardState.h"
 
+#include "keyboard/KeyboardCanvas.h"
 #include "sip/SipActions.h"
 #include "sip/SipPanel.h"
 
@@ -47,6 +48,5 @@ void FinishDialog()
 
 void RedrawKeyboard(HWND hwnd)
 {
-    InvalidateRect(hwnd, nullptr, FALSE);
-    UpdateWindow(hwnd);
+    RepaintKeyboardChanges(hwnd);
 }

@@ -41,5 +41,5 @@ constexpr wchar_t kTextNotKeptMessage[] = L"The text typed in the keyboard could
 // units, zero-filled, at most length + 1 copied. Null when allocation fails.
 WCHAR* CopyEditText(HWND hEdit);
 
-// Paints the keyboard at once, without erasing it first.
+// Paints at once, without erasing, what changed on the keyboard since its last paint.
 void RedrawKeyboard(HWND hwnd);
