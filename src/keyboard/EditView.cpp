@@ -33,6 +33,12 @@ void CreateEditFonts(HWND hEdit)
 
 ViewRect ToViewRect(const RECT& rc) { return {rc.left, rc.top, rc.right, rc.bottom}; }
 
+POINT MapCaretPointFor(const POINT& pt, const RECT& rcArea, SkinTurn turn)
+{
+    const ViewPoint mapped = MapCaretPoint(ViewPoint{pt.x, pt.y}, ToViewRect(rcArea), turn, GetDesignOrientation());
+    return POINT{mapped.x, mapped.y};
+}
+
 bool IsArrowKey(WPARAM vk) { return vk == VK_LEFT || vk == VK_UP || vk == VK_RIGHT || vk == VK_DOWN; }
 
 }  // namespace
@@ -70,18 +76,12 @@ int GetEditVisibleLines(HWND hEdit)
     return nLines > 0 ? nLines : 1;
 }
 
-void DrawEditViewText(HWND hEdit, HDC hdc, const RECT& rcArea)
+void ForEachVisibleLine(HWND hEdit, const VisibleLineVisitor& visit)
 {
-    if (hEdit == nullptr)
-        return;
-    CreateEditFonts(hEdit);
-    const TextTurn turn = CurrentTextTurn();
-    const CRotatedFont& font = EditFontFor(turn);
     const int nLineHeight = GetEditLineHeight(hEdit);
     const int nVisible = GetEditVisibleLines(hEdit);
     const int nFirst = static_cast<int>(SendMessageW(hEdit, EM_GETFIRSTVISIBLELINE, 0, 0));
     const int nCount = static_cast<int>(SendMessageW(hEdit, EM_GETLINECOUNT, 0, 0));
-    const int nMargin = LOWORD(SendMessageW(hEdit, EM_GETMARGINS, 0, 0));
     int nOffset = 0;
     for (int nLine = nFirst; nLine < nCount && nLine < nFirst + nVisible; ++nLine, nOffset += nLineHeight)
     {
@@ -94,59 +94,61 @@ void DrawEditViewText(HWND hEdit, HDC hdc, const RECT& rcArea)
         if (nRead <= 0)
             continue;
         line[nRead] = L'\0';
+        visit(nLine - nFirst, line.get(), nRead, nOffset);
+    }
+}
+
+int GetEditLeftMargin(HWND hEdit)
+{
+    return LOWORD(SendMessageW(hEdit, EM_GETMARGINS, 0, 0));
+}
+
+void DrawEditViewText(HWND hEdit, HDC hdc, const RECT& rcArea, TextTurn turn, const std::function<bool(int)>& enter)
+{
+    if (hEdit == nullptr)
+        return;
+    CreateEditFonts(hEdit);
+    const CRotatedFont& font = EditFontFor(turn);
+    const int nMargin = GetEditLeftMargin(hEdit);
+    ForEachVisibleLine(hEdit, [&](int nLine, const WCHAR* pszLine, int nRead, int nOffset) {
+        if (!enter(nLine))
+            return;
         std::unique_ptr<WCHAR[]> doubled(new (std::nothrow) WCHAR[DoubledLengthFor(nRead)]);
         if (!doubled)
-            continue;
-        DoubleAmpersands(line.get(), doubled.get());
+            return;
+        DoubleAmpersands(pszLine, doubled.get());
         const ViewPoint origin = EditLineOrigin(turn, ToViewRect(rcArea), nMargin, nOffset);
         font.DrawAt(hdc, origin.x, origin.y, doubled.get(), -1);
-    }
+    });
 }
 
 void MapCaretPoint(const POINT& pt, const RECT& rcArea, POINT* pOut)
 {
-    if (pOut == nullptr)
-        return;
-    const ViewPoint mapped =
-        MapCaretPoint(ViewPoint{pt.x, pt.y}, ToViewRect(rcArea), CurrentSkinTurn(), GetDesignOrientation());
-    *pOut = POINT{mapped.x, mapped.y};
+    if (pOut != nullptr)
+        *pOut = MapCaretPointFor(pt, rcArea, CurrentSkinTurn());
 }
 
-void DrawEditCaret(HWND hEdit, HDC hdc, const RECT& rcArea)
+bool GetEditCaretLine(HWND hEdit, const RECT& rcArea, SkinTurn turn, POINT* pFrom, POINT* pTo)
 {
     POINT pt{};
     if (!g_bCaretVisible || hEdit == nullptr || !GetCaretPos(&pt))
+        return false;
+    *pFrom = MapCaretPointFor(pt, rcArea, turn);
+    pt.y += GetEditLineHeight(hEdit) - 1;
+    *pTo = MapCaretPointFor(pt, rcArea, turn);
+    return true;
+}
+
+void DrawEditCaret(HWND hEdit, HDC hdc, const RECT& rcArea, SkinTurn turn)
+{
+    POINT from{};
+    POINT to{};
+    if (!GetEditCaretLine(hEdit, rcArea, turn, &from, &to))
         return;
-    const int nLineHeight = GetEditLineHeight(hEdit);
-    CUniquePen pen(CreatePen(PS_SOLID, 2, RGB(0, 0, 0)));
+    CUniquePen pen(CreatePen(PS_SOLID, kCaretPenWidth, RGB(0, 0, 0)));
     CSelectObject select(hdc, pen.Get());
-    POINT mapped{};
-    MapCaretPoint(pt, rcArea, &mapped);
-    MoveToEx(hdc, mapped.x, mapped.y, nullptr);
-    pt.y += nLineHeight - 1;
-    MapCaretPoint(pt, rcArea, &mapped);
-    LineTo(hdc, mapped.x, mapped.y);
-}
-
-void CALLBACK CaretBlinkTimerProc(HWND hwnd, UINT /*uMsg*/, UINT_PTR idTimer, DWORD /*dwTime*/)
-{
-    if (idTimer != IDT_CARET_BLINK)
-        return;
-    g_bCaretVisible = !g_bCaretVisible;
-    RedrawKeyboard(hwnd);
-}
-
-LRESULT CALLBACK EditSubclassProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
-{
-    if (uMsg != WM_KEYDOWN)
-        return CallWindowProcW(g_pfnEditProc, hwnd, uMsg, wParam, lParam);
-    const EditKeyRoute route = RouteEditKey(static_cast<int>(wParam), CurrentSkinTurn());
-    LRESULT lResult = 0;
-    if (route.bPass)
-        lResult = CallWindowProcW(g_pfnEditProc, hwnd, WM_KEYDOWN, static_cast<WPARAM>(route.nKey), lParam);
-    if (g_hKeyboardWnd != nullptr)
-        RedrawKeyboard(g_hKeyboardWnd);
-    return lResult;
+    MoveToEx(hdc, from.x, from.y, nullptr);
+    LineTo(hdc, to.x, to.y);
 }
 
 LRESULT CALLBACK ArrowKeyHookProc(int nCode, WPARAM wParam, LPARAM lParam)

@@ -7,6 +7,7 @@
 #include "keyboard/KeyboardTouch.h"
 #include "keyboard/KeyboardPlacement.h"
 #include "keyboard/PlatformCapital.h"
+#include "keyboard/KeyboardControl.h"
 #include "platform/AygShell.h"
 #include "platform/SdkInlines.h"
 #include "platform/SipInterfaces.h"

@@ -1,29 +1,25 @@
 #include "keyboard/KeyboardPaint.h"
 
 #include "keyboard/EditView.h"
+#include "keyboard/KeyImagePainter.h"
 #include "keyboard/KeyModel.h"
 #include "keyboard/KeyboardFonts.h"
+#include "keyboard/KeyboardLayers.h"
 #include "keyboard/KeyboardSkin.h"
 #include "keyboard/KeyboardState.h"
 #include "keyboard/KeyStripPaint.h"
-#include "keyboard/KeyboardTouch.h"
-#include "platform/TransparentImage.h"
 #include "support/DisplayMetrics.h"
 #include "support/GdiHandles.h"
 
 #include <cwchar>
-#include <optional>
-#include <windowsx.h>
 
 namespace {
 
-constexpr COLORREF kMagenta = RGB(255, 0, 255);
-
-void DrawLatchedKey(HDC hdc, int nIndex)
+void DrawLatchedKey(HDC hdc, CKeyImagePainter& painter, int nIndex)
 {
     KeyRecord key{};
     if (GetKeyRecord(nIndex, &key))
-        DrawKeyImage(hdc, key.rcKey.left, key.rcKey.top, key.hPressedImage, 0);
+        painter.DrawKeyImage(hdc, key.rcKey.left, key.rcKey.top, key.hPressedImage);
 }
 
 void FillBlack(HDC hdc, int nWidth, int nHeight)
@@ -35,191 +31,109 @@ void FillBlack(HDC hdc, int nWidth, int nHeight)
     Rectangle(hdc, 0, 0, nWidth, nHeight);
 }
 
-// The press captures the stylus for this control, so the moves and the lift
-// of a press arrive here rather than at the dialog; and a press on the
-// keyboard must reach the keyboard, not the hidden edit control beneath it.
-// Each goes to the dialog's stylus handlers in dialog client coordinates.
-void RouteStylus(HWND hwnd, UINT uMsg, LPARAM lParam)
-{
-    POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    const HWND hDlg = GetParent(hwnd);
-    MapWindowPoints(hwnd, hDlg, &pt, 1);
-    switch (uMsg)
-    {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: OnKeyboardLButtonDown(hwnd, pt.x, pt.y); break;
-    case WM_MOUSEMOVE: OnKeyboardMouseMove(hwnd, pt.x, pt.y); break;
-    case WM_LBUTTONUP: OnKeyboardLButtonUp(hwnd, pt.x, pt.y); break;
-    default: break;
-    }
-}
-
-// The keyboard control's off-screen canvas, kept from one paint to the next while
-// the control lives: every stylus event repaints the whole keyboard, and making
-// and freeing a DC and a bitmap of its size each time was a fifth of a paint.
-class CKeyboardCanvas
-{
-public:
-    // The memory DC with a bitmap of nWidth x nHeight for hdc's format selected; null on failure.
-    HDC For(HWND hwnd, HDC hdc, int nWidth, int nHeight)
-    {
-        if (m_dc && m_hwnd == hwnd && m_nWidth == nWidth && m_nHeight == nHeight)
-            return m_dc.Get();
-        Release();
-        m_dc.Reset(CreateCompatibleDC(hdc));
-        m_bitmap.Reset(CreateCompatibleBitmap(hdc, nWidth, nHeight));
-        m_hOldBitmap = m_dc && m_bitmap ? SelectObject(m_dc.Get(), m_bitmap.Get()) : nullptr;
-        if (m_hOldBitmap == nullptr || m_hOldBitmap == HGDI_ERROR)
-        {
-            m_hOldBitmap = nullptr;
-            Release();
-            return nullptr;
-        }
-        m_hwnd = hwnd;
-        m_nWidth = nWidth;
-        m_nHeight = nHeight;
-        return m_dc.Get();
-    }
-    void Release()
-    {
-        if (m_hOldBitmap != nullptr)
-            SelectObject(m_dc.Get(), m_hOldBitmap);
-        m_hOldBitmap = nullptr;
-        m_dc.Reset();
-        m_bitmap.Reset();
-        m_hwnd = nullptr;
-    }
-
-private:
-    HWND m_hwnd = nullptr;
-    int m_nWidth = 0;
-    int m_nHeight = 0;
-    CMemoryDc m_dc;
-    CUniqueBitmap m_bitmap;
-    HGDIOBJ m_hOldBitmap = nullptr;
-};
-
-CKeyboardCanvas g_canvas;
-
 // A background as large as the area hides the black beneath it entirely.
 bool CoversArea(HBITMAP hBitmap, int nWidth, int nHeight)
 {
     return GetBitmapWidth(hBitmap) >= nWidth && GetBitmapHeight(hBitmap) >= nHeight;
 }
 
-LRESULT OnPaint(HWND hwnd)
+// Keeps drawing inside the part of the canvas being repainted (all of it when
+// hrgnPaint is null) and, for one layer at a time, inside that layer's box. The
+// canvas has no clip of its own.
+class CLayerClip
 {
-    CPaintDc dc(hwnd);
-    RECT rc{};
-    GetClientRect(hwnd, &rc);
-    PaintKeyboard(hwnd, dc.Get(), rc);
-    return 0;
+public:
+    CLayerClip(HDC hdc, HRGN hrgnPaint) : m_hdc(hdc), m_hrgnPaint(hrgnPaint) { SelectClipRgn(m_hdc, m_hrgnPaint); }
+    ~CLayerClip() { SelectClipRgn(m_hdc, nullptr); }
+    CLayerClip(const CLayerClip&) = delete;
+    CLayerClip& operator=(const CLayerClip&) = delete;
+
+    // Narrows the clip to the box; false when nothing of it is repainted.
+    bool Enter(const RECT& rcBox)
+    {
+        SelectClipRgn(m_hdc, m_hrgnPaint);
+        if (IsRectEmpty(&rcBox))
+            return false;
+        return IntersectClipRect(m_hdc, rcBox.left, rcBox.top, rcBox.right, rcBox.bottom) > NULLREGION;
+    }
+    void Leave() { SelectClipRgn(m_hdc, m_hrgnPaint); }
+    bool IsRepainted(const RECT& rc) const { return !IsRectEmpty(&rc) && RectVisible(m_hdc, &rc); }
+
+private:
+    HDC m_hdc;
+    HRGN m_hrgnPaint;
+};
+
+RECT LatchedKeyRect(int nIndex)
+{
+    KeyRecord key{};
+    if (!GetKeyRecord(nIndex, &key))
+        return RECT{};
+    return RECT{key.rcKey.left, key.rcKey.top, key.rcKey.left + GetBitmapWidth(key.hPressedImage) - 1,
+                key.rcKey.top + GetBitmapHeight(key.hPressedImage) - 1};
 }
 
 }  // namespace
 
-LRESULT CALLBACK KeyboardSubclassProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
-{
-    switch (uMsg)
-    {
-    case WM_PAINT:
-        return OnPaint(hwnd);
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_DESTROY:
-        g_canvas.Release();
-        return CallWindowProcW(g_pfnKeyboardProc, hwnd, uMsg, wParam, lParam);
-    case WM_NCHITTEST:
-        // A plain static control lets the stylus fall through to what lies
-        // beneath; the keyboard takes it.
-        return HTCLIENT;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:   // a quick second tap on a key is a tap like the first
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONUP:
-        RouteStylus(hwnd, uMsg, lParam);
-        return 0;
-    case WM_CAPTURECHANGED:
-        OnKeyboardCaptureChanged(hwnd, reinterpret_cast<HWND>(lParam));
-        return 0;
-    default:
-        return CallWindowProcW(g_pfnKeyboardProc, hwnd, uMsg, wParam, lParam);
-    }
-}
-
-void PaintKeyboard(HWND hwnd, HDC hdc, const RECT& rcClient)
+void PaintKeyboard(HWND /*hwnd*/, HDC hdc, const RECT& rcClient)
 {
     const int nWidth = rcClient.right - rcClient.left;
     const int nHeight = rcClient.bottom - rcClient.top;
-    // Without a window (a picture of the keyboard) the canvas lives for this paint only.
-    CMemoryDc ownDc;
-    CUniqueBitmap ownBitmap;
-    std::optional<CSelectObject> selectOwn;
-    HDC hdcCanvas = nullptr;
-    if (hwnd != nullptr)
-    {
-        hdcCanvas = g_canvas.For(hwnd, hdc, nWidth, nHeight);
-    }
-    else
-    {
-        ownDc.Reset(CreateCompatibleDC(hdc));
-        ownBitmap.Reset(CreateCompatibleBitmap(hdc, nWidth, nHeight));
-        if (ownDc && ownBitmap)
-        {
-            selectOwn.emplace(ownDc.Get(), ownBitmap.Get());
-            hdcCanvas = ownDc.Get();
-        }
-    }
-    if (hdcCanvas == nullptr)
+    CMemoryDc canvasDc(CreateCompatibleDC(hdc));
+    CUniqueBitmap canvas(CreateCompatibleBitmap(hdc, nWidth, nHeight));
+    if (!canvasDc || !canvas)
         return;
-    if (!CoversArea(GetViewBackground(GetCurrentView()), nWidth, nHeight))
-        FillBlack(hdcCanvas, nWidth, nHeight);
-    DrawKeyboard(hwnd, hdcCanvas, rcClient);
-    BitBlt(hdc, rcClient.left, rcClient.top, nWidth, nHeight, hdcCanvas, 0, 0, SRCCOPY);
+    CSelectObject select(canvasDc.Get(), canvas.Get());
+    CKeyImagePainter painter;
+    ComposeKeyboard(canvasDc.Get(), nWidth, nHeight, CurrentKeyboardFrame(nWidth, nHeight), nullptr, painter);
+    BitBlt(hdc, rcClient.left, rcClient.top, nWidth, nHeight, canvasDc.Get(), 0, 0, SRCCOPY);
 }
 
-void DrawKeyboard(HWND /*hwnd*/, HDC hdc, const RECT& /*rcClient*/)
+void DrawKeyboard(HWND /*hwnd*/, HDC hdc, const RECT& rcClient)
 {
-    DrawBitmapAt(hdc, 0, 0, GetViewBackground(GetCurrentView()));
+    const int nWidth = rcClient.right - rcClient.left;
+    const int nHeight = rcClient.bottom - rcClient.top;
+    CKeyImagePainter painter;
+    ComposeKeyboard(hdc, nWidth, nHeight, CurrentKeyboardFrame(nWidth, nHeight), nullptr, painter);
+}
+
+void ComposeKeyboard(HDC hdc, int nWidth, int nHeight, const KeyboardFrame& frame, const PaintArea* pArea,
+                     CKeyImagePainter& painter)
+{
+    CLayerClip clip(hdc, pArea != nullptr ? pArea->hrgn : nullptr);
+    const HBITMAP hBackground = GetViewBackground(GetCurrentView());
+    if (!CoversArea(hBackground, nWidth, nHeight))
+        FillBlack(hdc, nWidth, nHeight);
+    const RECT rcAll{0, 0, nWidth, nHeight};
+    painter.CopyRects(hdc, hBackground, pArea != nullptr ? pArea->pRects : &rcAll, pArea != nullptr ? pArea->nRects : 1);
 
     RECT rcEdit{};
     GetEditViewRect(&rcEdit);
-    DrawEditViewText(g_hEditCtrlWnd, hdc, rcEdit);
-    DrawEditCaret(g_hEditCtrlWnd, hdc, rcEdit);
+    DrawEditViewText(g_hEditCtrlWnd, hdc, rcEdit, TextTurnFor(frame.turn),
+                     [&](int nLine) { return clip.Enter(LayerRect(frame, EditLineLayer(nLine))); });
+    if (clip.Enter(LayerRect(frame, LAYER_CARET)))
+        DrawEditCaret(g_hEditCtrlWnd, hdc, rcEdit, frame.turn);
+    if (clip.Enter(LayerRect(frame, LAYER_PREVIEW)))
+    {
+        RECT rcChar{};
+        GetCharViewRect(&rcChar);
+        DrawKeyPreview(hdc, rcChar, TextTurnFor(frame.turn));
+    }
+    clip.Leave();
 
-    RECT rcChar{};
-    GetCharViewRect(&rcChar);
-    GetKeyLabel();
-    DrawKeyPreview(hdc, rcChar);
-
-    if (GetPressedKey() != KEY_NONE)
-        DrawLatchedKey(hdc, GetPressedKey());
-    if (IsCapsOn())
-        DrawLatchedKey(hdc, KEY_CAPS);
-    if (IsShiftOn())
-        DrawLatchedKey(hdc, KEY_SHIFT);
-    DrawKeyStrip(hdc);
+    // Pressed images stay inside their own rectangles.
+    if (GetPressedKey() != KEY_NONE && clip.IsRepainted(LayerRect(frame, LAYER_HELD_KEY)))
+        DrawLatchedKey(hdc, painter, GetPressedKey());
+    if (IsCapsOn() && clip.IsRepainted(LatchedKeyRect(KEY_CAPS)))
+        DrawLatchedKey(hdc, painter, KEY_CAPS);
+    if (IsShiftOn() && clip.IsRepainted(LatchedKeyRect(KEY_SHIFT)))
+        DrawLatchedKey(hdc, painter, KEY_SHIFT);
+    if (clip.Enter(LayerRect(frame, LAYER_STRIP)))
+        DrawKeyStrip(hdc);
 }
 
-BOOL DrawKeyImage(HDC hdc, int x, int y, HBITMAP hBitmap, COLORREF crKey)
-{
-    const int nWidth = GetBitmapWidth(hBitmap);
-    const int nHeight = GetBitmapHeight(hBitmap);
-    if (nWidth <= 0 || nHeight <= 0)
-        return FALSE;
-    CMemoryDc srcDc(CreateCompatibleDC(hdc));
-    if (!srcDc)
-        return FALSE;
-    CSelectObject select(srcDc.Get(), hBitmap);
-    if (!select.Succeeded())
-        return FALSE;
-    // The last row and column of a pressed image are not drawn.
-    return TransparentImage(hdc, x, y, nWidth - 1, nHeight - 1, srcDc.Get(), 0, 0, nWidth - 1, nHeight - 1,
-                            crKey != 0 ? crKey : kMagenta);
-}
-
-void DrawKeyPreview(HDC hdc, const RECT& rcArea)
+void DrawKeyPreview(HDC hdc, const RECT& rcArea, TextTurn turn)
 {
     const WCHAR* pszLabel = GetKeyLabel();
-    PreviewFontFor(CurrentTextTurn()).DrawInRect(hdc, rcArea, pszLabel, static_cast<int>(std::wcslen(pszLabel)));
+    PreviewFontFor(turn).DrawInRect(hdc, rcArea, pszLabel, static_cast<int>(std::wcslen(pszLabel)));
 }

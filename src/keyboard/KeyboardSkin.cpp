@@ -89,6 +89,7 @@ PlacementInput CurrentPlacementInput()
     input.nBackgroundHeight = GetSkinMetric(SKIN_METRIC_BACKGROUND_HEIGHT);
     input.nEditWidth = GetSkinMetric(SKIN_METRIC_EDIT_WIDTH);
     input.nEditHeight = GetSkinMetric(SKIN_METRIC_EDIT_HEIGHT);
-    input.bTurned = CurrentSkinTurn() != SkinTurn::None;
+    // The turn for the screen just queried: each query asks the system again.
+    input.bTurned = ChooseSkinTurn(input.nScreen, GetDesignOrientation(), g_dwHabit != 0) != SkinTurn::None;
     return input;
 }

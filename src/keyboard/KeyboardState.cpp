@@ -41,8 +41,3 @@ void FinishDialog()
     EndDialog(g_hDlgWnd, 0);
 }
 
-void RedrawKeyboard(HWND hwnd)
-{
-    InvalidateRect(hwnd, nullptr, FALSE);
-    UpdateWindow(hwnd);
-}

@@ -38,5 +38,3 @@ constexpr wchar_t kTextNotKeptMessage[] = L"The text typed in the keyboard could
 // units, zero-filled, at most length + 1 copied. Null when allocation fails.
 WCHAR* CopyEditText(HWND hEdit);
 
-// Paints the keyboard at once, without erasing it first.
-void RedrawKeyboard(HWND hwnd);

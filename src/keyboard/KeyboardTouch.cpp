@@ -4,6 +4,7 @@
 #include "keyboard/KeyStrip.h"
 #include "keyboard/KeyboardSkin.h"
 #include "keyboard/KeyboardState.h"
+#include "keyboard/KeyboardCanvas.h"
 #include "settings/Settings.h"
 #include "support/DisplayMetrics.h"
 

@@ -28,6 +28,8 @@ public:
     void DrawInRect(HDC hdc, const RECT& rc, const WCHAR* pszText, int nLength) const;
 
     int Height() const { return m_nHeight; }
+    int Escapement() const { return m_nEscapement; }
+    HFONT Font() const { return m_hFont; }
 
 private:
     SIZE Measure(HDC hdc, const WCHAR* pszText, int nLength) const;

@@ -6,10 +6,10 @@
 
 namespace {
 
-constexpr std::size_t kColumns = 5;
+constexpr std::size_t kColumns = 6;
 using Cells = std::array<std::string, kColumns>;
 // Figures are right-aligned, names left-aligned.
-constexpr std::array<bool, kColumns> kRightAligned = {false, true, false, true, true};
+constexpr std::array<bool, kColumns> kRightAligned = {false, true, false, true, true, true};
 
 std::string Printed(const char* pszFormat, double dValue)
 {
@@ -31,9 +31,9 @@ std::string FormatFigure(const SampleSummary& summary, const std::string& unit)
 Cells CellsOf(const BenchRow& row)
 {
     if (!row.failure.empty())
-        return {row.measurement, "not measured: " + row.failure, "", "", ""};
+        return {row.measurement, "not measured: " + row.failure, "", "", "", ""};
     return {row.measurement, FormatFigure(row.figure, row.unit), row.floor, FormatFigure(row.floorFigure, row.unit),
-            FormatRatio(row.figure, row.floorFigure)};
+            FormatRatio(row.figure, row.floorFigure), row.goal.empty() ? "" : "<= " + row.goal};
 }
 
 std::string Line(const Cells& cells, const std::array<std::size_t, kColumns>& widths)
@@ -74,7 +74,7 @@ std::string FormatRatio(const SampleSummary& figure, const SampleSummary& floor)
 
 std::string FormatBenchTable(const std::vector<BenchRow>& rows)
 {
-    std::vector<Cells> lines = {{"measurement", "median (min)", "floor", "floor median (min)", "ratio"}};
+    std::vector<Cells> lines = {{"measurement", "median (min)", "floor", "floor median (min)", "ratio", "goal"}};
     for (const BenchRow& row : rows)
         lines.push_back(CellsOf(row));
 

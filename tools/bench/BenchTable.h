@@ -14,6 +14,7 @@ struct BenchRow
     SampleSummary floorFigure;  // in the row's unit
     std::string failure;        // why the figure could not be had; empty when it was
     std::string unit = "ms";    // of both figures; "MB" for memory
+    std::string goal;           // the ratio aimed at, as printed ("0.5"); empty when none
 };
 
 // A figure with about three significant digits: 0.474, 2.01, 33.1, 10012.
@@ -24,5 +25,5 @@ std::string FormatRatio(const SampleSummary& figure, const SampleSummary& floor)
 
 // The table as Markdown, columns padded so that it reads as well in a terminal:
 // measurement, figure (median, and the minimum in brackets when there were
-// several rounds), floor, its figure, ratio.
+// several rounds), floor, its figure, ratio, and the goal ("≤ 0.5") when there is one.
 std::string FormatBenchTable(const std::vector<BenchRow>& rows);

@@ -13,9 +13,10 @@ class CBenchSip;
 // its pixels at the screen's depth.
 void MeasureSkinLoad(const CBenchSip& sip, std::vector<BenchRow>& rows);
 
-// The paint that follows a stylus event, at QVGA and at VGA, against a window
-// of the keyboard's size whose WM_PAINT blits one full-area bitmap (and, for
-// reference, two raw full-area blits); and with 0, 1,000 and 10,000 characters typed.
+// Real stylus events on the keyboard (press, slide to the next key, lift) with
+// the paint of what each changed, at QVGA and at VGA, against a window of the
+// keyboard's size whose WM_PAINT blits one full-area bitmap; the same events with
+// the whole keyboard repainted; and from 0, 1,000 and 10,000 characters typed.
 void MeasurePaint(const CBenchSip& sip, std::vector<BenchRow>& rows);
 
 // From the start of the keyboard action to the first complete paint of the

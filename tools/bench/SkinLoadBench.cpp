@@ -162,6 +162,7 @@ void MeasureSkinMemory(HWND hwnd, std::vector<BenchRow>& rows)
     const std::string floor = "its pixels at " + std::to_string(nBits) + " bits a pixel";
     BenchRow held{"skin memory, VGA layout: its bitmaps (GetObject)", Summarize(bitmaps), floor, Summarize(pixels)};
     held.unit = "MB";
+    held.goal = "1.1";
     if (nFailures != 0)
         held.failure = "LoadSkin failed " + std::to_string(nFailures) + " times";
     BenchRow grown{"- private memory, after the load less before", Summarize(privateGrowth), floor, Summarize(pixels)};
@@ -176,6 +177,7 @@ void MeasureSkinLoad(const CBenchSip& sip, std::vector<BenchRow>& rows)
 {
     const bool bTurned = GetScreenOrientation() != ORIENT_LANDSCAPE;
     BenchRow load{std::string("skin load, VGA layout") + (bTurned ? ", turned" : ", not turned")};
+    load.goal = "1.5";
     const LayoutFiles files = FindVgaLayout();
     if (files.bitmaps.empty())
     {

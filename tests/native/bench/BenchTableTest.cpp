@@ -66,17 +66,17 @@ INSTANTIATE_TEST_SUITE_P(Ratios, FormatRatios, testing::ValuesIn(g_aRatios),
 TEST(FormatBenchTable, PadsEveryColumnAndAlignsFiguresRight)
 {
     const std::vector<BenchRow> rows = {
-        {"skin load", Rounds(33.06, 31.2), "bitmap files", Rounds(11.6, 11.02)},
+        {"skin load", Rounds(33.06, 31.2), "bitmap files", Rounds(11.6, 11.02), "", "ms", "1.5"},
         {"pauses", Rounds(10012.4, 10012.4, 1), "200 x 50 ms", Rounds(10000, 10000, 1)},
-        {"opening", {}, "", {}, "no skin"},
+        {"opening", {}, "", {}, "no skin", "ms", "1.5"},
         {"skin memory", Rounds(2.46, 2.46, 1), "its pixels", Rounds(2.44, 2.44, 1), "", "MB"},
     };
-    EXPECT_EQ("| measurement |          median (min) | floor        | floor median (min) | ratio |\n"
-              "| ----------- | --------------------: | ------------ | -----------------: | ----: |\n"
-              "| skin load   |        33.1 ms (31.2) | bitmap files |     11.6 ms (11.0) |  2.85 |\n"
-              "| pauses      |              10012 ms | 200 x 50 ms  |           10000 ms |  1.00 |\n"
-              "| opening     | not measured: no skin |              |                    |       |\n"
-              "| skin memory |               2.46 MB | its pixels   |            2.44 MB |  1.01 |\n",
+    EXPECT_EQ("| measurement |          median (min) | floor        | floor median (min) | ratio |   goal |\n"
+              "| ----------- | --------------------: | ------------ | -----------------: | ----: | -----: |\n"
+              "| skin load   |        33.1 ms (31.2) | bitmap files |     11.6 ms (11.0) |  2.85 | <= 1.5 |\n"
+              "| pauses      |              10012 ms | 200 x 50 ms  |           10000 ms |  1.00 |        |\n"
+              "| opening     | not measured: no skin |              |                    |       |        |\n"
+              "| skin memory |               2.46 MB | its pixels   |            2.44 MB |  1.01 |        |\n",
               FormatBenchTable(rows));
 }
 

@@ -87,10 +87,12 @@ std::uint32_t CPixelCanvas::At(int x, int y) const
 
 std::vector<std::uint32_t> CPixelCanvas::Snapshot() const
 {
-    std::vector<std::uint32_t> pixels;
-    for (int y = 0; y < m_nHeight; ++y)
-        for (int x = 0; x < m_nWidth; ++x)
-            pixels.push_back(At(x, y));
+    if (m_pBits == nullptr)
+        return std::vector<std::uint32_t>(static_cast<size_t>(m_nWidth) * m_nHeight, 0xFFFFFFFF);
+    GdiFlush();
+    std::vector<std::uint32_t> pixels(m_pBits, m_pBits + static_cast<size_t>(m_nWidth) * m_nHeight);
+    for (std::uint32_t& pixel : pixels)
+        pixel &= 0xFFFFFF;
     return pixels;
 }
 
