@@ -14,7 +14,7 @@ import sys
 
 ROOT = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(os.path.abspath(__file__)), 'corpus')
 
-RES_NAMES = ['ResolutionID', 'Width', 'Height', 'LayoutFileName']
+RES_NAMES = ['ResolutionID', 'Width', 'Height', 'LayoutFileName', 'height', 'LayoutFileName ', 'Language', 'language']
 KEY = 9  # key i has selector KEY + i, after the entry names that are not keys
 LAYOUT_ATTRS = ['DefaultBackgroundValue', 'BackgroundWidth', 'BackgroundHeight', 'ValidateWidth',
                 'ValidateHeight', 'OrientationValue', 'Left', 'Top', 'Width', 'Height', 'DefaultPath']
@@ -50,6 +50,10 @@ def write(folder, name, data):
 def resolution_seeds():
     two = [res_entry(('ResolutionID', '1'), ('Width', '320'), ('Height', '240'), ('LayoutFileName', 'qvga.xml')),
            res_entry(('ResolutionID', '2'), ('Width', '640'), ('Height', '480'), ('LayoutFileName', 'vga.xml'))]
+    write('resolution_entry', 'languages', entries(0, [
+        res_entry(('Height', '240'), ('LayoutFileName', 'q.xml'), ('Language', 'de')),
+        res_entry(('Height', '480'), ('Language', 'xx'), ('Language', 'fr')),
+        res_entry(('Language', 'DE'), ('Language', 'd\u0165'))]))
     write('resolution_entry', 'qvga_and_vga', entries(0, two))
     write('resolution_entry', 'out_of_memory', entries(1, two[:1]))
     write('resolution_entry', 'odd_values', entries(0, [
