@@ -97,7 +97,11 @@ def plain_seeds():
 def options_seeds():
     silver = struct.pack('<II', 1, 10) + 'Silver.xml'.encode('utf-16-le')
     for name, tail in [('accents_off', struct.pack('<I', 0)), ('accents_on', struct.pack('<I', 1)),
-                       ('accents_cut_short', bytes(3)), ('accents_then_more', bytes(4) + b'\x07')]:
+                       ('accents_cut_short', bytes(3)), ('accents_then_more', bytes(4) + b'\x07'),
+                       ('words', struct.pack('<I', 1) + bytes([0, 3, 4, 0, 1, 2])),
+                       ('words_cut', struct.pack('<I', 1) + bytes([1, 4])),
+                       ('words_out_of_range', struct.pack('<I', 0) + bytes([9, 0, 5, 0xFF, 0xFE, 6])),
+                       ('words_then_more', struct.pack('<I', 1) + bytes([1, 1, 1, 1, 1, 5, 0xAA]))]:
         write('options_reader', name, silver + tail)
 
 
