@@ -31,6 +31,17 @@
 #define IDC_OPTIONS_LEFT         205
 #define IDC_OPTIONS_RIGHT        206
 #define IDC_OPTIONS_ACCENTS      207
+// The Words tab
+#define IDC_WORDS_SUGGEST        230
+#define IDC_WORDS_AFTER_LABEL    231
+#define IDC_WORDS_AFTER          232
+#define IDC_WORDS_COUNT_LABEL    233
+#define IDC_WORDS_COUNT          234
+#define IDC_WORDS_SPACE          235
+#define IDC_WORDS_LEARN          236
+#define IDC_WORDS_LIST_LABEL     237
+#define IDC_WORDS_LIST           238
+#define IDC_WORDS_CLEAR          239
 #define IDM_OPTIONS_OK           40000
 #define IDM_OPTIONS_CANCEL       32771
 

@@ -117,3 +117,9 @@ void FinishFileReplacement(LPCWSTR pszPath)
     else
         MoveFileW(szReady, pszPath);
 }
+
+bool IsPinnedFile(LPCWSTR pszPath)
+{
+    const DWORD dwAttributes = GetFileAttributesW(pszPath);
+    return dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+}

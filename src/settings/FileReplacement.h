@@ -40,3 +40,7 @@ private:
 // "NAME.new" is deleted (it may be torn); a "NAME.ready" takes NAME's place when NAME
 // is gone and is deleted when NAME is still there.
 void FinishFileReplacement(LPCWSTR pszPath);
+
+// Whether the file at pszPath is read-only: the user's way of pinning a file of
+// settings, which a replacement then leaves as it is.
+bool IsPinnedFile(LPCWSTR pszPath);

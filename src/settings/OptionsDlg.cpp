@@ -4,6 +4,8 @@
 #include "platform/SdkInlines.h"
 #include "resources/resource.h"
 #include "settings/Settings.h"
+#include "settings/UserWordsStore.h"
+#include "settings/WordsLayout.h"
 #include "support/RecordList.h"
 #include "support/DisplayMetrics.h"
 #include "support/FontHelper.h"
@@ -11,21 +13,37 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cwchar>
+#include <iterator>
 #include <new>
+#include <utility>
 
 namespace
 {
 
 constexpr wchar_t kCaption[] = L"Brevanto Keyboard";
 constexpr wchar_t kUnsupportedResolution[] = L"Device resolution is not supported.";
+constexpr wchar_t kClearQuestion[] = L"Forget every word the keyboard has learned?";
 constexpr INT_PTR kResultUnsupported = IDM_OPTIONS_CANCEL;
 constexpr int kTextFontSlot = 1;
 constexpr int kTextFontHeight96 = 16;
 constexpr WPARAM kTabControlVersion = 0x020C;
 
+// The tabs in the order of their indexes: the Words tab came last, so that the tabs
+// there were before it keep their places and indexes.
+enum OptionsTab { kTabOptions, kTabAbout, kTabWords };
+
 const int g_aOptionsTabControls[] = {IDC_OPTIONS_HABIT, IDC_OPTIONS_LEFT, IDC_OPTIONS_RIGHT, IDC_OPTIONS_ACCENTS,
                                      IDC_OPTIONS_KEYBOARD, IDC_OPTIONS_SKINS, IDC_OPTIONS_BANNER};
+const int g_aWordsTabControls[] = {IDC_WORDS_SUGGEST, IDC_WORDS_AFTER_LABEL, IDC_WORDS_AFTER,
+                                   IDC_WORDS_COUNT_LABEL, IDC_WORDS_COUNT, IDC_WORDS_SPACE,
+                                   IDC_WORDS_LEARN, IDC_WORDS_LIST_LABEL, IDC_WORDS_LIST, IDC_WORDS_CLEAR};
+
+// The word lists' names, in the order of WordList.
+const wchar_t* const g_apszWordLists[] = {L"Automatic", L"English", L"Deutsch", L"Fran\u00E7ais", L"Espa\u00F1ol",
+                                          L"Italiano"};
+const wchar_t* const g_apszCounts[] = {L"1", L"2", L"3", L"4"};
 
 void MoveTo(HWND hwnd, const PlacedRect& rc, BOOL bRepaint)
 {
@@ -66,12 +84,73 @@ bool IsChecked(HWND hDlg, int nId)
     return SendDlgItemMessageW(hDlg, nId, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+template <std::size_t N>
+void ShowControls(HWND hDlg, const int (&aIds)[N], int nShow)
+{
+    for (int nId : aIds)
+        ShowWindow(GetDlgItem(hDlg, nId), nShow);
+}
+
+void FillList(HWND hDlg, int nId, const wchar_t* const* ppszItems, int nItems, int nSelected)
+{
+    HWND hCombo = GetDlgItem(hDlg, nId);
+    for (int i = 0; i < nItems; ++i)
+        SendMessageW(hCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ppszItems[i]));
+    SendMessageW(hCombo, CB_SETCURSEL, static_cast<WPARAM>(nSelected), 0);
+}
+
+// The selected item of a list; nDefault when none is.
+int Selection(HWND hDlg, int nId, int nDefault)
+{
+    const LRESULT nSelected = SendDlgItemMessageW(hDlg, nId, CB_GETCURSEL, 0, 0);
+    return nSelected == CB_ERR ? nDefault : static_cast<int>(nSelected);
+}
+
+void ShowWordSettings(HWND hDlg, const WordSettings& settings)
+{
+    SetCheck(hDlg, IDC_WORDS_SUGGEST, settings.bSuggest);
+    FillList(hDlg, IDC_WORDS_AFTER, g_apszCounts, static_cast<int>(std::size(g_apszCounts)),
+             static_cast<int>(settings.nAfterLetters - kMinAfterLetters));
+    FillList(hDlg, IDC_WORDS_COUNT, g_apszCounts, static_cast<int>(std::size(g_apszCounts)),
+             static_cast<int>(settings.nWords - kMinWordsOffered));
+    SetCheck(hDlg, IDC_WORDS_SPACE, settings.bSpaceAfterWord);
+    SetCheck(hDlg, IDC_WORDS_LEARN, settings.bLearn);
+    FillList(hDlg, IDC_WORDS_LIST, g_apszWordLists, static_cast<int>(std::size(g_apszWordLists)),
+             static_cast<int>(settings.list));
+}
+
+WordSettings ChosenWordSettings(HWND hDlg)
+{
+    const WordSettings defaults;
+    WordSettings settings;
+    settings.bSuggest = IsChecked(hDlg, IDC_WORDS_SUGGEST);
+    settings.nAfterLetters =
+        kMinAfterLetters + Selection(hDlg, IDC_WORDS_AFTER, defaults.nAfterLetters - kMinAfterLetters);
+    settings.nWords = kMinWordsOffered + Selection(hDlg, IDC_WORDS_COUNT, defaults.nWords - kMinWordsOffered);
+    settings.bSpaceAfterWord = IsChecked(hDlg, IDC_WORDS_SPACE);
+    settings.bLearn = IsChecked(hDlg, IDC_WORDS_LEARN);
+    settings.list = static_cast<WordList>(Selection(hDlg, IDC_WORDS_LIST, static_cast<int>(defaults.list)));
+    return ClampWordSettings(settings);
+}
+
 void InsertTab(HWND hTab, int nIndex, LPCWSTR pszText)
 {
     TCITEMW item = {};
     item.mask = TCIF_TEXT;
     item.pszText = const_cast<LPWSTR>(pszText);
     SendMessageW(hTab, TCM_INSERTITEMW, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(&item));
+}
+
+// The width of a text in a control's font.
+int TextExtent(HWND hwnd, LPCWSTR pszText, int nLength)
+{
+    CWindowDc dc(hwnd);
+    if (!dc)
+        return 0;
+    CSelectObject font(dc.Get(), reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
+    SIZE size = {};
+    GetTextExtentExPointW(dc.Get(), pszText, nLength, 0, nullptr, nullptr, &size);
+    return size.cx;
 }
 
 // The width a control needs to show its whole text in its own font; a radio
@@ -81,18 +160,21 @@ int TextWidth(HWND hDlg, int nId)
     HWND hwnd = GetDlgItem(hDlg, nId);
     WCHAR szText[64] = {};
     const int nLength = GetWindowTextW(hwnd, szText, 64);
-    CWindowDc dc(hwnd);
-    if (!dc)
-        return 0;
-    CSelectObject font(dc.Get(), reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
-    SIZE size = {};
-    GetTextExtentExPointW(dc.Get(), szText, nLength, 0, nullptr, nullptr, &size);
+    const int nWidth = TextExtent(hwnd, szText, nLength);
     const LONG nType = GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK;
     if (nType != BS_AUTORADIOBUTTON && nType != BS_AUTOCHECKBOX)
-        return size.cx;
+        return nWidth;
+    CWindowDc dc(hwnd);
+    CSelectObject font(dc.Get(), reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)));
     TEXTMETRICW tm = {};
     GetTextMetricsW(dc.Get(), &tm);
-    return size.cx + GetSystemMetrics(SM_CXMENUCHECK) + tm.tmAveCharWidth;
+    return nWidth + GetSystemMetrics(SM_CXMENUCHECK) + tm.tmAveCharWidth;
+}
+
+// The width of an item's text in a list's font.
+int ItemWidth(HWND hDlg, int nId, LPCWSTR pszItem)
+{
+    return TextExtent(GetDlgItem(hDlg, nId), pszItem, static_cast<int>(std::wcslen(pszItem)));
 }
 
 COptionsDlg* DialogObject(HWND hDlg)
@@ -104,18 +186,15 @@ COptionsDlg* DialogObject(HWND hDlg)
 
 void ShowOptionsTab(HWND hDlg)
 {
-    for (int nId : g_aOptionsTabControls)
-        ShowWindow(GetDlgItem(hDlg, nId), SW_HIDE);
+    ShowControls(hDlg, g_aOptionsTabControls, SW_HIDE);
+    ShowControls(hDlg, g_aWordsTabControls, SW_HIDE);
     const LRESULT nTab = SendDlgItemMessageW(hDlg, IDC_OPTIONS_TAB, TCM_GETCURSEL, 0, 0);
-    if (nTab == 0)
-    {
-        for (int nId : g_aOptionsTabControls)
-            ShowWindow(GetDlgItem(hDlg, nId), SW_SHOW);
-    }
-    else if (nTab == 1)
-    {
+    if (nTab == kTabOptions)
+        ShowControls(hDlg, g_aOptionsTabControls, SW_SHOW);
+    else if (nTab == kTabAbout)
         ShowWindow(GetDlgItem(hDlg, IDC_OPTIONS_BANNER), SW_SHOW);
-    }
+    else if (nTab == kTabWords)
+        ShowControls(hDlg, g_aWordsTabControls, SW_SHOW);
 }
 
 void OnOptionsActivate(HWND hDlg)
@@ -184,7 +263,7 @@ INT_PTR CALLBACK COptionsDlg::DialogProc(HWND hDlg, UINT uMsg, WPARAM wParam, LP
         return pThis->OnInitDialog(hDlg);
     case WM_COMMAND:
         if (pThis != nullptr)
-            pThis->OnCommand(hDlg, LOWORD(wParam));
+            pThis->OnCommand(hDlg, LOWORD(wParam), HIWORD(wParam));
         else if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDM_OPTIONS_OK)
             EndDialog(hDlg, 1);
         else if (LOWORD(wParam) == IDM_OPTIONS_CANCEL)
@@ -238,8 +317,9 @@ BOOL COptionsDlg::OnInitDialog(HWND hDlg)
 
     HWND hTab = GetDlgItem(hDlg, IDC_OPTIONS_TAB);
     SendMessageW(hTab, CCM_SETVERSION, kTabControlVersion, 0);
-    InsertTab(hTab, 0, L"Options");
-    InsertTab(hTab, 1, L"About");
+    InsertTab(hTab, kTabOptions, L"Options");
+    InsertTab(hTab, kTabAbout, L"About");
+    InsertTab(hTab, kTabWords, L"Words");
     SendMessageW(hTab, TCM_SETCURSEL, static_cast<WPARAM>(m_nInitialTab), 0);
     ShowOptionsTab(hDlg);
 
@@ -252,6 +332,7 @@ BOOL COptionsDlg::OnInitDialog(HWND hDlg)
     SetCheck(hDlg, IDC_OPTIONS_LEFT, bLeftHanded);
     SetCheck(hDlg, IDC_OPTIONS_RIGHT, !bLeftHanded);
     SetCheck(hDlg, IDC_OPTIONS_ACCENTS, GetAccentsOnLongPress());
+    ShowWordSettings(hDlg, GetWordSettings());
 
     FillSkinList(hDlg);
 
@@ -288,18 +369,28 @@ void COptionsDlg::FillSkinList(HWND hDlg)
     SendMessageW(hCombo, CB_SETCURSEL, static_cast<WPARAM>(m_nSkinIndex), 0);
 }
 
-void COptionsDlg::OnCommand(HWND hDlg, int nId)
+void COptionsDlg::OnCommand(HWND hDlg, int nId, int nCode)
 {
     if (nId == IDOK || nId == IDM_OPTIONS_OK)
         OnOk(hDlg);
     else if (nId == IDM_OPTIONS_CANCEL)
         EndDialog(hDlg, 0);
+    else if (nId == IDC_WORDS_CLEAR && nCode == BN_CLICKED)
+        OnClearWords(hDlg);
+}
+
+// The learned words go at once, whatever closes the dialog: the question said so.
+void COptionsDlg::OnClearWords(HWND hDlg)
+{
+    if (MessageBoxW(hDlg, kClearQuestion, kCaption, MB_YESNO | MB_ICONQUESTION) == IDYES)
+        ClearUserWords();
 }
 
 void COptionsDlg::OnOk(HWND hDlg)
 {
     SetHabit(IsChecked(hDlg, IDC_OPTIONS_LEFT) ? 1 : 0);
     SetAccentsOnLongPress(IsChecked(hDlg, IDC_OPTIONS_ACCENTS));
+    SetWordSettings(ChosenWordSettings(hDlg));
     m_nSkinIndex = static_cast<int>(SendDlgItemMessageW(hDlg, IDC_OPTIONS_SKINS, CB_GETCURSEL, 0, 0));
     SkinListEntry entry = {};
     if (m_pSkinList != nullptr)
@@ -319,6 +410,43 @@ void COptionsDlg::OnNotify(HWND hDlg, const NMHDR* pHeader)
 void COptionsDlg::OnSize(HWND hDlg)
 {
     Layout(hDlg);
+}
+
+void COptionsDlg::LayOutWordsTab(HWND hDlg, OptionsOrientation orientation)
+{
+    RECT rcClient = {};
+    GetClientRect(hDlg, &rcClient);
+    RECT rcCombo = {};
+    GetWindowRect(GetDlgItem(hDlg, IDC_WORDS_LIST), &rcCombo);
+    WordsLayoutInput in = {};
+    in.orientation = orientation;
+    in.nClientRight = rcClient.right;
+    in.nLineHeight = m_nLineHeight;
+    in.nMargin = m_nMargin;
+    in.nComboHeight = rcCombo.bottom - rcCombo.top;
+    in.nArrowWidth = GetSystemMetrics(SM_CXVSCROLL);
+    in.nSuggestTextWidth = TextWidth(hDlg, IDC_WORDS_SUGGEST);
+    in.nAfterTextWidth = TextWidth(hDlg, IDC_WORDS_AFTER_LABEL);
+    in.nCountTextWidth = TextWidth(hDlg, IDC_WORDS_COUNT_LABEL);
+    in.nSpaceTextWidth = TextWidth(hDlg, IDC_WORDS_SPACE);
+    in.nLearnTextWidth = TextWidth(hDlg, IDC_WORDS_LEARN);
+    in.nListTextWidth = TextWidth(hDlg, IDC_WORDS_LIST_LABEL);
+    in.nClearTextWidth = TextWidth(hDlg, IDC_WORDS_CLEAR);
+    for (const wchar_t* pszItem : g_apszCounts)
+        in.nWidestNumberWidth = std::max(in.nWidestNumberWidth, ItemWidth(hDlg, IDC_WORDS_AFTER, pszItem));
+    for (const wchar_t* pszItem : g_apszWordLists)
+        in.nWidestListWidth = std::max(in.nWidestListWidth, ItemWidth(hDlg, IDC_WORDS_LIST, pszItem));
+    const WordsLayoutResult out = LayOutWords(in);
+    if (!out.bPlaced)
+        return;
+    const std::pair<int, PlacedRect> aPlaces[] = {
+        {IDC_WORDS_SUGGEST, out.suggest},        {IDC_WORDS_AFTER_LABEL, out.afterLabel},
+        {IDC_WORDS_AFTER, out.afterList},        {IDC_WORDS_COUNT_LABEL, out.countLabel},
+        {IDC_WORDS_COUNT, out.countList},        {IDC_WORDS_SPACE, out.space},
+        {IDC_WORDS_LEARN, out.learn},            {IDC_WORDS_LIST_LABEL, out.listLabel},
+        {IDC_WORDS_LIST, out.wordList},          {IDC_WORDS_CLEAR, out.clear}};
+    for (const auto& place : aPlaces)
+        MoveTo(GetDlgItem(hDlg, place.first), place.second, TRUE);
 }
 
 void COptionsDlg::Layout(HWND hDlg)
@@ -374,6 +502,7 @@ void COptionsDlg::Layout(HWND hDlg)
         MoveTo(GetDlgItem(hDlg, IDC_OPTIONS_RIGHT), out.rightHanded, FALSE);
         MoveTo(GetDlgItem(hDlg, IDC_OPTIONS_ACCENTS), out.accents, FALSE);
     }
+    LayOutWordsTab(hDlg, in.orientation);
 
     ForEachDescendant(hDlg, ShrinkComboBox);
     ShowOptionsTab(hDlg);

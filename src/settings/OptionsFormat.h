@@ -1,4 +1,6 @@
 #pragma once
+#include "words/WordSettings.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -10,9 +12,18 @@
 //   offset 4  4 bytes      n, the number of UTF-16 units of the skin file name
 //   offset 8  2 * n bytes  the skin file name, UTF-16LE, no terminator
 //   then      4 bytes      accents on a long press: 0 off, anything else on
-// Readers before the accents field ignore the bytes after the name, so both
-// versions read each other's files. A file without the field, or with fewer
-// than its 4 bytes, means on.
+//   then      1 byte each  word completion: suggest words (0 off, else on), after
+//                          how many letters (1-4), how many words (1-4), a space
+//                          after a chosen word (0 off, else on), learn new words
+//                          (0 off, else on), the word list (0 Automatic, 1 English,
+//                          2 Deutsch, 3 Francais, 4 Espanol, 5 Italiano)
+// Every reader ignores the bytes after the fields it knows, so each version
+// reads the files of the others. A file without the accents field, or with
+// fewer than its 4 bytes, means on; a word field that is not there takes its
+// default, and a value out of its range the nearest one in it (a list that names
+// none is Automatic). The word fields are single bytes so that a file cut
+// anywhere loses whole fields only: a byte that is not there reads as 0xFF,
+// which no writer stores.
 //
 // The readers and writers work over any byte source or sink with the
 // semantics of a file handle:
@@ -114,16 +125,56 @@ bool ReadSwitchFrom(TSource& source, bool& bTarget)
     return true;
 }
 
+constexpr std::uint32_t kWordSettingsBytes = 6;
+constexpr unsigned char kMissingByte = 0xFF;
+
+// Reads the word settings; each field that is not there takes its default.
+template <typename TSource>
+bool ReadWordSettingsFrom(TSource& source, WordSettings& settings)
+{
+    unsigned char bytes[kWordSettingsBytes];
+    std::memset(bytes, kMissingByte, sizeof(bytes));
+    if (!source.Read(bytes, sizeof(bytes)))
+        return false;
+    const WordSettings defaults;
+    const auto field = [&bytes](std::size_t i, std::uint32_t nDefault) {
+        return bytes[i] != kMissingByte ? std::uint32_t(bytes[i]) : nDefault;
+    };
+    WordSettings read;
+    read.bSuggest = field(0, defaults.bSuggest) != 0;
+    read.nAfterLetters = field(1, defaults.nAfterLetters);
+    read.nWords = field(2, defaults.nWords);
+    read.bSpaceAfterWord = field(3, defaults.bSpaceAfterWord) != 0;
+    read.bLearn = field(4, defaults.bLearn) != 0;
+    read.list = static_cast<WordList>(field(5, static_cast<std::uint32_t>(defaults.list)));
+    settings = ClampWordSettings(read);
+    return true;
+}
+
+template <typename TSink>
+bool WriteWordSettingsTo(TSink& sink, const WordSettings& settings)
+{
+    const WordSettings clamped = ClampWordSettings(settings);
+    const unsigned char bytes[kWordSettingsBytes] = {static_cast<unsigned char>(clamped.bSuggest ? 1 : 0),
+                                                     static_cast<unsigned char>(clamped.nAfterLetters),
+                                                     static_cast<unsigned char>(clamped.nWords),
+                                                     static_cast<unsigned char>(clamped.bSpaceAfterWord ? 1 : 0),
+                                                     static_cast<unsigned char>(clamped.bLearn ? 1 : 0),
+                                                     static_cast<unsigned char>(clamped.list)};
+    return sink.Write(bytes, sizeof(bytes));
+}
+
 // Reads the settings in file order. Results of the reads are not needed: a
-// short file leaves zeros (habit), an empty name and accents on; an oversized
-// count keeps the name and the accents that were there, as the field's place
-// is unknown.
+// short file leaves zeros (habit), an empty name, accents on and the word
+// settings' defaults; an oversized count keeps the name, the accents and the
+// word settings that were there, as the fields' place is unknown.
 template <typename TSource, typename TChar>
-void ReadOptionsFrom(TSource& source, std::uint32_t& dwHabit, TChar (&szSkinFile)[kSkinFileUnits], bool& bAccents)
+void ReadOptionsFrom(TSource& source, std::uint32_t& dwHabit, TChar (&szSkinFile)[kSkinFileUnits], bool& bAccents,
+                     WordSettings& words)
 {
     ReadDwordFrom(source, dwHabit);
-    if (ReadStringFrom(source, szSkinFile, kSkinFileBytes))
-        ReadSwitchFrom(source, bAccents);
+    if (ReadStringFrom(source, szSkinFile, kSkinFileBytes) && ReadSwitchFrom(source, bAccents))
+        ReadWordSettingsFrom(source, words);
 }
 
 // Puts the default skin into an empty name.
@@ -142,11 +193,12 @@ void DefaultSkinFileIfEmpty(TChar (&szSkinFile)[kSkinFileUnits])
 // default skin, in the caller's buffer as well. Write results are not needed
 // by the callers; the function reports whether every field went out.
 template <typename TSink, typename TChar>
-bool WriteOptionsTo(TSink& sink, std::uint32_t dwHabit, TChar (&szSkinFile)[kSkinFileUnits], bool bAccents)
+bool WriteOptionsTo(TSink& sink, std::uint32_t dwHabit, TChar (&szSkinFile)[kSkinFileUnits], bool bAccents,
+                    const WordSettings& words)
 {
     const bool bHabit = WriteDwordTo(sink, dwHabit);
     DefaultSkinFileIfEmpty(szSkinFile);
     const bool bName = WriteStringTo(sink, szSkinFile);
-    // After a name that did not go out whole the field's place would be wrong.
-    return bHabit && bName && WriteDwordTo(sink, bAccents ? 1 : 0);
+    // After a field that did not go out whole the next one's place would be wrong.
+    return bHabit && bName && WriteDwordTo(sink, bAccents ? 1 : 0) && WriteWordSettingsTo(sink, words);
 }

@@ -21,6 +21,9 @@ namespace {
 
 const WCHAR kOptionsSuffix[] = L"\\Options.dat";
 
+// Word completion's settings in memory, read and changed through their functions only.
+WordSettings g_wordSettings;
+
 bool BuildOptionsPath(WCHAR (&szPath)[MAX_PATH])
 {
     return BuildModulePath(g_hInstance, kOptionsSuffix, szPath) != FALSE;
@@ -28,12 +31,10 @@ bool BuildOptionsPath(WCHAR (&szPath)[MAX_PATH])
 
 // Writes the values in memory into a file that replaces the settings file whole: a
 // write that fails half-way (a full store) or a power failure at any moment leaves the
-// old file or the new one. A read-only settings file is the user's way of pinning the
-// settings: it stays.
+// old file or the new one. A read-only settings file stays (IsPinnedFile).
 void WriteOptions(const WCHAR (&szPath)[MAX_PATH])
 {
-    const DWORD dwAttributes = GetFileAttributesW(szPath);
-    if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_READONLY) != 0)
+    if (IsPinnedFile(szPath))
         return;
     CFileReplacement replacement(szPath);
     if (!replacement.Begin())
@@ -41,7 +42,8 @@ void WriteOptions(const WCHAR (&szPath)[MAX_PATH])
     // The name in memory takes the default the file gets only once the file is in place.
     WCHAR szSkin[MAX_PATH];
     std::wmemcpy(szSkin, g_szSkinFile, MAX_PATH);
-    if (!WriteOptionsTo(replacement.File(), g_dwHabit, szSkin, GetAccentsOnLongPress()) || !replacement.Commit())
+    if (!WriteOptionsTo(replacement.File(), g_dwHabit, szSkin, GetAccentsOnLongPress(), g_wordSettings) ||
+        !replacement.Commit())
         return;
     std::wmemcpy(g_szSkinFile, szSkin, MAX_PATH);
 }
@@ -59,7 +61,7 @@ void LoadOptions()
     {
         std::uint32_t dwHabit = g_dwHabit;
         bool bAccents = GetAccentsOnLongPress();
-        ReadOptionsFrom(file, dwHabit, g_szSkinFile, bAccents);
+        ReadOptionsFrom(file, dwHabit, g_szSkinFile, bAccents, g_wordSettings);
         g_dwHabit = dwHabit;
         SetAccentsOnLongPress(bAccents);
         file.Close();
@@ -104,6 +106,16 @@ bool GetAccentsOnLongPress()
 void SetAccentsOnLongPress(bool bOn)
 {
     g_bAccentsOnLongPress = bOn ? TRUE : FALSE;
+}
+
+WordSettings GetWordSettings()
+{
+    return g_wordSettings;
+}
+
+void SetWordSettings(const WordSettings& settings)
+{
+    g_wordSettings = ClampWordSettings(settings);
 }
 
 DWORD GetHabit()

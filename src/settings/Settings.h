@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include "words/WordSettings.h"
+
 // The user's settings, kept in memory for every reader and stored in
 // Options.dat next to the module. Only the thread that owns the SIP window
 // touches them; nothing is locked.
@@ -37,6 +39,12 @@ bool IsOptionsChanged();
 
 bool GetAccentsOnLongPress();
 void SetAccentsOnLongPress(bool bOn);
+
+// Word completion's settings; the defaults until Options.dat names others, which
+// a settings file without them does not. A value out of its range is stored as
+// the nearest one in it.
+WordSettings GetWordSettings();
+void SetWordSettings(const WordSettings& settings);
 
 DWORD GetHabit();
 void SetHabit(DWORD dwHabit);

@@ -25,5 +25,7 @@ bool StoreResolutionAttribute(ResolutionEntry& entry, const wchar_t* pszName, co
             entry.LayoutFileName[nLength] = L'\0';
         }
     }
+    else if (std::wcscmp(pszName, kSkinLanguageAttribute) == 0)
+        entry.Language = ReadSkinLanguage(pszText, nLength);
     return true;
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "skin/SkinLanguage.h"
+
 #include <cstddef>
 
 class CAnsiCodePage;
@@ -13,6 +15,7 @@ struct ResolutionEntry
     int Width;                                         // stored, not consulted
     int Height;
     wchar_t LayoutFileName[kLayoutFileNameUnits];      // inside the skin folder; empty when too long to hold
+    SkinLanguage Language;                             // the skin's letters' language, when the entry names one
 };
 
 // Stores one attribute (name, and nLength units of text) of an index entry; names are

@@ -32,6 +32,8 @@ bool ReadResolutionEntry(IXMLDOMNode* pNode)
     });
     if (nCount == kXmlVisitStopped)
         return false;
+    if (nCount >= 0 && !g_skin.language.bNamed)
+        g_skin.language = entry.Language;
     return nCount < 0 || g_skin.pResolutionList == nullptr || g_skin.pResolutionList->Add(&entry, sizeof entry) != 0;
 }
 
@@ -68,6 +70,7 @@ bool ChooseResolutionEntry(int nShortSide, ResolutionEntry* pOut)
 
 int ReadResolutionTable(LPCWSTR pszPath)
 {
+    g_skin.language = SkinLanguage{};
     return ReadXmlDocument(
         pszPath,
         [] {
@@ -116,6 +119,11 @@ int LoadSkinForShortSide(HINSTANCE hInstance, HWND hwnd, int nShortSide)
         !JoinSkinPath(szLayoutPath, MAX_PATH, g_skin.szSkinPath, entry.LayoutFileName))
         return 0;
     return LoadLayoutFile(szLayoutPath, hInstance, hwnd);
+}
+
+WordLanguage ChooseWordLanguage(const WordSettings& settings)
+{
+    return PickWordLanguage(ClampWordSettings(settings).list, g_skin.language, GetUserDefaultUILanguage());
 }
 
 void EnumerateSkins(CRecordList* pList, HINSTANCE hInstance)

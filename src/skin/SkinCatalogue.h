@@ -3,6 +3,7 @@
 
 #include "settings/SkinList.h"
 #include "skin/ResolutionEntryReader.h"
+#include "words/WordSettings.h"
 
 class CRecordList;
 
@@ -18,9 +19,14 @@ int LoadSkin(HINSTANCE hInstance, HWND hwnd);
 // orientation exactly as that screen gets it.
 int LoadSkinForShortSide(HINSTANCE hInstance, HWND hwnd, int nShortSide);
 
-// Reads an index file into a new resolution list held by the skin record. 1 when the
-// document could be read, 0 otherwise or when memory ran out for one of its entries.
+// Reads an index file into a new resolution list held by the skin record, and the
+// language it names into the record's. 1 when the document could be read, 0 otherwise
+// or when memory ran out for one of its entries.
 int ReadResolutionTable(LPCWSTR pszPath);
+
+// The language of the word list the settings choose, with the loaded skin: the list
+// named, or for Automatic the skin's language, else the device's, else English.
+WordLanguage ChooseWordLanguage(const WordSettings& settings);
 
 // Appends a SkinListEntry for every index file in the skins folder next to the module,
 // in the order the file system gives them.

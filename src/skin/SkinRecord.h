@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "skin/KeyTable.h"
+#include "skin/SkinLanguage.h"
 
 class CRecordList;
 
@@ -34,6 +35,7 @@ struct SkinRecord
     HBITMAP hSymbolBackground;
     WCHAR szSkinPath[MAX_PATH];    // MODULE_DIR\skins\NAME; empty until a load sets it
     CRecordList* pResolutionList;  // owned; the entries of the skin's index file
+    SkinLanguage language;         // what the index file names; set by each read of an index
 };
 
 // The one skin record of the process.

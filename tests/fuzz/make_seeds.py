@@ -14,7 +14,7 @@ import sys
 
 ROOT = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(os.path.abspath(__file__)), 'corpus')
 
-RES_NAMES = ['ResolutionID', 'Width', 'Height', 'LayoutFileName']
+RES_NAMES = ['ResolutionID', 'Width', 'Height', 'LayoutFileName', 'height', 'LayoutFileName ', 'Language', 'language']
 KEY = 9  # key i has selector KEY + i, after the entry names that are not keys
 LAYOUT_ATTRS = ['DefaultBackgroundValue', 'BackgroundWidth', 'BackgroundHeight', 'ValidateWidth',
                 'ValidateHeight', 'OrientationValue', 'Left', 'Top', 'Width', 'Height', 'DefaultPath']
@@ -50,6 +50,10 @@ def write(folder, name, data):
 def resolution_seeds():
     two = [res_entry(('ResolutionID', '1'), ('Width', '320'), ('Height', '240'), ('LayoutFileName', 'qvga.xml')),
            res_entry(('ResolutionID', '2'), ('Width', '640'), ('Height', '480'), ('LayoutFileName', 'vga.xml'))]
+    write('resolution_entry', 'languages', entries(0, [
+        res_entry(('Height', '240'), ('LayoutFileName', 'q.xml'), ('Language', 'de')),
+        res_entry(('Height', '480'), ('Language', 'xx'), ('Language', 'fr')),
+        res_entry(('Language', 'DE'), ('Language', 'd\u0165'))]))
     write('resolution_entry', 'qvga_and_vga', entries(0, two))
     write('resolution_entry', 'out_of_memory', entries(1, two[:1]))
     write('resolution_entry', 'odd_values', entries(0, [
@@ -93,7 +97,11 @@ def plain_seeds():
 def options_seeds():
     silver = struct.pack('<II', 1, 10) + 'Silver.xml'.encode('utf-16-le')
     for name, tail in [('accents_off', struct.pack('<I', 0)), ('accents_on', struct.pack('<I', 1)),
-                       ('accents_cut_short', bytes(3)), ('accents_then_more', bytes(4) + b'\x07')]:
+                       ('accents_cut_short', bytes(3)), ('accents_then_more', bytes(4) + b'\x07'),
+                       ('words', struct.pack('<I', 1) + bytes([0, 3, 4, 0, 1, 2])),
+                       ('words_cut', struct.pack('<I', 1) + bytes([1, 4])),
+                       ('words_out_of_range', struct.pack('<I', 0) + bytes([9, 0, 5, 0xFF, 0xFE, 6])),
+                       ('words_then_more', struct.pack('<I', 1) + bytes([1, 1, 1, 1, 1, 5, 0xAA]))]:
         write('options_reader', name, silver + tail)
 
 

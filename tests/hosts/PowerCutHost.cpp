@@ -1,7 +1,7 @@
-// Options.dat through power failures: a save is cut short at each of its file-system
-// calls in turn (the process ends at once, before the call), a new process then starts
-// as the keyboard does, and the settings file and the settings read must be the old ones
-// or the new ones, whole, with nothing left over.
+// Options.dat and Words.dat through power failures: a save is cut short at each of its
+// file-system calls in turn (the process ends at once, before the call), a new process
+// then starts as the keyboard does, and the file and what is read of it must be the old
+// ones or the new ones, whole, with nothing left over.
 //
 //   PowerCutHost.exe run        plays every cut in a folder "powercut" beside itself;
 //                               prints one line per failure, exits 1 when there was one
@@ -11,17 +11,20 @@
 //                               writes the number of calls to "calls.txt"
 //   PowerCutHost.exe save-old   (in that folder) saves the old settings, uncut
 //   PowerCutHost.exe read       (in that folder) starts and writes what it read to "read.txt"
+//   PowerCutHost.exe save-words K, save-words-old, read-words: the same for the learned
+//                               words (a save loads them and learns three more)
 
 #include "settings/Settings.h"
+#include "settings/UserWordsStore.h"
 #include "support/ModuleInstance.h"
 
 #include "faults/ImportRedirect.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <cwchar>
 #include <iterator>
 #include <string>
-#include <vector>
 
 namespace
 {
@@ -34,11 +37,17 @@ struct Choice
     DWORD dwHabit;
     const wchar_t* pszSkin;
     bool bAccents;
+    WordSettings words;
     const char* pszRead;  // as SettingsRead gives them
 };
-const Choice kOld = {0, L"French.xml", false, "0 French.xml off"};
-const Choice kNew = {1, L"Midnight.xml", true, "1 Midnight.xml on"};
-constexpr char kDefaultsRead[] = "1 Silver.xml on";
+const Choice kOld = {0, L"French.xml", false, {false, 4, 1, false, false, WordList::Francais},
+                     "0 French.xml off, words 0 4 1 0 0 3"};
+const Choice kNew = {1, L"Midnight.xml", true, {true, 1, 4, true, true, WordList::Italiano},
+                     "1 Midnight.xml on, words 1 1 4 1 1 5"};
+
+// The words a user had learned, and those a session learns on top of them.
+const wchar_t* const kOldWords[] = {L"alpha", L"alpha", L"beta"};
+const wchar_t* const kLearnedWords[] = {L"gamma", L"alpha", L"delta"};
 
 // The file-system calls counted, and cut before.
 long g_nCalls = 0;
@@ -122,12 +131,16 @@ std::string Narrow(const wchar_t* psz)
     return text;
 }
 
-// The settings in memory, as "habit skin accents".
+// The settings in memory, as "habit skin accents, words suggest after count space learn list".
 std::string SettingsRead()
 {
     WCHAR szSkin[MAX_PATH];
     GetSkinFile(szSkin);
-    return std::to_string(GetHabit()) + " " + Narrow(szSkin) + " " + (GetAccentsOnLongPress() ? "on" : "off");
+    const WordSettings w = GetWordSettings();
+    char szWords[64];
+    std::snprintf(szWords, sizeof szWords, ", words %d %u %u %d %d %u", w.bSuggest, w.nAfterLetters, w.nWords,
+                  w.bSpaceAfterWord, w.bLearn, static_cast<unsigned>(w.list));
+    return std::to_string(GetHabit()) + " " + Narrow(szSkin) + " " + (GetAccentsOnLongPress() ? "on" : "off") + szWords;
 }
 
 void Choose(const Choice& choice)
@@ -135,6 +148,14 @@ void Choose(const Choice& choice)
     SetHabit(choice.dwHabit);
     SetSkinFile(choice.pszSkin);
     SetAccentsOnLongPress(choice.bAccents);
+    SetWordSettings(choice.words);
+}
+
+void WriteCalls()
+{
+    const long nCalls = g_nCalls;
+    g_nCutAt = 0;
+    WriteAll(FolderOf(OwnPath()) + L"\\calls.txt", std::to_string(nCalls));
 }
 
 int Save(long nCutAt, const Choice& choice)
@@ -143,9 +164,7 @@ int Save(long nCutAt, const Choice& choice)
     LoadOptions();
     Choose(choice);
     SaveOptions();
-    const long nCalls = g_nCalls;
-    g_nCutAt = 0;
-    WriteAll(FolderOf(OwnPath()) + L"\\calls.txt", std::to_string(nCalls));
+    WriteCalls();
     return 0;
 }
 
@@ -156,15 +175,46 @@ int Read()
     return 0;
 }
 
-// Runs this program's copy in the folder with the arguments; its exit code, or -1.
+// As the keyboard does: the words it has, what a session learns, the words saved.
+template <std::size_t N>
+int SaveWords(long nCutAt, bool bFromNothing, const wchar_t* const (&apszWords)[N])
+{
+    CutFileCalls(nCutAt);
+    CUserWords words;
+    if (!bFromNothing && !LoadUserWords(words))
+        return 1;
+    for (const wchar_t* pszWord : apszWords)
+        words.CountUse(pszWord, std::wcslen(pszWord));
+    SaveUserWords(words);
+    WriteCalls();
+    return 0;
+}
+
+// The words kept, as "word:uses ... clock N".
+int ReadWords()
+{
+    CUserWords words;
+    std::string text = LoadUserWords(words) ? "" : "(not read) ";
+    for (std::size_t i = 0; i < words.Count(); ++i)
+        text += Narrow(words.At(i).szWord) + ":" + std::to_string(words.At(i).nUses) + " ";
+    WriteAll(FolderOf(OwnPath()) + L"\\read.txt", text + "clock " + std::to_string(words.Clock()));
+    return 0;
+}
+
+// Runs this program's copy in the folder with the arguments; its exit code, or -1. On a
+// starved machine Wine now and then fails a start with ERROR_INTERNAL_ERROR: the child
+// died in the loader, before any code of ours ran, so the start is made again.
 int RunChild(const std::wstring& program, const std::wstring& arguments)
 {
     std::wstring commandLine = L"\"" + program + L"\" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        FolderOf(program).c_str(), &startup, &process))
+    BOOL bStarted = FALSE;
+    for (int nTry = 0; nTry < 3 && !bStarted && (nTry == 0 || GetLastError() == ERROR_INTERNAL_ERROR); ++nTry)
+        bStarted = CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                  FolderOf(program).c_str(), &startup, &process);
+    if (!bStarted)
         return -1;
     DWORD dwExit = static_cast<DWORD>(-1);
     if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0)
@@ -174,22 +224,42 @@ int RunChild(const std::wstring& program, const std::wstring& arguments)
     return static_cast<int>(dwExit);
 }
 
+// One file and the verbs of this program that save and read it.
+struct Kind
+{
+    const wchar_t* pszFile;
+    const wchar_t* pszSave;     // followed by the call to cut before
+    const wchar_t* pszSaveOld;
+    const wchar_t* pszRead;
+    const char* pszNewRead;     // what every save leaves to read; null: it depends on the words before
+};
+
+const Kind kKinds[] = {
+    {L"Options.dat", L"save", L"save-old", L"read", kNew.pszRead},
+    {L"Words.dat", L"save-words", L"save-words-old", L"read-words", nullptr},
+};
+
 struct Start
 {
     const char* pszWhat;
-    bool bOldFile;      // Options.dat holds the old settings before the save; else there is none
-    const char* pszBefore;  // the settings read when the save did not happen
+    bool bOldFile;      // the file holds the old settings or words before the save; else there is none
 };
 
 const Start kStarts[] = {
-    {"a save over the old settings", true, kOld.pszRead},
-    {"the first start, which writes the defaults, then a save", false, kDefaultsRead},
+    {"a save over the old file", true},
+    {"a save where there is no file yet (the settings' first start writes the defaults)", false},
 };
+
+// What a new start reads, and the file it leaves.
+struct Outcome { std::string read, file; };
 
 class CPowerCutRun
 {
 public:
-    explicit CPowerCutRun(const std::wstring& folder) : m_folder(folder), m_program(folder + L"\\PowerCutHost.exe") {}
+    CPowerCutRun(const std::wstring& folder, const Kind& kind)
+        : m_folder(folder), m_program(folder + L"\\PowerCutHost.exe"), m_kind(kind)
+    {
+    }
 
     bool Prepare()
     {
@@ -197,112 +267,113 @@ public:
         return CopyFileW(OwnPath().c_str(), m_program.c_str(), FALSE) != FALSE;
     }
 
+    // What a start reads with no file, and with the old one.
+    void LearnBefore()
+    {
+        Reset(false);
+        m_none = ReadBack();
+        RunChild(m_program, m_kind.pszSaveOld);
+        m_old = ReadBack();
+    }
+
     // Every cut of one start; the number of failures.
     int Play(const Start& start)
     {
-        Reset(start);
-        if (RunChild(m_program, L"save 0") != 0)
+        const Outcome& before = start.bOldFile ? m_old : m_none;
+        Reset(start.bOldFile);
+        if (RunChild(m_program, Verb(0)) != 0)
             return Fail(start, 0, "the uncut save did not run");
-        const std::string after = ReadBack();
+        const Outcome after = ReadBack();
         const long nCalls = std::atol(ReadAll(m_folder + L"\\calls.txt").c_str());
-        if (after != kNew.pszRead || nCalls <= 0)
-            return Fail(start, 0, "the uncut save gives \"" + after + "\" after " + std::to_string(nCalls) + " calls");
+        const bool bSaved = m_kind.pszNewRead != nullptr ? after.read == m_kind.pszNewRead : after.read != before.read;
+        if (!bSaved || nCalls <= 0)
+            return Fail(start, 0, "the uncut save gives \"" + after.read + "\" after " + std::to_string(nCalls) + " calls");
         int nFailures = 0;
         bool bNewSeen = false;
         for (long k = 1; k <= nCalls; ++k)
         {
-            Reset(start);
-            if (RunChild(m_program, L"save " + std::to_wstring(k)) != static_cast<int>(kCutExitCode))
+            Reset(start.bOldFile);
+            if (RunChild(m_program, Verb(k)) != static_cast<int>(kCutExitCode))
             {
                 nFailures += Fail(start, k, "the process did not end at the call");
                 continue;
             }
-            const std::string read = ReadBack();
-            const bool bNew = read == kNew.pszRead;
-            if (!bNew && read != start.pszBefore)
-                nFailures += Fail(start, k, "a new start reads \"" + read + "\"");
+            const Outcome cut = ReadBack();
+            const bool bNew = cut.read == after.read;
+            if (!bNew && cut.read != before.read)
+                nFailures += Fail(start, k, "a new start reads \"" + cut.read + "\"");
             else if (bNewSeen && !bNew)
-                nFailures += Fail(start, k, "the old settings came back after a cut that kept the new ones");
-            nFailures += CheckFiles(start, k);
+                nFailures += Fail(start, k, "the old file came back after a cut that kept the new one");
+            if (cut.file != before.file && cut.file != after.file)
+                nFailures += Fail(start, k, Narrow(m_kind.pszFile) + " is neither the old file nor the new one");
+            nFailures += CheckNothingLeft(start, k);
             bNewSeen = bNewSeen || bNew;
         }
-        std::printf("%s: %ld calls, each cut survived%s\n", start.pszWhat, nCalls, nFailures == 0 ? "" : " but for the above");
+        std::printf("%s, %s: %ld calls, each cut survived%s\n", Narrow(m_kind.pszFile).c_str(), start.pszWhat, nCalls,
+                    nFailures == 0 ? "" : " but for the above");
         return nFailures;
     }
 
 private:
-    std::wstring Path(const wchar_t* pszName) const { return m_folder + L"\\" + pszName; }
+    std::wstring Path(const std::wstring& name) const { return m_folder + L"\\" + name; }
 
-    void Reset(const Start& start)
+    std::wstring Verb(long k) const { return std::wstring(m_kind.pszSave) + L" " + std::to_wstring(k); }
+
+    void Reset(bool bOldFile)
     {
-        for (const wchar_t* pszName : {L"Options.dat", L"Options.dat.new", L"Options.dat.ready", L"read.txt"})
-            DeleteFileW(Path(pszName).c_str());
-        if (start.bOldFile)
-            WriteAll(Path(L"Options.dat"), m_oldBytes);
+        const std::wstring file = m_kind.pszFile;
+        for (const std::wstring& name : {file, file + L".new", file + L".ready", std::wstring(L"read.txt")})
+            DeleteFileW(Path(name).c_str());
+        if (bOldFile)
+            WriteAll(Path(file), m_old.file);
     }
 
-    // A new start's settings, and the file it leaves.
-    std::string ReadBack()
+    // A new start's reading, and the file it leaves.
+    Outcome ReadBack()
     {
-        if (RunChild(m_program, L"read") != 0)
-            return "(the start failed)";
-        m_lastFile = ReadAll(Path(L"Options.dat"));
-        return ReadAll(Path(L"read.txt"));
+        if (const int nExit = RunChild(m_program, m_kind.pszRead); nExit != 0)
+            return {"(the start failed: " + std::to_string(nExit) + ")", ""};
+        return {ReadAll(Path(L"read.txt")), ReadAll(Path(m_kind.pszFile))};
     }
 
-    // After a new start, Options.dat is the old file or the new one and nothing else is left.
-    int CheckFiles(const Start& start, long k)
+    int CheckNothingLeft(const Start& start, long k)
     {
         int nFailures = 0;
-        const std::string& before = start.bOldFile ? m_oldBytes : m_defaultBytes;
-        if (m_lastFile != before && m_lastFile != m_newBytes)
-            nFailures += Fail(start, k, "Options.dat is neither the file before the save nor the new one");
-        for (const wchar_t* pszName : {L"Options.dat.new", L"Options.dat.ready"})
-            if (GetFileAttributesW(Path(pszName).c_str()) != INVALID_FILE_ATTRIBUTES)
-                nFailures += Fail(start, k, Narrow(pszName) + " is left after a new start");
+        for (const wchar_t* pszSuffix : {L".new", L".ready"})
+            if (GetFileAttributesW(Path(m_kind.pszFile + std::wstring(pszSuffix)).c_str()) != INVALID_FILE_ATTRIBUTES)
+                nFailures += Fail(start, k, Narrow(m_kind.pszFile) + Narrow(pszSuffix) + " is left after a new start");
         return nFailures;
     }
 
     int Fail(const Start& start, long k, const std::string& sWhy)
     {
-        std::printf("FAILED: %s, cut before call %ld: %s\n", start.pszWhat, k, sWhy.c_str());
+        std::printf("FAILED: %s, %s, cut before call %ld: %s\n", Narrow(m_kind.pszFile).c_str(), start.pszWhat, k,
+                    sWhy.c_str());
         return 1;
     }
 
-public:
-    // The old settings' file and the new one, as a whole run writes them.
-    void LearnFiles()
-    {
-        Reset(Start{"", false, ""});
-        RunChild(m_program, L"read");
-        m_defaultBytes = ReadAll(Path(L"Options.dat"));
-        RunChild(m_program, L"save-old");
-        m_oldBytes = ReadAll(Path(L"Options.dat"));
-        RunChild(m_program, L"save 0");
-        m_newBytes = ReadAll(Path(L"Options.dat"));
-    }
-
-private:
     std::wstring m_folder;
     std::wstring m_program;
-    std::string m_defaultBytes;
-    std::string m_oldBytes;
-    std::string m_newBytes;
-    std::string m_lastFile;
+    const Kind& m_kind;
+    Outcome m_none;
+    Outcome m_old;
 };
 
 int Run()
 {
-    CPowerCutRun run(FolderOf(OwnPath()) + L"\\powercut");
-    if (!run.Prepare())
-    {
-        std::printf("FAILED: the program cannot be copied into its folder\n");
-        return 1;
-    }
-    run.LearnFiles();
     int nFailures = 0;
-    for (const Start& start : kStarts)
-        nFailures += run.Play(start);
+    for (const Kind& kind : kKinds)
+    {
+        CPowerCutRun run(FolderOf(OwnPath()) + L"\\powercut", kind);
+        if (!run.Prepare())
+        {
+            std::printf("FAILED: the program cannot be copied into its folder\n");
+            return 1;
+        }
+        run.LearnBefore();
+        for (const Start& start : kStarts)
+            nFailures += run.Play(start);
+    }
     return nFailures == 0 ? 0 : 1;
 }
 
@@ -312,14 +383,22 @@ int main(int argc, char** argv)
 {
     g_hInstance = GetModuleHandleW(nullptr);
     const std::string verb = argc > 1 ? argv[1] : "";
+    const long nCutAt = argc > 2 ? std::atol(argv[2]) : 0;
     if (verb == "save" && argc > 2)
-        return Save(std::atol(argv[2]), kNew);
+        return Save(nCutAt, kNew);
     if (verb == "save-old")
         return Save(0, kOld);
     if (verb == "read")
         return Read();
+    if (verb == "save-words" && argc > 2)
+        return SaveWords(nCutAt, false, kLearnedWords);
+    if (verb == "save-words-old")
+        return SaveWords(0, true, kOldWords);
+    if (verb == "read-words")
+        return ReadWords();
     if (verb == "run")
         return Run();
-    std::fprintf(stderr, "usage: PowerCutHost.exe run | save K | read\n");
+    std::fprintf(stderr, "usage: PowerCutHost.exe run | save K | save-old | read | save-words K | save-words-old | "
+                         "read-words\n");
     return 2;
 }

@@ -1,4 +1,5 @@
 #include "IndexAudit.h"
+#include "device/harness/TextUtf.h"
 
 #include "skin/SkinNumbers.h"
 #include "support/ScreenRules.h"
@@ -13,6 +14,32 @@ std::string ChildName(int nChild)
 const char* ClassName(int nShortSide)
 {
     return nShortSide >= 480 ? "VGA" : "QVGA";
+}
+
+// The Language attributes: each must name a word list's language, and a later one
+// that names another language is not taken.
+void AuditLanguages(const IndexModel& model, CFindings& findings)
+{
+    const IndexEntryRecord* pTaken = nullptr;
+    for (const IndexEntryRecord& record : model.entries)
+    {
+        if (!record.bHasAttributes || !record.bHasLanguage)
+            continue;
+        const std::string entry = ChildName(record.nChild);
+        const std::string code = Narrow(record.language);
+        if (!record.entry.Language.bNamed)
+            findings.Warning(model.file, entry,
+                             Printf("its Language \"%s\" names none of the word lists (en, de, fr, es, it; in lower "
+                                    "case), so it is passed over",
+                                    code.c_str()));
+        else if (pTaken == nullptr)
+            pTaken = &record;
+        else if (pTaken->entry.Language.language != record.entry.Language.language)
+            findings.Warning(model.file, entry,
+                             Printf("its Language \"%s\" differs from the \"%s\" of %s, which names the skin's "
+                                    "language; this one is not used",
+                                    code.c_str(), Narrow(pTaken->language).c_str(), ChildName(pTaken->nChild).c_str()));
+    }
 }
 
 }  // namespace
@@ -52,6 +79,7 @@ std::vector<int> AuditIndex(const IndexModel& model, const std::vector<CheckedSc
         heights.push_back(record.entry.Height);
         sources.push_back(static_cast<int>(i));
     }
+    AuditLanguages(model, findings);
     if (heights.empty())
     {
         findings.Error(file, "",

@@ -16,6 +16,8 @@ struct IndexEntryRecord
     int nChild;               // position among the root's children, the first being 1
     bool bHasAttributes;      // false: a comment or text, which adds nothing
     ResolutionEntry entry;
+    bool bHasLanguage;        // the entry has a Language attribute,
+    std::wstring language;    // this one, whole
 };
 
 struct IndexModel

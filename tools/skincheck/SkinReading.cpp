@@ -40,6 +40,11 @@ IndexModel ReadIndexModel(LPCWSTR pszSkinsFolder, LPCWSTR pszIndexFile)
         IndexEntryRecord record{};
         record.nChild = nChild;
         const long nCount = VisitXmlAttributes(pNode, [&record](LPCWSTR pszName, BSTR bstrText) {
+            if (pszName != nullptr && std::wcscmp(pszName, kSkinLanguageAttribute) == 0)
+            {
+                record.bHasLanguage = true;
+                record.language.assign(bstrText, SysStringLen(bstrText));
+            }
             return StoreResolutionAttribute(record.entry, pszName, bstrText, SysStringLen(bstrText),
                                             GetSystemCodePage());
         });

@@ -116,6 +116,11 @@ def faults():
     def case_typo(s):
         return s.edit_layout(lambda text: text.replace('>char_X<', '>char_x<'))
 
+    def unknown_language(s):
+        # The checker's own reading of the attribute, beside the loader's.
+        s.edit_index(lambda text: text.replace('Height="240"', 'Height="240" Language="nl"', 1))
+        return None
+
     def undrawable_alternates(s):
         # Only the file and a real font tell whether a key's own character can be drawn.
         return s.edit_layout(lambda text: text.replace('>char_E<', ' Alternates="&#xE9;&#xE000;">char_E<'))
@@ -130,6 +135,7 @@ def faults():
         ('IndexNotXml', not_xml, 'error', None, 'cannot be read as an XML document'),
         ('LayoutMissing', layout_missing, 'error', None, 'is not in the skin folder'),
         ('CaseTypo', case_typo, 'warning', '"char_x"', 'names are case-sensitive: "char_X"'),
+        ('LanguageUnknown', unknown_language, 'warning', 'child 2', 'its Language "nl" names none of the word lists'),
         ('AlternatesUndrawable', undrawable_alternates, 'error', '"char_E"',
          "hold U+E000, which the keys' label font has no glyph for"),
     ]

@@ -52,7 +52,8 @@ std::string BuildIndexDocument(const std::string& comment, const std::vector<Ind
     xml += "  <!-- " + comment + " -->\n";
     for (const IndexEntry& entry : entries)
         xml += "  <Resolution" + Attribute("ResolutionID", entry.nId) + Attribute("Width", entry.nWidth) +
-               Attribute("Height", entry.nHeight) + Attribute("LayoutFileName", entry.layoutFile) + "/>\n";
+               Attribute("Height", entry.nHeight) + Attribute("LayoutFileName", entry.layoutFile) +
+               (entry.language.empty() ? "" : Attribute("Language", entry.language)) + "/>\n";
     xml += "</Skin>\n";
     return xml;
 }

@@ -14,6 +14,7 @@ struct IndexEntry
     int nWidth;
     int nHeight;  // the shorter screen side the layout is for
     std::string layoutFile;
+    std::string language;  // the skin's letters' language ("de"), on every entry; empty: none
 };
 
 std::string BuildIndexDocument(const std::string& comment, const std::vector<IndexEntry>& entries);

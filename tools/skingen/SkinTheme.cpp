@@ -2,12 +2,14 @@
 
 namespace {
 
-SkinTheme SilverWith(const wchar_t* pszName, const wchar_t* pszDescription, LetterArrangement arrangement)
+SkinTheme SilverWith(const wchar_t* pszName, const wchar_t* pszDescription, LetterArrangement arrangement,
+                     const char* pszLanguage)
 {
     SkinTheme theme = SilverTheme();
     theme.pszName = pszName;
     theme.pszDescription = pszDescription;
     theme.arrangement = arrangement;
+    theme.pszLanguage = pszLanguage;
     return theme;
 }
 
@@ -69,7 +71,7 @@ const SkinTheme& GermanTheme()
 {
     static const SkinTheme theme =
         SilverWith(L"German", L"German: Silver with the letters of a German keyboard (QWERTZ)",
-                   LetterArrangement::Qwertz);
+                   LetterArrangement::Qwertz, "de");
     return theme;
 }
 
@@ -77,6 +79,6 @@ const SkinTheme& FrenchTheme()
 {
     static const SkinTheme theme =
         SilverWith(L"French", L"French: Silver with the letters of a French keyboard (AZERTY)",
-                   LetterArrangement::Azerty);
+                   LetterArrangement::Azerty, "fr");
     return theme;
 }

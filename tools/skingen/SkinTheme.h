@@ -28,6 +28,9 @@ struct SkinTheme
     Gradient panelFace;           // edit view and preview panels
     Colour panelBorder;
     LetterArrangement arrangement = LetterArrangement::Qwerty;
+    // The letters' language, which the index names for word completion ("de"); none for
+    // the skins whose letters serve every language, so that the device's language decides.
+    const char* pszLanguage = "";
 };
 
 const SkinTheme& SilverTheme();

@@ -42,7 +42,7 @@ bool WriteSkin(const COutputFolder& skins, const SkinTheme& theme, CTextPainter&
     for (const ResolutionClass& rc : kClasses)
     {
         bOk = WriteLayout(folder, theme, rc, text) && bOk;
-        entries.push_back({nId++, rc.nClass * 4 / 3, rc.nClass, LayoutFileName(rc.nClass)});
+        entries.push_back({nId++, rc.nClass * 4 / 3, rc.nClass, LayoutFileName(rc.nClass), theme.pszLanguage});
     }
     const std::string comment = Narrow(theme.pszDescription) + " (Brevanto Keyboard skin)";
     return skins.WriteText(AsciiFileName(theme.pszName) + ".xml", BuildIndexDocument(comment, entries)) && bOk;

@@ -42,6 +42,7 @@ struct ResolutionCase
     std::vector<Attribute> attributes;
     int nId, nWidth, nHeight;
     std::wstring layout;
+    const char* pszLanguage = "";  // the language's tag; empty: none named
 };
 
 class ResolutionEntryReading : public testing::TestWithParam<ResolutionCase> {};
@@ -56,6 +57,8 @@ TEST_P(ResolutionEntryReading, FillsTheEntry)
     EXPECT_EQ(c.nWidth, entry.Width) << c.pszWhat;
     EXPECT_EQ(c.nHeight, entry.Height) << c.pszWhat;
     EXPECT_EQ(c.layout, std::wstring(entry.LayoutFileName)) << c.pszWhat;
+    EXPECT_EQ(std::string(c.pszLanguage), entry.Language.bNamed ? WordLanguageTag(entry.Language.language) : "")
+        << c.pszWhat;
 }
 
 // How a number reads is SkinNumbersTest's; here, which field each attribute fills.
@@ -75,7 +78,11 @@ INSTANTIATE_TEST_SUITE_P(Table, ResolutionEntryReading, testing::Values(
     ResolutionCase{"layout names keep characters outside the code page", {{L"LayoutFileName", L"\x20AC.xml"}},
                    0, 0, 0, L"\x20AC.xml"},
     ResolutionCase{"unknown attributes are ignored", {{L"Colour", L"red"}, {L"", L"1"}, {L"Height", L"240"}},
-                   0, 0, 240, L""}));
+                   0, 0, 240, L""},
+    ResolutionCase{"a language", {{L"Height", L"480"}, {L"language", L"it"}, {L"Language", L"fr"}}, 0, 0, 480, L"",
+                   "fr"},
+    ResolutionCase{"a code of no word list names none, also after one that did",
+                   {{L"Language", L"de"}, {L"Language", L"nl"}}, 0, 0, 0, L""}));
 
 struct LayoutCase
 {

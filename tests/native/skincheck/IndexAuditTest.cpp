@@ -10,6 +10,7 @@ struct IndexRow
     std::wstring height;
     std::wstring layout;
     bool bElement = true;
+    const wchar_t* pszLanguage = nullptr;  // a Language attribute's text, if any
 };
 
 IndexModel MakeIndex(const std::vector<IndexRow>& rows)
@@ -28,6 +29,13 @@ IndexModel MakeIndex(const std::vector<IndexRow>& rows)
         {
             StoreResolutionAttribute(record.entry, L"Height", row.height.data(), row.height.size(), codePage);
             StoreResolutionAttribute(record.entry, L"LayoutFileName", row.layout.data(), row.layout.size(), codePage);
+        }
+        if (row.pszLanguage != nullptr)
+        {
+            record.bHasLanguage = true;
+            record.language = row.pszLanguage;
+            StoreResolutionAttribute(record.entry, L"Language", record.language.data(), record.language.size(),
+                                     codePage);
         }
         model.entries.push_back(record);
     }
@@ -73,7 +81,17 @@ INSTANTIATE_TEST_SUITE_P(Table, IndexAuditFinds, testing::Values(
               "is never used\n"},
     IndexCase{"a chosen entry without layout name", {{L"240", L""}, {L"480", L"v.xml"}}, {-1, 1},
               "error: Test.xml, child 2: is chosen for QVGA screens but names no layout file (LayoutFileName "
-              "missing, empty or longer than 259 characters)\n"}));
+              "missing, empty or longer than 259 characters)\n"},
+    IndexCase{"the same language on every entry", {{L"240", L"q.xml", true, L"de"}, {L"480", L"v.xml", true, L"de"}},
+              {0, 1}, ""},
+    IndexCase{"a code of no word list, then one", {{L"240", L"q.xml", true, L"DE"}, {L"480", L"v.xml", true, L"fr"}},
+              {0, 1},
+              "warning: Test.xml, child 2: its Language \"DE\" names none of the word lists (en, de, fr, es, it; in "
+              "lower case), so it is passed over\n"},
+    IndexCase{"two languages",
+              {{L"240", L"q.xml", true, L"de"}, {L"", L"", false}, {L"480", L"v.xml", true, L"fr"}}, {0, 2},
+              "warning: Test.xml, child 4: its Language \"fr\" differs from the \"de\" of child 2, which names the "
+              "skin's language; this one is not used\n"}));
 
 TEST(IndexAudit, SaysWhenTheFileIsNotXml)
 {

@@ -14,11 +14,13 @@ size_t CountOf(const std::string& text, const std::string& part)
 
 TEST(SkinDocuments, IndexHasACommentFirstThenOneElementPerEntry)
 {
-    const std::string xml = BuildIndexDocument("a skin", {{1, 320, 240, "Layout240.xml"}, {2, 640, 480, "Layout480.xml"}});
+    const std::string xml =
+        BuildIndexDocument("a skin", {{1, 320, 240, "Layout240.xml", "de"}, {2, 640, 480, "Layout480.xml"}});
     EXPECT_EQ("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
               "<Skin>\n"
               "  <!-- a skin -->\n"
-              "  <Resolution ResolutionID=\"1\" Width=\"320\" Height=\"240\" LayoutFileName=\"Layout240.xml\"/>\n"
+              "  <Resolution ResolutionID=\"1\" Width=\"320\" Height=\"240\" LayoutFileName=\"Layout240.xml\" "
+              "Language=\"de\"/>\n"
               "  <Resolution ResolutionID=\"2\" Width=\"640\" Height=\"480\" LayoutFileName=\"Layout480.xml\"/>\n"
               "</Skin>\n",
               xml);

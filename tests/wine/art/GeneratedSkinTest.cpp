@@ -6,6 +6,7 @@
 #include "WineTestSupport.h"
 #include "device/harness/TextUtf.h"
 #include "skin/KeyTable.h"
+#include "skin/SkinCatalogue.h"
 #include "skin/SkinTestFiles.h"
 #include "skin/TestSkin.h"
 #include "support/HostProcess.h"
@@ -149,6 +150,33 @@ TEST(GeneratedSkins, NationalSkinsMoveTheirLettersOntoSilversPlaces)
                           Move{L"French.xml", L"char_M", L"char_question"}, Move{L"German.xml", L"char_E", L"char_E"}})
         EXPECT_EQ(rects[L"Silver.xml"][FindKeyByEntry(m.pszSilverPlace)], rects[m.pszSkin][FindKeyByEntry(m.pszKey)])
             << Narrow(m.pszSkin) << " " << Narrow(m.pszKey);
+}
+
+// The painted skins as the keyboard loads them: German and French name their letters'
+// language, Silver leaves Automatic to the device; a list the settings name wins.
+TEST(GeneratedSkins, AutomaticTakesTheLoadedSkinsLanguage)
+{
+    if (!IsScreen(240, 320))
+        GTEST_SKIP() << "checked on the 240x320 run";
+    const WordLanguage device = LanguageOfWordList(WordList::Automatic, GetUserDefaultUILanguage());
+    struct Case { const wchar_t* pszSkin; WordList list; WordLanguage expected; };
+    const Case aCases[] = {
+        {L"German.xml", WordList::Automatic, WordLanguage::German},
+        {L"French.xml", WordList::Automatic, WordLanguage::French},
+        {L"Silver.xml", WordList::Automatic, device},
+        {L"Midnight.xml", WordList::Automatic, device},
+        {L"German.xml", WordList::Italiano, WordLanguage::Italian},
+        {L"Silver.xml", WordList::Francais, WordLanguage::French},
+    };
+    for (const Case& c : aCases)
+    {
+        CSkinSelection selection;
+        ASSERT_EQ(1, selection.Load(c.pszSkin, 1));
+        WordSettings settings;
+        settings.list = c.list;
+        EXPECT_EQ(WordLanguageTag(c.expected), std::string(WordLanguageTag(ChooseWordLanguage(settings))))
+            << static_cast<int>(c.list);
+    }
 }
 
 }  // namespace

@@ -17,6 +17,7 @@ void ResetSettings()
 {
     g_dwHabit = 1;
     g_bAccentsOnLongPress = TRUE;
+    SetWordSettings(WordSettings());
     g_szSkinFile[0] = L'\0';
     g_ftOptionsTime = FILETIME{0, 0};
     g_nLoadedOrientation = kNoLoadedOrientation;
@@ -36,6 +37,20 @@ void RemovePath(const std::wstring& path)
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     if (!DeleteFileW(path.c_str()))
         RemoveDirectoryW(path.c_str());
+}
+
+std::string WordSettingsText(const WordSettings& words)
+{
+    return "suggest " + std::to_string(words.bSuggest) + ", after " + std::to_string(words.nAfterLetters) +
+           ", words " + std::to_string(words.nWords) + ", space " + std::to_string(words.bSpaceAfterWord) +
+           ", learn " + std::to_string(words.bLearn) + ", list " + std::to_string(static_cast<int>(words.list));
+}
+
+Bytes StoredTail(bool bAccents, const WordSettings& words)
+{
+    using U = unsigned char;
+    return Bytes{U(bAccents), 0, 0, 0, U(words.bSuggest), U(words.nAfterLetters), U(words.nWords),
+                 U(words.bSpaceAfterWord), U(words.bLearn), U(words.list)};
 }
 
 Bytes OptionsFileBytes(DWORD dwHabit, const std::wstring& skin, const Bytes& tail)

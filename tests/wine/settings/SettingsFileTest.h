@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "device/harness/FileBytes.h"
+#include "words/WordSettings.h"
 
 #include <string>
 
@@ -13,13 +14,17 @@ std::wstring OptionsPath();
 // Removes a file or an empty folder of that name, read-only or not.
 void RemovePath(const std::wstring& path);
 
-// The accents field after the name as the settings store writes it: on.
-inline const Bytes kAccentsOnField = {1, 0, 0, 0};
+// The fields after the name as the settings store writes them: the accents (4 bytes)
+// and the word settings (a byte each).
+Bytes StoredTail(bool bAccents = true, const WordSettings& words = WordSettings());
+
+// "suggest 1, after 2, words 3, space 1, learn 1, list 0": word settings to compare.
+std::string WordSettingsText(const WordSettings& words);
 
 // Options.dat as the settings store writes it: the hand, the name's length in
 // units, then the name in UTF-16LE without a terminator; then the tail (by
-// default the accents field, on).
-Bytes OptionsFileBytes(DWORD dwHabit, const std::wstring& skin, const Bytes& tail = kAccentsOnField);
+// default the fields after the name at their defaults).
+Bytes OptionsFileBytes(DWORD dwHabit, const std::wstring& skin, const Bytes& tail = StoredTail());
 
 // Writes Options.dat with a last-write time after the one the settings recorded,
 // as a later save by the options dialog leaves it, however coarse the file clock.

@@ -19,6 +19,10 @@ protected:
     std::wstring m_path = OptionsPath();
 };
 
+// No word setting at its default.
+const WordSettings kWordsBefore = {false, 4, 1, false, false, WordList::Espanol};
+const WordSettings kDefaultWords;
+
 struct LoadCase
 {
     const char* pszName;
@@ -26,19 +30,26 @@ struct LoadCase
     DWORD dwHabit;
     const wchar_t* pszSkin;
     Bytes fileAfter;
+    WordSettings words;
 };
 
-// Memory holds habit 7 and "Before.xml" before each load, so that a value
-// left alone is told apart from one read or cleared.
+// Memory holds habit 7, "Before.xml" and kWordsBefore before each load, so that a
+// value left alone is told apart from one read or cleared.
 TEST_F(SettingsStore, LoadReadsAnExistingFileAsItIsAndWritesAMissingOne)
 {
     const Bytes count300 = {0, 0, 0, 0, 0x2C, 0x01, 0, 0, 'B', 0};
+    const WordSettings someWords = {true, 1, 4, false, true, WordList::Italiano};
+    const Bytes accentsOnly = OptionsFileBytes(0, L"Black.xml", {0, 0, 0, 0});
     const LoadCase aCases[] = {
-        {"no file: memory is written", std::nullopt, 7, L"Before.xml", OptionsFileBytes(7, L"Before.xml")},
-        {"refused count", count300, 0, L"Before.xml", count300},
-        {"empty file", Bytes{}, 0, L"", Bytes{}},
+        {"no file: memory is written", std::nullopt, 7, L"Before.xml",
+         OptionsFileBytes(7, L"Before.xml", StoredTail(true, kWordsBefore)), kWordsBefore},
+        {"refused count", count300, 0, L"Before.xml", count300, kWordsBefore},
+        {"empty file", Bytes{}, 0, L"", Bytes{}, kDefaultWords},
         {"trailing bytes", OptionsFileBytes(0, L"Black.xml", {0xFF, 0xFE}), 0, L"Black.xml",
-         OptionsFileBytes(0, L"Black.xml", {0xFF, 0xFE})},
+         OptionsFileBytes(0, L"Black.xml", {0xFF, 0xFE}), kDefaultWords},
+        {"a file before the word settings", accentsOnly, 0, L"Black.xml", accentsOnly, kDefaultWords},
+        {"word settings", OptionsFileBytes(1, L"Black.xml", StoredTail(false, someWords)), 1, L"Black.xml",
+         OptionsFileBytes(1, L"Black.xml", StoredTail(false, someWords)), someWords},
     };
     for (const LoadCase& c : aCases)
     {
@@ -50,9 +61,11 @@ TEST_F(SettingsStore, LoadReadsAnExistingFileAsItIsAndWritesAMissingOne)
         }
         g_dwHabit = 7;
         SetSkinFile(L"Before.xml");
+        SetWordSettings(kWordsBefore);
         LoadOptions();
         EXPECT_EQ(c.dwHabit, GetHabit());
         EXPECT_STREQ(c.pszSkin, g_szSkinFile);
+        EXPECT_EQ(WordSettingsText(c.words), WordSettingsText(GetWordSettings()));
         EXPECT_EQ(c.fileAfter, ReadFileBytes(m_path));
     }
 }
@@ -67,9 +80,13 @@ TEST_F(SettingsStore, SaveRewritesTheFileFromScratchAndFillsInTheDefaultSkin)
 
     SetHabit(1);
     SetSkinFile(L"");
+    // Out of their ranges, the word settings are kept as the nearest values in them.
+    SetWordSettings(WordSettings{false, 0, 9, true, false, static_cast<WordList>(6)});
     SaveOptions();
-    EXPECT_EQ(OptionsFileBytes(1, L"Silver.xml"), ReadFileBytes(m_path));
+    const WordSettings saved = {false, 1, 4, true, false, WordList::Automatic};
+    EXPECT_EQ(OptionsFileBytes(1, L"Silver.xml", StoredTail(true, saved)), ReadFileBytes(m_path));
     EXPECT_STREQ(L"Silver.xml", g_szSkinFile);
+    EXPECT_EQ(WordSettingsText(saved), WordSettingsText(GetWordSettings()));
 }
 
 // A folder in the file's place, a read-only file and a file held open

@@ -2,6 +2,7 @@
 #include "settings/OptionsDlg.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFileTest.h"
+#include "settings/UserWordsStore.h"
 #include "sip/OptionsDialogDriver.h"
 #include "sip/TestStateGuards.h"
 #include "support/RecordList.h"
@@ -9,11 +10,16 @@
 #include "support/DisplayMetrics.h"
 #include "support/GdiHandles.h"
 #include "support/ModuleInstance.h"
+#include "device/harness/TextUtf.h"
+#include "settings/ModulePath.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace
@@ -39,14 +45,15 @@ class OptionsDialogTest : public testing::Test
 protected:
     void SetUp() override { m_skins = InstalledSkins(); }
 
-    // Runs the dialog as the bar's options button does and acts on it.
-    INT_PTR Run(const OptionsChoice& choice, OptionsShown& shown, std::vector<SeenDialog>* pSeen = nullptr)
+    // Runs the dialog as the bar's options button does (on the Options tab) and acts on it.
+    INT_PTR Run(const OptionsChoice& choice, OptionsShown& shown, std::vector<SeenDialog>* pSeen = nullptr,
+                int nInitialTab = 0)
     {
         INT_PTR nResult = 0;
         std::vector<SeenDialog> seen = AttendOptionsDialog(
             [&] {
                 COptionsDlg dialog(EnumerateSkins);
-                nResult = dialog.DoModal(g_hInstance, nullptr, 0);
+                nResult = dialog.DoModal(g_hInstance, nullptr, nInitialTab);
             },
             choice, shown);
         if (pSeen != nullptr)
@@ -116,8 +123,8 @@ TEST_F(OptionsDialogTest, ShowsTheFileAndSavesOnlyOnOk)
         EXPECT_EQ(c.bAccentsShown, shown.bAccentsChecked);
         EXPECT_TRUE(shown.bBannerVisible && shown.bSkinsVisible);
         EXPECT_EQ(c.bSoftKey, shown.bSoftKeyFound);
-        const Bytes accentsAfter = {static_cast<unsigned char>(c.bAccentsAfter ? 1 : 0), 0, 0, 0};
-        EXPECT_EQ(c.nResult == 0 ? before : OptionsFileBytes(c.dwHabitAfter, skin(c.nSkinAfter), accentsAfter),
+        EXPECT_EQ(c.nResult == 0 ? before
+                                 : OptionsFileBytes(c.dwHabitAfter, skin(c.nSkinAfter), StoredTail(c.bAccentsAfter)),
                   ReadFileBytes(OptionsPath()));
         EXPECT_EQ(c.dwHabitAfter, g_dwHabit);
         EXPECT_EQ(c.bAccentsAfter, GetAccentsOnLongPress());
@@ -125,10 +132,94 @@ TEST_F(OptionsDialogTest, ShowsTheFileAndSavesOnlyOnOk)
     }
 }
 
+struct WordsCase
+{
+    const char* pszName;
+    Bytes tail;                          // Options.dat before: after the name
+    int nInitialTab;
+    int nTab;                            // the tab the user chooses; -1: none
+    std::optional<WordSettings> choice;  // what the user sets on the Words tab
+    WORD wClose;
+    WordSettings shown;                  // what the tab showed
+    WordSettings after;                  // the settings in memory afterwards, and in the file after OK
+};
+
+// The word settings as the Words tab shows them, and what OK and Cancel make of a
+// change; the tab came last, so index 1 still opens About.
+TEST_F(OptionsDialogTest, TheWordsTabShowsTheFileAndSavesOnlyOnOk)
+{
+    if (!IsSupported())
+        GTEST_SKIP() << "the dialog refuses unsupported screens";
+    const WordSettings defaults;
+    const WordSettings stored = {false, 4, 1, true, false, WordList::Francais};
+    const WordSettings chosen = {true, 1, 4, false, true, WordList::Italiano};
+    const WordsCase aCases[] = {
+        {"a file without them shows the defaults, and OK writes them", {1, 0, 0, 0}, 0, -1, std::nullopt, IDOK,
+         defaults, defaults},
+        {"OK saves the choice", StoredTail(true, stored), 0, 2, chosen, IDM_OPTIONS_OK, stored, chosen},
+        {"Cancel keeps the file", StoredTail(true, stored), 0, 2, chosen, IDM_OPTIONS_CANCEL, stored, stored},
+        {"opened on the Words tab", StoredTail(true, stored), 2, -1, std::nullopt, IDOK, stored, stored},
+        {"opened on the About tab", StoredTail(true, stored), 1, -1, std::nullopt, IDOK, stored, stored},
+    };
+    const std::vector<std::wstring> tabs = {L"Options", L"About", L"Words"};
+    const std::vector<std::wstring> lists = {L"Automatic", L"English", L"Deutsch", L"Fran\u00E7ais",
+                                             L"Espa\u00F1ol", L"Italiano"};
+    for (const WordsCase& c : aCases)
+    {
+        SCOPED_TRACE(c.pszName);
+        const Bytes before = OptionsFileBytes(0, m_skins[0].szFileName, c.tail);
+        ASSERT_TRUE(WriteFileBytes(OptionsPath(), before));
+        OptionsChoice choice;
+        choice.nTab = c.nTab;
+        choice.words = c.choice;
+        choice.wCloseCommand = c.wClose;
+        OptionsShown shown;
+        EXPECT_EQ(c.wClose == IDM_OPTIONS_CANCEL ? 0 : 1, Run(choice, shown, nullptr, c.nInitialTab));
+        EXPECT_EQ(tabs, shown.tabs);
+        EXPECT_EQ(lists, shown.wordLists);
+        EXPECT_EQ(std::make_tuple(c.nInitialTab, c.nInitialTab == 2, c.nInitialTab == 0, c.nInitialTab != 2),
+                  std::make_tuple(shown.nTab, shown.bWordsVisible, shown.bSkinsVisible, shown.bBannerVisible));
+        EXPECT_EQ(WordSettingsText(c.shown), WordSettingsText(shown.words));
+        EXPECT_EQ(WordSettingsText(c.after), WordSettingsText(GetWordSettings()));
+        const Bytes saved = OptionsFileBytes(0, m_skins[0].szFileName, StoredTail(true, c.after));
+        EXPECT_EQ(c.wClose == IDM_OPTIONS_CANCEL ? before : saved, ReadFileBytes(OptionsPath()));
+    }
+}
+
+// "Clear learned words" asks first; a yes clears Words.dat at once, whatever closes the
+// dialog then, a no leaves it.
+TEST_F(OptionsDialogTest, ClearLearnedWordsAsksAndClearsAtOnce)
+{
+    if (!IsSupported())
+        GTEST_SKIP() << "the dialog refuses unsupported screens";
+    WCHAR szWords[MAX_PATH];
+    ASSERT_TRUE(BuildModulePath(g_hInstance, L"\\Words.dat", szWords));
+    CUserWords words;
+    words.CountUse(L"Zarn", 4);
+    ASSERT_TRUE(SaveUserWords(words));
+    const Bytes saved = ReadFileBytes(szWords);
+    const Bytes cleared = {'B', 'V', 'U', 'W', 1, 0, 12, 0, 0, 0, 0, 0};
+    for (const auto& c : {std::make_pair(IDNO, saved), std::make_pair(IDYES, cleared)})
+    {
+        ASSERT_TRUE(WriteFileBytes(szWords, saved));
+        OptionsChoice choice;
+        choice.nTab = 2;
+        choice.nClearAnswer = c.first;
+        choice.wCloseCommand = IDM_OPTIONS_CANCEL;
+        OptionsShown shown;
+        EXPECT_EQ(0, Run(choice, shown));
+        EXPECT_EQ(L"Brevanto Keyboard", shown.question.title);
+        EXPECT_EQ(L"Forget every word the keyboard has learned?", shown.question.text);
+        EXPECT_EQ(c.second, ReadFileBytes(szWords)) << c.first;
+    }
+    RemovePath(szWords);
+}
+
 // Text past the right of a control's client area is cut off: every label,
-// radio button and check box shows its whole text, above the tab strip, in the
-// device's Tahoma and in the wider DejaVu Sans, on both tabs. A button's text
-// starts after its box and half the width of a "0", as Wine draws it.
+// radio button, check box and push button shows its whole text, above the tab strip,
+// in the device's Tahoma and in the wider DejaVu Sans, on every tab, and no two shown
+// controls overlap. A check box's or radio button's text starts after its box and half
+// the width of a "0", as Wine draws it; a push button's is centred inside its frame.
 TEST_F(OptionsDialogTest, EveryTextFitsItsControl)
 {
     if (!IsSupported())
@@ -143,14 +234,30 @@ TEST_F(OptionsDialogTest, EveryTextFitsItsControl)
                 SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
             SendMessageW(hDlg, WM_SIZE, 0, 0);
             HWND hTab = GetDlgItem(hDlg, IDC_OPTIONS_TAB);
-            for (int nTab : {0, 1})
+            for (int nTab : {0, 1, 2})
             {
                 SendMessageW(hTab, TCM_SETCURSEL, static_cast<WPARAM>(nTab), 0);
                 NMHDR header = {hTab, IDC_OPTIONS_TAB, static_cast<UINT>(TCN_SELCHANGE)};
                 SendMessageW(hDlg, WM_NOTIFY, IDC_OPTIONS_TAB, reinterpret_cast<LPARAM>(&header));
                 int nTexts = 0;
+                std::vector<std::pair<RECT, std::wstring>> shownRects;
                 for (HWND h = GetWindow(hDlg, GW_CHILD); h != nullptr; h = GetWindow(h, GW_HWNDNEXT))
                 {
+                    if (IsWindowVisible(h) && h != hTab)
+                    {
+                        RECT rcShown = {};
+                        WCHAR szName[64] = {};
+                        GetWindowRect(h, &rcShown);
+                        GetWindowTextW(h, szName, 64);
+                        for (const auto& other : shownRects)
+                        {
+                            RECT rcBoth = {};
+                            EXPECT_FALSE(IntersectRect(&rcBoth, &rcShown, &other.first))
+                                << "tab " << nTab << ": \"" << Narrow(szName) << "\" overlaps \""
+                                << Narrow(other.second) << "\"";
+                        }
+                        shownRects.emplace_back(rcShown, szName);
+                    }
                     WCHAR szText[64] = {}, szClass[16] = {};
                     const int nLength = GetWindowTextW(h, szText, 64);
                     GetClassNameW(h, szClass, 16);
@@ -166,13 +273,18 @@ TEST_F(OptionsDialogTest, EveryTextFitsItsControl)
                     GetTextExtentPoint32W(dc.Get(), szText, nLength, &size);
                     INT nZero = 0;
                     GetCharWidth32W(dc.Get(), L'0', L'0', &nZero);
+                    const LONG nType = GetWindowLongW(h, GWL_STYLE) & BS_TYPEMASK;
                     const bool bButton = lstrcmpiW(szClass, L"Button") == 0;
-                    const int nBox = bButton ? GetSystemMetrics(SM_CXMENUCHECK) + nZero / 2 : 0;
+                    const bool bPush = bButton && nType == BS_PUSHBUTTON;
+                    const int nBox = bPush     ? 2 * GetSystemMetrics(SM_CXEDGE)
+                                     : bButton ? GetSystemMetrics(SM_CXMENUCHECK) + nZero / 2
+                                               : 0;
                     RECT rc = {};
                     GetClientRect(h, &rc);
-                    // A multi-line button wraps its text at its width instead.
+                    // A multi-line button and a label wrap their text at their width instead.
                     RECT rcText = {0, 0, rc.right - nBox, 0};
-                    if ((GetWindowLongW(h, GWL_STYLE) & BS_MULTILINE) != 0)
+                    if (bButton ? (GetWindowLongW(h, GWL_STYLE) & BS_MULTILINE) != 0
+                                : (GetWindowLongW(h, GWL_STYLE) & SS_TYPEMASK) == SS_LEFT)
                         DrawTextW(dc.Get(), szText, nLength, &rcText, DT_CALCRECT | DT_WORDBREAK);
                     else
                         rcText = RECT{0, 0, size.cx, size.cy};
@@ -183,7 +295,7 @@ TEST_F(OptionsDialogTest, EveryTextFitsItsControl)
                     GetWindowRect(hTab, &rcTab);
                     EXPECT_LE(rcControl.bottom, rcTab.top) << szText;
                 }
-                EXPECT_EQ(nTab == 0 ? 5 : 0, nTexts) << "tab " << nTab;
+                EXPECT_EQ(nTab == 0 ? 5 : nTab == 1 ? 0 : 7, nTexts) << "tab " << nTab;
             }
         };
         OptionsShown shown;

@@ -51,6 +51,7 @@ public:
     {
         std::tie(g_dwHabit, g_bAccentsOnLongPress, g_ftOptionsTime, g_nLoadedOrientation) = m_saved;
         std::wmemcpy(g_szSkinFile, m_szSkinFile, MAX_PATH);
+        SetWordSettings(m_words);
     }
     CSettingsRestorer(const CSettingsRestorer&) = delete;
     CSettingsRestorer& operator=(const CSettingsRestorer&) = delete;
@@ -59,4 +60,5 @@ private:
     std::tuple<DWORD, BOOL, FILETIME, DWORD> m_saved{g_dwHabit, g_bAccentsOnLongPress, g_ftOptionsTime,
                                                      g_nLoadedOrientation};
     WCHAR m_szSkinFile[MAX_PATH];
+    WordSettings m_words = GetWordSettings();
 };

@@ -32,6 +32,7 @@ struct TableCase
     const char* pszXml;  // the whole index document
     int nResult;
     const char* pszEntries;
+    const char* pszLanguage = "";  // the skin's, named by the first entry that names one
 };
 
 class ResolutionTableReading : public testing::TestWithParam<TableCase> {};
@@ -40,10 +41,13 @@ TEST_P(ResolutionTableReading, ReadsTheEntriesAfterTheFirstChild)
 {
     const TableCase& c = GetParam();
     ResetSkinState();
+    g_skin.language = SkinLanguage{true, WordLanguage::Spanish};  // each read starts afresh
     CSkinTestFiles files;
     const std::wstring path = files.Write(L"ZzIndex.xml", std::string(c.pszXml));
     EXPECT_EQ(c.nResult, ReadResolutionTable(path.c_str())) << c.pszWhat;
     EXPECT_EQ(c.pszEntries, ReadBack()) << c.pszWhat;
+    EXPECT_EQ(c.pszLanguage, std::string(g_skin.language.bNamed ? WordLanguageTag(g_skin.language.language) : ""))
+        << c.pszWhat;
     ResetSkinState();
 }
 
@@ -68,6 +72,10 @@ INSTANTIATE_TEST_SUITE_P(Table, ResolutionTableReading, testing::Values(
     TableCase{"empty file", "", 0, ""},
     // A repeated attribute name makes the document not well-formed for the DOM: the whole
     // index is refused rather than one of the values chosen.
-    TableCase{"a repeated attribute name", "<r><x/><e Height='100' Height='240'/></r>", 0, ""}));
+    TableCase{"a repeated attribute name", "<r><x/><e Height='100' Height='240'/></r>", 0, ""},
+    TableCase{"a language on the second entry", "<r><x Language='de'/><e Height='240'/><e Language='fr'/></r>", 1,
+              "0 0 240 |0 0 0 ", "fr"},
+    TableCase{"a code of no word list, then one", "<r><x/><e Language='DE'/><e Language='it'/><e Language='es'/></r>",
+              1, "0 0 0 |0 0 0 |0 0 0 ", "it"}));
 
 }  // namespace
