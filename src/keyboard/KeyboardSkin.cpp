@@ -65,6 +65,12 @@ void GetEditViewRect(RECT* pOut)
         *pOut = g_skin.rcEditView;
 }
 
+void GetWordViewRect(RECT* pOut)
+{
+    if (pOut != nullptr)
+        *pOut = g_skin.rcWordView;
+}
+
 int GetDesignOrientation() { return g_skin.nOrientation; }
 
 int GetCurrentView() { return g_nCurrentView; }

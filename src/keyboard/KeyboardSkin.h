@@ -4,7 +4,7 @@
 #include "skin/SkinRecord.h"
 
 // The keyboard's view of the loaded skin record: the keys, the backgrounds,
-// the sizes and the two text areas.
+// the sizes and the text areas.
 
 // Codes of GetSkinMetric.
 constexpr int SKIN_METRIC_BACKGROUND_WIDTH = 401;
@@ -32,6 +32,8 @@ int GetSkinMetric(int nCode);
 
 void GetCharViewRect(RECT* pOut);
 void GetEditViewRect(RECT* pOut);
+// Where the skin offers completing words; empty when its layout names no place.
+void GetWordViewRect(RECT* pOut);
 
 // 4 for a skin drawn for a landscape screen, 5 for a portrait one.
 int GetDesignOrientation();

@@ -37,6 +37,7 @@ const NamedEntry g_namedEntries[] = {
     {L"NumberBackground", LayoutEntryKind::NumberBackground},
     {L"char_editview", LayoutEntryKind::EditView},
     {L"char_charview", LayoutEntryKind::CharView},
+    {L"char_wordview", LayoutEntryKind::WordView},
 };
 
 // The characters of an Alternates attribute, kept as the document gives them: they are

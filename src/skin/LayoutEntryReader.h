@@ -41,6 +41,7 @@ enum class LayoutEntryKind
     NumberBackground,
     EditView,           // "char_editview": where the typed text is drawn
     CharView,           // "char_charview": where the pressed key's label is shown
+    WordView,           // "char_wordview": where words to complete the typed one are offered; optional
     Key,                // one of the 84 keys
 };
 

@@ -84,6 +84,9 @@ void ApplyLayoutEntry(const LayoutEntryTarget& target, const LayoutValues& value
     case LayoutEntryKind::CharView:
         g_skin.rcCharView = MapEntryRect(values);
         break;
+    case LayoutEntryKind::WordView:
+        g_skin.rcWordView = MapEntryRect(values);
+        break;
     case LayoutEntryKind::Key:
     {
         KeyRecord& key = g_skin.keys[target.nKey];

@@ -37,9 +37,11 @@ bool ReadResolutionEntry(IXMLDOMNode* pNode)
     return nCount < 0 || g_skin.pResolutionList == nullptr || g_skin.pResolutionList->Add(&entry, sizeof entry) != 0;
 }
 
-// Views from the key table; a key's own alternates belong to the skin that gave them.
-void ResetKeyTable()
+// Views from the key table; a key's own alternates and the place of the offered words
+// belong to the skin that gave them.
+void ResetSkinOwnEntries()
 {
+    g_skin.rcWordView = RECT{};
     for (int i = 0; i < KEY_COUNT; ++i)
     {
         g_skin.keys[i].nView = GetDefaultKeyView(i);
@@ -91,7 +93,7 @@ int LoadSkinForShortSide(HINSTANCE hInstance, HWND hwnd, int nShortSide)
 {
     g_hInstance = hInstance;
     GetScreenOrientation();
-    ResetKeyTable();
+    ResetSkinOwnEntries();
 
     WCHAR szSkinsFolder[MAX_PATH];
     if (!BuildModulePath(hInstance, L"\\skins", szSkinsFolder))

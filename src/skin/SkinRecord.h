@@ -30,6 +30,8 @@ struct SkinRecord
     int nOrientation;              // SKIN_DESIGN_LANDSCAPE or SKIN_DESIGN_PORTRAIT
     RECT rcCharView;               // where the pressed key's label is shown enlarged
     RECT rcEditView;               // where the typed text is drawn
+    RECT rcWordView;               // where word completion offers its words; empty when the
+                                   // layout names no place (each load starts it empty)
     HBITMAP hCharBackground;
     HBITMAP hNumberBackground;
     HBITMAP hSymbolBackground;

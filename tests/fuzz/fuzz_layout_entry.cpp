@@ -47,6 +47,7 @@ std::vector<std::wstring> EntryNames()
                                        L"orientation"};
     for (int i = 0; i < KEY_COUNT; ++i)
         names.push_back(FindKeyInfo(i)->pszEntry);
+    names.push_back(L"char_wordview");
     return names;
 }
 
@@ -154,7 +155,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t cbD
             design.nBackgroundWidth = values.nBackgroundWidth;
             design.nBackgroundHeight = values.nBackgroundHeight;
         }
-        else if (bKey || target.kind == LayoutEntryKind::EditView || target.kind == LayoutEntryKind::CharView)
+        else if (bKey || target.kind == LayoutEntryKind::EditView || target.kind == LayoutEntryKind::CharView ||
+                 target.kind == LayoutEntryKind::WordView)
             CheckMapping(values, design);
     }
     return 0;

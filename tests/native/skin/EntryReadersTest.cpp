@@ -209,6 +209,8 @@ INSTANTIATE_TEST_SUITE_P(Table, LayoutEntryNames, testing::Values(
     ClassifyCase{L"Orientation", LayoutEntryKind::Orientation, KEY_NONE},
     ClassifyCase{L"CharBackground", LayoutEntryKind::CharBackground, KEY_NONE},
     ClassifyCase{L"char_editview", LayoutEntryKind::EditView, KEY_NONE},
+    ClassifyCase{L"char_wordview", LayoutEntryKind::WordView, KEY_NONE},
+    ClassifyCase{L"char_WordView", LayoutEntryKind::Ignored, KEY_NONE},
     ClassifyCase{L"char_A", LayoutEntryKind::Key, 0},
     ClassifyCase{L"char_a", LayoutEntryKind::Ignored, KEY_NONE},
     ClassifyCase{nullptr, LayoutEntryKind::Ignored, KEY_NONE}));
