@@ -132,8 +132,11 @@ void PlaceCommonKeys(KeyboardPlan& plan)
     // Backspace and OK sit beside the text they act on, under the preview.
     plan.keys[KEY_BACKSPACE] = {225, 54, 271, 98};
     plan.keys[KEY_OK] = {273, 54, 319, 98};
+    // The offered words share the edit panel, a line below the text: 27 units are 7 mm
+    // at the DPI of either class, a fingertip.
     plan.rcEditPanel = {1, 3, 223, 98};
-    plan.rcEditView = {5, 6, 219, 95};
+    plan.rcEditView = {5, 6, 219, 66};
+    plan.rcWordView = {5, 68, 219, 95};
     plan.rcCharPanel = {225, 3, 319, 51};
     plan.rcCharView = {228, 5, 316, 49};
 }
@@ -161,6 +164,7 @@ KeyboardPlan BuildKeyboardPlan(int nScale, LetterArrangement arrangement)
     plan.rcEditView = Scaled(plan.rcEditView, nScale);
     plan.rcCharPanel = Scaled(plan.rcCharPanel, nScale);
     plan.rcCharView = Scaled(plan.rcCharView, nScale);
+    plan.rcWordView = Scaled(plan.rcWordView, nScale);
     return plan;
 }
 

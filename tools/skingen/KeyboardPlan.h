@@ -12,8 +12,8 @@
 //
 //   +-----------------------------+----------+
 //   | edit view (typed text)      | preview  |
-//   |                             +----+-----+
-//   |                             | <- | OK  |
+//   |-----------------------------+----+-----+
+//   | word view (offered words)   | <- | OK  |
 //   +-----------------------------+----+-----+
 //   | three rows of the current view's keys  |
 //   |                                        |
@@ -41,6 +41,7 @@ struct KeyboardPlan
     std::array<PixelRect, KEY_COUNT> keys;
     PixelRect rcEditView;   // the char_editview area: where the typed lines go
     PixelRect rcCharView;   // the char_charview area: the enlarged label of the held key
+    PixelRect rcWordView;   // the char_wordview area: words that complete the typed one, under the text
     PixelRect rcEditPanel;  // the decoration around the edit view
     PixelRect rcCharPanel;  // the decoration around the character view
 };

@@ -89,6 +89,8 @@ std::string BuildLayoutDocument(const std::string& comment, const KeyboardPlan& 
                        std::string(ViewName(nView)) + "Background");
     xml += Element(AreaAttributes(plan.rcCharView), "char_charview");
     xml += Element(AreaAttributes(plan.rcEditView), "char_editview");
+    if (plan.rcWordView.Width() > 0 && plan.rcWordView.Height() > 0)
+        xml += Element(AreaAttributes(plan.rcWordView), "char_wordview");
     for (int i = 0; i < KEY_COUNT; ++i)
         xml += Element(AreaAttributes(plan.keys[i]) + Attribute("DefaultPath", KeyImageFileName(nClass, i)),
                        AsciiFileName(FindKeyInfo(i)->pszEntry));

@@ -112,11 +112,22 @@ void PaintPanel(const KeyPaintContext& ctx, CCanvas& canvas, const PixelRect& rc
     canvas.FillRoundRect(Inset(rc, u, u, u, u), 3.0 * u, ctx.theme.panelFace);
 }
 
+// A line in the panel's border colour across the gap between the typed text and the
+// offered words.
+void PaintWordDivider(const KeyPaintContext& ctx, CCanvas& canvas)
+{
+    const PixelRect& text = ctx.plan.rcEditView;
+    const PixelRect& words = ctx.plan.rcWordView;
+    const int nTop = (text.nBottom + words.nTop) / 2 - ctx.plan.nScale / 2;
+    canvas.FillRect({words.nLeft, nTop, words.nRight, nTop + ctx.plan.nScale}, ctx.theme.panelBorder);
+}
+
 CCanvas PaintBackground(const KeyPaintContext& ctx, int nView)
 {
     CCanvas canvas(ctx.plan.nWidth, ctx.plan.nHeight);
     canvas.FillGradient({0, 0, ctx.plan.nWidth, ctx.plan.nHeight}, ctx.theme.background);
     PaintPanel(ctx, canvas, ctx.plan.rcEditPanel);
+    PaintWordDivider(ctx, canvas);
     PaintPanel(ctx, canvas, ctx.plan.rcCharPanel);
     for (int nKey : KeysOfView(nView))
     {

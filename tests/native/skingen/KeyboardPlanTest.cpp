@@ -53,7 +53,14 @@ TEST_P(KeyboardPlanTest, NothingShownTogetherOverlaps)
 
 TEST_P(KeyboardPlanTest, TextAreasAreCentredInTheirPanelsAboveBackspaceAndOk)
 {
-    for (const auto& [area, panel] : {std::pair{plan.rcEditView, plan.rcEditPanel}, std::pair{plan.rcCharView, plan.rcCharPanel}})
+    // The typed text and the offered words below it fill the edit panel as one area;
+    // the words' line is a fingertip (7 mm: 27 units at either class's DPI) high.
+    const PixelRect text{plan.rcEditView.nLeft, plan.rcEditView.nTop, plan.rcEditView.nRight, plan.rcWordView.nBottom};
+    EXPECT_EQ(plan.rcEditView.nLeft, plan.rcWordView.nLeft);
+    EXPECT_EQ(plan.rcEditView.nRight, plan.rcWordView.nRight);
+    EXPECT_LT(plan.rcEditView.nBottom, plan.rcWordView.nTop);
+    EXPECT_GE(plan.rcWordView.Height(), 27 * nScale);
+    for (const auto& [area, panel] : {std::pair{text, plan.rcEditPanel}, std::pair{plan.rcCharView, plan.rcCharPanel}})
     {
         EXPECT_GT(area.nLeft, panel.nLeft);
         EXPECT_GT(area.nTop, panel.nTop);

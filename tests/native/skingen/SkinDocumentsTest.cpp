@@ -55,6 +55,7 @@ TEST(SkinDocuments, EveryKeyAppearsOnceWithItsRectangleAndImage)
     EXPECT_EQ(1u, CountOf(xml, expected));
     EXPECT_EQ(1u, CountOf(xml, ">symbol_left_parenthesis</Entry>"));
     EXPECT_EQ(1u, CountOf(xml, ">char_editview</Entry>"));
+    EXPECT_EQ(1u, CountOf(xml, ">char_wordview</Entry>"));
 }
 
 TEST(SkinDocuments, FileNamesArePlainAscii)

@@ -83,9 +83,14 @@ std::string HandName(const testing::TestParamInfo<DWORD>& info)
     return info.param != 0 ? "LeftHanded" : "RightHanded";
 }
 
-KeyboardPlan TestSkinPlan(int nClass, int nDesign)
+KeyboardPlan TestSkinPlan(int nClass, int nDesign, bool bWordView)
 {
     KeyboardPlan plan = BuildKeyboardPlan(nClass / 240);
+    if (!bWordView)
+    {
+        plan.rcEditView.nBottom = plan.rcWordView.nBottom;
+        plan.rcWordView = PixelRect{};
+    }
     if (nDesign != 4)   // any other value is a portrait design
     {
         std::swap(plan.nWidth, plan.nHeight);
@@ -93,6 +98,7 @@ KeyboardPlan TestSkinPlan(int nClass, int nDesign)
             rc = Transposed(rc);
         plan.rcEditView = Transposed(plan.rcEditView);
         plan.rcCharView = Transposed(plan.rcCharView);
+        plan.rcWordView = bWordView ? Transposed(plan.rcWordView) : PixelRect{};
     }
     return plan;
 }
@@ -104,7 +110,7 @@ CTestSkin::CTestSkin(const TestSkinOptions& options)
                                                                {2, 640, 480, LayoutFileName(480)}}));
     for (int nClass : {240, 480})
     {
-        const KeyboardPlan plan = TestSkinPlan(nClass, options.nDesign);
+        const KeyboardPlan plan = TestSkinPlan(nClass, options.nDesign, options.bWordView);
         m_files.Write(folder + Widen(LayoutFileName(nClass)),
                       BuildLayoutDocument("test skin", plan, nClass, options.nDesign));
         const std::pair<int, Colour> backgrounds[] = {
@@ -153,6 +159,8 @@ void ExpectTestSkinLoaded(const KeyboardPlan& plan, SkinTurn turn)
     }
     EXPECT_EQ(ExpectedRect(turn, plan, plan.rcCharView), RectText(g_skin.rcCharView));
     EXPECT_EQ(ExpectedRect(turn, plan, plan.rcEditView), RectText(g_skin.rcEditView));
+    EXPECT_EQ(plan.rcWordView.Width() > 0 ? ExpectedRect(turn, plan, plan.rcWordView) : RectText(RECT{}),
+              RectText(g_skin.rcWordView));
     const std::pair<HBITMAP, Colour> backgrounds[] = {{g_skin.hCharBackground, kCharBackground},
                                                       {g_skin.hSymbolBackground, kSymbolBackground},
                                                       {g_skin.hNumberBackground, kNumberBackground}};

@@ -36,6 +36,7 @@ struct TestSkinOptions
 {
     int nDesign = 4;  // the layout's orientation value: 4 drawn for landscape, any other for portrait
     bool bNumberBackground = true;
+    bool bWordView = true;   // false: no char_wordview, the edit view reaching down over its place
 };
 
 // The test skin's class for this screen: 480 when its short side has 480 pixels, else 240.
@@ -45,8 +46,8 @@ int ScreenClass();
 std::string HandName(const testing::TestParamInfo<DWORD>& info);
 
 // The design of a class (240 or 480); a portrait design (nDesign not 4) is the landscape
-// one transposed.
-KeyboardPlan TestSkinPlan(int nClass, int nDesign = 4);
+// one transposed. Without a word view its rectangle is empty and the edit view takes its place.
+KeyboardPlan TestSkinPlan(int nClass, int nDesign = 4, bool bWordView = true);
 
 // Checks every key's rectangle, view and pressed image, the text areas and the backgrounds
 // of the loaded test skin drawn on plan against the turn this screen must give it; the
