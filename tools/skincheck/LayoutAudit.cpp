@@ -23,7 +23,8 @@ bool IsPlaced(LayoutEntryKind kind)
 
 bool HasRectangle(LayoutEntryKind kind)
 {
-    return kind == LayoutEntryKind::Key || kind == LayoutEntryKind::EditView || kind == LayoutEntryKind::CharView;
+    return kind == LayoutEntryKind::Key || kind == LayoutEntryKind::EditView || kind == LayoutEntryKind::CharView ||
+           kind == LayoutEntryKind::WordView;
 }
 
 bool HasBitmap(LayoutEntryKind kind)
@@ -42,7 +43,7 @@ struct NamedSlot
 {
     LayoutEntryKind kind;
     const char* pszName;
-    const char* pszWithout;  // what a skin without it shows
+    const char* pszWithout;  // what a skin without it shows; null for an entry a skin may leave out
 };
 
 const NamedSlot g_namedSlots[] = {
@@ -51,6 +52,8 @@ const NamedSlot g_namedSlots[] = {
     {LayoutEntryKind::NumberBackground, "NumberBackground", "the number view has no background"},
     {LayoutEntryKind::EditView, "char_editview", "the typed text has no place to show"},
     {LayoutEntryKind::CharView, "char_charview", "the pressed key's label has no place to show"},
+    // Without it, offered words take the edit view's last line.
+    {LayoutEntryKind::WordView, "char_wordview", nullptr},
 };
 
 std::wstring Lower(const std::wstring& text)
@@ -86,6 +89,12 @@ std::wstring SameButCase(const std::wstring& text)
 int ClampToInt(long long n)
 {
     return static_cast<int>(std::min<long long>(n, 0x7FFFFFFF));
+}
+
+// How far [a, a + na) and [b, b + nb) share; 0 or less when they do not meet.
+long long OverlapLength(int a, int na, int b, int nb)
+{
+    return std::min<long long>(static_cast<long long>(a) + na, static_cast<long long>(b) + nb) - std::max(a, b);
 }
 
 const char* ViewName(int nView)
@@ -131,6 +140,7 @@ public:
         CheckOverlaps();
         CheckBitmaps();
         CheckScreens();
+        CheckWordView();
         CheckAlternates();
     }
 
@@ -261,7 +271,7 @@ private:
         }
         for (const NamedSlot& slot : g_namedSlots)
         {
-            if (m_last.count(SlotOf({slot.kind, KEY_NONE})) == 0)
+            if (slot.pszWithout != nullptr && m_last.count(SlotOf({slot.kind, KEY_NONE})) == 0)
                 m_findings.Error(m_file, "", Printf("has no entry \"%s\": %s", slot.pszName, slot.pszWithout));
         }
     }
@@ -422,6 +432,55 @@ private:
                                               v.nHeight * 25.4 / screen.nDpi, screen.nDpi, pszClass,
                                               kMinimumKeyMillimetres));
             }
+        }
+    }
+
+    const LayoutEntryRecord* Placed(LayoutEntryKind kind) const
+    {
+        const auto found = m_last.find(SlotOf({kind, KEY_NONE}));
+        return found != m_last.end() && found->second->values.nWidth > 0 && found->second->values.nHeight > 0
+                   ? found->second
+                   : nullptr;
+    }
+
+    // The place of the offered words: a touch there goes to them, so no key may lie
+    // beneath; the text areas it covers are hidden while words show; its lines are as
+    // high as a finger needs, like keys.
+    void CheckWordView()
+    {
+        const LayoutEntryRecord* pWords = Placed(LayoutEntryKind::WordView);
+        if (pWords == nullptr)
+            return;
+        for (const auto& slot : m_last)
+        {
+            const LayoutEntryRecord& other = *slot.second;
+            const bool bKey = other.target.kind == LayoutEntryKind::Key;
+            if (!bKey && other.target.kind != LayoutEntryKind::EditView && other.target.kind != LayoutEntryKind::CharView)
+                continue;
+            const long long cx = OverlapLength(pWords->values.nLeft, pWords->values.nWidth, other.values.nLeft,
+                                               other.values.nWidth);
+            const long long cy = OverlapLength(pWords->values.nTop, pWords->values.nHeight, other.values.nTop,
+                                               other.values.nHeight);
+            if (cx <= 0 || cy <= 0)
+                continue;
+            const std::string what = Printf("overlaps %s by %dx%d pixels", DescribeEntry(other.nChild, other.text).c_str(),
+                                            ClampToInt(cx), ClampToInt(cy));
+            if (bKey)
+                m_findings.Error(m_file, Describe(*pWords),
+                                 what + "; a touch there reaches the offered words, never the key");
+            else
+                m_findings.Warning(m_file, Describe(*pWords), what + "; what it shows is hidden while words are offered");
+        }
+        std::set<int> dpisSeen;
+        for (const CheckedScreen& screen : m_screens)
+        {
+            const double dMinimum = kMinimumKeyMillimetres * screen.nDpi / 25.4;
+            if (dpisSeen.insert(screen.nDpi).second && pWords->values.nHeight < dMinimum)
+                m_findings.Warning(m_file, Describe(*pWords),
+                                   Printf("the words' line is %d pixels high, %.1f mm at %d DPI; words under %.0f mm "
+                                          "are hard to hit with a finger",
+                                          pWords->values.nHeight, pWords->values.nHeight * 25.4 / screen.nDpi,
+                                          screen.nDpi, kMinimumKeyMillimetres));
         }
     }
 

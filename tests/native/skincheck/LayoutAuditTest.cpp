@@ -154,6 +154,14 @@ INSTANTIATE_TEST_SUITE_P(Table, LayoutAuditFinds, testing::Values(
     AuditCase{"alternates beyond the Basic Multilingual Plane",
               [](Spoiled& s) { s.layout.Find(L"char_E").alternates = L"\x00E9\xD83D\xDE00"; },
               1, Severity::Error, "\"char_E\"", "hold U+1F600, which lies beyond the Basic Multilingual Plane"},
+    AuditCase{"offered words over keys", [](Spoiled& s) { s.layout.Rect(L"char_wordview", 0, 150, 480, 40); },
+              36, Severity::Error, "\"char_wordview\"", "by 40x30 pixels; a touch there reaches the offered words"},
+    AuditCase{"offered words over the text", [](Spoiled& s) { s.layout.Rect(L"char_wordview", 0, 60, 480, 40); },
+              0, Severity::Warning, "\"char_wordview\"", "overlaps child 7 \"char_editview\" by 480x40 pixels; what it"},
+    AuditCase{"offered words on a line under 7 mm", [](Spoiled& s) { s.layout.Rect(L"char_wordview", 0, 300, 480, 20); },
+              0, Severity::Warning, "\"char_wordview\"", "the words' line is 20 pixels high, 5.3 mm at 96 DPI"},
+    AuditCase{"offered words past the design", [](Spoiled& s) { s.layout.Rect(L"char_wordview", 0, 300, 481, 40); },
+              1, Severity::Error, "\"char_wordview\"", "reaches outside the design area"},
     AuditCase{"a design larger than the screen", [](Spoiled& s) { s.screens = {{{240, 320}, 96}}; },
               1, Severity::Error, "", "the design area 480x640 is shown as 480x640 on a 240x320 screen"}));
 
@@ -162,7 +170,7 @@ TEST(LayoutAudit, PassesACompleteSkin)
 {
     CLayoutBuilder layout;
     BitmapTable bitmaps;
-    layout.CompleteSkin(bitmaps);
+    layout.CompleteSkin(bitmaps).Rect(L"char_wordview", 0, 300, 480, 40);
     const std::vector<CheckedScreen> screenSets[] = {kVgaPortrait, {{{800, 480}, 96}, {{480, 800}, 96}}};
     for (const std::vector<CheckedScreen>& screens : screenSets)
     {
