@@ -3,6 +3,7 @@
 #include "keyboard/KeyImagePainter.h"
 #include "keyboard/KeyboardLayers.h"
 #include "keyboard/KeyboardPaint.h"
+#include "keyboard/WordCompletion.h"
 #include "support/GdiHandles.h"
 
 #include <utility>
@@ -121,6 +122,8 @@ private:
 // Invalidates what differs between the canvas and the state; returns the state's frame.
 KeyboardFrame InvalidateChanges(HWND hwnd, const SIZE& size, bool* pbAny)
 {
+    // Whatever changed the text or moved the caret, the offered words follow it here.
+    RefreshWordStrip();
     const KeyboardFrame next = CurrentKeyboardFrame(size.cx, size.cy);
     const KeyboardChanges changes = FindKeyboardChanges(g_canvas.Shown(hwnd, size.cx, size.cy), next);
     if (changes.bAll)

@@ -21,6 +21,7 @@ enum KeyboardLayer
     LAYER_PREVIEW,     // the held key's label, enlarged in the character view area
     LAYER_HELD_KEY,    // the held key's pressed image
     LAYER_STRIP,       // the open alternates strip
+    LAYER_WORDS,       // the words offered to complete the typed one
     LAYER_EDIT_LINE,   // the first visible line of the edit view; the next ones follow
     LAYER_COUNT = LAYER_EDIT_LINE + kMaxEditLines
 };

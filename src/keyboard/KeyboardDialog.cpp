@@ -8,6 +8,7 @@
 #include "keyboard/KeyboardPlacement.h"
 #include "keyboard/PlatformCapital.h"
 #include "keyboard/KeyboardControl.h"
+#include "keyboard/WordCompletion.h"
 #include "platform/AygShell.h"
 #include "platform/SdkInlines.h"
 #include "platform/SipInterfaces.h"
@@ -94,6 +95,7 @@ BOOL OnInitDialog(HWND hDlg)
     SetTimer(g_hKeyboardWnd, IDT_CARET_BLINK, kCaretBlinkMs, CaretBlinkTimerProc);
     SetFocus(g_hEditCtrlWnd);
     RestoreParkedText();
+    OpenWordCompletion();
     return TRUE;
 }
 
@@ -188,9 +190,13 @@ LPCDLGTEMPLATEW LoadKeyboardTemplate(HINSTANCE hInstance)
 void RunKeyboardDialog(HINSTANCE hInstance, HWND hwndOwner)
 {
     const LPCDLGTEMPLATEW pTemplate = LoadKeyboardTemplate(hInstance);
+    CKeyboardTexts* const pTexts = g_pSipPanel;
     g_bTextNotKept = 0;
-    if (pTemplate != nullptr)
-        DialogBoxIndirectParamW(hInstance, pTemplate, hwndOwner, KeyboardDialogProc, 0);
+    // Only OK leaves text to deliver: a switch away clears it, and the keyboard action
+    // has delivered and freed any earlier text.
+    if (pTemplate != nullptr && DialogBoxIndirectParamW(hInstance, pTemplate, hwndOwner, KeyboardDialogProc, 0) != -1 &&
+        pTexts != nullptr && pTexts->m_pBuffer != nullptr)
+        LearnFromDeliveredText(pTexts->m_pBuffer);
     if (g_bTextNotKept)
         MessageBoxW(hwndOwner, kTextNotKeptMessage, kMessageCaption, MB_ICONHAND);
     g_bTextNotKept = 0;

@@ -6,6 +6,7 @@
 #include "keyboard/KeyboardFonts.h"
 #include "keyboard/KeyboardSkin.h"
 #include "keyboard/KeyboardState.h"
+#include "keyboard/WordCompletion.h"
 #include "support/DisplayMetrics.h"
 
 #include <cstdint>
@@ -102,6 +103,26 @@ LayerShown StripLayer()
     return {rcBox, n};
 }
 
+// The strip of offered words: its place, the words in their cells, the cell under the
+// finger and the font they are drawn in.
+LayerShown WordStripLayer(SkinTurn turn)
+{
+    const WordStripView view = CurrentWordStrip();
+    if (!view.bShown)
+        return {};
+    std::uint64_t n = Mix(MixSignature(kEmptySignature, Handle(EditFontFor(TextTurnFor(turn)).Font())),
+                          view.nPressedCell);
+    n = Mix(n, view.bInEditView ? 1 : 0);
+    for (int i = 0; i < view.nCells; ++i)
+    {
+        const ViewRect& cell = view.aCells[i];
+        n = Mix(Mix(Mix(Mix(n, cell.left), cell.top), cell.right), cell.bottom);
+        const wchar_t* pszWord = view.apszWords[i] != nullptr ? view.apszWords[i] : L"";
+        n = MixSignature(n, pszWord, static_cast<int>(std::wcslen(pszWord)));
+    }
+    return {view.rcStrip, n};
+}
+
 }  // namespace
 
 KeyboardFrame CurrentKeyboardFrame(int nWidth, int nHeight)
@@ -117,6 +138,7 @@ KeyboardFrame CurrentKeyboardFrame(int nWidth, int nHeight)
     frame.layers[LAYER_PREVIEW] = PreviewLayer(frame.turn);
     frame.layers[LAYER_HELD_KEY] = HeldKeyLayer();
     frame.layers[LAYER_STRIP] = StripLayer();
+    frame.layers[LAYER_WORDS] = WordStripLayer(frame.turn);
     return frame;
 }
 

@@ -8,6 +8,7 @@
 #include "keyboard/KeyboardSkin.h"
 #include "keyboard/KeyboardState.h"
 #include "keyboard/KeyStripPaint.h"
+#include "keyboard/WordStripPaint.h"
 #include "support/DisplayMetrics.h"
 #include "support/GdiHandles.h"
 
@@ -113,6 +114,13 @@ void ComposeKeyboard(HDC hdc, int nWidth, int nHeight, const KeyboardFrame& fram
                      [&](int nLine) { return clip.Enter(LayerRect(frame, EditLineLayer(nLine))); });
     if (clip.Enter(LayerRect(frame, LAYER_CARET)))
         DrawEditCaret(g_hEditCtrlWnd, hdc, rcEdit, frame.turn);
+    if (clip.Enter(LayerRect(frame, LAYER_WORDS)))
+    {
+        DrawWordStrip(hdc, TextTurnFor(frame.turn), [&](const RECT& rc) {
+            return clip.Enter(LayerRect(frame, LAYER_WORDS)) &&
+                   IntersectClipRect(hdc, rc.left, rc.top, rc.right, rc.bottom) > NULLREGION;
+        });
+    }
     if (clip.Enter(LayerRect(frame, LAYER_PREVIEW)))
     {
         RECT rcChar{};

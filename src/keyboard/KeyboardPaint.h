@@ -6,8 +6,8 @@
 class CKeyImagePainter;
 
 // Drawing of the keyboard control: a paint composes the background, the typed
-// text, the caret, the enlarged label, the pressed images and the strip off
-// screen, within the part being repainted, and copies that part in one blit;
+// text, the caret, the offered words, the enlarged label, the pressed images and
+// the strip off screen, within the part being repainted, and copies that part in one blit;
 // the control never erases.
 
 // A picture of the whole keyboard as the state stands, composed off screen and

@@ -5,6 +5,7 @@
 #include "keyboard/KeyboardSkin.h"
 #include "keyboard/KeyboardState.h"
 #include "keyboard/KeyboardCanvas.h"
+#include "keyboard/WordCompletion.h"
 #include "settings/Settings.h"
 #include "support/DisplayMetrics.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 constexpr UINT kRepeatDelayMs = 500;
 constexpr UINT kRepeatMs = 100;
-constexpr UINT kLongPressMs = 500;
+constexpr UINT kLongPressMs = 500;   // also for forgetting an offered word
 constexpr int kDefaultDpi = 96;
 
 void DeleteOneCharacter()
@@ -147,6 +148,15 @@ bool PressKeyAt(int x, int y)
 {
     EndPress();
     g_ptStylus = POINT{x, y};
+    // A press on the offered words is theirs until the lift: no key beneath or beside
+    // them is pressed by it.
+    if (PressWordStrip(x, y))
+    {
+        PressStylus(KEY_NONE);
+        if (IsPressedWordForgettable())
+            SetTimer(g_hDlgWnd, IDT_WORD_HOLD, kLongPressMs, WordHoldTimerProc);
+        return true;
+    }
     const StylusOutcome outcome = PressStylus(HitTestKey(x, y));
     if (outcome.bBackspaceDown)
     {
@@ -163,6 +173,13 @@ bool TrackKeyAt(int x, int y)
     if (!g_bStylusDown)
         return false;
     g_ptStylus = POINT{x, y};
+    if (IsWordStripPressed())
+    {
+        if (!TrackWordStrip(x, y))
+            return false;
+        KillTimer(g_hDlgWnd, IDT_WORD_HOLD);
+        return true;
+    }
     // Over the open strip the stylus picks among its cells; off them it moves
     // over the keys as it always did, so a slide away types what it typed before.
     if (IsKeyStripOpen())
@@ -184,8 +201,11 @@ bool TrackKeyAt(int x, int y)
 bool ReleaseKey()
 {
     // What the lift types is settled first; then the press ends as any press ends.
+    const int nWordCell = IsWordStripPressed() ? PressedWordCell() : -1;
     const KeyOutcome outcome = LiftStylus();
     EndPress();
+    if (nWordCell >= 0)
+        ChooseOfferedWord(nWordCell);
     Perform(outcome);
     return true;
 }
@@ -196,7 +216,9 @@ void EndPress()
     {
         StopRepeat();
         KillTimer(g_hDlgWnd, IDT_LONG_PRESS);
+        KillTimer(g_hDlgWnd, IDT_WORD_HOLD);
     }
+    EndWordStripPress();
     // The press is over before the capture goes, so the change that going
     // reports finds nothing left to end.
     EndStylus();
@@ -230,5 +252,19 @@ void CALLBACK LongPressTimerProc(HWND hwnd, UINT /*uMsg*/, UINT_PTR idTimer, DWO
 {
     KillTimer(hwnd, idTimer);
     if (g_bStylusDown && !IsKeyStripOpen() && OpenHeldKeyStrip())
+        RedrawKeyboard(g_hKeyboardWnd);
+}
+
+void CALLBACK WordHoldTimerProc(HWND hwnd, UINT /*uMsg*/, UINT_PTR idTimer, DWORD /*dwTime*/)
+{
+    KillTimer(hwnd, idTimer);
+    const int nCell = PressedWordCell();
+    if (!g_bStylusDown || nCell < 0 || !IsPressedWordForgettable())
+        return;
+    // The question ends the press: its lift, after the answer, chooses nothing.
+    EndPress();
+    RedrawKeyboard(g_hKeyboardWnd);
+    AskToForgetOfferedWord(nCell, g_hDlgWnd);
+    if (g_hKeyboardWnd != nullptr)
         RedrawKeyboard(g_hKeyboardWnd);
 }

@@ -5,6 +5,8 @@
 // the stylus, and the key acts when the stylus is lifted. Backspace acts on
 // the press and repeats while held. A key with alternates held for a moment
 // opens their strip, and the lift on one of its cells types that one instead.
+// A press on the offered words chooses the one it is lifted on, or, held on a
+// word of the user's own, asks whether to forget it.
 
 // Timers of the backspace repeat, on the dialog window.
 constexpr UINT_PTR IDT_REPEAT_DELAY = 601;
@@ -39,3 +41,5 @@ void EndPress();
 
 void CALLBACK RepeatTimerProc(HWND hwnd, UINT uMsg, UINT_PTR idTimer, DWORD dwTime);
 void CALLBACK LongPressTimerProc(HWND hwnd, UINT uMsg, UINT_PTR idTimer, DWORD dwTime);
+// The long press on an offered word of the user's own: asks whether to forget it.
+void CALLBACK WordHoldTimerProc(HWND hwnd, UINT uMsg, UINT_PTR idTimer, DWORD dwTime);

@@ -258,3 +258,16 @@ void LOG_MSG(const char* pszMessage, const char* pszSourceFile, int nSourceLine)
     {
     }
 }
+
+void LOG_MSG(const wchar_t* pszMessage, const char* pszSourceFile, int nSourceLine)
+{
+    g_pszLogSourceFile = pszSourceFile;
+    g_nLogSourceLine = nSourceLine;
+    try
+    {
+        CLogFile::Instance().LogW(L"%ls", pszMessage != nullptr ? pszMessage : L"");
+    }
+    catch (const std::bad_alloc&)
+    {
+    }
+}

@@ -74,3 +74,6 @@ private:
 // The message is logged as text, never as a format, so a '%' in it is safe.
 void LOG_MSG(const char* pszMessage, const char* pszSourceFile = __builtin_FILE(),
              int nSourceLine = __builtin_LINE());
+// The same for a wide message, written in the system's single-byte code page.
+void LOG_MSG(const wchar_t* pszMessage, const char* pszSourceFile = __builtin_FILE(),
+             int nSourceLine = __builtin_LINE());
