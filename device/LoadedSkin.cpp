@@ -34,6 +34,7 @@ bool ReadLoadedSkin(const std::wstring& sModuleDir, LoadedSkin& skin, std::strin
     skin.geometry = SkinGeometry{};
     skin.sFolder = sFolder;
     skin.bLeftHanded = choices.bLeftHanded;
+    skin.words = choices.words;
     ReadSkinGeometry(layout, ShapeOf(nWidth, nHeight), choices.bLeftHanded, skin.geometry);
     return true;
 }

@@ -11,6 +11,7 @@ struct LoadedSkin
     SkinGeometry geometry;
     std::wstring sFolder;    // the skin's folder, where its bitmaps are
     bool bLeftHanded = true;
+    WordSettings words;      // word completion's settings, from the same file
 };
 
 // The key geometry of the skin the input method loads now: the skin and hand of

@@ -109,6 +109,9 @@ const VerbRule g_aVerbs[] = {
     {"expect-keyboard", ScriptVerb::ExpectKeyboard, Rest::Word, IsOpenOrClosed, "expect-keyboard open or closed"},
     {"expect-background", ScriptVerb::ExpectBackground, Rest::None, nullptr, nullptr},
     {"expect-preview", ScriptVerb::ExpectPreview, Rest::Word, nullptr, nullptr},
+    {"expect-words", ScriptVerb::ExpectWords, Rest::TextOrNothing, nullptr, nullptr},
+    {"choose", ScriptVerb::Choose, Rest::Word, nullptr, nullptr},
+    {"forget", ScriptVerb::Forget, Rest::Word, nullptr, nullptr},
 };
 
 const VerbRule* FindVerb(const std::string& name)

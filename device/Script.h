@@ -29,11 +29,17 @@
 //   expect-background       the keyboard shows the current view of the user's skin, turned for the hand
 //   expect-preview KEY      holding KEY down shows its label enlarged in the character view, lying
 //                           along it (take a letter wider than high, such as char_W); then lets go
+//   expect-words [W1 W2 ...] the keyboard offers exactly these words to complete the typed one,
+//                           best first (none: no words are offered), each drawn in its cell
+// Word completion:
+//   choose WORD             taps the offered word's cell
+//   forget WORD             holds the offered word's cell and answers Yes when asked to forget it
 
 enum class ScriptVerb
 {
     Tap, Sip, Key, Type, Hold, Press, Rotate, Switch, Notes, Skin, Hand, Accents, Ok, Cancel, Screenshot, Wait,
-    Write, Windows, ExpectText, ExpectMessage, ExpectNoMessage, ExpectKeyboard, ExpectBackground, ExpectPreview
+    Write, Windows, ExpectText, ExpectMessage, ExpectNoMessage, ExpectKeyboard, ExpectBackground, ExpectPreview,
+    ExpectWords, Choose, Forget
 };
 
 struct ScriptCommand

@@ -105,7 +105,8 @@ bool CScriptRunner::OnExpectBackground(const ScriptCommand&, std::string& sWhy)
                ", its background " + std::to_string(expected.nWidth) + "x" + std::to_string(expected.nHeight);
         return false;
     }
-    std::vector<KeyRect> excluded = {m_skin.geometry.rcEditView, m_skin.geometry.rcCharView};
+    std::vector<KeyRect> excluded = {m_skin.geometry.rcEditView, m_skin.geometry.rcCharView,
+                                     m_skin.geometry.rcWordView};
     if (m_keyboardState.bCapsLock)
         excluded.push_back(m_skin.geometry.aKeys[TYPING_KEY_CAPS]);
     if (m_keyboardState.bShift)

@@ -34,6 +34,9 @@ const CScriptRunner::VerbHandler CScriptRunner::s_aHandlers[] = {
     {ScriptVerb::ExpectKeyboard, &CScriptRunner::OnExpectKeyboard},
     {ScriptVerb::ExpectBackground, &CScriptRunner::OnExpectBackground},
     {ScriptVerb::ExpectPreview, &CScriptRunner::OnExpectPreview},
+    {ScriptVerb::ExpectWords, &CScriptRunner::OnExpectWords},
+    {ScriptVerb::Choose, &CScriptRunner::OnChoose},
+    {ScriptVerb::Forget, &CScriptRunner::OnForget},
 };
 
 CScriptRunner::CScriptRunner(CDevice& device, std::vector<ScriptCommand> commands, std::wstring sModuleDir,
@@ -134,8 +137,9 @@ void CScriptRunner::DismissMessageBoxes()
         m_messages.push_back(text);
         std::printf("message: %s\n", text.c_str());
         std::fflush(stdout);
-        // The user confirms it with the only button it has.
-        PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        // The user confirms it with the only button it has, or answers its question.
+        const int nAnswer = GetDlgItem(hwnd, IDYES) != nullptr ? m_nAnswerToQuestions : IDOK;
+        PostMessageW(hwnd, WM_COMMAND, MAKEWPARAM(nAnswer, BN_CLICKED), 0);
     }
 }
 

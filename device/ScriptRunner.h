@@ -104,6 +104,14 @@ private:
     bool OnExpectBackground(const ScriptCommand& command, std::string& sWhy);
     bool OnExpectPreview(const ScriptCommand& command, std::string& sWhy);
 
+    // ScriptWords.cpp: the words offered to complete the typed one.
+    bool OfferedWords(std::vector<std::string>& words, std::string& sWhy);
+    bool WordCells(std::vector<KeyRect>& cells, std::string& sWhy);
+    bool OfferedWordOnScreen(const std::string& word, POINT& pt, std::string& sWhy);
+    bool OnExpectWords(const ScriptCommand& command, std::string& sWhy);
+    bool OnChoose(const ScriptCommand& command, std::string& sWhy);
+    bool OnForget(const ScriptCommand& command, std::string& sWhy);
+
     CDevice& m_device;
     std::vector<ScriptCommand> m_commands;
     std::wstring m_sModuleDir;
@@ -115,6 +123,8 @@ private:
     bool m_bErrors = false;
     bool m_bCompleted = false;
     bool m_bKeepGoing = false;
+    // How the user answers a message box that asks a question (Yes or No buttons).
+    int m_nAnswerToQuestions = IDNO;
 
     // What the keyboard looks like to the user: the loaded skin and its state.
     HWND m_hwndKeyboard = nullptr;   // the dialog the geometry was read for

@@ -2,6 +2,7 @@
 
 #include "TypingKeys.h"
 #include "device/harness/TextUtf.h"
+#include "settings/OptionsFormat.h"
 
 #include <algorithm>
 #include <cctype>
@@ -119,12 +120,13 @@ void ReadSkinGeometry(const SkinEntries& layout, ScreenShape screen, bool bLeftH
             const int nView = name[0] == 'C' ? 0 : name[0] == 'S' ? 1 : 2;
             geometry.aBackgrounds[nView] = pPath != nullptr ? *pPath : std::string();
         }
-        else if (name == "char_editview" || name == "char_charview")
+        else if (name == "char_editview" || name == "char_charview" || name == "char_wordview")
         {
             const KeyRect r = MapDesignRect(integer(entry, "Left"), integer(entry, "Top"), integer(entry, "Width"),
                                             integer(entry, "Height"), geometry.nOrientation, screen, bLeftHanded,
                                             geometry.nBackgroundWidth, geometry.nBackgroundHeight);
-            (name == "char_editview" ? geometry.rcEditView : geometry.rcCharView) = r;
+            (name == "char_editview" ? geometry.rcEditView
+                                     : name == "char_charview" ? geometry.rcCharView : geometry.rcWordView) = r;
         }
         else
         {
@@ -201,5 +203,19 @@ bool ParseOptionsFile(const std::vector<unsigned char>& bytes, UserChoices& choi
         name += static_cast<char16_t>(bytes[8 + 2 * i] | (bytes[9 + 2 * i] << 8));
     choices.bLeftHanded = uHabit != 0;
     choices.skinFile = name.empty() ? u"Silver.xml" : name;
+    // The accents switch, then the word settings; bytes the file lacks keep the reader's presets.
+    struct
+    {
+        const std::vector<unsigned char>& bytes;
+        size_t nAt;
+        bool Read(void* pBuffer, uint32_t cbBytes)
+        {
+            for (uint32_t i = 0; i < cbBytes && nAt < bytes.size(); ++i)
+                static_cast<unsigned char*>(pBuffer)[i] = bytes[nAt++];
+            return true;
+        }
+    } tail{bytes, 8 + 2 * static_cast<size_t>(uUnits) + 4};
+    choices.words = WordSettings{};
+    ReadWordSettingsFrom(tail, choices.words);
     return true;
 }

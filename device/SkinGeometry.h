@@ -2,6 +2,7 @@
 #include "device/harness/KeyRect.h"
 #include "device/TypingKeys.h"
 #include "keyboard/TextDirection.h"
+#include "words/WordSettings.h"
 
 #include <array>
 #include <string>
@@ -37,6 +38,7 @@ struct SkinGeometry
     std::array<KeyRect, TYPING_KEY_COUNT> aKeys{};
     KeyRect rcEditView;          // where the typed text is drawn
     KeyRect rcCharView;          // where the pressed key's label is shown
+    KeyRect rcWordView;          // where words that complete the typed one are offered; empty when none
     std::string aBackgrounds[3]; // bitmap files of the character, symbol and number views
     std::array<std::wstring, TYPING_KEY_COUNT> aAlternates{};   // each key's own "Alternates"; empty: the built-in ones
 };
@@ -69,11 +71,14 @@ void ReadSkinGeometry(const SkinEntries& layout, ScreenShape screen, bool bLeftH
 bool FindTapPoint(const SkinGeometry& geometry, int nKey, int nView, int& x, int& y);
 
 // The user's hand and skin as the settings file beside the module holds them:
-// habit (non-zero left-handed), a count of UTF-16 units, the skin file name.
-// False for a file too short for what it announces or a name of 260 units or more.
+// habit (non-zero left-handed), a count of UTF-16 units, the skin file name; then
+// the accents switch and word completion's settings, read by the module's own rules
+// (fields the file lacks take their defaults). False for a file too short for what it
+// announces or a name of 260 units or more.
 struct UserChoices
 {
     bool bLeftHanded = true;
     std::u16string skinFile = u"Silver.xml";
+    WordSettings words;
 };
 bool ParseOptionsFile(const std::vector<unsigned char>& bytes, UserChoices& choices);

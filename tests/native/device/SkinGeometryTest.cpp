@@ -137,6 +137,14 @@ TEST(ParseOptionsFile, ReadsHandAndSkin)
     ASSERT_TRUE(ParseOptionsFile(right, choices));
     EXPECT_FALSE(choices.bLeftHanded);
     EXPECT_EQ(u"A.x", choices.skinFile);
+    EXPECT_EQ(3u, choices.words.nWords) << "no word settings: the defaults";
+    // The accents switch, then suggest on, after 1 letter, 4 words, no space, the next bytes cut off.
+    const std::vector<unsigned char> words = {0, 0, 0, 0, 1, 0, 0, 0, 'A', 0, 1, 0, 0, 0, 1, 1, 4, 0};
+    ASSERT_TRUE(ParseOptionsFile(words, choices));
+    EXPECT_EQ(1u, choices.words.nAfterLetters);
+    EXPECT_EQ(4u, choices.words.nWords);
+    EXPECT_FALSE(choices.words.bSpaceAfterWord);
+    EXPECT_TRUE(choices.words.bLearn);
     ASSERT_TRUE(ParseOptionsFile({0, 0, 0, 0, 0, 0, 0, 0}, choices)) << "habit and an empty count";
     EXPECT_EQ(u"Silver.xml", choices.skinFile);
 
