@@ -21,7 +21,7 @@ void MeasurePaint(const CBenchSip& sip, std::vector<BenchRow>& rows);
 
 // From the start of the keyboard action to the first complete paint of the
 // keyboard, with the skin already loaded, against a plain window of the same
-// size created and painted.
+// size created and painted; and the same with word completion on against off.
 void MeasureOpenLatency(const CBenchSip& sip, std::vector<BenchRow>& rows);
 
 // Delivering a typed text of 10,000 units and 200 line breaks without its

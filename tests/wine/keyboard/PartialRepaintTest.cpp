@@ -14,6 +14,7 @@
 #include "keyboard/KeyboardSkin.h"
 #include "keyboard/KeyboardState.h"
 #include "keyboard/KeyboardTouch.h"
+#include "keyboard/WordCompletion.h"
 #include "sip/TestStateGuards.h"
 #include "skin/SkinRecord.h"
 #include "support/GdiHandles.h"
@@ -31,6 +32,7 @@ namespace {
 constexpr int KEY_D = 3;
 constexpr int KEY_E = 4;
 constexpr int KEY_H = 7;
+constexpr int KEY_L = 11;
 constexpr int KEY_M = 12;
 constexpr int KEY_S = 18;
 constexpr int KEY_SEVEN = 45;
@@ -39,12 +41,13 @@ struct RepaintCase
 {
     int nDesign;   // 4: drawn for landscape screens, turned on portrait ones by hand; else the other way
     DWORD dwHabit;
+    bool bWordView = true;   // false: offered words take the edit view's last line
 };
 
 std::string RepaintCaseName(const testing::TestParamInfo<RepaintCase>& info)
 {
     return std::string(info.param.nDesign == 4 ? "Landscape" : "Portrait") + "Design" +
-           (info.param.dwHabit != 0 ? "LeftHanded" : "RightHanded");
+           (info.param.dwHabit != 0 ? "LeftHanded" : "RightHanded") + (info.param.bWordView ? "" : "WordsInTheEditView");
 }
 
 ViewRect ToViewRect(const RECT& rc) { return {rc.left, rc.top, rc.right, rc.bottom}; }
@@ -66,6 +69,9 @@ protected:
         ASSERT_EQ(1, m_skin.Load(GetParam().dwHabit));
         CreatePreviewFonts(m_fontSource.Window());
         g_bAccentsOnLongPress = TRUE;
+        WordSettings words;
+        words.list = WordList::English;
+        SetWordSettings(words);
         m_pKeyboard = std::make_unique<CModelessKeyboard>();
         ASSERT_NE(nullptr, m_pKeyboard->Dialog());
         ShowWindow(m_pKeyboard->Dialog(), SW_SHOW);
@@ -185,7 +191,7 @@ protected:
         EXPECT_EQ(0, nElsewhere);
     }
 
-    CTestSkin m_skin{TestSkinOptions{GetParam().nDesign, true}};
+    CTestSkin m_skin{TestSkinOptions{GetParam().nDesign, true, GetParam().bWordView}};
     CFontSource m_fontSource;
     CSettingsRestorer m_settings;
     std::unique_ptr<CModelessKeyboard> m_pKeyboard;
@@ -262,6 +268,19 @@ TEST_P(PartialRepaint, AfterEveryEventTheScreenShowsWhatAWholeRepaintShowsAndNoM
         tap(KEY_ENTER);
     }
     blink();
+    // Words are offered, change with each letter, follow the finger across them and one is chosen.
+    for (int nKey : {KEY_H, KEY_E, KEY_L, KEY_L})
+        tap(nKey);
+    const auto toWord = [&](UINT uMsg, int nCell, const char* pszWhat) {
+        steps.push_back({pszWhat + std::to_string(nCell), [=] {
+            const ViewRect& c = CurrentWordStrip().aCells[nCell];
+            Stylus(uMsg, POINT{(c.left + c.right) / 2, (c.top + c.bottom) / 2});
+        }});
+    };
+    toWord(WM_LBUTTONDOWN, 0, "press on word ");
+    toWord(WM_MOUSEMOVE, 1, "slide to word ");
+    blink();
+    toWord(WM_LBUTTONUP, 1, "lift on word ");
 
     std::string failed;
     RECT rc{};
@@ -274,11 +293,11 @@ TEST_P(PartialRepaint, AfterEveryEventTheScreenShowsWhatAWholeRepaintShowsAndNoM
     }
     EXPECT_EQ("", failed);
     // What was typed, so that the steps did what they say: d h e, a line break and m,
-    // both deleted, a, the strip's second cell, D S 7 and the lines.
+    // both deleted, a, the strip's second cell, D S 7, the lines and the second word offered for "hell".
     std::wstring expected = std::wstring(L"dhea") + chChosen + L"DS7";
     for (int i = 0; i < 8; ++i)
         expected += L"m\r\n";
-    EXPECT_EQ(expected, WindowText(g_hEditCtrlWnd));
+    EXPECT_EQ(expected + L"he'll ", WindowText(g_hEditCtrlWnd));
 
     // Every key's label, and lines of tall and deep glyphs, stay inside their boxes.
     SetWindowTextW(g_hEditCtrlWnd, L"\u00c9jgy|\u00c5pq@W_\r\n\u00c0\u00c7\u0106$%&\r\nWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW");
@@ -294,6 +313,7 @@ TEST_P(PartialRepaint, AfterEveryEventTheScreenShowsWhatAWholeRepaintShowsAndNoM
 }
 
 INSTANTIATE_TEST_SUITE_P(Hands, PartialRepaint,
-                         testing::Values(RepaintCase{4, 0}, RepaintCase{4, 1}, RepaintCase{5, 0}), RepaintCaseName);
+                         testing::Values(RepaintCase{4, 0}, RepaintCase{4, 1}, RepaintCase{5, 0}, RepaintCase{4, 1, false}),
+                         RepaintCaseName);
 
 }  // namespace
