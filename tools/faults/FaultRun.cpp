@@ -19,6 +19,7 @@
 #include "device/ScriptRunner.h"
 
 #include "Corvell.h"
+#include "settings/OptionsFormat.h"
 
 #include <csignal>
 #include <cstdio>
@@ -146,24 +147,24 @@ std::wstring ExecutableFolder()
     return sPath.substr(0, sPath.rfind(L'\\'));
 }
 
-// Options.dat: the hand (non-zero for the left), the name's length in UTF-16 units, the name,
-// accents on a long press (on: the session does not change them).
+// Options.dat as the keyboard writes it for the hand and skin, the other settings
+// at their defaults: through the keyboard's own writer.
 FileBytes OptionsBytes(DWORD dwHabit, const std::wstring& sSkin)
 {
-    FileBytes bytes;
-    const auto put32 = [&](DWORD n) {
-        for (int i = 0; i < 4; ++i)
-            bytes.push_back(static_cast<std::uint8_t>(n >> (8 * i)));
-    };
-    put32(dwHabit);
-    put32(static_cast<DWORD>(sSkin.size()));
-    for (wchar_t ch : sSkin)
+    struct CSink
     {
-        bytes.push_back(static_cast<std::uint8_t>(ch));
-        bytes.push_back(static_cast<std::uint8_t>(ch >> 8));
-    }
-    put32(1);
-    return bytes;
+        FileBytes bytes;
+        bool Write(const void* pBuffer, std::uint32_t cbBytes)
+        {
+            const auto* p = static_cast<const std::uint8_t*>(pBuffer);
+            bytes.insert(bytes.end(), p, p + cbBytes);
+            return true;
+        }
+    } sink;
+    wchar_t szSkin[kSkinFileUnits] = {};
+    sSkin.copy(szSkin, kSkinFileUnits - 1);
+    WriteOptionsTo(sink, dwHabit, szSkin, true, WordSettings());
+    return sink.bytes;
 }
 
 // A whole settings file: either hand with one of the installed skins. (When the skin list
