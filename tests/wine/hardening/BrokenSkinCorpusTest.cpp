@@ -53,6 +53,9 @@ void LoadEach(const std::vector<const BrokenSkin*>& skins, DWORD dwHabit, HWND h
         }
         nLoaded += nResult;
         ReleaseSkin();
+        EXPECT_TRUE(g_skin.pResolutionList == nullptr && g_skin.hCharBackground == nullptr &&
+                    g_skin.hSymbolBackground == nullptr && g_skin.hNumberBackground == nullptr &&
+                    g_skin.keys[KEY_A].hPressedImage == nullptr) << skin.what << ": a released handle is still held";
         EXPECT_EQ(nBefore, static_cast<long>(Faults::HeldGdiObjects().size())) << skin.what << ": GDI objects or DCs left behind";
     }
     std::printf("[ corpus   ] %zu broken skins, hand %lu: %d loaded, slowest %lu ms (%s)\n", skins.size(),
