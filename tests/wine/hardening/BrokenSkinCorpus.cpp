@@ -24,9 +24,11 @@ std::string GoodIndex()
            "<R ResolutionID=\"2\" Width=\"640\" Height=\"480\" LayoutFileName=\"L.xml\"/></Skin>";
 }
 
+// All three backgrounds, so that releasing a skin that loads gives each of them back.
 std::string GoodLayoutChildren()
 {
     return LayoutHeader(4, 320, 240) + "<e DefaultPath=\"bg.bmp\">CharBackground</e>\n" +
+           "<e DefaultPath=\"bg.bmp\">SymbolBackground</e>\n<e DefaultPath=\"bg.bmp\">NumberBackground</e>\n" +
            KeyEntry("char_A", 10, 20, 30, 40, "a.bmp");
 }
 

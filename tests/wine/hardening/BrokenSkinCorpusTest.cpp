@@ -4,9 +4,11 @@
 #include "settings/Settings.h"
 #include "skin/SkinCatalogue.h"
 #include "skin/SkinRecord.h"
+#include "support/RecordList.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -53,6 +55,9 @@ void LoadEach(const std::vector<const BrokenSkin*>& skins, DWORD dwHabit, HWND h
         }
         nLoaded += nResult;
         ReleaseSkin();
+        EXPECT_TRUE(g_skin.pResolutionList == nullptr && g_skin.hCharBackground == nullptr &&
+                    g_skin.hSymbolBackground == nullptr && g_skin.hNumberBackground == nullptr &&
+                    g_skin.keys[KEY_A].hPressedImage == nullptr) << skin.what << ": a released handle is still held";
         EXPECT_EQ(nBefore, static_cast<long>(Faults::HeldGdiObjects().size())) << skin.what << ": GDI objects or DCs left behind";
     }
     std::printf("[ corpus   ] %zu broken skins, hand %lu: %d loaded, slowest %lu ms (%s)\n", skins.size(),
@@ -84,6 +89,35 @@ TEST_F(BrokenSkins, EachLoadsToItsOutcomeAndGivesBackEveryObject)
         LoadEach(skins, 0, GetDesktopWindow());
     LoadEach(skins, 1, GetDesktopWindow());
     ResetSkinState();
+}
+
+// The options dialog lists what EnumerateSkins finds (OptionsDialogTest): every index file
+// of the skins folder once, by its name up to the last dot; folders and files without .xml
+// not. What a broken choice does after LoadSkin is the same for every case: that is
+// KeyboardActionTest's and the broken-skin scenario's.
+TEST_F(BrokenSkins, TheSkinListHoldsEachIndexFileOnce)
+{
+    const auto listed = [](const std::wstring& file) { return file.substr(0, file.rfind(L'.')); };
+    std::vector<std::wstring> expected;
+    for (const std::wstring& file : InstalledBefore())
+        expected.push_back(listed(file));
+    for (const BrokenSkin& skin : Corpus())
+    {
+        if (!skin.bUnlisted && (IsCorpusScreen() || skin.bEveryScreen))
+            expected.push_back(listed(skin.IndexFile()));
+    }
+    CRecordList list;
+    EnumerateSkins(&list, GetModuleHandleW(nullptr));
+    std::vector<std::wstring> shown;
+    for (int i = 0; i < list.Count(); ++i)
+    {
+        SkinListEntry entry = {};
+        ASSERT_TRUE(list.Get(i, &entry, sizeof entry));
+        shown.push_back(entry.szDisplayName);
+    }
+    std::sort(expected.begin(), expected.end());
+    std::sort(shown.begin(), shown.end());
+    EXPECT_EQ(expected, shown);
 }
 
 }  // namespace

@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-// BREVANTO_SOAK=full asks for the long forms of the soak and of the broken skins
-// taken through the options dialog; the suite runs their short forms.
+// BREVANTO_SOAK=full asks for the long form of the soak; the suite runs its short form.
 bool IsFullSoak();
 
 // What a long-running process must give back, tracked from a start (after a first round

@@ -1,4 +1,3 @@
-#include "platform/CoreDll.h"
 #include "sip/KeyboardHook.h"
 #include "support/ModuleInstance.h"
 
@@ -18,24 +17,9 @@ LRESULT CALLBACK OtherHook(int, WPARAM, LPARAM)
     return 0;
 }
 
-TEST(CoreDll, LooksUpTheHookFunctionsByWideName)
-{
-    HMODULE hCore = ce::LoadLibraryW(L"COREDLL.DLL");
-    ASSERT_NE(nullptr, hCore);
-    struct Case { const wchar_t* pszName; bool bFound; };
-    const Case aCases[] = {
-        {L"SetWindowsHookExW", true}, {L"UnhookWindowsHookEx", true}, {L"CallNextHookEx", true},
-        {L"NoSuchFunction", false},   {L"SetWindowsHookExW\u00e9", false}, {L"", false},
-    };
-    for (const Case& c : aCases)
-        EXPECT_EQ(c.bFound, GetProcAddressW(hCore, c.pszName) != nullptr) << testing::PrintToString(std::wstring(c.pszName));
-    EXPECT_EQ(nullptr, GetProcAddressW(nullptr, L"SetWindowsHookExW"));
-    FreeLibrary(hCore);
-    EXPECT_EQ(nullptr, ce::LoadLibraryW(L"no-such-module.dll"));
-}
-
 // One hook at a time, removable twice. What it does with the arrow keys while
-// the keyboard is open is played on the device (tests/scenarios/arrow-keys.txt).
+// the keyboard is open is played on the device (tests/scenarios/arrow-keys.txt), and
+// that every opening installs it, through coredll's functions, is KeyboardActionTest's.
 TEST(KeyboardHook, InstallsOnceAndRemoves)
 {
     ASSERT_TRUE(InstallKeyboardHook(g_hInstance, FirstHook));

@@ -103,6 +103,9 @@ TEST_F(OptionsDialogTest, ShowsTheFileAndSavesOnlyOnOk)
         {"an uninstalled skin shows the first", 0, -1, {}, -1, 0, IDM_OPTIONS_OK, false, 1, 0, 0, 0},
     };
     auto skin = [&](int n) { return std::wstring(n < 0 ? L"Uninstalled.xml" : m_skins[n].szFileName); };
+    std::vector<std::wstring> listed;   // the list shows every installed skin by its display name, in order
+    for (const SkinListEntry& entry : m_skins)
+        listed.push_back(entry.szDisplayName);
     for (const DialogCase& c : aCases)
     {
         SCOPED_TRACE(c.pszName);
@@ -117,7 +120,8 @@ TEST_F(OptionsDialogTest, ShowsTheFileAndSavesOnlyOnOk)
         OptionsShown shown;
         ASSERT_EQ(c.nResult, Run(choice, shown));
         EXPECT_EQ(c.nShown, shown.nShownSkin);
-        EXPECT_EQ(std::wstring(m_skins[c.nShown].szDisplayName), shown.shownSkinText);
+        EXPECT_EQ(listed, shown.skins);
+        EXPECT_EQ(listed[c.nShown], shown.shownSkinText);
         EXPECT_EQ(c.dwHabit == 1, shown.bLeftChecked);
         EXPECT_EQ(c.dwHabit == 0, shown.bRightChecked);
         EXPECT_EQ(c.bAccentsShown, shown.bAccentsChecked);

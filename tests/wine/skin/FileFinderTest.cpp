@@ -7,7 +7,7 @@
 namespace {
 
 // What the skin list shows of the skins folder (index files only, each once, by the name
-// before its last dot) is checked through the options dialog with the broken-skin corpus.
+// before its last dot) is checked with the broken-skin corpus (BrokenSkinCorpusTest).
 TEST(FileFinder, NothingFoundInAMissingFolder)
 {
     CSkinTestFiles files;

@@ -28,30 +28,6 @@ protected:
     CTestSkin m_skin;
 };
 
-TEST_P(LoadSkinOnThisScreen, ReleaseSkinFreesEveryBitmapAndTheList)
-{
-    ASSERT_EQ(1, m_skin.Load(GetParam()));
-    // Key images and the character background are counted back by the broken-skin corpus.
-    const HGDIOBJ handles[] = {g_skin.hSymbolBackground, g_skin.hNumberBackground};
-    ASSERT_NE(nullptr, g_skin.pResolutionList);
-    const RECT rcBefore = g_skin.keys[5].rcKey;
-
-    ReleaseSkin();
-
-    for (HGDIOBJ hBitmap : handles)
-        EXPECT_EQ(0u, GetObjectType(hBitmap)) << "a background is still alive";
-    for (const KeyRecord& key : g_skin.keys)
-        EXPECT_EQ(nullptr, key.hPressedImage);
-    EXPECT_EQ(nullptr, g_skin.hCharBackground);
-    EXPECT_EQ(nullptr, g_skin.hSymbolBackground);
-    EXPECT_EQ(nullptr, g_skin.hNumberBackground);
-    EXPECT_EQ(nullptr, g_skin.pResolutionList);
-    // Rectangles, sizes and the orientation stay.
-    EXPECT_EQ(RectText(rcBefore), RectText(g_skin.keys[5].rcKey));
-    EXPECT_EQ(4, g_skin.nOrientation);
-    ReleaseSkin();  // a second release finds nothing to free
-}
-
 // Through LoadSkin, the layout of this screen's class; for another short side, that
 // side's layout; either turned as this screen turns it.
 TEST_P(LoadSkinOnThisScreen, EveryKeyGetsItsTurnedRectangleAndImageFromTheShortSidesLayout)
