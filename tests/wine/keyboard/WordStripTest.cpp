@@ -25,6 +25,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -33,15 +34,13 @@ namespace {
 
 struct StripCase
 {
-    int nDesign;      // 4: drawn for landscape screens, turned on portrait ones by hand; else the other way
     DWORD dwHabit;
     bool bWordView;   // the skin places the words; else they take the edit view's last line
 };
 
 std::string StripCaseName(const testing::TestParamInfo<StripCase>& info)
 {
-    return std::string(info.param.nDesign == 4 ? "Landscape" : "Portrait") + "Design" +
-           (info.param.dwHabit != 0 ? "LeftHanded" : "RightHanded") + (info.param.bWordView ? "" : "InTheEditView");
+    return std::string(info.param.dwHabit != 0 ? "LeftHanded" : "RightHanded") + (info.param.bWordView ? "" : "InTheEditView");
 }
 
 std::wstring ModuleFile(const wchar_t* pszSuffix)
@@ -140,7 +139,7 @@ protected:
     static POINT CellCentre(int nCell) { return Centre(ToRect(CurrentWordStrip().aCells[nCell])); }
     static POINT KeyCentre(int nKey) { return Centre(g_skin.keys[nKey].rcKey); }
 
-    CTestSkin m_skin{TestSkinOptions{GetParam().nDesign, true, GetParam().bWordView}};
+    CTestSkin m_skin{TestSkinOptions{4, true, GetParam().bWordView}};
     CFontSource m_fontSource;
     CSettingsRestorer m_settings;
     std::unique_ptr<CModelessKeyboard> m_pKeyboard;
@@ -148,13 +147,13 @@ protected:
 };
 
 // What the strip draws lies in its cells, each word in its own along the text (upright
-// text is wider than high, turned text higher than wide; the longest word the widest);
+// text is wider than high, turned text higher than wide; the longest word the longest);
 // in the edit view's last line the typed text and the caret keep above it.
 TEST_P(WordStrip, WordsAreDrawnInTheirCellsAlongTheTextAndTheTextKeepsAboveThem)
 {
     Open();
     Type(L"first line\r\nsecond line\r\nthird line\r\nfourth line\r\nhell");
-    ASSERT_EQ(L"hello he'll hellenic", Offered());
+    ASSERT_EQ(L"hello he'll Hellenic", Offered());
     const WordStripView view = CurrentWordStrip();
     ASSERT_EQ(GetParam().bWordView, !view.bInEditView);
     RECT rc{};
@@ -174,7 +173,8 @@ TEST_P(WordStrip, WordsAreDrawnInTheirCellsAlongTheTextAndTheTextKeepsAboveThem)
     const PixelChange strip = ComparePixels(noWords.Snapshot(), shown);
     EXPECT_TRUE(IsInside(strip.box, ToRect(view.rcStrip))) << RectText(strip.box);
     const bool bUpright = CurrentTextTurn() == TextTurn::Upright;
-    int nLongest = 0;
+    LONG anAlong[kMaxSuggestions] = {};
+    ASSERT_EQ(3, view.nCells);
     for (int i = 0; i < view.nCells; ++i)
     {
         // The word without the lines between cells, which lie on the cells' edges.
@@ -185,9 +185,9 @@ TEST_P(WordStrip, WordsAreDrawnInTheirCellsAlongTheTextAndTheTextKeepsAboveThem)
         const LONG nAcross = bUpright ? word.box.bottom - word.box.top : word.box.right - word.box.left;
         EXPECT_GT(word.nCount, 20) << "cell " << i;
         EXPECT_GT(nAlong, nAcross) << "cell " << i << ": " << RectText(word.box);
-        EXPECT_GT(nAlong, nLongest) << "cell " << i << " (the words grow longer)";
-        nLongest = nAlong;
+        anAlong[i] = nAlong;
     }
+    EXPECT_GT(anAlong[2], std::max(anAlong[0], anAlong[1])) << "Hellenic, the longest word, drawn the longest";
     if (!view.bInEditView)
         return;
     EXPECT_EQ(0, ChangeWithin(nothing, noWords, ToRect(view.rcStrip)).nCount) << "typed text under the words";
@@ -213,6 +213,10 @@ TEST_P(WordStrip, WordsAreDrawnInTheirCellsAlongTheTextAndTheTextKeepsAboveThem)
 // takes back; the settings decide what is offered. No key is pressed by it.
 TEST_P(WordStrip, ATapOnAWordPutsItInPlaceOfTheTypedLetters)
 {
+    // Each case opens a keyboard of its own, and Wine takes two seconds to close a
+    // full-screen window: the cells of a turned strip and of the edit view's line suffice.
+    if ((GetParam().dwHabit != 0) != GetParam().bWordView)
+        GTEST_SKIP() << "the other two cases are enough";
     struct Case
     {
         const char* pszName;
@@ -223,8 +227,8 @@ TEST_P(WordStrip, ATapOnAWordPutsItInPlaceOfTheTypedLetters)
         const wchar_t* pszAfter;
     };
     const Case cases[] = {
-        {"the defaults", [](WordSettings&) {}, L"Hi. hell", L"hello he'll hellenic", 0, L"Hi. hello "},
-        {"no space after", [](WordSettings& s) { s.bSpaceAfterWord = false; }, L"hell", L"hello he'll hellenic", 1,
+        {"the defaults", [](WordSettings&) {}, L"Hi. hell", L"hello he'll Hellenic", 0, L"Hi. hello "},
+        {"no space after", [](WordSettings& s) { s.bSpaceAfterWord = false; }, L"hell", L"hello he'll Hellenic", 1,
          L"he'll"},
         {"capitals", [](WordSettings&) {}, L"HELL", L"HELLO HE'LL HELLENIC", 2, L"HELLENIC "},
         {"one word", [](WordSettings& s) { s.nWords = 1; }, L"hell", L"hello", 0, L"hello "},
@@ -273,10 +277,10 @@ TEST_P(WordStrip, APressStartedOnTheWordsReachesNoKey)
 
 // OK counts the new words of the text in Words.dat (not with learning off); a held word
 // of the user's own asks to be forgotten and, with a Yes, is gone from the file and the
-// strip, the caret where it was. A word of the list asks nothing.
+// strip, the caret where it was. A word of the list asks nothing: the lift chooses it.
 TEST_P(WordStrip, OkLearnsNewWordsAndAHeldOneIsForgotten)
 {
-    if (GetParam().nDesign != 4 || GetParam().dwHabit == 0 || !GetParam().bWordView)
+    if (GetParam().dwHabit == 0 || !GetParam().bWordView)
         GTEST_SKIP() << "one case is enough";
     SipPanel panel(g_hInstance);
     for (bool bLearn : {false, true})
@@ -304,7 +308,8 @@ TEST_P(WordStrip, OkLearnsNewWordsAndAHeldOneIsForgotten)
         Stylus(WM_LBUTTONUP, CellCentre(0));
     }
     EXPECT_EQ(L"Forget the word \"zarnitz\"?", questions) << "asked once, for the user's word only";
-    EXPECT_EQ("", StoredWords());
+    // The held word of the list was chosen by the lift, as a tap would, and counted.
+    EXPECT_EQ("hello:1 ", StoredWords());
     EXPECT_EQ(std::wstring::npos, Offered().find(L"zarnitz"));
     EXPECT_EQ(L"zarn", WindowText(g_hEditCtrlWnd));
     DWORD dwStart = 0, dwEnd = 0;
@@ -314,8 +319,7 @@ TEST_P(WordStrip, OkLearnsNewWordsAndAHeldOneIsForgotten)
 }
 
 INSTANTIATE_TEST_SUITE_P(Hands, WordStrip,
-                         testing::Values(StripCase{4, 0, true}, StripCase{4, 1, true}, StripCase{5, 0, true},
-                                         StripCase{4, 0, false}, StripCase{4, 1, false}),
+                         testing::Values(StripCase{0, true}, StripCase{1, true}, StripCase{0, false}, StripCase{1, false}),
                          StripCaseName);
 
 // A file of the program's folder put aside for a while, and back when the object goes.
