@@ -276,6 +276,25 @@ bool CDictionary::ChildCursor(const DictionaryEntry& parent, DictionaryCursor& c
     return true;
 }
 
+bool CDictionary::ReadEntryHeader(std::uint32_t& nPos, std::uint32_t nLimit, std::uint8_t nPrevBest,
+                                  std::uint8_t& nHeader, std::uint8_t& nBest) const
+{
+    if (nPos >= nLimit)
+        return false;
+    nHeader = m_pBytes[nPos++];
+    std::uint32_t nStep = nHeader & kEntryStepMask;
+    if (nStep == kEntryStepInByte)
+    {
+        if (nPos >= nLimit)
+            return false;
+        nStep = m_pBytes[nPos++];
+    }
+    if (nStep > nPrevBest)
+        return false;
+    nBest = static_cast<std::uint8_t>(nPrevBest - nStep);
+    return true;
+}
+
 bool CDictionary::ReadEntry(const DictionaryCursor& cursor, DictionaryEntry& entry) const
 {
     // The entries of a group lie before the first subtree of the group.
@@ -284,18 +303,10 @@ bool CDictionary::ReadEntry(const DictionaryCursor& cursor, DictionaryEntry& ent
     if (!IsOpen() || nPos >= nLimit || nLimit > cursor.nChildStart || cursor.nChildStart > cursor.nEnd ||
         cursor.nEnd > m_cbBytes)
         return false;
-    const std::uint8_t nHeader = m_pBytes[nPos++];
-    const std::uint8_t nKind = nHeader & kEntryKindMask;
-    std::uint32_t nStep = nHeader & kEntryStepMask;
-    if (nStep == kEntryStepInByte)
-    {
-        if (nPos >= nLimit)
-            return false;
-        nStep = m_pBytes[nPos++];
-    }
-    if (nStep > cursor.nPrevBest)
+    std::uint8_t nHeader = 0;
+    if (!ReadEntryHeader(nPos, nLimit, cursor.nPrevBest, nHeader, entry.nBest))
         return false;
-    entry.nBest = static_cast<std::uint8_t>(cursor.nPrevBest - nStep);
+    const std::uint8_t nKind = nHeader & kEntryKindMask;
     entry.nOwn = entry.nBest;
     if (nKind == kEntryWordBelow)
     {
@@ -352,15 +363,8 @@ bool CDictionary::FindEntry(DictionaryCursor& cursor, const CodeSet& codes, Dict
         std::uint32_t nPos = cursor.nPos;
         if (nPos >= nLimit)
             return false;
-        const std::uint8_t nHeader = m_pBytes[nPos++];
-        std::uint32_t nStep = nHeader & kEntryStepMask;
-        if (nStep == kEntryStepInByte)
-        {
-            if (nPos >= nLimit)
-                return false;
-            nStep = m_pBytes[nPos++];
-        }
-        if (nStep > cursor.nPrevBest)
+        std::uint8_t nHeader = 0, nBest = 0;
+        if (!ReadEntryHeader(nPos, nLimit, cursor.nPrevBest, nHeader, nBest))
             return false;
         nPos += (nHeader & kEntryKindMask) == kEntryWordBelow ? 1 : 0;
         if (nPos >= nLimit)
@@ -376,7 +380,7 @@ bool CDictionary::FindEntry(DictionaryCursor& cursor, const CodeSet& codes, Dict
         if ((nHeader & kEntryKindMask) != kEntryLeaf &&
             (!ReadSize(nPos, nLimit, nSize) || nSize == 0 || nSize > cursor.nEnd - cursor.nChildStart || nPos == nLimit))
             return false;
-        cursor = {nPos, nLimit, cursor.nChildStart + nSize, cursor.nEnd, static_cast<std::uint8_t>(cursor.nPrevBest - nStep)};
+        cursor = {nPos, nLimit, cursor.nChildStart + nSize, cursor.nEnd, nBest};
     }
 }
 

@@ -119,6 +119,11 @@ private:
     void SortIndexedGroup(int nRootCode);
     void IndexTypedLetters();
     bool ReadSize(std::uint32_t& nPos, std::uint32_t nLimit, std::uint32_t& nSize) const;
+    // An entry's header byte and the step down from the best frequency before it (in the
+    // byte after, when the header's step says so); false past nLimit or for a step that
+    // would go below zero.
+    bool ReadEntryHeader(std::uint32_t& nPos, std::uint32_t nLimit, std::uint8_t nPrevBest, std::uint8_t& nHeader,
+                         std::uint8_t& nBest) const;
     std::uint16_t Unit16(std::uint32_t nPos) const;
     std::uint32_t Unit32(std::uint32_t nPos) const;
     int CompareSource(std::uint32_t nRecord, const wchar_t* pszTyped, std::size_t nTyped) const;
