@@ -111,9 +111,9 @@ DibArea ScratchArea(CDib32 TurningSession::*pDib, CDib32& ownDib, int nWidth, in
     return area;
 }
 
-// Copies nWidth x nHeight of hSource (selected nowhere), from (0, nSourceY), to
-// (0, nTargetY) of target: a plain blit.
-bool BlitInto(HBITMAP hSource, int nSourceY, const CDib32& target, int nTargetY, int nWidth, int nHeight)
+// Copies nWidth x nHeight of hSource, from (0, nSourceY), to (0, nTargetY) of hTarget,
+// both selected nowhere: a plain blit, which converts the pixels to hTarget's format.
+bool BlitInto(HBITMAP hSource, int nSourceY, HBITMAP hTarget, int nTargetY, int nWidth, int nHeight)
 {
     CMemoryDc ownSourceDc;
     CMemoryDc ownCopyDc;
@@ -122,7 +122,7 @@ bool BlitInto(HBITMAP hSource, int nSourceY, const CDib32& target, int nTargetY,
     if (hSourceDc == nullptr || hCopyDc == nullptr)
         return false;
     CSelectObject selectSource(hSourceDc, hSource);
-    CSelectObject selectCopy(hCopyDc, target.Get());
+    CSelectObject selectCopy(hCopyDc, hTarget);
     return selectSource.Succeeded() && selectCopy.Succeeded() &&
            BitBlt(hCopyDc, 0, nTargetY, nWidth, nHeight, hSourceDc, 0, nSourceY, SRCCOPY);
 }
@@ -152,7 +152,7 @@ bool ReadDibSectionInPlace(HBITMAP hSource, SourcePixels* pPixels)
     const int h = ds.dsBm.bmHeight;
     CDib32 ownRow;
     const DibArea row = ScratchArea(&TurningSession::bottomRow, ownRow, w, 1);
-    if (row.pDib == nullptr || !BlitInto(hSource, h - 1, *row.pDib, row.nTop(), w, 1) ||
+    if (row.pDib == nullptr || !BlitInto(hSource, h - 1, row.pDib->Get(), row.nTop(), w, 1) ||
         FindRowOrder(row.Bits(), ds.dsBm.bmBits, ds.dsBm.bmBitsPixel, w, h) != RowOrder::BottomUp)
         return false;
     pPixels->pBits = ds.dsBm.bmBits;
@@ -171,7 +171,7 @@ bool ReadSource(HBITMAP hSource, SourcePixels* pPixels)
     if (GetObjectW(hSource, sizeof bm, &bm) != sizeof bm || bm.bmWidth <= 0 || bm.bmHeight <= 0)
         return false;
     const CDib32* pCopy = ScratchDib(&TurningSession::sourceCopy, pPixels->ownCopy, bm.bmWidth, bm.bmHeight);
-    if (pCopy == nullptr || !BlitInto(hSource, 0, *pCopy, 0, bm.bmWidth, bm.bmHeight))
+    if (pCopy == nullptr || !BlitInto(hSource, 0, pCopy->Get(), 0, bm.bmWidth, bm.bmHeight))
         return false;
     pPixels->pBits = pCopy->Bits();
     pPixels->nBitCount = 32;
@@ -233,18 +233,7 @@ HBITMAP ToWindowBitmap(const DibArea& turned, HWND hwnd)
     if (hWindowDc == nullptr)
         return nullptr;
     CUniqueBitmap bitmap(CreateCompatibleBitmap(FormatDc(hWindowDc), turned.nWidth, turned.nHeight));
-    if (!bitmap)
-        return nullptr;
-    CMemoryDc ownSourceDc;
-    CMemoryDc ownCopyDc;
-    const HDC hSourceDc = TurningDc(&TurningSession::hSourceDc, ownSourceDc);
-    const HDC hCopyDc = TurningDc(&TurningSession::hCopyDc, ownCopyDc);
-    if (hSourceDc == nullptr || hCopyDc == nullptr)
-        return nullptr;
-    CSelectObject selectSource(hSourceDc, turned.pDib->Get());
-    CSelectObject selectCopy(hCopyDc, bitmap.Get());
-    if (!selectSource.Succeeded() || !selectCopy.Succeeded() ||
-        !BitBlt(hCopyDc, 0, 0, turned.nWidth, turned.nHeight, hSourceDc, 0, turned.nTop(), SRCCOPY))
+    if (!bitmap || !BlitInto(turned.pDib->Get(), turned.nTop(), bitmap.Get(), 0, turned.nWidth, turned.nHeight))
         return nullptr;
     return bitmap.Release();
 }
